@@ -1,0 +1,25 @@
+#include "tools/PrintToolCommands.h"
+
+// Declared by the subsystems that implement them.
+#ifdef KORVEL_HAVE_RENDER_COMMANDS
+int RunRenderCommand(const QStringList &args);
+int RunPdfCommand(const QStringList &args);
+#endif
+#ifdef KORVEL_HAVE_ZIPCODE_COMMANDS
+int RunZipcodeCommand(const QStringList &args);
+int RunZipcodeSearchCommand(const QStringList &args);
+#endif
+
+std::vector<PrintToolCommand> PrintToolCommands()
+{
+    std::vector<PrintToolCommand> commands;
+#ifdef KORVEL_HAVE_RENDER_COMMANDS
+    commands.push_back({"render", RunRenderCommand});
+    commands.push_back({"pdf", RunPdfCommand});
+#endif
+#ifdef KORVEL_HAVE_ZIPCODE_COMMANDS
+    commands.push_back({"zipcode", RunZipcodeCommand});
+    commands.push_back({"zipcode-search", RunZipcodeSearchCommand});
+#endif
+    return commands;
+}
