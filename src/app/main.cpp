@@ -1,1 +1,22 @@
-int main(){return 0;}
+// Program entry: the edition is chosen from the name by which the program was
+// started, so that one executable serves every edition.
+
+#include "app/AppFolders.h"
+#include "app/Editions.h"
+#include "app/Tfzerrat.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char **argv)
+{
+    // argv[0] as given (a symbolic link keeps its own name); the program folder
+    // is that of the real executable.
+    const QString invokedName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName();
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(InitialApplicationTitle());
+
+    Tfzerrat window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot());
+    window.show();
+    return app.exec();
+}

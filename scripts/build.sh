@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds everything in build/ and stages the program folder build/program/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+"$root/scripts/setup-packages.sh"
+if [ -x "$root/scripts/fetch_postal_data.sh" ]; then
+  "$root/scripts/fetch_postal_data.sh" "$build" || echo "warning: the postal-code data could not be fetched; building without it"
+fi
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+cmake --build "$build" -j "$jobs"

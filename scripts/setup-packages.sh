@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need, only
+# those that are missing (apt-get update once, first).
+set -euo pipefail
+packages=(qt6-base-dev libsqlite3-dev sqlite3 fonts-ipafont xvfb xauth poppler-utils imagemagick
+          cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+# npm ships with the nodesource nodejs package on some machines; do not fight it.
+if command -v npm >/dev/null 2>&1; then
+  filtered=()
+  for p in "${missing[@]}"; do [ "$p" = npm ] || [ "$p" = nodejs ] || filtered+=("$p"); done
+  missing=("${filtered[@]}")
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
