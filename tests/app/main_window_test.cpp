@@ -2,6 +2,7 @@
 #include "app/ShowNotice.h"
 #include "app/Tfzerrat.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
