@@ -276,10 +276,30 @@ bool StyleData::chrchange(int rd, const QString &s)
     const int index = findItem(rd);
     if (index < 0)
         return false;
-    const QStringList fields = fieldsOf(m_lines.at(index));
+    // Views into the old line instead of a split: the transfer calls this some
+    // seventy times per waybill.
+    const QString &old = m_lines.at(index);
+    QStringView fields[22];
+    int count = 0;
+    qsizetype start = 0;
+    while (count < 22) {
+        const qsizetype pos = old.indexOf(u';', start);
+        if (pos < 0) {
+            // NthField appends a ';', so the rest, even an empty one, is a field.
+            fields[count++] = QStringView(old).mid(start);
+            break;
+        }
+        fields[count++] = QStringView(old).mid(start, pos - start);
+        start = pos + 1;
+    }
+    const QString text = sanitizeItemText(s);
     QString rebuilt;
+    rebuilt.reserve(old.size() + text.size() + 22);
     for (int f = 1; f <= 22; ++f) {
-        rebuilt += f == 20 ? sanitizeItemText(s) : fieldAt(fields, f);
+        if (f == 20)
+            rebuilt += text;
+        else
+            rebuilt += f <= count ? fields[f - 1] : fields[count - 1];
         rebuilt += u';';
     }
     m_lines[index] = rebuilt;
