@@ -51,10 +51,11 @@ public:
     // file. The window then measures the printer and redraws.
     void NewStyle();
 
-    // Fills the lines from the file at path. A missing or empty file first
-    // restores every shipped style file from ProgramDir/style into
-    // WorkDir/style. Reading stops at the first empty line. Fails (and leaves
-    // the layout empty) when nothing could be read.
+    // Fills the lines from the file at path (code page 932, or the encoding of
+    // a byte-order mark). A missing or empty file first restores every shipped
+    // style file from ProgramDir/style into WorkDir/style, when the folders are
+    // set. Reading stops at the first empty line. Fails (and leaves the layout
+    // empty) when nothing could be read.
     LayoutStatus LoadStyleFile(const QString &path);
 
     // Loads the file, empties items 28-30, reads the header and makes path the
