@@ -1,0 +1,34 @@
+#pragma once
+// The intermediate file "conf/csvImport.tmp" that the CSV editor leaves for the
+// import: one consignee a line, no header, 14 fields each followed by a comma,
+// no quoting. The editor writes UTF-8 with a byte-order mark; the import reads
+// with byte-order-mark detection (code page 932 otherwise).
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+// Number of fields a line carries; fields after these are ignored.
+constexpr int CsvImportFieldCount = 14;
+
+// WorkDir + "/conf/csvImport.tmp".
+QString CsvImportPath(const QString &workDir);
+
+// The 14 fields of one line. Field n is the text between the (n-1)-th and the
+// n-th comma; a last field without its closing comma is taken as well, and the
+// fields a short line lacks are empty (never a copy of another field).
+QStringList SplitCsvImportLine(const QString &line);
+
+// Every line of the file as its 14 fields. Lines that are entirely empty are
+// skipped. std::nullopt when the file does not exist or cannot be read.
+std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path);
+
+// One line of the file for the given values (missing ones empty, extra ones
+// dropped). A comma inside a value becomes "，" (U+FF0C) and line breaks are
+// removed, so that no value can shift the fields after it.
+QString FormatCsvImportLine(const QStringList &values);
+
+// Writes the rows as UTF-8 with a byte-order mark and CR LF, replacing the
+// file atomically. Returns false (with the reason in *error) on an I/O error.
+bool WriteCsvImportFile(const QString &path, const QVector<QStringList> &rows, QString *error = nullptr);

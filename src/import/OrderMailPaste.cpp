@@ -1,0 +1,123 @@
+#include "import/OrderMailPaste.h"
+
+#include "app/TextCodec.h"
+#include "import/Prefectures.h"
+#include "import/TrimBlanks.h"
+#include "layout/PrintRecord.h"
+
+namespace {
+
+const QString kDeliveryMarker = QStringLiteral("[送付先]");
+const QString kGoodsMarker = QStringLiteral("[商品]");
+
+// Characters from..to (1-based, inclusive) of text, trimmed; shorter text
+// simply gives a shorter or empty piece.
+QString cut(const QString &text, int from, int to)
+{
+    return TrimBlanks(text.mid(from - 1, to - from + 1));
+}
+
+OrderMailResult failure(const OrderMailBoxes &current, const QString &notice)
+{
+    OrderMailResult result;
+    result.notice = notice;
+    result.boxes = current;
+    return result;
+}
+
+// The address without its prefecture for the option "入れない". Only a name the
+// address begins with is removed: a prefecture name further on (a street or a
+// building named after one) belongs to the address and stays.
+QString withoutLeadingPrefecture(const QString &address)
+{
+    const QString name = LeadingPrefecture(address);
+    return name.isEmpty() ? address : address.mid(name.size());
+}
+
+} // namespace
+
+QString OrderMailFormatNotice()
+{
+    return QStringLiteral("楽天の売上メール形式ではありません");
+}
+
+OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &current,
+                               const OrderMailOptions &options)
+{
+    const QStringList lines = SplitLines(mailText);
+    int delivery = -1;
+    int goods = -1;
+    // The last occurrence of each marker wins.
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString trimmed = TrimBlanks(lines.at(i));
+        if (trimmed.contains(kDeliveryMarker))
+            delivery = i;
+        if (trimmed.contains(kGoodsMarker))
+            goods = i;
+    }
+    if (delivery < 0 || goods < 0)
+        return failure(current, OrderMailFormatNotice());
+    // A marker on one of the last lines: the lines it announces are missing, and
+    // taking them from nowhere would fill the editor with half a consignee.
+    if (delivery + 2 >= lines.size())
+        return failure(current, OrderMailFormatNotice() + QStringLiteral("\r\n")
+                                    + QStringLiteral("[送付先]の後に住所と電話番号の行が見つかりません。"));
+    if (goods + 1 >= lines.size())
+        return failure(current, OrderMailFormatNotice() + QStringLiteral("\r\n")
+                                    + QStringLiteral("[商品]の後に商品名の行が見つかりません。"));
+
+    const QString nameLine = lines.at(delivery);
+    const QString addressLine = lines.at(delivery + 1);
+    const QString telLine = lines.at(delivery + 2);
+
+    OrderMailResult result;
+    result.ok = true;
+    OrderMailBoxes &b = result.boxes;
+    b = current;
+
+    b.z_goods1 = lines.at(goods + 1);
+
+    // Telephone: cut at the positions of 3 digits, hyphen, 3 digits, hyphen, 4 digits.
+    QString w = telLine;
+    w.remove(QStringLiteral("(TEL)"));
+    w = TrimBlanks(w);
+    b.x_tel1 = cut(w, 1, 3);
+    b.x_tel2 = cut(w, 5, 7);
+    b.x_tel3 = cut(w, 9, 12);
+
+    // Name: what stands before the reading in brackets. A name line without a
+    // reading keeps the whole name rather than losing it.
+    w = nameLine;
+    w.remove(kDeliveryMarker);
+    w = TrimBlanks(w);
+    const int bracket = int(w.indexOf(u'('));
+    b.x_namae = bracket >= 0 ? w.left(bracket) : w;
+
+    // Postal code, only when the address line carries one.
+    w = addressLine;
+    if (w.contains(u'〒')) {
+        w.remove(u'〒');
+        w = TrimBlanks(w);
+        b.x_YUBIN1 = cut(w, 1, 3);
+        b.x_YUBIN2 = cut(w, 5, 8);
+    }
+    // The code is taken out of the address; with an empty postal box the
+    // pattern would be a bare hyphen and the house number would lose its dashes.
+    if (!b.x_YUBIN1.isEmpty() && !b.x_YUBIN2.isEmpty())
+        w.remove(b.x_YUBIN1 + u'-' + b.x_YUBIN2);
+    w = TrimBlanks(w);
+
+    if (!options.keepPrefecture)
+        w = withoutLeadingPrefecture(w);
+    b.x_address1 = w;
+    return result;
+}
+
+void StoreOrderMailBoxes(PrintRecord &record, const OrderMailBoxes &boxes)
+{
+    record.setSlot(17, boxes.z_goods1);
+    record.setSlot(15, boxes.x_tel1 + u'-' + boxes.x_tel2 + u'-' + boxes.x_tel3);
+    record.setSlot(8, boxes.x_namae);
+    record.setSlot(12, boxes.x_YUBIN1 + boxes.x_YUBIN2);
+    record.setSlot(13, boxes.x_address1);
+}

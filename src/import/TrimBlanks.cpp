@@ -1,0 +1,12 @@
+#include "import/TrimBlanks.h"
+
+QString TrimBlanks(const QString &text)
+{
+    int begin = 0;
+    int end = int(text.size());
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
