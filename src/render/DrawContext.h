@@ -1,0 +1,47 @@
+#pragma once
+// What one drawing pass needs to know about its target besides the layout: the
+// resolutions, whether it is the printer, the overall offset boxes and the
+// folder that bare picture names are looked up in.
+
+#include <QString>
+
+struct DrawContext {
+    // The printer pass leaves out preview-only items, widens pens by 4/144 inch,
+    // sizes fonts at the printer's resolution and scales pictures by printer/screen.
+    bool isPrinter = false;
+
+    // Resolution of the target in dots per inch: PreviewDpiX/Y on the preview,
+    // the printer's resolution when printing.
+    int targetDpiX = 96;
+    int targetDpiY = 96;
+
+    // PreviewDpiX: integer part of the screen resolution times the zoom. It is
+    // the font resolution and the pen-width base on every target.
+    int previewDpiX = 96;
+    // Zoom percent of the preview (natural picture size, rotated font height).
+    int zoomPercent = 100;
+
+    // Screen and printer resolutions: natural-size pictures print at the size
+    // they have on the screen at 100 %.
+    int screenDpiX = 96;
+    int screenDpiY = 96;
+    int printerDpiX = 600;
+    int printerDpiY = 600;
+
+    // The overall offset boxes ofxbox and ofybox (whole millimetres) and the
+    // preview option "全体位置も反映させる" (previewOpt1).
+    int ofxbox = 0;
+    int ofybox = 0;
+    bool previewOpt1 = false;
+
+    // WorkDir: a bare picture name is looked up in WorkDir/style.
+    QString workDir;
+
+    // Preview values for a screen resolution and zoom: PreviewDpiX/Y are the
+    // integer part of screen dpi x zoom / 100.
+    static DrawContext forPreview(int screenDpiX, int screenDpiY, int zoomPercent);
+    // Printer values: the page's resolution; fonts and pens still follow the
+    // preview resolution of the given screen and zoom.
+    static DrawContext forPrinter(int printerDpiX, int printerDpiY, int screenDpiX, int screenDpiY,
+                                  int zoomPercent);
+};

@@ -1,0 +1,388 @@
+#include "render/GdiCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Largest em height a font is given; far beyond any page, small enough for the
+// font engine.
+constexpr int MaxFontPixels = 32767;
+
+// points x resolution / 72, rounded half away from zero.
+int pointsToPixels(qint64 points, qint64 dpi)
+{
+    const qint64 n = points * dpi;
+    const qint64 magnitude = (std::llabs(n) * 2 + 72) / 144;
+    return int(std::min<qint64>(magnitude, MaxFontPixels));
+}
+
+// The dash patterns of one-pixel pens, in pixels.
+QVector<qreal> dashPattern(GdiPenStyle style)
+{
+    switch (style) {
+    case GdiPenStyle::Dash:
+        return {18, 6};
+    case GdiPenStyle::Dot:
+        return {3, 3};
+    case GdiPenStyle::DashDot:
+        return {9, 6, 3, 6};
+    case GdiPenStyle::DashDotDot:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
+    }
+}
+
+// Angle in degrees, counter-clockwise from three o'clock, of the point on the
+// ellipse of box that lies on the ray from the centre through p. QPainterPath
+// arcs take the angle of the circle that is stretched into the ellipse.
+qreal ellipseAngle(const QRectF &box, QPointF p)
+{
+    const QPointF c = box.center();
+    const qreal a = std::max<qreal>(box.width() / 2, 1e-9);
+    const qreal b = std::max<qreal>(box.height() / 2, 1e-9);
+    const qreal dx = (p.x() - c.x()) / a;
+    const qreal dy = -(p.y() - c.y()) / b;
+    if (dx == 0 && dy == 0)
+        return 0;
+    return qRadiansToDegrees(std::atan2(dy, dx));
+}
+
+} // namespace
+
+GdiCanvas::GdiCanvas(QPainter &painter, int deviceDpiY, bool printerFonts, double patternScale)
+    : m_painter(painter),
+      m_deviceDpiY(deviceDpiY),
+      m_printerFonts(printerFonts),
+      m_patternScale(patternScale > 0 ? patternScale : 1.0)
+{
+    QPaintEngine *engine = painter.paintEngine();
+    m_raster = engine && engine->type() == QPaintEngine::Raster;
+    if (QPaintDevice *device = painter.device())
+        m_deviceRect = QRect(0, 0, device->width(), device->height());
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void GdiCanvas::setPenWidth(int pixels)
+{
+    m_penWidth = std::max(1, pixels);
+}
+
+void GdiCanvas::setBrushColor(qint64 bgr)
+{
+    m_brushColor = ColorFromBgr(bgr);
+    if (m_brushStyle == GdiBrushStyle::Clear)
+        m_brushStyle = GdiBrushStyle::Solid;
+}
+
+void GdiCanvas::setFontName(const QString &name)
+{
+    if (name != m_fontName) {
+        m_fontName = name;
+        m_fontDirty = true;
+    }
+}
+
+void GdiCanvas::setFontStyle(GdiFontStyle style)
+{
+    m_fontStyle = style;
+    m_fontDirty = true;
+}
+
+void GdiCanvas::setFontResolution(int dpi)
+{
+    m_fontResolution = dpi;
+    m_fontDirty = true;
+}
+
+void GdiCanvas::setFontSize(int points)
+{
+    m_fontPoints = points;
+    m_fontCellHeight = 0;
+    m_fontDirty = true;
+}
+
+void GdiCanvas::setFontCellHeight(int pixels)
+{
+    m_fontCellHeight = std::clamp(pixels, 1, MaxFontPixels);
+    m_fontDirty = true;
+}
+
+int GdiCanvas::fontPixelSize() const
+{
+    rebuildFont();
+    return m_font.pixelSize();
+}
+
+void GdiCanvas::rebuildFont() const
+{
+    if (!m_fontDirty)
+        return;
+    QFont f(m_fontName);
+    f.setBold(m_fontStyle.bold);
+    f.setItalic(m_fontStyle.italic);
+    f.setStyleStrategy(QFont::PreferDefault);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    if (m_fontCellHeight > 0) {
+        // A cell height includes the internal leading: size the em so that
+        // ascent plus descent comes to the cell.
+        f.setPixelSize(m_fontCellHeight);
+        const QFontMetricsF metrics(f);
+        const qreal cell = metrics.ascent() + metrics.descent();
+        int em = m_fontCellHeight;
+        if (cell > 0)
+            em = int(std::lround(m_fontCellHeight * m_fontCellHeight / cell));
+        f.setPixelSize(std::clamp(em, 1, MaxFontPixels));
+    } else {
+        const int dpi = m_printerFonts ? m_deviceDpiY : m_fontResolution;
+        f.setPixelSize(std::max(1, pointsToPixels(m_fontPoints, dpi)));
+    }
+    m_font = f;
+    m_fontDirty = false;
+}
+
+QFont GdiCanvas::font() const
+{
+    rebuildFont();
+    return m_font;
+}
+
+QSize GdiCanvas::textExtent(const QString &text) const
+{
+    const QFontMetricsF metrics(font());
+    const qreal height = metrics.ascent() + metrics.descent();
+    return QSize(int(std::lround(metrics.horizontalAdvance(text))), int(std::lround(height)));
+}
+
+void GdiCanvas::textOut(int x, int y, const QString &text)
+{
+    const QFont f = font();
+    const QFontMetricsF metrics(f);
+    m_painter.setFont(f);
+    m_painter.setPen(m_fontColor);
+    m_painter.setBrush(Qt::NoBrush);
+    if (m_escapement % 3600 == 0) {
+        m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
+        return;
+    }
+    m_painter.save();
+    m_painter.translate(x, y);
+    m_painter.rotate(-m_escapement / 10.0);
+    m_painter.drawText(QPointF(0, metrics.ascent()), text);
+    m_painter.restore();
+}
+
+QPainterPath GdiCanvas::textPath(int x, int y, const QString &text) const
+{
+    const QFont f = font();
+    const QFontMetricsF metrics(f);
+    QPainterPath path;
+    path.addText(QPointF(x, y + metrics.ascent()), f, text);
+    return path;
+}
+
+void GdiCanvas::fillPathSolid(const QPainterPath &path)
+{
+    if (path.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.fillPath(path, m_brushColor);
+    m_painter.restore();
+}
+
+void GdiCanvas::fillPathRows(const QPainterPath &path, int x, int y, int width, const QVector<QRgb> &rowColors)
+{
+    if (path.isEmpty() || rowColors.isEmpty() || width <= 0)
+        return;
+    // Whole device rows with no antialiasing, so no gaps can show between rows;
+    // neighbouring rows of the same colour are filled as one band.
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setClipPath(path, Qt::IntersectClip);
+    int start = 0;
+    for (int i = 1; i <= rowColors.size(); ++i) {
+        if (i < rowColors.size() && rowColors[i] == rowColors[start])
+            continue;
+        m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
+        start = i;
+    }
+    m_painter.restore();
+}
+
+QPen GdiCanvas::currentPen() const
+{
+    const QVector<qreal> dashes = dashPattern(m_penStyle);
+    if (!dashes.isEmpty()) {
+        QPen pen(m_penColor, 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+        QVector<qreal> scaled;
+        for (qreal d : dashes)
+            scaled.append(d * m_patternScale);
+        pen.setDashPattern(scaled);
+        return pen;
+    }
+    if (m_penWidth <= 1)
+        return QPen(m_penColor, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    return QPen(m_penColor, m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void GdiCanvas::line(int x1, int y1, int x2, int y2)
+{
+    const QPen pen = currentPen();
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    if (pen.widthF() > 1) {
+        m_painter.drawLine(QLineF(x1, y1, x2, y2));
+        return;
+    }
+    // A one-pixel line with real coordinates covers its first pixel and stops
+    // short of its last one; a zero-length line draws nothing.
+    if (x1 == x2 && y1 == y2)
+        return;
+    m_painter.drawLine(QLineF(x1, y1, x2, y2));
+}
+
+QRectF GdiCanvas::outlineBox(const QRect &box) const
+{
+    const QRect b = box.normalized();
+    QRectF r(b.left(), b.top(), b.width() - 1, b.height() - 1);
+    if (m_penStyle == GdiPenStyle::InsideFrame && m_penWidth > 1) {
+        const qreal inset = (m_penWidth - 1) / 2.0;
+        r.adjust(inset, inset, -inset, -inset);
+    }
+    return r;
+}
+
+void GdiCanvas::fillArea(const QPainterPath &area)
+{
+    switch (m_brushStyle) {
+    case GdiBrushStyle::Clear:
+        return;
+    case GdiBrushStyle::Solid:
+        m_painter.fillPath(area, m_brushColor);
+        return;
+    default:
+        fillHatch(area);
+        return;
+    }
+}
+
+void GdiCanvas::fillHatch(const QPainterPath &area)
+{
+    const qreal spacing = 8 * m_patternScale;
+    const qreal width = std::max<qreal>(1, std::round(m_patternScale));
+    QRectF bounds = area.boundingRect();
+    if (!m_deviceRect.isEmpty())
+        bounds = bounds.intersected(QRectF(m_deviceRect).adjusted(-spacing, -spacing, spacing, spacing));
+    if (bounds.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.setClipPath(area, Qt::IntersectClip);
+    m_painter.setPen(QPen(m_brushColor, width, Qt::SolidLine, Qt::FlatCap));
+    m_painter.setBrush(Qt::NoBrush);
+    const bool horizontal = m_brushStyle == GdiBrushStyle::Horizontal || m_brushStyle == GdiBrushStyle::Cross;
+    const bool vertical = m_brushStyle == GdiBrushStyle::Vertical || m_brushStyle == GdiBrushStyle::Cross;
+    const bool forward = m_brushStyle == GdiBrushStyle::FDiagonal || m_brushStyle == GdiBrushStyle::DiagCross;
+    const bool backward = m_brushStyle == GdiBrushStyle::BDiagonal || m_brushStyle == GdiBrushStyle::DiagCross;
+    // Lines sit on a grid anchored at the device origin, as a pattern brush does.
+    auto first = [spacing](qreal from) { return std::floor(from / spacing) * spacing; };
+    const qreal l = bounds.left(), t = bounds.top(), r = bounds.right(), b = bounds.bottom();
+    if (horizontal)
+        for (qreal y = first(t); y <= b; y += spacing)
+            m_painter.drawLine(QLineF(l, y, r, y));
+    if (vertical)
+        for (qreal x = first(l); x <= r; x += spacing)
+            m_painter.drawLine(QLineF(x, t, x, b));
+    const qreal h = b - t;
+    if (forward) // "\": x - y constant
+        for (qreal k = first(l - b); k <= r - t; k += spacing)
+            m_painter.drawLine(QLineF(k + t, t, k + b, b));
+    if (backward) // "/": x + y constant
+        for (qreal k = first(l + t); k <= r + b; k += spacing)
+            m_painter.drawLine(QLineF(k - t, t, k - t - h, b));
+    m_painter.restore();
+}
+
+void GdiCanvas::drawFigure(const QPainterPath &outline, bool filled)
+{
+    if (filled)
+        fillArea(outline);
+    m_painter.setPen(currentPen());
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(outline);
+}
+
+void GdiCanvas::roundRect(const QRect &box, int cornerW, int cornerH)
+{
+    const QRectF r = outlineBox(box);
+    const qreal rx = std::min<qreal>(std::abs(cornerW) / 2.0, r.width() / 2);
+    const qreal ry = std::min<qreal>(std::abs(cornerH) / 2.0, r.height() / 2);
+    QPainterPath path;
+    path.addRoundedRect(r, std::max<qreal>(rx, 0), std::max<qreal>(ry, 0), Qt::AbsoluteSize);
+    drawFigure(path, true);
+}
+
+void GdiCanvas::ellipse(const QRect &box)
+{
+    QPainterPath path;
+    path.addEllipse(outlineBox(box));
+    drawFigure(path, true);
+}
+
+QPainterPath GdiCanvas::arcPath(const QRect &box, QPoint start, QPoint end, bool closed) const
+{
+    const QRectF r = outlineBox(box);
+    const QRectF rays = QRectF(box.normalized());
+    const qreal a0 = ellipseAngle(rays, start);
+    const qreal a1 = ellipseAngle(rays, end);
+    qreal sweep = std::fmod(a1 - a0 + 720.0, 360.0);
+    if (sweep <= 1e-9)
+        sweep = 360.0;
+    QPainterPath path;
+    path.arcMoveTo(r, a0);
+    path.arcTo(r, a0, sweep);
+    if (closed)
+        path.closeSubpath();
+    return path;
+}
+
+void GdiCanvas::arc(const QRect &box, QPoint start, QPoint end)
+{
+    drawFigure(arcPath(box, start, end, false), false);
+}
+
+void GdiCanvas::chord(const QRect &box, QPoint start, QPoint end)
+{
+    drawFigure(arcPath(box, start, end, true), true);
+}
+
+void GdiCanvas::fillRect(const QRect &box)
+{
+    const QRect b = box.normalized();
+    if (b.isEmpty() || m_brushStyle == GdiBrushStyle::Clear)
+        return;
+    if (m_brushStyle == GdiBrushStyle::Solid) {
+        m_painter.fillRect(b, m_brushColor);
+        return;
+    }
+    QPainterPath area;
+    area.addRect(b);
+    fillHatch(area);
+}
+
+void GdiCanvas::drawPicture(const QRectF &target, const QImage &image)
+{
+    if (image.isNull() || target.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_painter.drawImage(target, image);
+    m_painter.restore();
+}

@@ -1,0 +1,147 @@
+#pragma once
+// The drawing surface of a pass, with the rules the layouts were made for:
+// pens with a style, a width in device pixels and a colour; brushes where giving
+// a colour to a clear brush makes it solid; fonts sized in points at a chosen
+// resolution (or by cell height) with an escapement; text placed by the top-left
+// corner of its cell; lines that leave out their last pixel; boxes that end
+// before their right and bottom edges. One canvas wraps a QPainter on the
+// preview image, on a printer page or on a PDF page.
+
+#include "render/GdiStyles.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+class QPainter;
+
+class GdiCanvas
+{
+public:
+    // painter must be active. deviceDpiY is the device's vertical resolution;
+    // with printerFonts the pixel height of a point-sized font is re-derived at
+    // that resolution, as a printer page does. patternScale is the number of
+    // device pixels per preview pixel: hatch spacing and dash lengths grow with
+    // it so that a printed pattern looks like the one on the screen.
+    GdiCanvas(QPainter &painter, int deviceDpiY, bool printerFonts, double patternScale);
+
+    // ---- Pen -------------------------------------------------------------
+    // Style, width in device pixels (at least 1) and colour of the pen.
+    void setPenStyle(GdiPenStyle style) { m_penStyle = style; }
+    void setPenWidth(int pixels);
+    void setPenColor(qint64 bgr) { m_penColor = ColorFromBgr(bgr); }
+    GdiPenStyle penStyle() const { return m_penStyle; }
+    int penWidth() const { return m_penWidth; }
+    QColor penColor() const { return m_penColor; }
+
+    // ---- Brush -----------------------------------------------------------
+    // Style of the brush; a clear brush paints nothing.
+    void setBrushStyle(GdiBrushStyle style) { m_brushStyle = style; }
+    // Colour of the brush; a clear brush becomes a solid one of that colour.
+    void setBrushColor(qint64 bgr);
+    GdiBrushStyle brushStyle() const { return m_brushStyle; }
+    QColor brushColor() const { return m_brushColor; }
+
+    // ---- Font ------------------------------------------------------------
+    // Face name as written in the layout (mapped by the font substitutions).
+    void setFontName(const QString &name);
+    void setFontStyle(GdiFontStyle style);
+    void setFontColor(qint64 bgr) { m_fontColor = ColorFromBgr(bgr); }
+    // Resolution that turns points into pixels (ignored on a printer page).
+    void setFontResolution(int dpi);
+    // Size in points; the pixel height is points x resolution / 72, rounded.
+    void setFontSize(int points);
+    // Size by cell height (ascent plus descent) in device pixels, as a font
+    // built from a cell height is; replaces the point size until setFontSize.
+    void setFontCellHeight(int pixels);
+    // Escapement in tenths of a degree, counter-clockwise.
+    void setFontEscapement(int tenths) { m_escapement = tenths; }
+    QColor fontColor() const { return m_fontColor; }
+    GdiFontStyle fontStyle() const { return m_fontStyle; }
+    // The font as it draws on this device.
+    QFont font() const;
+    // Em height in device pixels of the current font.
+    int fontPixelSize() const;
+
+    // ---- Text ------------------------------------------------------------
+    // Width and height of the text's cell run in device pixels.
+    QSize textExtent(const QString &text) const;
+    // Draws text with the top-left corner of its cell at (x, y), in the font
+    // colour, rotated by the escapement about that corner.
+    void textOut(int x, int y, const QString &text);
+    // The glyph outlines of text placed as textOut would place it (no escapement).
+    QPainterPath textPath(int x, int y, const QString &text) const;
+    // Fills the inside of path with the brush colour (the clip-region fill of the
+    // outline mode).
+    void fillPathSolid(const QPainterPath &path);
+    // Fills the inside of path by device rows: row i of box gets rowColors[i].
+    void fillPathRows(const QPainterPath &path, int x, int y, int width, const QVector<QRgb> &rowColors);
+
+    // ---- Shapes ----------------------------------------------------------
+    // A line from (x1, y1) to (x2, y2) with the pen; the last pixel is left out.
+    void line(int x1, int y1, int x2, int y2);
+    // A rounded box with a corner ellipse of cornerW x cornerH pixels, outlined
+    // with the pen and filled with the brush; covers box up to its right and
+    // bottom edges, not including them.
+    void roundRect(const QRect &box, int cornerW, int cornerH);
+    // The ellipse inscribed in box, outlined and filled.
+    void ellipse(const QRect &box);
+    // The part of the ellipse in box running counter-clockwise from the ray
+    // through start to the ray through end (both from the box centre); equal rays
+    // give the whole ellipse. Outline only.
+    void arc(const QRect &box, QPoint start, QPoint end);
+    // As arc, closed by the straight line between its ends, outlined and filled.
+    void chord(const QRect &box, QPoint start, QPoint end);
+    // Fills box (right and bottom edges excluded) with the brush, no outline.
+    void fillRect(const QRect &box);
+
+    // ---- Pictures --------------------------------------------------------
+    // True when pictures should be scaled before drawing (a raster device);
+    // vector devices get the original picture and a target rectangle.
+    bool prefersPrescaledPictures() const { return m_raster; }
+    // Draws image scaled into target.
+    void drawPicture(const QRectF &target, const QImage &image);
+
+    QPainter &painter() { return m_painter; }
+
+private:
+    QPen currentPen() const;
+    // The box a pen outline is drawn on, so that the figure ends before the
+    // right and bottom edges (and stays inside for an inside-frame pen).
+    QRectF outlineBox(const QRect &box) const;
+    // Fills area with the brush (solid colour or hatch lines); clear paints nothing.
+    void fillArea(const QPainterPath &area);
+    void fillHatch(const QPainterPath &area);
+    // Strokes path with the pen and fills it with the brush.
+    void drawFigure(const QPainterPath &outline, bool filled);
+    // Arc path between the two rays, starting at the start ray.
+    QPainterPath arcPath(const QRect &box, QPoint start, QPoint end, bool closed) const;
+    void rebuildFont() const;
+
+    QPainter &m_painter;
+    int m_deviceDpiY;
+    bool m_printerFonts;
+    double m_patternScale;
+    bool m_raster;
+    QRect m_deviceRect;
+
+    GdiPenStyle m_penStyle = GdiPenStyle::Solid;
+    int m_penWidth = 1;
+    QColor m_penColor = Qt::black;
+    GdiBrushStyle m_brushStyle = GdiBrushStyle::Solid;
+    QColor m_brushColor = Qt::white;
+
+    QString m_fontName;
+    GdiFontStyle m_fontStyle;
+    QColor m_fontColor = Qt::black;
+    int m_fontResolution = 96;
+    int m_fontPoints = 12;
+    int m_fontCellHeight = 0; // > 0: sized by cell height
+    int m_escapement = 0;
+    mutable QFont m_font;
+    mutable bool m_fontDirty = true;
+};

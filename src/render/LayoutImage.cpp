@@ -1,0 +1,36 @@
+#include "render/LayoutImage.h"
+
+#include "render/GdiCanvas.h"
+#include "render/LayoutDrawer.h"
+
+#include <QPainter>
+#include <cmath>
+
+QSize PrintableAreaPixels(double widthMm, double heightMm, int dpiX, int dpiY, int zoomPercent)
+{
+    const double zoom = zoomPercent / 100.0;
+    return QSize(int(std::floor(widthMm * dpiX / 25.4 * zoom)), int(std::floor(heightMm * dpiY / 25.4 * zoom)));
+}
+
+LayoutImage RenderLayoutImage(const QStringList &lines, const DrawContext &context, QSize pixels)
+{
+    LayoutImage out;
+    out.image = QImage(pixels, QImage::Format_RGB32);
+    if (out.image.isNull()) {
+        out.result.ok = false;
+        out.result.message = QStringLiteral("The page of %1 x %2 pixels is too large to draw.")
+                                 .arg(pixels.width())
+                                 .arg(pixels.height());
+        return out;
+    }
+    out.image.fill(Qt::white);
+    // Pixels per metre, so that the image carries its resolution.
+    out.image.setDotsPerMeterX(int(std::lround(context.targetDpiX / 0.0254)));
+    out.image.setDotsPerMeterY(int(std::lround(context.targetDpiY / 0.0254)));
+    QPainter painter(&out.image);
+    const double patternScale = context.isPrinter ? double(context.targetDpiX) / std::max(1, context.previewDpiX) : 1.0;
+    GdiCanvas canvas(painter, context.targetDpiY, context.isPrinter, patternScale);
+    out.result = DrawLayout(canvas, lines, context);
+    painter.end();
+    return out;
+}
