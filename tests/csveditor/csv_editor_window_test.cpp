@@ -1,0 +1,191 @@
+#include "csveditor/CsvEditorWindow.h"
+#include "import/CsvImportFile.h"
+#include "import/CsvMappingStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString fixture(const QString &name)
+{
+    return QString::fromUtf8(qgetenv("KORVEL_SOURCE_DIR")) + QStringLiteral("/tests/import/fixtures/") + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class CsvEditorWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // A fresh folder for each test: the remembered mappings must not leak.
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_conf = m_dir->filePath(QStringLiteral("conf"));
+        QDir().mkpath(m_conf);
+    }
+
+    void loadsEveryEncodingWithAGuessedMapping_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("cp932") << QStringLiteral("customers_cp932.csv");
+        QTest::newRow("utf8") << QStringLiteral("customers_utf8.csv");
+        QTest::newRow("utf8bom") << QStringLiteral("customers_utf8bom.csv");
+        QTest::newRow("utf16") << QStringLiteral("customers_utf16.csv");
+    }
+
+    void loadsEveryEncodingWithAGuessedMapping()
+    {
+        QFETCH(QString, file);
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(fixture(file)));
+        QCOMPARE(window.sourceRowCount(), 4);
+        QVERIFY(window.mapping().firstRowIsHeader);
+        QCOMPARE(window.mapping().column(0), 0); // お名前
+        QCOMPARE(window.mapping().column(2), 1); // 郵便番号
+        QCOMPARE(window.mapping().column(3), 2); // 住所
+        QTableWidget *preview = window.previewTable();
+        QCOMPARE(preview->rowCount(), 3);
+        QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("山田 太郎"));
+        // the comma inside the quoted address is shown as it will be written
+        QCOMPARE(preview->item(0, 3)->text(), QStringLiteral("東京都千代田区千代田1-1， 千代田ビル"));
+        QCOMPARE(preview->item(2, 0)->text(), QStringLiteral("髙橋 一郎"));
+        QVERIFY(window.writeButton()->isEnabled());
+        QVERIFY(window.statusLabel()->text().startsWith(QStringLiteral("3件")));
+    }
+
+    void writesTheIntermediateFileAndRemembersTheMapping()
+    {
+        {
+            CsvEditorWindow window(m_conf, 50);
+            QVERIFY(window.loadFile(fixture(QStringLiteral("customers_cp932.csv"))));
+            // 名前2 from the notes column, chosen through its list
+            window.fieldCombo(1)->setCurrentIndex(4 + 1);
+            QCOMPARE(window.mapping().column(1), 4);
+            QCOMPARE(window.previewTable()->item(1, 1)->text(), QStringLiteral("二行の備考"));
+            QTest::mouseClick(window.writeButton(), Qt::LeftButton);
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+        }
+        const QByteArray bytes = readAll(m_conf + QStringLiteral("/csvImport.tmp"));
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const auto rows = ReadCsvImportFile(m_conf + QStringLiteral("/csvImport.tmp"));
+        QVERIFY(rows.has_value());
+        QCOMPARE(rows->size(), 3);
+        QCOMPARE(rows->at(0).at(0), QStringLiteral("山田 太郎"));
+        QCOMPARE(rows->at(0).at(1), QStringLiteral("「特急」で \"至急\""));
+        QCOMPARE(rows->at(0).at(2), QStringLiteral("123-4567"));
+        QCOMPARE(rows->at(0).at(3), QStringLiteral("東京都千代田区千代田1-1， 千代田ビル"));
+        QCOMPARE(rows->at(1).at(1), QStringLiteral("二行の備考"));
+        QCOMPARE(rows->at(2).at(10), QStringLiteral("ぶどう①"));
+        QCOMPARE(bytes.count("\r\n"), 3);
+
+        // The next run of the same edition starts from the remembered mapping.
+        CsvEditorWindow again(m_conf, 50);
+        QVERIFY(!QFile::exists(again.resultPath())); // the consumed result is gone
+        QVERIFY(again.loadFile(fixture(QStringLiteral("customers_utf8.csv"))));
+        QCOMPARE(again.mapping().column(1), 4);
+        QCOMPARE(again.fieldCombo(1)->currentIndex(), 5);
+        // another edition has its own
+        CsvEditorWindow other(m_conf, 20);
+        QVERIFY(other.loadFile(fixture(QStringLiteral("customers_utf8.csv"))));
+        QCOMPARE(other.mapping().column(1), -1);
+    }
+
+    void cancelLeavesNoResult()
+    {
+        QFile stale(m_conf + QStringLiteral("/csvImport.tmp"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("old,run,\r\n");
+        stale.close();
+
+        CsvEditorWindow window(m_conf, 30);
+        QVERIFY(window.loadFile(fixture(QStringLiteral("customers_utf8bom.csv"))));
+        QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(window.resultPath()));
+        QVERIFY(CsvMappingStore(m_conf, 30).load().isEmpty());
+    }
+
+    void headerSwitchTakesTheFirstRowAsData()
+    {
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(fixture(QStringLiteral("customers_utf8.csv"))));
+        window.setFirstRowIsHeader(false);
+        QCOMPARE(window.mappedRows().size(), 4);
+        QCOMPARE(window.previewTable()->item(0, 0)->text(), QStringLiteral("お名前"));
+        QVERIFY(window.fieldCombo(0)->itemText(1).contains(QStringLiteral("お名前")));
+        window.setFirstRowIsHeader(true);
+        QCOMPARE(window.mappedRows().size(), 3);
+    }
+
+    void tooLongValuesAreFlaggedBeforeWriting()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("long.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("name,tel\nok,03-1234-5678\nok2,0123456789012345\n");
+        file.close();
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(path));
+        window.setFieldColumn(0, 0);
+        window.setFieldColumn(7, 1);
+        QCOMPARE(window.previewTable()->item(1, 7)->background().color(), QColor(255, 200, 200));
+        QVERIFY(window.statusLabel()->text().contains(QStringLiteral("電話番号が長すぎます")));
+    }
+
+    void largeFileLoads()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("large.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("氏名,郵便番号,住所\n");
+        for (int i = 0; i < 50000; ++i)
+            file.write(QStringLiteral("\"顧客 %1\",100-0001,\"東京都千代田区千代田%1\"\n").arg(i).toUtf8());
+        file.close();
+        CsvEditorWindow window(m_conf, 20);
+        QVERIFY(window.loadFile(path));
+        QCOMPARE(window.sourceRowCount(), 50001);
+        QCOMPARE(window.previewTable()->rowCount(), CsvEditorWindow::PreviewRows);
+        QTest::mouseClick(window.writeButton(), Qt::LeftButton);
+        const auto rows = ReadCsvImportFile(window.resultPath());
+        QVERIFY(rows.has_value());
+        QCOMPARE(rows->size(), 50000);
+        QCOMPARE(rows->last().at(0), QStringLiteral("顧客 49999"));
+    }
+
+    void writingWithoutDataSaysSoAndWritesNothing()
+    {
+        CsvEditorWindow window(m_conf, 50);
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QVERIFY(!window.writeResult());
+        QVERIFY(!QFile::exists(window.resultPath()));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_conf;
+};
+
+QTEST_MAIN(CsvEditorWindowTest)
+#include "csv_editor_window_test.moc"
