@@ -118,7 +118,7 @@ TEST(DrawErrors, GeneratedMalformedLinesNeverCrashThePass)
     for (int round = 0; round < 600; ++round) {
         QStringList fields = templates[random() % templates.size()].split(u';');
         const int edits = 1 + int(random() % 3);
-        for (int e = 0; e < edits; ++e) {
+        for (int e = 0; e < edits && !fields.isEmpty(); ++e) {
             const int action = int(random() % 3);
             const int at = int(random() % fields.size());
             if (action == 0)
