@@ -1,0 +1,57 @@
+#pragma once
+// Writes the consignees and item data of the CSV intermediate file into the
+// address book: a first pass adds the consignees that are not there yet (by
+// their two name lines), a second pass writes each one's item data for the
+// edition. A value too long for its column stops the import before any item
+// data is written; the consignees of the lines before it stay. Each pass runs
+// in one transaction so that a large file imports quickly.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+class TDataModule1;
+
+struct CsvImportTarget {
+    QString addressDbPath; // "addressXe2.db3": table address
+    QString membersDbPath; // "membersXe2.db3": table memberitem
+    int editionCode = 0;
+    // The sender selected in the main window's sender list, as its decimal
+    // identifier; empty when none is selected (stored as an empty companyID).
+    QString senderId;
+};
+
+struct CsvImportOutcome {
+    enum Status {
+        EditorMissing, // the CSV editor is not installed beside the program
+        NoFile,        // the editor ended without leaving a result: nothing to do
+        Imported,      // both passes ran
+        Aborted,       // a value was too long; notice says which
+        Failed,        // a database file could not be opened; notice says why
+    };
+    Status status = NoFile;
+    QString notice;          // the text to show with the heading "確認"; empty for NoFile
+    int consigneesAdded = 0; // rows inserted into address
+    int itemRowsWritten = 0; // rows inserted into or updated in memberitem
+};
+
+// The closing notice of a completed import.
+QString CsvImportedNotice();
+
+// The three-line notice shown when the CSV editor is not installed.
+QString CsvEditorMissingNotice();
+
+// Imports the lines (14 fields each) of an intermediate file.
+CsvImportOutcome ImportCsvLines(TDataModule1 &db, const QVector<QStringList> &lines, const CsvImportTarget &target);
+
+// Imports the intermediate file at path; NoFile when it does not exist.
+CsvImportOutcome ImportCsvFile(TDataModule1 &db, const QString &path, const CsvImportTarget &target);
+
+// The whole command: finds the CSV editor in programDir, starts it with the
+// work folder's argument and waits for it with the event loop running (running
+// is told true before the start and false after the end), then imports what it
+// left in WorkDir/conf/csvImport.tmp.
+CsvImportOutcome RunCsvEditorImport(TDataModule1 &db, const QString &programDir, const QString &workDir,
+                                    const CsvImportTarget &target,
+                                    const std::function<void(bool running)> &running = {});
