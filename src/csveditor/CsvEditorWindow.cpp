@@ -187,21 +187,28 @@ bool CsvEditorWindow::loadFile(const QString &path)
 // Decodes and parses the bytes; the parse shows a progress bar the user can stop.
 bool CsvEditorWindow::reparse()
 {
+    // The bar shows at once: a large file takes a moment to decode before
+    // the parse reports any progress.
+    QProgressDialog progress(QStringLiteral("CSVファイルを読み込んでいます..."), QStringLiteral("中止"), 0, 1000, this);
+    progress.setWindowTitle(kTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    const bool large = m_bytes.size() > 256 * 1024;
+    if (large)
+        progress.setValue(0);
+
     const int encodingIndex = m_encodingCombo->currentIndex();
     m_encoding = encodingIndex > 0 ? kEncodings[encodingIndex - 1] : DetectCsvEncoding(m_bytes);
     const QString text = DecodeCsvBytes(m_bytes, m_encoding);
     const int delimiterIndex = m_delimiterCombo->currentIndex();
     m_delimiter = delimiterIndex > 0 ? kDelimiters[delimiterIndex - 1] : CsvParser::detectDelimiter(text);
 
-    QProgressDialog progress(QStringLiteral("CSVファイルを読み込んでいます..."), QStringLiteral("中止"), 0, 1000, this);
-    progress.setWindowTitle(kTitle);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
     bool cancelled = false;
     QVector<QStringList> rows = CsvParser::parse(
         text, m_delimiter,
-        [&progress](qsizetype done, qsizetype total) {
-            progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
+        [&progress, large](qsizetype done, qsizetype total) {
+            if (large)
+                progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
             return !progress.wasCanceled();
         },
         &cancelled);
