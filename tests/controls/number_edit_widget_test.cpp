@@ -323,6 +323,32 @@ private slots:
         QCOMPARE(w.box->AsText(), QStringLiteral("-1A"));
     }
 
+    void aSignToggleAloneMarksTheBoxModified()
+    {
+        BoxWindow w;
+        QVERIFY(w.active);
+        w.box->setValue(7);
+        w.enter();
+        w.box->end(false);
+        QTest::keyClick(w.box, Qt::Key_Minus);
+        w.leave();
+        QCOMPARE(w.box->text(), QStringLiteral("-7"));
+        QVERIFY(w.box->isModified());
+    }
+
+    void theKeypadSeparatorTypesTheLocaleSeparator()
+    {
+        TNumberEdit box;
+        box.setSeparators({QLatin1Char(','), QLatin1Char('.')});
+        box.setComma(true);
+        box.clear();
+        QTest::keyClicks(&box, QStringLiteral("1234"));
+        QTest::keyClick(&box, Qt::Key_Period, Qt::KeypadModifier);
+        QTest::keyClick(&box, Qt::Key_5);
+        QCOMPARE(box.text(), QStringLiteral("1.234,5"));
+        QCOMPARE(box.Value(), Extended(1234.5L));
+    }
+
     void aReadOnlyBoxIgnoresSignKeysAndPaste()
     {
         TNumberEdit box;
