@@ -7,7 +7,8 @@ set -uo pipefail
 package="jquery-jpostal-ja"
 version="2.14.73"
 build=${1:?usage: fetch_postal_data.sh <build-dir>}
-dest="$build/postal-data"
+mkdir -p "$build/postal-data" || exit 0
+dest=$(cd "$build/postal-data" && pwd)
 tarball="$dest/$package-$version.tgz"
 
 if [ -s "$tarball" ]; then

@@ -1,55 +1,525 @@
 #include "app/Tfzerrat.h"
 
+#include "addressbook/PrintSettingsPage.h"
 #include "app/Editions.h"
+#include "app/MainActions.h"
+#include "app/PlaceholderPage.h"
+#include "app/ShowNotice.h"
+#include "app/TopBar.h"
+#include "app/WindowPositionFile.h"
+#include "data/DatabaseSchema.h"
+#include "data/HistoryWriter.h"
+#include "render/GdiCanvas.h"
+#include "render/LayoutDrawer.h"
+#include "render/PreviewPage.h"
+#include "render/PrintJob.h"
+#include "render/PrinterBinding.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
-#include <QMenuBar>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
-Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QString &appDataRoot,
-                   QWidget *parent)
-    : QMainWindow(parent)
+Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QString &appDataRoot, QWidget *parent)
+    : QMainWindow(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
-    setObjectName(QStringLiteral("fzerrat"));
+    setObjectName("fzerrat");
     m_folders = PrepareProgramFolders(programDir, exeName, appDataRoot);
+    m_style.setFolders(m_folders.programDir, m_folders.workDir);
+    m_profile = ProfileFor(m_folders.editionCode);
+    m_defaultStyleFile = m_profile.defaultStyleFile;
 
-    const Edition &edition = EditionFor(m_folders.editionCode);
-    // Edition 60 has no profile of its own: it keeps the initial title.
-    if (!edition.title.isEmpty())
-        QApplication::setApplicationDisplayName(edition.title);
+    if (!HasSystemPrinter())
+        EnsurePdfOutput(*m_printer, m_folders.workDir + "/pdf/" + EditionFor(editionCode()).exeName + ".pdf");
+
+    buildWindow();
+    styleset();
+    connectSignals();
     setWindowTitle(QApplication::applicationDisplayName());
-
-    buildMenus();
-    buildCentralArea();
-    statusBar()->showMessage(m_folders.workDir);
-    resize(938, 708);
+    resize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight);
 }
 
-void Tfzerrat::buildMenus()
+Tfzerrat::~Tfzerrat() = default;
+
+QString Tfzerrat::optionsFilePath() const
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("menuFile"));
-    QAction *quit = file->addAction(QStringLiteral("終了"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-    menuBar()->addMenu(QStringLiteral("表示(&V)"))->setEnabled(false);
-    menuBar()->addMenu(QStringLiteral("編集(&E)"))->setEnabled(false);
-    menuBar()->addMenu(QStringLiteral("連続印刷(&R)"))->setEnabled(false);
-    menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"))->setEnabled(false);
+    return m_folders.workDir + "/conf/" + SettingsFileName(m_folders.exeName, ".conf");
 }
 
-void Tfzerrat::buildCentralArea()
+QString Tfzerrat::printerFilePath() const
 {
+    return m_folders.workDir + "/conf/" + SettingsFileName(m_folders.exeName, ".prt");
+}
+
+QString Tfzerrat::windowFilePath() const
+{
+    return m_folders.workDir + "/ini/" + SettingsFileName(m_folders.exeName, ".xml");
+}
+
+// ---- Window creation --------------------------------------------------------
+
+void Tfzerrat::buildWindow()
+{
+    m_actions = new MainActions(this);
+    m_actions->buildMenus(this);
+
     auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    auto *title = new QLabel(QApplication::applicationDisplayName(), central);
-    title->setObjectName(QStringLiteral("editionTitle"));
-    QFont font = title->font();
-    font.setPointSize(font.pointSize() + 8);
-    font.setBold(true);
-    title->setFont(font);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_topBar = new TopBar(m_actions, central);
+    column->addWidget(m_topBar);
+
+    m_splitter = new QSplitter(Qt::Horizontal, central);
+    m_splitter->setObjectName("Splitter1");
+    m_left = new QTabWidget(m_splitter);
+    m_left->setObjectName("PageControl1");
+    m_left->setMinimumWidth(310);
+    m_settingsPage = new PrintSettingsPage(m_left);
+    m_left->addTab(m_settingsPage, "印刷設定");
+    m_left->addTab(new PlaceholderPage("TabSheet1", "印刷位置調整", m_left), "印刷位置調整");
+    m_left->addTab(new PlaceholderPage("TabSheet2", m_profile.listPageCaption, m_left), m_profile.listPageCaption);
+
+    m_right = new QStackedWidget(m_splitter);
+    m_right->setObjectName("PageControl2");
+    m_preview = new PreviewPage(m_right);
+    m_right->addWidget(m_preview);
+    m_right->addWidget(new QWidget(m_right)); // TabAtesakilist: empty while the list is shown
+    m_right->addWidget(new PlaceholderPage("TabRireki", "印刷履歴", m_right));
+    m_splitter->addWidget(m_left);
+    m_splitter->addWidget(m_right);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({401, 600});
+    column->addWidget(m_splitter, 1);
     setCentralWidget(central);
+
+    statusBar()->setObjectName("StatusBar1");
+
+    m_preview->setRenderer([this](QPainter &painter, const PreviewGeometry &g) {
+        const PrinterMeasurements &m = m_preview->measurements();
+        DrawContext context = DrawContext::forPreview(m.screenDpiX, m.screenDpiY, g.zoomPercent);
+        context.ofxbox = m_topBar->offsetX();
+        context.ofybox = m_topBar->offsetY();
+        context.previewOpt1 = m_topBar->previewLocate();
+        context.workDir = m_folders.workDir;
+        GdiCanvas canvas(painter, g.previewDpiY, false, 1.0);
+        return DrawLayout(canvas, m_style, context);
+    });
+}
+
+void Tfzerrat::styleset()
+{
+    const EditionProfile &p = m_profile;
+    if (p.hasProfile)
+        QApplication::setApplicationDisplayName(p.title);
+    const QString images = m_folders.programDir + "/images/";
+    if (!p.iconFile.isEmpty()) {
+        const QIcon icon(images + p.iconFile);
+        if (!icon.isNull()) {
+            QApplication::setWindowIcon(icon);
+            setWindowIcon(icon);
+        }
+    }
+    m_actions->applyProfile(p);
+    m_topBar->applyProfile(p, images);
+    m_settingsPage->applyProfile(p);
+    m_preview->Button1->setText(p.editCaption);
+    m_left->setTabText(2, p.listPageCaption);
+}
+
+void Tfzerrat::connectSignals()
+{
+    connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_actions->print1, &QAction::triggered, this, [this] { printexecute(); });
+    connect(m_actions->paperSetup, &QAction::triggered, this, &Tfzerrat::paperSetup);
+    connect(m_actions->preview, &QAction::triggered, this, [this] {
+        m_right->setCurrentIndex(0);
+        currentData(QString());
+    });
+    for (QAction *zoom : m_actions->zoom)
+        connect(zoom, &QAction::triggered, this, [this, zoom] { setZoom(zoom->data().toInt()); });
+    connect(m_preview, &PreviewPage::zoomRequested, this, &Tfzerrat::setZoom);
+    connect(m_preview, &PreviewPage::drawFailed, this, [this](const QString &message) {
+        // The same failure is shown once per change, not on every repaint.
+        if (message == m_lastDrawError)
+            return;
+        m_lastDrawError = message;
+        ShowNotice("確認", message, this);
+    });
+    connect(m_topBar, &TopBar::headerValuesChanged, this, &Tfzerrat::headerValuesChanged);
+    connect(m_topBar, &TopBar::previewLocateToggled, this, &Tfzerrat::redrawPreview);
+    connect(m_topBar, &TopBar::printDateChanged, this, &Tfzerrat::printDateChanged);
+    connect(m_settingsPage, &PrintSettingsPage::zipOptionChanged, this, [this](int index) { m_zipConvOption = index; });
+    connect(m_settingsPage, &PrintSettingsPage::optionsChanged, this, [this] {
+        m_assembly->applyFixedItems(assemblyOptions(), m_record, m_style);
+        redrawPreview();
+    });
+    for (QLineEdit *box : m_settingsPage->fixitem)
+        connect(box, &QLineEdit::editingFinished, this, [this] {
+            if (!m_started)
+                return;
+            m_assembly->applyFixedItems(assemblyOptions(), m_record, m_style);
+            redrawPreview();
+        });
+    connect(m_settingsPage->ListView2, &QTreeWidget::itemClicked, this, [this] {
+        if (!m_started)
+            return;
+        m_assembly->senderData(selectedSenderId() - 1, m_record, m_style);
+        redrawPreview();
+    });
+    connect(m_left, &QTabWidget::currentChanged, this, [this] {
+        if (!m_started)
+            return;
+        m_styleReady = false;
+        currentData(QString());
+        m_styleReady = true;
+        m_preview->setReady(true);
+    });
+}
+
+// ---- First show -------------------------------------------------------------
+
+void Tfzerrat::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    ensureStarted();
+}
+
+void Tfzerrat::ensureStarted()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    FormShow();
+}
+
+void Tfzerrat::FormShow()
+{
+    // A failing step is reported and start-up goes on: a half-made window with
+    // no explanation helps nobody, and most steps do not depend on each other.
+    m_topBar->setPrintDate(QDate::currentDate());
+    m_settingsPage->CheckBox4->setChecked(false);
+    m_settingsPage->CheckBox5->setChecked(false);
+    m_right->setCurrentIndex(0);
+    {
+        const QSignalBlocker block(m_left);
+        m_left->setCurrentIndex(1);
+    }
+
+    QString error;
+    if (DevModeLoadFromFile(printerFilePath(), *m_printer, &error) == PrinterFileStatus::ReadError)
+        ShowNotice("確認", "プリンタ設定ファイルを読み込めませんでした。\n" + error, this);
+    measurePrinter();
+    loadOptions();
+
+    if (!QFileInfo::exists(zipcodeDbPath())) {
+        QFile::remove(zipcodeDbPath());
+        QFile::copy(m_folders.programDir + "/databaseXe2/zipcode.db3", zipcodeDbPath());
+        if (!QFileInfo::exists(zipcodeDbPath()))
+            ShowNotice("確認", "郵便番号データベースがありません", this);
+    }
+    openDatabases();
+    m_assembly = std::make_unique<RecordAssembly>(
+        m_db, AssemblySources{addressDbPath(), membersDbPath(), SingleDataPath(m_folders.workDir), editionCode()});
+    companyRead();
+
+    openDefaultStyle();
+    for (int n = 0; n <= 120; ++n)
+        m_style.chrchange(n, QString());
+
+    m_topBar->setPrintDate(QDate::currentDate());
+    m_zipConvOption = m_settingsPage->zipConvOption();
+    m_styleReady = true;
+    currentData(QString());
+    setZoom(100);
+    loadWindowPosition();
+    measurePrinter();
+    m_preview->setReady(true);
+}
+
+bool Tfzerrat::openDatabases()
+{
+    bool ok = true;
+    if (!QFileInfo::exists(addressDbPath())) {
+        const DatabaseError e = CreateAddressDatabase(m_db, addressDbPath());
+        if (e.isError()) {
+            ShowNotice("確認", "データベースを作成できませんでした。\n" + addressDbPath() + "\n" + e.message, this);
+            ok = false;
+        }
+    }
+    if (!QFileInfo::exists(membersDbPath())) {
+        const DatabaseError e = CreateMembersDatabase(m_db, membersDbPath());
+        if (e.isError()) {
+            ShowNotice("確認", "データベースを作成できませんでした。\n" + membersDbPath() + "\n" + e.message, this);
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+void Tfzerrat::loadOptions()
+{
+    MainOptions options;
+    ReadOptionsFile(optionsFilePath(), options);
+    m_options = options;
+    m_settingsPage->showOptions(options);
+    m_topBar->setCopies(qBound(1, options.copies, 1000));
+    m_topBar->setPreviewLocate(options.previewLocate);
+    m_topBar->setPrintDateOff(options.datePrint);
+}
+
+void Tfzerrat::saveOptions()
+{
+    m_settingsPage->readOptions(m_options);
+    m_options.copies = m_topBar->copies();
+    m_options.previewLocate = m_topBar->previewLocate();
+    m_options.datePrint = m_topBar->printDateOff();
+    QString error;
+    if (!WriteOptionsFile(optionsFilePath(), m_options, &error))
+        ShowNotice("確認", "設定ファイルを保存できませんでした。\n" + optionsFilePath() + "\n" + error, this);
+}
+
+void Tfzerrat::loadWindowPosition()
+{
+    WindowPosition p;
+    ReadWindowPositionFile(windowFilePath(), p);
+    resize(qMax(p.width, 400), qMax(p.height, 300));
+    move(p.left, p.top);
+}
+
+void Tfzerrat::saveWindowPosition()
+{
+    const QRect frame = frameGeometry();
+    QString error;
+    if (!WriteWindowPositionFile(windowFilePath(), m_folders.exeName, {frame.width(), frame.height(), frame.top(), frame.left()},
+                                 &error))
+        ShowNotice("確認", "ウィンドウの位置を保存できませんでした。\n" + error, this);
+}
+
+// ---- Shutdown ---------------------------------------------------------------
+
+void Tfzerrat::closeEvent(QCloseEvent *event)
+{
+    if (m_csvEditorRunning) {
+        ShowNotice("確認", "CSV取込画面を先に閉じてください。", this);
+        saveWindowPosition();
+        event->ignore();
+        return;
+    }
+    saveWindowPosition();
+    if (m_started) {
+        m_style.window.ofxbox = m_topBar->offsetX();
+        m_style.window.ofybox = m_topBar->offsetY();
+        m_style.window.splitterPosition = m_splitter->sizes().value(0);
+        m_style.window.copies = m_topBar->copies();
+        const LayoutStatus saved = m_style.SaveStyleFile();
+        if (!saved)
+            ShowNotice("確認", saved.message, this);
+        saveOptions();
+    }
+    event->accept();
+}
+
+// ---- Layout and preview -----------------------------------------------------
+
+void Tfzerrat::openDefaultStyle()
+{
+    m_style.NewStyle();
+    if (m_defaultStyleFile.isEmpty())
+        return;
+    const LayoutStatus status = m_style.OpenStyle(m_folders.workDir + "/style/" + m_defaultStyleFile);
+    if (!status)
+        ShowNotice("確認", status.message, this);
+    m_topBar->setOffsets(m_style.window.ofxbox, m_style.window.ofybox);
+    statusBar()->showMessage(m_style.CurrentStyleFile);
+    m_lastDrawError.clear();
+}
+
+void Tfzerrat::measurePrinter()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int dpiX = screen ? int(screen->logicalDotsPerInchX()) : 96;
+    const int dpiY = screen ? int(screen->logicalDotsPerInchY()) : 96;
+    m_preview->setMeasurements(MeasurePrinter(*m_printer, dpiX, dpiY));
+}
+
+void Tfzerrat::redrawPreview()
+{
+    m_lastDrawError.clear();
+    m_preview->redraw();
+}
+
+void Tfzerrat::setZoom(int percent)
+{
+    m_style.window.zoomPercent = percent;
+    for (QAction *zoom : m_actions->zoom)
+        zoom->setChecked(zoom->data().toInt() == percent);
+    m_preview->setZoom(percent);
+}
+
+void Tfzerrat::headerValuesChanged()
+{
+    m_style.window.ofxbox = m_topBar->offsetX();
+    m_style.window.ofybox = m_topBar->offsetY();
+    m_style.window.copies = m_topBar->copies();
+    m_style.window.splitterPosition = m_splitter->sizes().value(0);
+    m_style.WriteStyleHeader();
+    redrawPreview();
+}
+
+void Tfzerrat::printDateChanged()
+{
+    TransferPrintDate(m_style, m_topBar->printDate(), m_topBar->printDateOff());
+    redrawPreview();
+}
+
+void Tfzerrat::companyRead()
+{
+    QTreeWidget *list = m_settingsPage->ListView2;
+    list->clear();
+    if (m_db.OpenDatabase(addressDbPath()).isError())
+        return;
+    const QueryResult result = m_db.QueryRows("SELECT * FROM company;");
+    for (const QStringList &row : result.rows.rows()) {
+        auto *item = new QTreeWidgetItem(list, {row.value(0), row.value(1)});
+        item->setData(0, Qt::UserRole, row.value(0).toInt());
+    }
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+}
+
+int Tfzerrat::selectedSenderId() const
+{
+    QTreeWidget *list = m_settingsPage->ListView2;
+    QTreeWidgetItem *item = list->currentItem();
+    if (!item && list->topLevelItemCount() > 0) {
+        item = list->topLevelItem(0);
+        list->setCurrentItem(item);
+    }
+    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+AssemblyOptions Tfzerrat::assemblyOptions() const
+{
+    AssemblyOptions o;
+    o.listPageActive = m_left->currentIndex() == 2;
+    o.selectedSenderId = selectedSenderId();
+    o.itemFix = m_settingsPage->CheckBox3->isChecked();
+    for (int i = 0; i < 4; ++i)
+        o.fixItem[i] = m_settingsPage->fixitem[i]->text();
+    o.fixKingaku = m_settingsPage->fixkingaku->text();
+    o.yenMark = m_settingsPage->CheckBox4->isChecked();
+    o.printDate = m_topBar->printDate();
+    o.printDateOff = m_topBar->printDateOff();
+    return o;
+}
+
+void Tfzerrat::currentData(const QString &rd)
+{
+    if (!m_assembly)
+        return;
+    m_assembly->currentData(rd, assemblyOptions(), m_record, m_style);
+    m_right->setCurrentIndex(0);
+    redrawPreview();
+}
+
+void Tfzerrat::selectPaperKind(int kind)
+{
+    m_styleReady = false;
+    m_preview->setReady(false);
+    m_style.SaveStyleFile();
+    for (const PaperKindInfo &info : PaperKinds())
+        if (info.kind == kind)
+            m_defaultStyleFile = info.styleFile;
+    openDefaultStyle();
+    currentData(QString());
+    m_styleReady = true;
+    m_preview->setReady(true);
+}
+
+void Tfzerrat::paperSetup()
+{
+    if (QFileInfo::exists(printerFilePath()))
+        DevModeLoadFromFile(printerFilePath(), *m_printer);
+    QPrintDialog dialog(m_printer.get(), this);
+    dialog.setWindowTitle("用紙設定");
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString error;
+    if (!DevModeSaveToFile(printerFilePath(), *m_printer, &error))
+        ShowNotice("確認", "プリンタ設定を保存できませんでした。\n" + error, this);
+    measurePrinter();
+    redrawPreview();
+}
+
+bool Tfzerrat::printexecute(bool skipDialog)
+{
+    if (!skipDialog) {
+        QPrintDialog dialog(m_printer.get(), this);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+    }
+    measurePrinter();
+    redrawPreview();
+    if (!QFileInfo::exists(printerFilePath()))
+        DevModeSaveToFile(printerFilePath(), *m_printer);
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
+
+    const PrinterMeasurements &m = m_preview->measurements();
+    PrintJob::Options options;
+    options.zoomPercent = m_preview->zoom();
+    options.screenDpiX = m.screenDpiX;
+    options.screenDpiY = m.screenDpiY;
+    options.ofxbox = m_topBar->offsetX();
+    options.ofybox = m_topBar->offsetY();
+    options.workDir = m_folders.workDir;
+    const int copies = m_topBar->copies();
+    DrawResult result;
+    if (!m_printer->outputFileName().isEmpty()) {
+        // Every job written to a file replaces the file: all copies go into one
+        // job, or only the last copy would be left.
+        options.copies = copies;
+        result = PrintJob::print(*m_printer, m_style.lines(), options);
+    } else {
+        // A printer gets one single-page job per copy, as the forms are fed one by one.
+        options.copies = 1;
+        for (int copy = 0; copy < copies && result.ok; ++copy)
+            result = PrintJob::print(*m_printer, m_style.lines(), options);
+    }
+    if (!result.ok) {
+        ShowNotice("確認", result.message, this);
+        return false;
+    }
+    if (!m_settingsPage->CheckBox5->isChecked())
+        writeHistoryRow();
+    return true;
+}
+
+bool Tfzerrat::writeHistoryRow()
+{
+    QString notice;
+    const bool failed = rirekiWrite(m_db, membersDbPath(), m_record, editionCode(),
+                                    {m_topBar->printDate(), m_topBar->printDateOff()}, QDate::currentDate(), &notice);
+    if (failed && !notice.isEmpty())
+        ShowNotice("確認", notice, this);
+    return !failed;
 }

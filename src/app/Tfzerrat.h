@@ -1,28 +1,129 @@
 #pragma once
-// The main window. It owns the program-wide state and wires the pages together;
-// each page is its own class in its subsystem's folder.
+// The main window. It owns the program-wide state (edition, folders, the one
+// layout, the print record, the options, the database connection, the printer)
+// and wires the pages together; each page is its own class in its subsystem's
+// folder.
 
+#include "addressbook/RecordAssembly.h"
 #include "app/AppFolders.h"
+#include "app/EditionProfile.h"
+#include "app/OptionsFile.h"
+#include "data/TDataModule1.h"
+#include "layout/PrintRecord.h"
+#include "layout/StyleData.h"
 
 #include <QMainWindow>
+#include <memory>
 
-class QLabel;
+class MainActions;
+class PreviewPage;
+class PrintSettingsPage;
+class QPrinter;
+class QSplitter;
+class QStackedWidget;
+class QTabWidget;
+class TopBar;
 
 class Tfzerrat : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Runs the window creation: chooses the edition from exeName, prepares the
-    // folders under appDataRoot and applies the edition's title.
+    // Window creation: chooses the edition from exeName, prepares the folders
+    // under appDataRoot and applies the edition's profile.
     Tfzerrat(const QString &programDir, const QString &exeName, const QString &appDataRoot,
              QWidget *parent = nullptr);
+    ~Tfzerrat() override;
 
     const ProgramFolders &folders() const { return m_folders; }
     int editionCode() const { return m_folders.editionCode; }
+    const EditionProfile &profile() const { return m_profile; }
+    StyleData &style() { return m_style; }
+    PrintRecord &record() { return m_record; }
+    QPrinter &printer() { return *m_printer; }
+    TDataModule1 &database() { return m_db; }
+    PreviewPage *previewPage() const { return m_preview; }
+    TopBar *topBar() const { return m_topBar; }
+    PrintSettingsPage *printSettingsPage() const { return m_settingsPage; }
+    MainActions *actions() const { return m_actions; }
+    QTabWidget *leftPages() const { return m_left; }
+
+    QString addressDbPath() const { return m_folders.dataDir + "/addressXe2.db3"; }
+    QString membersDbPath() const { return m_folders.dataDir + "/membersXe2.db3"; }
+    QString zipcodeDbPath() const { return m_folders.dataDir + "/zipcode.db3"; }
+    QString optionsFilePath() const;
+    QString printerFilePath() const;
+    QString windowFilePath() const;
+
+    // True while the CSV editor runs; a close is refused meanwhile.
+    void setCsvEditorRunning(bool running) { m_csvEditorRunning = running; }
+    // StyleReady: false while the program (re)initialises.
+    bool styleReady() const { return m_styleReady; }
+
+    // Runs the first-show sequence now if it has not run (it runs on the first show).
+    void ensureStarted();
+
+    // currentData with the state of the window: rebuilds the record and the
+    // layout's texts, and redraws the preview.
+    void currentData(const QString &rd);
+    // Single print: the printer dialog unless skipDialog, then the copies and
+    // one history row. Returns false when nothing was printed.
+    bool printexecute(bool skipDialog = false);
+    // Paper kind 0..3: saves the layout and opens the kind's style file.
+    void selectPaperKind(int kind);
+    // The zoom in percent, with the menu check marks.
+    void setZoom(int percent);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
-    void buildCentralArea();
+    // ---- Window creation -------------------------------------------------
+    void buildWindow();
+    void connectSignals();
+    void styleset();
+
+    // ---- First show and shutdown ------------------------------------------
+    void FormShow();
+    bool openDatabases();
+    void loadOptions();
+    void saveOptions();
+    void loadWindowPosition();
+    void saveWindowPosition();
+
+    // ---- Layout and preview ---------------------------------------------
+    void openDefaultStyle();
+    void measurePrinter();
+    void redrawPreview();
+    void headerValuesChanged();
+    void printDateChanged();
+    void companyRead();
+    int selectedSenderId() const;
+    AssemblyOptions assemblyOptions() const;
+    void paperSetup();
+    bool writeHistoryRow();
 
     ProgramFolders m_folders;
+    EditionProfile m_profile;
+    StyleData m_style;
+    PrintRecord m_record;
+    MainOptions m_options;
+    TDataModule1 m_db;
+    std::unique_ptr<RecordAssembly> m_assembly;
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_defaultStyleFile;
+
+    MainActions *m_actions = nullptr;
+    TopBar *m_topBar = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QTabWidget *m_left = nullptr;
+    QStackedWidget *m_right = nullptr;
+    PrintSettingsPage *m_settingsPage = nullptr;
+    PreviewPage *m_preview = nullptr;
+
+    bool m_started = false;
+    bool m_styleReady = false;
+    bool m_csvEditorRunning = false;
+    int m_zipConvOption = 0;
+    QString m_lastDrawError;
 };

@@ -4,9 +4,11 @@
 #include "app/AppFolders.h"
 #include "app/Editions.h"
 #include "app/Tfzerrat.h"
+#include "render/FontSubstitutions.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QToolTip>
 
 int main(int argc, char **argv)
 {
@@ -15,6 +17,10 @@ int main(int argc, char **argv)
     const QString invokedName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
+    InstallFontSubstitutions();
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
+    QToolTip::setPalette(hints);
 
     Tfzerrat window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot());
     window.show();

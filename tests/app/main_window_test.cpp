@@ -1,15 +1,75 @@
+#include "addressbook/PrintSettingsPage.h"
 #include "app/Editions.h"
+#include "app/MainActions.h"
 #include "app/ShowNotice.h"
 #include "app/Tfzerrat.h"
+#include "app/TopBar.h"
+#include "data/TDataModule1.h"
+#include "render/PreviewPage.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
 #include <QFileInfo>
-#include <QLabel>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
+
+namespace {
+
+QString programDir()
+{
+    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
+}
+
+int pdfPageCount(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+int historyRows(Tfzerrat &w)
+{
+    TDataModule1 db;
+    if (db.OpenDatabase(w.membersDbPath()).isError())
+        return -1;
+    return db.QueryRows("select count(*) from sender").rows.value(0, 0).toInt();
+}
+
+// Answers every message box that opens while it lives (a missing postal-code
+// database at start-up, for example) and keeps their texts.
+class NoticeCatcher
+{
+public:
+    NoticeCatcher()
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->informativeText();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        m_timer.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace
 
 class MainWindowTest : public QObject
 {
@@ -17,25 +77,146 @@ class MainWindowTest : public QObject
 private slots:
     void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
 
-    void editionTitleFollowsTheExecutableName_data()
+    void firstStartCreatesFoldersDatabasesAndFourSenders()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const QString work = root.path() + "/korvel/zerrat_xe2";
+        QVERIFY(QFileInfo(work + "/ini").isDir());
+        QVERIFY(QFileInfo::exists(work + "/style/zerrat.sle"));
+        QVERIFY(QFileInfo::exists(work + "/conf/singledata.txt"));
+        QVERIFY(QFileInfo::exists(w.addressDbPath()));
+        QVERIFY(QFileInfo::exists(w.membersDbPath()));
+        QCOMPARE(w.printSettingsPage()->ListView2->topLevelItemCount(), 4);
+        QCOMPARE(w.style().CurrentStyleFile, work + "/style/zerrat.sle");
+        QVERIFY(w.styleReady());
+    }
+
+    void editionsShowTheirCaptionsAndControls_data()
     {
         QTest::addColumn<QString>("exe");
         QTest::addColumn<QString>("title");
-        QTest::newRow("zerrat") << "zerrat_xe2" << QStringLiteral("送り状印刷ソフト・ゼラット運輸版");
-        QTest::newRow("brenno") << "brenno_xe2.exe" << QStringLiteral("郵便払込票印刷ソフト");
-        QTest::newRow("unknown") << "korvel" << QStringLiteral("郵便払込票印刷ソフト");
-        QTest::newRow("lusket keeps the initial title") << "lusket_xe2" << InitialApplicationTitle();
+        QTest::addColumn<QString>("listPage");
+        QTest::addColumn<QString>("senderFrame");
+        QTest::addColumn<bool>("yenMark");
+        QTest::addColumn<bool>("printDate");
+        QTest::newRow("10") << "brenno_xe2" << "郵便払込票印刷ソフト" << "ご依頼人リスト" << "加入者名" << true << false;
+        QTest::newRow("20") << "quillo_xe2" << "送り状印刷ソフト・クィロ便版" << "お届け先リスト" << "ご依頼主" << false
+                            << false;
+        QTest::newRow("30") << "dovrak_xe2" << "送り状印刷ソフト・ドヴラク便版" << "お届け先リスト" << "ご依頼主" << true
+                            << false;
+        QTest::newRow("40") << "zerrat_xe2" << "送り状印刷ソフト・ゼラット運輸版" << "お届け先リスト" << "ご依頼主"
+                            << false << false;
+        QTest::newRow("50") << "morvik_xe2" << "送り状印刷ソフト・モルヴィク運送版" << "お届け先リスト" << "荷送人"
+                            << false << true;
     }
 
-    void editionTitleFollowsTheExecutableName()
+    void editionsShowTheirCaptionsAndControls()
     {
         QFETCH(QString, exe);
         QFETCH(QString, title);
+        QFETCH(QString, listPage);
+        QFETCH(QString, senderFrame);
+        QFETCH(bool, yenMark);
+        QFETCH(bool, printDate);
         QTemporaryDir root;
-        Tfzerrat w(QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR")), exe, root.path());
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), exe, root.path());
+        w.show();
         QCOMPARE(w.windowTitle(), title);
-        QCOMPARE(w.findChild<QLabel *>("editionTitle")->text(), title);
-        QVERIFY(QFileInfo(w.folders().workDir + "/ini").isDir());
+        QCOMPARE(w.leftPages()->tabText(2), listPage);
+        QCOMPARE(w.printSettingsPage()->findChild<QGroupBox *>("companylist")->title(), senderFrame);
+        QCOMPARE(w.printSettingsPage()->CheckBox4->isVisibleTo(w.printSettingsPage()), yenMark);
+        QCOMPARE(w.topBar()->findChild<QGroupBox *>("dateGroup")->isVisible(), printDate);
+        QVERIFY(!w.style().CurrentStyleFile.isEmpty());
+        QVERIFY(w.previewPage()->drawCount() >= 0);
+    }
+
+    void secondEditionSharesDataDirButNotWorkDir()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat a(programDir(), "zerrat_xe2", root.path());
+        a.ensureStarted();
+        Tfzerrat b(programDir(), "morvik_xe2", root.path());
+        b.ensureStarted();
+        QCOMPARE(a.folders().dataDir, b.folders().dataDir);
+        QVERIFY(a.folders().workDir != b.folders().workDir);
+        QCOMPARE(b.printSettingsPage()->ListView2->topLevelItemCount(), 4);
+    }
+
+    void zoomResizesThePage()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const PrinterMeasurements m = w.previewPage()->measurements();
+        for (int zoom : {50, 150, 200, 100}) {
+            w.setZoom(zoom);
+            const PreviewGeometry &g = w.previewPage()->geometry();
+            QCOMPARE(g.zoomPercent, zoom);
+            QCOMPARE(g.previewDpiX, int(m.screenDpiX * zoom / 100.0));
+            QCOMPARE(g.sheet.width(), qRound(m.physicalWidth * m.screenDpiX / 25.4 * zoom / 100.0));
+            QCOMPARE(g.printableArea.width(), int(m.printableWidth * m.screenDpiX / 25.4 * zoom / 100.0));
+            QCOMPARE(w.previewPage()->pageImage().size(), g.printableArea.size());
+            QVERIFY(w.actions()->zoom[zoom / 50 - 1]->isChecked());
+        }
+    }
+
+    void singlePrintOfThreeCopiesGivesThreePagesAndOneHistoryRow()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const QString pdf = root.filePath("out.pdf");
+        w.printer().setOutputFormat(QPrinter::PdfFormat);
+        w.printer().setOutputFileName(pdf);
+        w.topBar()->setCopies(3);
+        QVERIFY(w.printexecute(true));
+        QCOMPARE(pdfPageCount(pdf), 3);
+        QCOMPARE(historyRows(w), 1);
+        QVERIFY(QFileInfo::exists(w.printerFilePath()));
+
+        w.printSettingsPage()->CheckBox5->setChecked(true);
+        w.topBar()->setCopies(1);
+        QVERIFY(w.printexecute(true));
+        QCOMPARE(pdfPageCount(pdf), 1);
+        QCOMPARE(historyRows(w), 1);
+    }
+
+    void closingWritesOptionsAndWindowFiles()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.show();
+        w.printSettingsPage()->fixitem[0]->setText("りんご");
+        QVERIFY(w.close());
+        QVERIFY(QFileInfo::exists(w.windowFilePath()));
+        QFile options(w.optionsFilePath());
+        QVERIFY(options.open(QIODevice::ReadOnly));
+        QVERIFY(options.readAll().startsWith("[Version]=1.00\r\n"));
+    }
+
+    void closeWhileTheCsvEditorRunsIsRefusedButKeepsThePosition()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.show();
+        w.setCsvEditorRunning(true);
+        notices.texts.clear();
+        QVERIFY(!w.close());
+        QCOMPARE(notices.texts, QStringList{QStringLiteral("CSV取込画面を先に閉じてください。")});
+        QVERIFY(QFileInfo::exists(w.windowFilePath()));
+        QVERIFY(!QFileInfo::exists(w.optionsFilePath()));
+        w.setCsvEditorRunning(false);
+        QVERIFY(w.close());
+        QVERIFY(QFileInfo::exists(w.optionsFilePath()));
     }
 
     void noticeShowsHeadingAndTextUnderTheApplicationTitle()

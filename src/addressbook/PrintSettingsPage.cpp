@@ -1,0 +1,138 @@
+#include "addressbook/PrintSettingsPage.h"
+
+#include "app/EditionProfile.h"
+#include "app/OptionsFile.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+PrintSettingsPage::PrintSettingsPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName("TabSheet8");
+    auto *column = new QVBoxLayout(this);
+
+    m_senderFrame = new QGroupBox("ご依頼主", this);
+    m_senderFrame->setObjectName("companylist");
+    auto *senderColumn = new QVBoxLayout(m_senderFrame);
+    ListView2 = new QTreeWidget(m_senderFrame);
+    ListView2->setObjectName("ListView2");
+    ListView2->setHeaderLabels({"ID", "お名前"});
+    ListView2->setRootIsDecorated(false);
+    ListView2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView2->setToolTip("クリックするとプレビューされます");
+    ListView2->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    ListView2->setMinimumHeight(110);
+    senderColumn->addWidget(ListView2);
+    auto *senderButtons = new QHBoxLayout;
+    Button43 = new QPushButton("編　集", m_senderFrame);
+    Button43->setObjectName("Button43");
+    Button4 = new QPushButton("+新規追加", m_senderFrame);
+    Button4->setObjectName("Button4");
+    // The sender editor comes with the editing dialogs.
+    Button43->setEnabled(false);
+    Button4->setEnabled(false);
+    senderButtons->addWidget(Button43);
+    senderButtons->addWidget(Button4);
+    senderColumn->addLayout(senderButtons);
+    column->addWidget(m_senderFrame);
+
+    CheckBox3 = new QCheckBox("依頼人・通信欄・金額を固定する", this);
+    CheckBox3->setObjectName("CheckBox3");
+    column->addWidget(CheckBox3);
+
+    m_fixedFrame = new QGroupBox("通信欄", this);
+    m_fixedFrame->setObjectName("GroupBox9");
+    auto *form = new QFormLayout(m_fixedFrame);
+    const char *labelNames[4] = {"Label6", "Label5", "Label3", "Label2"};
+    for (int i = 0; i < 4; ++i) {
+        m_itemLabels[i] = new QLabel(QString("通信欄%1:").arg(i + 1), m_fixedFrame);
+        m_itemLabels[i]->setObjectName(labelNames[i]);
+        fixitem[i] = new QLineEdit(m_fixedFrame);
+        fixitem[i]->setObjectName(QString("fixitem%1").arg(i + 1));
+        form->addRow(m_itemLabels[i], fixitem[i]);
+    }
+    m_amountLabel = new QLabel("金額:", m_fixedFrame);
+    m_amountLabel->setObjectName("Label15");
+    fixkingaku = new QLineEdit(m_fixedFrame);
+    fixkingaku->setObjectName("fixkingaku");
+    form->addRow(m_amountLabel, fixkingaku);
+    column->addWidget(m_fixedFrame);
+
+    CheckBox4 = new QCheckBox("金額に\\をつける(変更後はデータの再編集が必要)", this);
+    CheckBox4->setObjectName("CheckBox4");
+    column->addWidget(CheckBox4);
+    CheckBox5 = new QCheckBox("送付履歴に記録しない", this);
+    CheckBox5->setObjectName("CheckBox5");
+    column->addWidget(CheckBox5);
+
+    auto *zipFrame = new QGroupBox("郵便番号からの変換時", this);
+    zipFrame->setObjectName("configZipOpt1");
+    auto *zipRow = new QHBoxLayout(zipFrame);
+    m_zipOption = new QButtonGroup(this);
+    auto *insert = new QRadioButton("都道府県名を入れる", zipFrame);
+    auto *omit = new QRadioButton("入れない", zipFrame);
+    insert->setChecked(true);
+    m_zipOption->addButton(insert, 0);
+    m_zipOption->addButton(omit, 1);
+    zipRow->addWidget(insert);
+    zipRow->addWidget(omit);
+    column->addWidget(zipFrame);
+    column->addStretch(1);
+
+    connect(CheckBox3, &QCheckBox::clicked, this, &PrintSettingsPage::optionsChanged);
+    connect(CheckBox4, &QCheckBox::clicked, this, &PrintSettingsPage::optionsChanged);
+    connect(m_zipOption, &QButtonGroup::idClicked, this, &PrintSettingsPage::zipOptionChanged);
+}
+
+void PrintSettingsPage::applyProfile(const EditionProfile &p)
+{
+    m_senderFrame->setTitle(p.senderFrameCaption);
+    CheckBox3->setText(p.fixedItemsOptionCaption);
+    m_fixedFrame->setTitle(p.fixedItemsFrameCaption);
+    for (int i = 0; i < 4 && i < p.fixedItemLabels.size(); ++i)
+        m_itemLabels[i]->setText(p.fixedItemLabels[i]);
+    m_amountLabel->setText(p.fixedAmountLabel);
+    m_amountLabel->setVisible(p.fixedAmountVisible);
+    fixkingaku->setVisible(p.fixedAmountVisible);
+    CheckBox4->setVisible(p.yenMarkVisible);
+    if (!p.yenMarkVisible)
+        CheckBox4->setChecked(false);
+}
+
+void PrintSettingsPage::showOptions(const MainOptions &o)
+{
+    m_zipOption->button(o.zipChange == 1 ? 1 : 0)->setChecked(true);
+    for (int i = 0; i < 4; ++i)
+        fixitem[i]->setText(o.fixItem[i]);
+    fixkingaku->setText(o.fixKingaku);
+    CheckBox3->setChecked(o.itemFix);
+    // A hidden yen-mark option is always off.
+    CheckBox4->setChecked(o.yenMark && !CheckBox4->isHidden());
+    CheckBox5->setChecked(o.rirekiWrite);
+}
+
+void PrintSettingsPage::readOptions(MainOptions &o) const
+{
+    o.zipChange = zipConvOption();
+    for (int i = 0; i < 4; ++i)
+        o.fixItem[i] = fixitem[i]->text();
+    o.fixKingaku = fixkingaku->text();
+    o.itemFix = CheckBox3->isChecked();
+    o.yenMark = CheckBox4->isChecked();
+    o.rirekiWrite = CheckBox5->isChecked();
+}
+
+int PrintSettingsPage::zipConvOption() const
+{
+    return m_zipOption->checkedId() == 1 ? 1 : 0;
+}

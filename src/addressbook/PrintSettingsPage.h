@@ -1,0 +1,55 @@
+#pragma once
+// The left page "印刷設定": the fixed items and amount, the sender list and the
+// options (yen mark, history switch, postal-code conversion).
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+struct EditionProfile;
+struct MainOptions;
+
+class PrintSettingsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PrintSettingsPage(QWidget *parent = nullptr);
+
+    // Edition captions and which controls exist.
+    void applyProfile(const EditionProfile &profile);
+
+    // Puts the options into the controls / reads the controls into options
+    // (only the values this page shows).
+    void showOptions(const MainOptions &options);
+    void readOptions(MainOptions &options) const;
+
+    // configZipOpt1: 0 insert the prefecture name, 1 do not.
+    int zipConvOption() const;
+
+    QCheckBox *CheckBox3 = nullptr; // fixed-items option
+    QCheckBox *CheckBox4 = nullptr; // yen mark
+    QCheckBox *CheckBox5 = nullptr; // 送付履歴に記録しない
+    QLineEdit *fixitem[4] = {};
+    QLineEdit *fixkingaku = nullptr;
+    QTreeWidget *ListView2 = nullptr; // the sender list
+    QPushButton *Button43 = nullptr;  // 編　集
+    QPushButton *Button4 = nullptr;   // +新規追加
+
+signals:
+    // An option that changes the drawing was changed by the user.
+    void optionsChanged();
+    // The user picked the postal-code conversion option.
+    void zipOptionChanged(int index);
+
+private:
+    QGroupBox *m_fixedFrame = nullptr;
+    QGroupBox *m_senderFrame = nullptr;
+    QLabel *m_itemLabels[4] = {};
+    QLabel *m_amountLabel = nullptr;
+    QButtonGroup *m_zipOption = nullptr;
+};

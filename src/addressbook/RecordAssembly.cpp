@@ -1,0 +1,146 @@
+#include "addressbook/RecordAssembly.h"
+
+#include "app/TextFields.h"
+#include "data/TDataModule1.h"
+#include "layout/StyleData.h"
+
+namespace {
+
+// Identifiers reach the statements as numbers only, so a damaged identifier can
+// never change the statement.
+bool isIdentifier(const QString &rd)
+{
+    int value = 0;
+    return ParseWholeNumber(rd, &value);
+}
+
+} // namespace
+
+RecordAssembly::RecordAssembly(TDataModule1 &db, const AssemblySources &sources) : m_db(db), m_sources(sources) {}
+
+void RecordAssembly::fillConsignee(const QString &rd, PrintRecord &record, QString &building)
+{
+    QStringList row;
+    if (!rd.isEmpty() && isIdentifier(rd) && !m_db.OpenDatabase(m_sources.addressDb).isError()) {
+        const QueryResult result = m_db.QueryRows(
+            "SELECT ID,namae1,namae2,zipcode,area,city,location,building,tel FROM address where id="
+            + QString::number(rd.trimmed().toInt()) + ";");
+        if (result.ok() && !result.rows.isEmpty())
+            row = result.rows.row(0);
+    }
+    const QString id = row.value(0);
+    const QString name = row.value(1) + row.value(2);
+    const QString zip = row.value(3);
+    const QString area = row.value(4), city = row.value(5), location = row.value(6);
+    building = row.value(7);
+    const QString tel = row.value(8);
+    record.setSlot(0, zip);
+    record.setSlot(1, area + city + location + building);
+    record.setSlot(2, tel);
+    record.setSlot(3, name);
+    record.setSlot(7, id);
+    record.setSlot(8, name);
+    record.setSlot(12, zip);
+    record.setSlot(13, area + city);
+    record.setSlot(14, location);
+    record.setSlot(15, tel);
+}
+
+int RecordAssembly::fillItems(const QString &rd, const AssemblyOptions &options, PrintRecord &record)
+{
+    QStringList item;
+    if (!rd.isEmpty() && isIdentifier(rd) && !m_db.OpenDatabase(m_sources.membersDb).isError()) {
+        const QueryResult result =
+            m_db.QueryRows("select uriage,itemname1,itemname2,itemname3,itemname4,arrivedate,timeselect,daibiki,"
+                           "num,kg,charge,hoken,companyID FROM memberitem where userID="
+                           + QString::number(rd.trimmed().toInt()) + " and  kind=" + QString::number(m_sources.editionCode));
+        if (result.ok() && !result.rows.isEmpty())
+            item = result.rows.row(0);
+    }
+    record.setSlot(16, item.value(0));
+    for (int i = 0; i < 4; ++i)
+        record.setSlot(17 + i, item.value(1 + i));
+    record.setSlot(22, item.value(5));
+    record.setSlot(23, item.value(6));
+    const int countSlots[5] = {25, 26, 27, 28, 29};
+    for (int i = 0; i < 5; ++i) {
+        const QString v = item.value(7 + i);
+        record.setSlot(countSlots[i], v == QLatin1String("0") ? QString() : v);
+    }
+    if (options.itemFix || item.isEmpty())
+        return options.selectedSenderId - 1;
+    int companyId = 0;
+    return ParseWholeNumber(item.value(12), &companyId) ? companyId - 1 : -1;
+}
+
+void RecordAssembly::fillSenderSlots(int senderId, PrintRecord &record)
+{
+    QStringList row;
+    if (!m_db.OpenDatabase(m_sources.addressDb).isError()) {
+        const QueryResult result = m_db.QueryRows(
+            "SELECT ID,NAMAE1,ZIPCODE,AREA,CITY,LOCATION,BUILDING,TEL,tagchr1,tagchr2,tagchr3 FROM company where ID="
+            + QString::number(senderId));
+        if (result.ok() && !result.rows.isEmpty())
+            row = result.rows.row(0);
+    }
+    record.setSlot(32, row.value(1));
+    record.setSlot(33, row.value(2));
+    record.setSlot(34, row.value(3) + row.value(4) + row.value(5));
+    record.setSlot(35, row.value(6));
+    record.setSlot(36, row.value(7));
+    record.setSlot(38, row.value(8));
+    record.setSlot(39, row.value(9));
+    record.setSlot(40, row.value(10));
+}
+
+void RecordAssembly::senderData(int n, PrintRecord &record, StyleData &style)
+{
+    fillSenderSlots((n < 0 ? 0 : n) + 1, record);
+    TransferSender(style, record);
+}
+
+void RecordAssembly::currentData(const QString &rd, const AssemblyOptions &options, PrintRecord &record,
+                                 StyleData &style)
+{
+    record.clear();
+    int senderIndex = options.selectedSenderId - 1;
+    if (options.listPageActive) {
+        QString building;
+        fillConsignee(rd, record, building);
+        senderIndex = fillItems(rd, options, record);
+        record.setSlot(41, building);
+    } else {
+        LoadSingleData(m_sources.singleDataPath, record);
+    }
+
+    const int amount = amountSlot();
+    if (options.itemFix) {
+        for (int i = 0; i < 4; ++i)
+            record.setSlot(17 + i, options.fixItem[i]);
+        record.setSlot(amount, options.fixKingaku);
+    } else {
+        for (int i = 0; i < 4; ++i)
+            m_ownItems[i] = record.slot(17 + i);
+        m_ownAmount = record.slot(amount);
+    }
+    fillSenderSlots((senderIndex < 0 ? 0 : senderIndex) + 1, record);
+
+    TransferOptions transfer;
+    transfer.editionCode = m_sources.editionCode;
+    transfer.yenMark = options.yenMark;
+    transfer.printDate = options.printDate;
+    transfer.printDateOff = options.printDateOff;
+    TransferRecord(style, record, transfer);
+}
+
+void RecordAssembly::applyFixedItems(const AssemblyOptions &options, PrintRecord &record, StyleData &style)
+{
+    const int amount = amountSlot();
+    for (int i = 0; i < 4; ++i)
+        record.setSlot(17 + i, options.itemFix ? options.fixItem[i] : m_ownItems[i]);
+    record.setSlot(amount, options.itemFix ? options.fixKingaku : m_ownAmount);
+    style.chrchange(41, record.slot(amount));
+    style.chrchange(141, record.slot(amount));
+    for (int i = 0; i < 4; ++i)
+        style.chrchange(31 + i, record.slot(17 + i));
+}

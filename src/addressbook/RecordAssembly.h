@@ -1,0 +1,62 @@
+#pragma once
+// Builds the current print record from the address book (consignee list page)
+// or from the single-print data file (any other page), applies the fixed items
+// and the sender, and transfers it into the layout.
+
+#include "layout/PrintRecord.h"
+
+#include <QDate>
+#include <QString>
+
+class StyleData;
+class TDataModule1;
+
+struct AssemblySources {
+    QString addressDb;      // DataDir/addressXe2.db3
+    QString membersDb;      // DataDir/membersXe2.db3
+    QString singleDataPath; // WorkDir/conf/singledata.txt
+    int editionCode = 40;
+};
+
+struct AssemblyOptions {
+    bool listPageActive = false; // the consignee list page is the active left page
+    int selectedSenderId = 0;    // the sender list's selection; 0 when the list is empty
+    bool itemFix = false;        // fixed-items option
+    QString fixItem[4];
+    QString fixKingaku;
+    bool yenMark = false;
+    QDate printDate;
+    bool printDateOff = false;
+};
+
+class RecordAssembly
+{
+public:
+    RecordAssembly(TDataModule1 &db, const AssemblySources &sources);
+
+    // currentData: rebuilds record for consignee rd (decimal text, or empty)
+    // and transfers it into style.
+    void currentData(const QString &rd, const AssemblyOptions &options, PrintRecord &record, StyleData &style);
+
+    // senderData: fills the sender slots for sender identifier n + 1 (n < 0
+    // counts as 0) and transfers the sender items.
+    void senderData(int n, PrintRecord &record, StyleData &style);
+
+    // The fixed-items option or a fixed box changed: the item and amount slots
+    // take the fixed texts (option ticked) or the remembered own items, and the
+    // item names and amount are transferred again (without the yen mark).
+    void applyFixedItems(const AssemblyOptions &options, PrintRecord &record, StyleData &style);
+
+    // The amount slot of the edition: 16 for payment slips, 25 otherwise.
+    int amountSlot() const { return m_sources.editionCode == 10 ? 16 : 25; }
+
+private:
+    void fillConsignee(const QString &rd, PrintRecord &record, QString &building);
+    int fillItems(const QString &rd, const AssemblyOptions &options, PrintRecord &record);
+    void fillSenderSlots(int senderId, PrintRecord &record);
+
+    TDataModule1 &m_db;
+    AssemblySources m_sources;
+    QString m_ownItems[4];
+    QString m_ownAmount;
+};

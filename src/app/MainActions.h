@@ -1,0 +1,64 @@
+#pragma once
+// The main window's commands, created once so that menus, tool buttons and
+// pages share the same action objects (and their captions, shortcuts and
+// enabled state). Commands whose pages come later stand disabled.
+
+#include <QObject>
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+struct EditionProfile;
+
+class MainActions : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MainActions(QMainWindow *window);
+
+    // Builds the menu bar: ファイル, 表示, 編集, 連続印刷, ヘルプ.
+    void buildMenus(QMainWindow *window);
+    // Applies an edition's captions.
+    void applyProfile(const EditionProfile &profile);
+
+    // ファイル(&F)
+    QAction *print1 = nullptr;       // ActionPrint1 "単票印刷", Ctrl+P
+    QAction *print2 = nullptr;       // ActionPrint2 "連票印刷"
+    QAction *paperSetup = nullptr;   // N37 "用紙設定"
+    QAction *exit = nullptr;         // "終了"
+    // 表示(&V)
+    QAction *preview = nullptr;      // ActionPreview "プレビュー"
+    QAction *zoom[4] = {};           // Actionpreview50 .. 200
+    QActionGroup *zoomGroup = nullptr;
+    QAction *atesakiList = nullptr;  // ActionAtesaki, F6 (N27)
+    QAction *rireki = nullptr;       // "送付履歴", F8
+    // 編集(&E)
+    QAction *previewEdit = nullptr;  // ActionPreviewEdit, F5 (N25)
+    QAction *chrList = nullptr;      // "通信欄リスト", F7 (N21)
+    QAction *fromClip = nullptr;     // ActionFromClip (N22, hidden by every profile)
+    QAction *rakuten1 = nullptr;     // ActionRakuten1, F9 (N23)
+    QAction *rakuten2 = nullptr;     // ActionRakuten2 (N24, hidden by every profile)
+    // 連続印刷(&R)
+    QAction *selectAll = nullptr;    // ActionSelectAll, Ctrl+A
+    QAction *cancelAll = nullptr;    // "すべて解除"
+    QAction *newAtesaki = nullptr;   // ActionNewAtesaki
+    QAction *atesakiEdit = nullptr;  // ActionAtesakiEdit
+    QAction *itemChange = nullptr;   // Actionitemchange
+    QAction *renzokuDelete = nullptr;// Actionrenzokudelete
+    QAction *renzokuCsv = nullptr;   // ActionRenzokuCsv "CSVファイルから取り込む"
+    // ヘルプ(&H)
+    QAction *helpOnline = nullptr;
+    QAction *helpOffline = nullptr;
+    QAction *backup = nullptr;
+    QAction *restore = nullptr;
+    QAction *installFolder = nullptr;
+    QAction *workFolder = nullptr;
+    QAction *styleRestore = nullptr;
+    QAction *version = nullptr;
+    QAction *homePage = nullptr;
+
+    QAction *printSetupMenuEntry() const { return paperSetup; }
+
+private:
+    QAction *make(const QString &name, const QString &caption, bool enabled = true);
+};

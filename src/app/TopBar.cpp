@@ -1,0 +1,157 @@
+#include "app/TopBar.h"
+
+#include "app/EditionProfile.h"
+#include "app/MainActions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton *actionButton(QAction *action, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumHeight(40);
+    button->setObjectName(action->objectName() + "Button");
+    return button;
+}
+
+QSpinBox *spin(int min, int max, int value, const QString &name, QWidget *parent)
+{
+    auto *box = new QSpinBox(parent);
+    box->setRange(min, max);
+    box->setValue(value);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+} // namespace
+
+TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
+{
+    setObjectName("topBar");
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 2, 4, 2);
+
+    m_logo = new QLabel(this);
+    m_logo->setObjectName("logo");
+    row->addWidget(m_logo);
+
+    row->addWidget(actionButton(actions->print1, this));
+    row->addWidget(actionButton(actions->print2, this));
+
+    m_dateGroup = new QGroupBox("日付指定", this);
+    m_dateGroup->setObjectName("dateGroup");
+    auto *dateRow = new QHBoxLayout(m_dateGroup);
+    dateRow->setContentsMargins(4, 0, 4, 0);
+    auto *dateLabel = new QLabel("指定した日付で印刷する", m_dateGroup);
+    dateLabel->setObjectName("Label40");
+    DateTimePicker1 = new QDateEdit(QDate::currentDate(), m_dateGroup);
+    DateTimePicker1->setObjectName("DateTimePicker1");
+    DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker1->setDisplayFormat("yyyy/MM/dd");
+    CheckBox2 = new QCheckBox("印刷しない", m_dateGroup);
+    CheckBox2->setObjectName("CheckBox2");
+    dateRow->addWidget(dateLabel);
+    dateRow->addWidget(DateTimePicker1);
+    dateRow->addWidget(CheckBox2);
+    row->addWidget(m_dateGroup);
+
+    row->addWidget(actionButton(actions->preview, this));
+    row->addWidget(actionButton(actions->chrList, this));
+    row->addWidget(actionButton(actions->rireki, this));
+
+    auto *offsets = new QGroupBox("全体位置調整", this);
+    offsets->setObjectName("offsetGroup");
+    auto *offsetGrid = new QHBoxLayout(offsets);
+    offsetGrid->setContentsMargins(4, 0, 4, 0);
+    ofxbox = spin(-100, 100, 0, "ofxbox", offsets);
+    ofybox = spin(-100, 100, 0, "ofybox", offsets);
+    offsetGrid->addWidget(new QLabel("左右位置(mm)", offsets));
+    offsetGrid->addWidget(ofxbox);
+    offsetGrid->addWidget(new QLabel("上下位置(mm)", offsets));
+    offsetGrid->addWidget(ofybox);
+    previewOpt1 = new QCheckBox("全体位置も反映させる", offsets);
+    previewOpt1->setObjectName("previewOpt1");
+    offsetGrid->addWidget(previewOpt1);
+    row->addWidget(offsets);
+
+    auto *copiesBox = new QGroupBox("枚数(単票時)", this);
+    auto *copiesRow = new QHBoxLayout(copiesBox);
+    copiesRow->setContentsMargins(4, 0, 4, 0);
+    NumberEdit1 = spin(1, 1000, 1, "NumberEdit1", copiesBox);
+    copiesRow->addWidget(NumberEdit1);
+    row->addWidget(copiesBox);
+
+    row->addStretch(1);
+    row->addWidget(actionButton(actions->exit, this));
+
+    auto changed = [this] {
+        if (!m_quiet)
+            emit headerValuesChanged();
+    };
+    connect(ofxbox, &QSpinBox::valueChanged, this, changed);
+    connect(ofybox, &QSpinBox::valueChanged, this, changed);
+    connect(NumberEdit1, &QSpinBox::valueChanged, this, changed);
+    connect(previewOpt1, &QCheckBox::clicked, this, &TopBar::previewLocateToggled);
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this] {
+        if (!m_quiet)
+            emit printDateChanged();
+    });
+    connect(CheckBox2, &QCheckBox::clicked, this, &TopBar::printDateChanged);
+}
+
+void TopBar::applyProfile(const EditionProfile &profile, const QString &imagesDir)
+{
+    m_dateGroup->setVisible(profile.printDateVisible);
+    QPixmap logo;
+    if (!profile.logoFile.isEmpty() && logo.load(imagesDir + "/" + profile.logoFile))
+        m_logo->setPixmap(logo.scaledToHeight(40, Qt::SmoothTransformation));
+    m_logo->setVisible(!m_logo->pixmap().isNull());
+}
+
+int TopBar::offsetX() const { return ofxbox->value(); }
+int TopBar::offsetY() const { return ofybox->value(); }
+
+void TopBar::setOffsets(int x, int y)
+{
+    m_quiet = true;
+    ofxbox->setValue(x);
+    ofybox->setValue(y);
+    m_quiet = false;
+}
+
+int TopBar::copies() const { return NumberEdit1->value(); }
+
+void TopBar::setCopies(int copies)
+{
+    m_quiet = true;
+    NumberEdit1->setValue(copies);
+    m_quiet = false;
+}
+
+bool TopBar::previewLocate() const { return previewOpt1->isChecked(); }
+void TopBar::setPreviewLocate(bool on) { previewOpt1->setChecked(on); }
+
+QDate TopBar::printDate() const { return DateTimePicker1->date(); }
+
+void TopBar::setPrintDate(const QDate &date)
+{
+    m_quiet = true;
+    DateTimePicker1->setDate(date);
+    m_quiet = false;
+}
+
+bool TopBar::printDateOff() const { return CheckBox2->isChecked(); }
+void TopBar::setPrintDateOff(bool off) { CheckBox2->setChecked(off); }
