@@ -138,8 +138,9 @@ DatabaseError CreateAddressDatabase(TDataModule1 &db, const QString &path)
         for (int i = 1; i <= 4; ++i)
             db.ExecSql(QStringLiteral("INSERT INTO company(NAMAE1) VALUES('会社名%1')").arg(i));
     }
-    db.Commit();
-    return {};
+    if (db.Commit(&error))
+        db.Rollback();
+    return error;
 }
 
 DatabaseError CreateMembersDatabase(TDataModule1 &db, const QString &path)
@@ -150,8 +151,9 @@ DatabaseError CreateMembersDatabase(TDataModule1 &db, const QString &path)
     db.BeginTransaction();
     for (const TableDefinition &table : MembersTables())
         db.ExecSql(CreateTableSql(table));
-    db.Commit();
-    return {};
+    if (db.Commit(&error))
+        db.Rollback();
+    return error;
 }
 
 void CreateZipcodeTable(TDataModule1 &db)

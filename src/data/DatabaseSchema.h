@@ -35,11 +35,11 @@ QVector<TableDefinition> MembersTables();
 
 // Creates the tables of "addressXe2.db3" at path (address, company) and, when
 // company was new, its four default senders 会社名1 to 会社名4. A table that
-// exists is left as it is. Only an error opening the file is returned.
+// exists is left as it is. An error opening or committing is returned.
 DatabaseError CreateAddressDatabase(TDataModule1 &db, const QString &path);
 
 // Creates the tables of "membersXe2.db3" at path in their order. A table that
-// exists is left as it is. Only an error opening the file is returned.
+// exists is left as it is. An error opening or committing is returned.
 DatabaseError CreateMembersDatabase(TDataModule1 &db, const QString &path);
 
 // Creates the zipcode table in the open database unless it exists.

@@ -41,7 +41,8 @@ DatabaseError TDataModule1::OpenDatabase(const QString &path, OpenMode mode)
 {
     CloseDatabase();
     m_path = path;
-    return ensureOpen(mode);
+    m_mode = mode;
+    return ensureOpen();
 }
 
 void TDataModule1::CloseDatabase()
@@ -53,14 +54,14 @@ void TDataModule1::CloseDatabase()
     }
 }
 
-DatabaseError TDataModule1::ensureOpen(OpenMode mode)
+DatabaseError TDataModule1::ensureOpen()
 {
     if (m_db)
         return {};
     if (m_path.isEmpty())
         return errorOf(SQLITE_MISUSE, QStringLiteral("no database file has been named"));
     int flags = SQLITE_OPEN_READWRITE;
-    if (mode == OpenMode::ExistingOnly) {
+    if (m_mode == OpenMode::ExistingOnly) {
         if (!QFileInfo(m_path).isFile())
             return errorOf(SQLITE_CANTOPEN, QStringLiteral("database file not found: %1").arg(m_path));
     } else {

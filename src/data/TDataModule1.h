@@ -68,11 +68,12 @@ public:
     DatabaseError lastEngineError() const;
 
 private:
-    DatabaseError ensureOpen(OpenMode mode = OpenMode::CreateIfMissing);
+    DatabaseError ensureOpen();
     DatabaseError applyConnectionSettings();
     SqliteStatement prepareOne(const QString &sql, DatabaseError *error);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    OpenMode m_mode = OpenMode::CreateIfMissing; // kept for the reopen of later statements
     int m_busyTimeoutMs = 3000;
 };

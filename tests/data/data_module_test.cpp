@@ -63,6 +63,9 @@ TEST_F(DataModuleTest, OpenFailuresComeBackWithTheEngineMessage)
 
     const DatabaseError notThere = db.OpenDatabase(path("absent.db3"), TDataModule1::OpenMode::ExistingOnly);
     EXPECT_TRUE(notThere.isError());
+    // Later statements do not create it behind the caller's back either.
+    EXPECT_FALSE(db.QueryRows("SELECT 1").ok());
+    EXPECT_TRUE(db.ExecSql("CREATE TABLE t(a)"));
     EXPECT_FALSE(QFile::exists(path("absent.db3")));
 }
 
