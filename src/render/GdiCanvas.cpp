@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,10 @@ namespace {
 // Largest em height a font is given; far beyond any page, small enough for the
 // font engine.
 constexpr int MaxFontPixels = 32767;
+
+// Above this em height the raster font engine draws outlines and leaves out its
+// synthetic bold.
+constexpr int LargestEngineBoldPixels = 63;
 
 // points x resolution / 72, rounded half away from zero.
 int pointsToPixels(qint64 points, qint64 dpi)
@@ -165,6 +170,15 @@ void GdiCanvas::textOut(int x, int y, const QString &text)
 {
     const QFont f = font();
     const QFontMetricsF metrics(f);
+    if (f.bold() && m_raster && f.pixelSize() > LargestEngineBoldPixels && m_escapement % 3600 == 0) {
+        // The font engine draws large glyphs without their synthetic bold.
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::Antialiasing, true);
+        for (const QPainterPath &shape : textShapes(x, y, text))
+            m_painter.fillPath(shape, m_fontColor);
+        m_painter.restore();
+        return;
+    }
     m_painter.setFont(f);
     m_painter.setPen(m_fontColor);
     m_painter.setBrush(Qt::NoBrush);
@@ -179,42 +193,61 @@ void GdiCanvas::textOut(int x, int y, const QString &text)
     m_painter.restore();
 }
 
-QPainterPath GdiCanvas::textPath(int x, int y, const QString &text) const
+QVector<QPainterPath> GdiCanvas::textShapes(int x, int y, const QString &text) const
 {
-    const QFont f = font();
-    const QFontMetricsF metrics(f);
-    QPainterPath path;
-    path.addText(QPointF(x, y + metrics.ascent()), f, text);
-    return path;
+    QFont regular = font();
+    const bool bold = regular.bold();
+    regular.setBold(false);
+    const QFontMetricsF metrics(regular);
+    QPainterPath glyphs;
+    glyphs.addText(QPointF(x, y + metrics.ascent()), regular, text);
+    glyphs.setFillRule(Qt::WindingFill);
+    QVector<QPainterPath> shapes{glyphs};
+    if (bold && !glyphs.isEmpty()) {
+        // Grows every outline by a twenty-fourth of the em in all, as synthetic
+        // bold does.
+        QPainterPathStroker stroker;
+        stroker.setWidth(std::max<qreal>(regular.pixelSize() / 24.0, 0.5));
+        stroker.setJoinStyle(Qt::RoundJoin);
+        stroker.setCapStyle(Qt::RoundCap);
+        shapes.append(stroker.createStroke(glyphs));
+    }
+    return shapes;
 }
 
-void GdiCanvas::fillPathSolid(const QPainterPath &path)
+void GdiCanvas::fillShapesSolid(const QVector<QPainterPath> &shapes)
 {
-    if (path.isEmpty())
-        return;
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
-    m_painter.fillPath(path, m_brushColor);
+    for (const QPainterPath &shape : shapes)
+        if (!shape.isEmpty())
+            m_painter.fillPath(shape, m_brushColor);
     m_painter.restore();
 }
 
-void GdiCanvas::fillPathRows(const QPainterPath &path, int x, int y, int width, const QVector<QRgb> &rowColors)
+void GdiCanvas::fillShapesRows(const QVector<QPainterPath> &shapes, int x, int y, int width,
+                               const QVector<QRgb> &rowColors)
 {
-    if (path.isEmpty() || rowColors.isEmpty() || width <= 0)
+    if (rowColors.isEmpty() || width <= 0)
         return;
     // Whole device rows with no antialiasing, so no gaps can show between rows;
-    // neighbouring rows of the same colour are filled as one band.
-    m_painter.save();
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setClipPath(path, Qt::IntersectClip);
-    int start = 0;
-    for (int i = 1; i <= rowColors.size(); ++i) {
-        if (i < rowColors.size() && rowColors[i] == rowColors[start])
+    // neighbouring rows of the same colour are filled as one band. Each shape is
+    // a clip of its own: painting the same rows twice gives their union.
+    for (const QPainterPath &shape : shapes) {
+        if (shape.isEmpty())
             continue;
-        m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
-        start = i;
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.setClipPath(shape, Qt::IntersectClip);
+        int start = 0;
+        for (int i = 1; i <= rowColors.size(); ++i) {
+            if (i < rowColors.size() && rowColors[i] == rowColors[start])
+                continue;
+            m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
+            start = i;
+        }
+        m_painter.restore();
     }
-    m_painter.restore();
 }
 
 QPen GdiCanvas::currentPen() const

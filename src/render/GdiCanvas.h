@@ -73,13 +73,17 @@ public:
     // Draws text with the top-left corner of its cell at (x, y), in the font
     // colour, rotated by the escapement about that corner.
     void textOut(int x, int y, const QString &text);
-    // The glyph outlines of text placed as textOut would place it (no escapement).
-    QPainterPath textPath(int x, int y, const QString &text) const;
-    // Fills the inside of path with the brush colour (the clip-region fill of the
-    // outline mode).
-    void fillPathSolid(const QPainterPath &path);
-    // Fills the inside of path by device rows: row i of box gets rowColors[i].
-    void fillPathRows(const QPainterPath &path, int x, int y, int width, const QVector<QRgb> &rowColors);
+    // The shapes whose union is the text placed as textOut would place it (no
+    // escapement): the glyph outlines and, for a bold font, the band that makes
+    // them bold. Bold is built here rather than left to the font engine, which
+    // stops emboldening large glyphs, so bold text looks alike at every size.
+    QVector<QPainterPath> textShapes(int x, int y, const QString &text) const;
+    // Fills the union of shapes with the brush colour (the clip-region fill of
+    // the outline mode).
+    void fillShapesSolid(const QVector<QPainterPath> &shapes);
+    // Fills the union of shapes by device rows: row i from y gets rowColors[i].
+    void fillShapesRows(const QVector<QPainterPath> &shapes, int x, int y, int width,
+                        const QVector<QRgb> &rowColors);
 
     // ---- Shapes ----------------------------------------------------------
     // A line from (x1, y1) to (x2, y2) with the pen; the last pixel is left out.

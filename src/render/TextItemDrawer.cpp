@@ -143,11 +143,11 @@ void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 colo
     const int w = extent.width();
     const int h = extent.height();
     // The text fills its own measured box, so centring it there puts it at the box.
-    const QPainterPath path = canvas.textPath(dX, dY, text);
-    if (path.isEmpty() || w <= 0)
+    const QVector<QPainterPath> shapes = canvas.textShapes(dX, dY, text);
+    if (shapes.isEmpty() || shapes.first().isEmpty() || w <= 0)
         return;
     if (!gradient) {
-        canvas.fillPathSolid(path);
+        canvas.fillShapesSolid(shapes);
         return;
     }
     if (h <= 0)
@@ -171,7 +171,7 @@ void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 colo
         last = qRgb(value[0], value[1], value[2]);
         rows.append(last);
     }
-    canvas.fillPathRows(path, dX, dY, w, rows);
+    canvas.fillShapesRows(shapes, dX, dY, w, rows);
     // The brush keeps the last row's colour, as the row fills leave it.
     canvas.setBrushColor(qint64(qRed(last)) | (qint64(qGreen(last)) << 8) | (qint64(qBlue(last)) << 16));
 }

@@ -26,9 +26,12 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Taken before the application object exists: Qt removes the options it
+    // knows itself (such as --style) from its own argument list.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     QGuiApplication app(argc, argv);
-    QStringList args = app.arguments();
-    args.removeFirst();
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
         printUsage();
         return args.isEmpty() ? 2 : 0;

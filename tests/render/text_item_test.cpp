@@ -330,3 +330,23 @@ TEST(TextItem, JapaneseTextIsDrawnWithRealGlyphs)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TextItem, BoldStaysBoldAtPrinterSizes)
+{
+    // At 600 dpi a 20-point text is 167 pixels high, where the font engine no
+    // longer emboldens glyphs by itself.
+    Text regular = textAt("10", "10", "塗りつぶし");
+    regular.size = QStringLiteral("20");
+    Text outline = regular;
+    outline.mode = QStringLiteral("2");
+    Text bold = regular;
+    bold.style = QStringLiteral("太字");
+    const QSize page(2400, 600);
+    const int plain = inkCount(printer({header(), regular.line()}, 600, page).image);
+    EXPECT_GT(inkCount(printer({header(), outline.line()}, 600, page).image), plain * 13 / 10);
+    EXPECT_GT(inkCount(printer({header(), bold.line()}, 600, page).image), plain * 13 / 10);
+}
+
+} // namespace
