@@ -1,0 +1,173 @@
+// End-to-end runs of the staged korvel-print: render and pdf on hand-written
+// layouts, and the errors a script must be able to rely on.
+
+#include "app/TextCodec.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class PrintTool : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        tool = qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + QStringLiteral("/korvel-print");
+        ASSERT_TRUE(QFile::exists(tool)) << tool.toStdString();
+    }
+
+    ToolRun run(const QStringList &args) const
+    {
+        QProcess p;
+        p.setProgram(tool);
+        p.setArguments(args);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start();
+        p.waitForFinished(60000);
+        ToolRun r;
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+    // Writes a layout in code page 932 with CR LF, as the program writes them.
+    QString writeStyle(const QString &name, const QStringList &lines) const
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(WriteTextLines(path, lines, TextEncoding::Cp932), WriteStatus::Ok);
+        return path;
+    }
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    QString tool;
+};
+
+const QString kHeader = QStringLiteral("header;Ver1.2;5;0;0;0;401;100;0;0;;");
+const QString kBox = QStringLiteral("0;50;0;0;rect;10;10;30;30;1;実線;0;0;");
+const QString kPreviewOnlyBox = QStringLiteral("0;51;0;0;rect;100;10;120;30;1;実線;0;1;");
+const QString kName = QStringLiteral("0;6;0;0;char;50;60;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;;0;0;");
+
+bool inkAt(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                return true;
+    return false;
+}
+
+TEST_F(PrintTool, RenderDrawsThePreviewOfTheWholePrintableArea)
+{
+    const QString style = writeStyle("a.sle", {kHeader, kBox, kPreviewOnlyBox});
+    const ToolRun r = run({"render", "--style", style, "--out", path("a.png")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage image(path("a.png"));
+    EXPECT_EQ(image.size(), QSize(793, 1122)); // A4 at 96 dpi
+    // The header's offset of 5 mm is not shown on the preview by default.
+    EXPECT_TRUE(inkAt(image, QRect(37, 37, 1, 1)));
+    EXPECT_TRUE(inkAt(image, QRect(377, 37, 1, 1))); // the preview-only box
+    const ToolRun shifted = run({"render", "--style", style, "--apply-offsets", "--out", path("b.png")});
+    ASSERT_EQ(shifted.exitCode, 0);
+    EXPECT_TRUE(inkAt(QImage(path("b.png")), QRect(56, 37, 1, 1))); // 15 mm
+}
+
+TEST_F(PrintTool, RenderAsThePrinterAppliesOffsetsAndLeavesOutPreviewOnlyItems)
+{
+    const QString style = writeStyle("a.sle", {kHeader, kBox, kPreviewOnlyBox});
+    const ToolRun r = run({"render", "--style", style, "--target", "printer", "--dpi", "300", "--offset", "-5,2",
+                       "--page", "150x100", "--out", path("p.png")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage image(path("p.png"));
+    EXPECT_EQ(image.size(), QSize(1771, 1181));
+    // 5 mm and 12 mm at 11.811 px/mm; the box's lines are 3 px wide at 300 dpi.
+    EXPECT_TRUE(inkAt(image, QRect(59 - 2, 141 - 2, 5, 5)));
+    EXPECT_FALSE(inkAt(image, QRect(1100, 100, 400, 300)));
+}
+
+TEST_F(PrintTool, RenderTransfersTheRecordIntoTheLayout)
+{
+    const QString style = writeStyle("a.sle", {kHeader, kName});
+    QStringList record;
+    for (int i = 0; i < 42; ++i)
+        record << QString();
+    record[8] = QStringLiteral("山田太郎");
+    const QString recordPath = path("singledata.txt");
+    ASSERT_EQ(WriteTextLines(recordPath, record, TextEncoding::Cp932), WriteStatus::Ok);
+    const QRect nameArea(189, 226, 120, 20);
+    ASSERT_EQ(run({"render", "--style", style, "--out", path("empty.png")}).exitCode, 0);
+    EXPECT_FALSE(inkAt(QImage(path("empty.png")), nameArea));
+    const ToolRun r = run({"render", "--style", style, "--record", recordPath, "--edition", "40", "--out", path("n.png")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(inkAt(QImage(path("n.png")), nameArea));
+}
+
+TEST_F(PrintTool, PdfPrintsOnePagePerCopy)
+{
+    const QString style = writeStyle("a.sle", {kHeader, kBox, kName});
+    const ToolRun r = run({"pdf", "--style", style, "--copies", "3", "--out", path("a.pdf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.trimmed().endsWith(QStringLiteral("a.pdf")));
+    QFile pdf(path("a.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page>") +
+                  bytes.count("/Type /Page "),
+              3);
+}
+
+TEST_F(PrintTool, ErrorsAreOneLineWithANonZeroExitAndNoOutput)
+{
+    const QString good = writeStyle("good.sle", {kHeader, kBox});
+    const QString broken = writeStyle("broken.sle", {kHeader, QStringLiteral("0;1;0;0;line;ten;10;20;20;1;実線;0;0;")});
+    const QString badHeader = writeStyle("header.sle", {QStringLiteral("header;Ver1.2;0;0;A4;0;401;100;0;0;;")});
+    QFile junk(path("junk.sle"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray("\x00\xff\x81;;\x01\r\n\x82\x00", 10));
+    junk.close();
+    struct Case {
+        QStringList args;
+        const char *says;
+    } cases[] = {
+        {{"render", "--style", path("missing.sle"), "--out", path("x.png")}, "not found"},
+        {{"render", "--style", good, "--frobnicate", "--out", path("x.png")}, "unknown option"},
+        {{"render", "--style", good, "--dpi", "abc", "--out", path("x.png")}, "--dpi"},
+        {{"render", "--style", good}, "--out"},
+        {{"render", "--style", broken, "--out", path("x.png")}, "line 2, field 6"},
+        {{"render", "--style", badHeader, "--out", path("x.png")}, "malformed layout"},
+        {{"render", "--style", path("junk.sle"), "--out", path("x.png")}, "malformed layout"},
+        {{"render", "--style", good, "--record", path("none.txt"), "--out", path("x.png")}, "record file"},
+        {{"pdf", "--style", broken, "--out", path("x.pdf")}, "line 2, field 6"},
+        {{"pdf", "--style", good, "--copies", "0", "--out", path("x.pdf")}, "--copies"},
+        {{"pdf", "--style", good, "--dpi", "300", "--out", path("x.pdf")}, "unknown option"},
+    };
+    for (const Case &c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString() << "\n" << r.err.toStdString();
+        const QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral("korvel-print"));
+        ASSERT_EQ(lines.size(), 1) << r.err.toStdString();
+        EXPECT_TRUE(lines.first().contains(QString::fromLatin1(c.says))) << lines.first().toStdString();
+        EXPECT_FALSE(QFile::exists(path("x.png")));
+        EXPECT_FALSE(QFile::exists(path("x.pdf")));
+    }
+    EXPECT_EQ(run({"render", "--help"}).exitCode, 0);
+    EXPECT_TRUE(run({"pdf", "--help"}).out.contains(QStringLiteral("--copies")));
+}
+
+} // namespace
