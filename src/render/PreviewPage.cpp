@@ -39,6 +39,21 @@ private:
     PreviewPage *m_page;
 };
 
+// The physical sheet behind the printable area, in the colour of the paper's
+// unprintable margins.
+class SheetPanel : public QWidget
+{
+public:
+    SheetPanel() { setObjectName("Panel1"); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0x33, 0x33, 0x66));
+    }
+};
+
 PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName("TabPreview");
@@ -68,12 +83,7 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
     m_scroll->setAutoFillBackground(true);
     m_scroll->setPalette(QPalette(Qt::white));
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_sheet = new QWidget;
-    m_sheet->setObjectName("Panel1");
-    m_sheet->setAutoFillBackground(true);
-    QPalette sheetPalette;
-    sheetPalette.setColor(QPalette::Window, QColor(0x33, 0x33, 0x66));
-    m_sheet->setPalette(sheetPalette);
+    m_sheet = new SheetPanel;
     m_area = new PrintableArea(this, m_sheet);
     m_scroll->setWidget(m_sheet);
     column->addWidget(m_scroll, 1);
