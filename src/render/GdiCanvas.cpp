@@ -4,7 +4,6 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -170,7 +169,7 @@ void GdiCanvas::textOut(int x, int y, const QString &text)
 {
     const QFont f = font();
     const QFontMetricsF metrics(f);
-    if (f.bold() && m_raster && f.pixelSize() > LargestEngineBoldPixels && m_escapement % 3600 == 0) {
+    if (f.bold() && m_raster && !engineDrawsGlyphs(f) && m_escapement % 3600 == 0) {
         // The font engine draws large glyphs without their synthetic bold.
         m_painter.save();
         m_painter.setRenderHint(QPainter::Antialiasing, true);
@@ -204,50 +203,107 @@ QVector<QPainterPath> GdiCanvas::textShapes(int x, int y, const QString &text) c
     glyphs.setFillRule(Qt::WindingFill);
     QVector<QPainterPath> shapes{glyphs};
     if (bold && !glyphs.isEmpty()) {
-        // Grows every outline by a twenty-fourth of the em in all, as synthetic
-        // bold does.
-        QPainterPathStroker stroker;
-        stroker.setWidth(std::max<qreal>(regular.pixelSize() / 24.0, 0.5));
-        stroker.setJoinStyle(Qt::RoundJoin);
-        stroker.setCapStyle(Qt::RoundCap);
-        shapes.append(stroker.createStroke(glyphs));
+        // Synthetic bold grows every outline by a twenty-fourth of the em to the
+        // right and downwards: the union of the outline shifted across that
+        // square. Filling shifted copies is much cheaper than stroking glyphs.
+        const qreal d = regular.pixelSize() / 24.0;
+        if (d >= 0.25) {
+            shapes.append(glyphs.translated(d, 0));
+            shapes.append(glyphs.translated(0, d));
+            shapes.append(glyphs.translated(d, d));
+        }
     }
     return shapes;
 }
 
-void GdiCanvas::fillShapesSolid(const QVector<QPainterPath> &shapes)
+bool GdiCanvas::engineDrawsGlyphs(const QFont &f) const
 {
+    return m_raster && f.pixelSize() <= LargestEngineBoldPixels;
+}
+
+void GdiCanvas::fillTextSolid(int x, int y, const QString &text)
+{
+    const QFont f = font();
     m_painter.save();
-    m_painter.setRenderHint(QPainter::Antialiasing, true);
-    for (const QPainterPath &shape : shapes)
-        if (!shape.isEmpty())
-            m_painter.fillPath(shape, m_brushColor);
+    if (engineDrawsGlyphs(f) || !m_raster) {
+        // The font's own glyphs, bold included, are the filled outlines (a PDF
+        // page keeps them as text with its synthetic bold).
+        m_painter.setFont(f);
+        m_painter.setPen(m_brushColor);
+        m_painter.drawText(QPointF(x, y + QFontMetricsF(f).ascent()), text);
+    } else {
+        m_painter.setRenderHint(QPainter::Antialiasing, true);
+        m_painter.fillPath(textOutline(x, y, text), m_brushColor);
+    }
     m_painter.restore();
 }
 
-void GdiCanvas::fillShapesRows(const QVector<QPainterPath> &shapes, int x, int y, int width,
-                               const QVector<QRgb> &rowColors)
+void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors)
 {
     if (rowColors.isEmpty() || width <= 0)
         return;
-    // Whole device rows with no antialiasing, so no gaps can show between rows;
-    // neighbouring rows of the same colour are filled as one band. Each shape is
-    // a clip of its own: painting the same rows twice gives their union.
-    for (const QPainterPath &shape : shapes) {
-        if (shape.isEmpty())
-            continue;
-        m_painter.save();
-        m_painter.setRenderHint(QPainter::Antialiasing, false);
-        m_painter.setClipPath(shape, Qt::IntersectClip);
+    const QFont f = font();
+    const int rows = int(rowColors.size());
+    if (engineDrawsGlyphs(f)) {
+        // Draw the glyphs once as a mask, then give every covered pixel the
+        // colour of its row; a pixel is covered when the glyph covers at least
+        // half of it, as a region has no partial pixels.
+        const int pad = std::max(2, f.pixelSize() / 4);
+        QImage mask(width + pad, rows, QImage::Format_ARGB32_Premultiplied);
+        mask.fill(Qt::transparent);
+        {
+            QPainter glyphs(&mask);
+            glyphs.setFont(f);
+            glyphs.setPen(Qt::black);
+            glyphs.drawText(QPointF(0, QFontMetricsF(f).ascent()), text);
+        }
+        for (int row = 0; row < rows; ++row) {
+            QRgb *line = reinterpret_cast<QRgb *>(mask.scanLine(row));
+            const QRgb colour = rowColors[row] | 0xFF000000u;
+            for (int col = 0; col < mask.width(); ++col)
+                line[col] = qAlpha(line[col]) >= 128 ? colour : 0u;
+        }
+        m_painter.drawImage(QPoint(x, y), mask);
+        return;
+    }
+    // Large glyphs and vector pages: clip to the outlines once and paint the
+    // rows inside, as whole device rows without antialiasing so that no gaps
+    // show between them.
+    const QPainterPath outline = textOutline(x, y, text);
+    if (outline.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_painter.setClipPath(outline, Qt::IntersectClip);
+    if (m_raster) {
         int start = 0;
-        for (int i = 1; i <= rowColors.size(); ++i) {
-            if (i < rowColors.size() && rowColors[i] == rowColors[start])
+        for (int i = 1; i <= rows; ++i) {
+            if (i < rows && rowColors[i] == rowColors[start])
                 continue;
             m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
             start = i;
         }
-        m_painter.restore();
+    } else {
+        // One column of row colours stretched across the text: one operation
+        // on the page instead of one per row.
+        QImage column(1, rows, QImage::Format_RGB32);
+        for (int i = 0; i < rows; ++i)
+            column.setPixel(0, i, rowColors[i]);
+        m_painter.drawImage(QRect(x, y, width, rows), column);
     }
+    m_painter.restore();
+}
+
+QPainterPath GdiCanvas::textOutline(int x, int y, const QString &text) const
+{
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    // Shifted copies of the same outlines each wind the same way, so with the
+    // winding rule their sum is their union.
+    for (const QPainterPath &shape : textShapes(x, y, text))
+        outline.addPath(shape);
+    return outline;
 }
 
 QPen GdiCanvas::currentPen() const

@@ -73,17 +73,20 @@ public:
     // Draws text with the top-left corner of its cell at (x, y), in the font
     // colour, rotated by the escapement about that corner.
     void textOut(int x, int y, const QString &text);
+    // Fills the glyphs of text, placed as textOut places it, with the brush
+    // colour (the clip-region fill of the outline mode).
+    void fillTextSolid(int x, int y, const QString &text);
+    // Fills the glyphs of text by device rows from y: row i gets rowColors[i];
+    // width is the text's measured width. No antialiasing between rows or at
+    // the glyph edges, as a clip region fill has none.
+    void fillTextRows(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors);
     // The shapes whose union is the text placed as textOut would place it (no
-    // escapement): the glyph outlines and, for a bold font, the band that makes
-    // them bold. Bold is built here rather than left to the font engine, which
-    // stops emboldening large glyphs, so bold text looks alike at every size.
+    // escapement): the glyph outlines and, for a bold font, the shifted copies
+    // that make them bold. Bold is built here rather than left to the font
+    // engine, which stops emboldening large glyphs.
     QVector<QPainterPath> textShapes(int x, int y, const QString &text) const;
-    // Fills the union of shapes with the brush colour (the clip-region fill of
-    // the outline mode).
-    void fillShapesSolid(const QVector<QPainterPath> &shapes);
-    // Fills the union of shapes by device rows: row i from y gets rowColors[i].
-    void fillShapesRows(const QVector<QPainterPath> &shapes, int x, int y, int width,
-                        const QVector<QRgb> &rowColors);
+    // The union of textShapes as one path (winding fill).
+    QPainterPath textOutline(int x, int y, const QString &text) const;
 
     // ---- Shapes ----------------------------------------------------------
     // A line from (x1, y1) to (x2, y2) with the pen; the last pixel is left out.
@@ -113,6 +116,9 @@ public:
     QPainter &painter() { return m_painter; }
 
 private:
+    // Whether the font engine draws this font's glyphs itself, bold included
+    // (raster devices, glyphs small enough for its glyph cache).
+    bool engineDrawsGlyphs(const QFont &f) const;
     QPen currentPen() const;
     // The box a pen outline is drawn on, so that the figure ends before the
     // right and bottom edges (and stays inside for an inside-frame pen).

@@ -1,6 +1,5 @@
 #include "render/TextItemDrawer.h"
 
-#include <QPainterPath>
 #include <QVector>
 #include <algorithm>
 
@@ -143,11 +142,10 @@ void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 colo
     const int w = extent.width();
     const int h = extent.height();
     // The text fills its own measured box, so centring it there puts it at the box.
-    const QVector<QPainterPath> shapes = canvas.textShapes(dX, dY, text);
-    if (shapes.isEmpty() || shapes.first().isEmpty() || w <= 0)
+    if (w <= 0)
         return;
     if (!gradient) {
-        canvas.fillShapesSolid(shapes);
+        canvas.fillTextSolid(dX, dY, text);
         return;
     }
     if (h <= 0)
@@ -171,7 +169,7 @@ void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 colo
         last = qRgb(value[0], value[1], value[2]);
         rows.append(last);
     }
-    canvas.fillShapesRows(shapes, dX, dY, w, rows);
+    canvas.fillTextRows(dX, dY, text, w, rows);
     // The brush keeps the last row's colour, as the row fills leave it.
     canvas.setBrushColor(qint64(qRed(last)) | (qint64(qGreen(last)) << 8) | (qint64(qBlue(last)) << 16));
 }
