@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -87,11 +88,24 @@ PrintSettingsPage::PrintSettingsPage(QWidget *parent) : QWidget(parent)
     zipRow->addWidget(insert);
     zipRow->addWidget(omit);
     column->addWidget(zipFrame);
+
+    m_paperKinds = new QGroupBox("用紙の種類", this);
+    m_paperKinds->setObjectName("RadioGroup2");
+    auto *kindGrid = new QGridLayout(m_paperKinds);
+    m_paperKindButtons = new QButtonGroup(this);
+    for (const PaperKindInfo &info : PaperKinds()) {
+        auto *button = new QRadioButton(info.radioCaption, m_paperKinds);
+        m_paperKindButtons->addButton(button, info.kind);
+        kindGrid->addWidget(button, info.kind / 2, info.kind % 2);
+    }
+    m_paperKindButtons->button(0)->setChecked(true);
+    column->addWidget(m_paperKinds);
     column->addStretch(1);
 
     connect(CheckBox3, &QCheckBox::clicked, this, &PrintSettingsPage::optionsChanged);
     connect(CheckBox4, &QCheckBox::clicked, this, &PrintSettingsPage::optionsChanged);
     connect(m_zipOption, &QButtonGroup::idClicked, this, &PrintSettingsPage::zipOptionChanged);
+    connect(m_paperKindButtons, &QButtonGroup::idClicked, this, &PrintSettingsPage::paperKindSelected);
 }
 
 void PrintSettingsPage::applyProfile(const EditionProfile &p)
@@ -105,6 +119,7 @@ void PrintSettingsPage::applyProfile(const EditionProfile &p)
     m_amountLabel->setVisible(p.fixedAmountVisible);
     fixkingaku->setVisible(p.fixedAmountVisible);
     CheckBox4->setVisible(p.yenMarkVisible);
+    m_paperKinds->setVisible(p.paperKindSelectorVisible);
     if (!p.yenMarkVisible)
         CheckBox4->setChecked(false);
 }
@@ -130,6 +145,12 @@ void PrintSettingsPage::readOptions(MainOptions &o) const
     o.itemFix = CheckBox3->isChecked();
     o.yenMark = CheckBox4->isChecked();
     o.rirekiWrite = CheckBox5->isChecked();
+}
+
+void PrintSettingsPage::showPaperKind(int kind)
+{
+    if (QAbstractButton *button = m_paperKindButtons->button(kind))
+        button->setChecked(true);
 }
 
 int PrintSettingsPage::zipConvOption() const

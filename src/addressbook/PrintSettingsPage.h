@@ -45,6 +45,8 @@ signals:
     void optionsChanged();
     // The user picked the postal-code conversion option.
     void zipOptionChanged(int index);
+    // The user picked a paper kind (0 .. 3) in RadioGroup2.
+    void paperKindSelected(int kind);
 
 private:
     QGroupBox *m_fixedFrame = nullptr;
@@ -52,4 +54,10 @@ private:
     QLabel *m_itemLabels[4] = {};
     QLabel *m_amountLabel = nullptr;
     QButtonGroup *m_zipOption = nullptr;
+    QGroupBox *m_paperKinds = nullptr;
+    QButtonGroup *m_paperKindButtons = nullptr;
+
+public:
+    // Checks the paper kind's button without reporting a selection.
+    void showPaperKind(int kind);
 };

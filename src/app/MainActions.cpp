@@ -14,6 +14,10 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     print2 = make("ActionPrint2", "連票印刷", false);
     paperSetup = make("N37", "用紙設定");
     exit = make("ActionExit", "終了");
+    for (const PaperKindInfo &info : PaperKinds()) {
+        paperKind[info.kind] = make(QString("ControlAction1%1").arg(info.kind), info.actionCaption);
+        paperKind[info.kind]->setData(info.kind);
+    }
 
     preview = make("ActionPreview", "プレビュー");
     zoomGroup = new QActionGroup(this);

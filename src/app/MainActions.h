@@ -26,6 +26,7 @@ public:
     QAction *print2 = nullptr;       // ActionPrint2 "連票印刷"
     QAction *paperSetup = nullptr;   // N37 "用紙設定"
     QAction *exit = nullptr;         // "終了"
+    QAction *paperKind[4] = {};      // ControlAction10 .. 13: on no visible menu
     // 表示(&V)
     QAction *preview = nullptr;      // ActionPreview "プレビュー"
     QAction *zoom[4] = {};           // Actionpreview50 .. 200

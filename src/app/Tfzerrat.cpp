@@ -46,6 +46,10 @@ Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QStr
     m_style.setFolders(m_folders.programDir, m_folders.workDir);
     m_profile = ProfileFor(m_folders.editionCode);
     m_defaultStyleFile = m_profile.defaultStyleFile;
+    // An edition without a profile has no form of its own; it starts on the
+    // first paper kind and offers the paper-kind selector to change it.
+    if (m_defaultStyleFile.isEmpty())
+        m_defaultStyleFile = PaperKinds().front().styleFile;
 
     if (!HasSystemPrinter())
         EnsurePdfOutput(*m_printer, m_folders.workDir + "/pdf/" + EditionFor(editionCode()).exeName + ".pdf");
@@ -149,6 +153,9 @@ void Tfzerrat::connectSignals()
     connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_actions->print1, &QAction::triggered, this, [this] { printexecute(); });
     connect(m_actions->paperSetup, &QAction::triggered, this, &Tfzerrat::paperSetup);
+    for (QAction *kind : m_actions->paperKind)
+        connect(kind, &QAction::triggered, this, [this, kind] { selectPaperKind(kind->data().toInt()); });
+    connect(m_settingsPage, &PrintSettingsPage::paperKindSelected, this, &Tfzerrat::selectPaperKind);
     connect(m_actions->preview, &QAction::triggered, this, [this] {
         m_right->setCurrentIndex(0);
         currentData(QString());
@@ -446,8 +453,10 @@ void Tfzerrat::selectPaperKind(int kind)
     m_preview->setReady(false);
     m_style.SaveStyleFile();
     for (const PaperKindInfo &info : PaperKinds())
-        if (info.kind == kind)
+        if (info.kind == kind) {
             m_defaultStyleFile = info.styleFile;
+            m_settingsPage->showPaperKind(kind);
+        }
     openDefaultStyle();
     currentData(QString());
     m_styleReady = true;

@@ -219,6 +219,37 @@ private slots:
         QVERIFY(QFileInfo::exists(w.optionsFilePath()));
     }
 
+    void paperKindOpensItsOwnStyleFile()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "quillo_xe2", root.path());
+        w.ensureStarted();
+        const QString style = root.path() + "/korvel/quillo_xe2/style/";
+        QCOMPARE(w.style().CurrentStyleFile, style + "quil_lo.sle");
+        QFile::copy(style + "quil_lo.sle", style + "d_zerrat.sle");
+        w.selectPaperKind(1);
+        QCOMPARE(w.style().CurrentStyleFile, style + "d_zerrat.sle");
+        QVERIFY(w.styleReady());
+        notices.texts.clear();
+        w.selectPaperKind(3); // no such file shipped: the loader reports it and nothing is current
+        QVERIFY(w.style().CurrentStyleFile.isEmpty());
+        QCOMPARE(notices.texts.size(), 1);
+    }
+
+    void editionWithoutProfileStartsOnTheFirstPaperKind()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "lusket_xe2", root.path());
+        w.show();
+        QCOMPARE(w.windowTitle(), InitialApplicationTitle());
+        QVERIFY(w.style().CurrentStyleFile.endsWith("/lusket_xe2/style/zerrat.sle"));
+        QVERIFY(w.printSettingsPage()->findChild<QGroupBox *>("RadioGroup2")->isVisibleTo(w.printSettingsPage()));
+        Tfzerrat z(programDir(), "zerrat_xe2", root.path());
+        QVERIFY(!z.printSettingsPage()->findChild<QGroupBox *>("RadioGroup2")->isVisibleTo(z.printSettingsPage()));
+    }
+
     void noticeShowsHeadingAndTextUnderTheApplicationTitle()
     {
         QApplication::setApplicationDisplayName(QStringLiteral("送り状印刷ソフト・ゼラット運輸版"));
