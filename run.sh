@@ -17,7 +17,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   out="$root/build/${edition}-starter.pdf"
   if [ -x "$program/korvel-print" ] && [ -f "$program/style/${style[$edition]}" ] &&
      "$program/korvel-print" pdf --style "$program/style/${style[$edition]}" \
-       --record "$program/conf/singledata.txt" --edition "${code[$edition]}" --out "$out"; then
+       --record "$program/conf/singledata.txt" --edition "${code[$edition]}" --out "$out" >/dev/null; then
     echo "run.sh: no display; printed the starter waybill of $edition to $out"
     exit 0
   fi
