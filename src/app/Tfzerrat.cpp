@@ -2,6 +2,7 @@
 
 #include "addressbook/PrintSettingsPage.h"
 #include "app/Editions.h"
+#include "app/HelpCommands.h"
 #include "app/MainActions.h"
 #include "app/PlaceholderPage.h"
 #include "app/ShowNotice.h"
@@ -57,6 +58,7 @@ Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QStr
     buildWindow();
     styleset();
     connectSignals();
+    connectHelpCommands();
     setWindowTitle(QApplication::applicationDisplayName());
     resize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight);
 }
@@ -198,6 +200,23 @@ void Tfzerrat::connectSignals()
         currentData(QString());
         m_styleReady = true;
         m_preview->setReady(true);
+    });
+}
+
+// The Help menu. The version dialog is made now, after the profile has set the
+// application title it shows.
+void Tfzerrat::connectHelpCommands()
+{
+    m_help = new HelpCommands(this, m_folders, m_db);
+    m_help->connectActions(m_actions);
+    m_help->versionDialog();
+    connect(m_help, &HelpCommands::databasesRestored, this, [this] {
+        companyRead();
+        currentData(QString());
+    });
+    connect(m_help, &HelpCommands::stylesRestored, this, [this] {
+        openDefaultStyle();
+        currentData(QString());
     });
 }
 

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class HelpCommands;
 class MainActions;
 class PreviewPage;
 class PrintSettingsPage;
@@ -45,6 +46,7 @@ public:
     TopBar *topBar() const { return m_topBar; }
     PrintSettingsPage *printSettingsPage() const { return m_settingsPage; }
     MainActions *actions() const { return m_actions; }
+    HelpCommands *helpCommands() const { return m_help; }
     QTabWidget *leftPages() const { return m_left; }
 
     QString addressDbPath() const { return m_folders.dataDir + "/addressXe2.db3"; }
@@ -81,6 +83,7 @@ private:
     // ---- Window creation -------------------------------------------------
     void buildWindow();
     void connectSignals();
+    void connectHelpCommands();
     void styleset();
 
     // ---- First show and shutdown ------------------------------------------
@@ -120,6 +123,7 @@ private:
     QStackedWidget *m_right = nullptr;
     PrintSettingsPage *m_settingsPage = nullptr;
     PreviewPage *m_preview = nullptr;
+    HelpCommands *m_help = nullptr;
 
     bool m_started = false;
     bool m_styleReady = false;

@@ -1,0 +1,155 @@
+#include "app/DataMaintenance.h"
+
+#include "app/AppFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QString TemporarySuffix = QStringLiteral(".restoring");
+const QString PreviousSuffix = QStringLiteral(".before-restore");
+
+// Native path text for the C library.
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(QDir::toNativeSeparators(path));
+}
+
+// The message of a copy that did not happen.
+QString copyFailure(const QString &from, const QString &to, const QString &reason)
+{
+    return QStringLiteral("ファイルをコピーできませんでした。\n%1\n→ %2\n%3").arg(from, to, reason);
+}
+
+// Copies from to a new file to; to must not exist. The copy is checked for its
+// full size, so a short copy (full disk) is reported, not kept.
+MaintenanceResult copyNew(const QString &from, const QString &to)
+{
+    const QFileInfo source(from);
+    if (!source.isFile())
+        return MaintenanceResult::failure(copyFailure(from, to, QStringLiteral("コピー元のファイルがありません。")));
+    QFile in(from);
+    if (!QFile::copy(from, to))
+        return MaintenanceResult::failure(copyFailure(from, to, in.errorString()));
+    if (QFileInfo(to).size() != source.size()) {
+        QFile::remove(to);
+        return MaintenanceResult::failure(copyFailure(from, to, QStringLiteral("コピーが途中で終わりました。")));
+    }
+    return {};
+}
+
+// Moves from over to, replacing to in one step (rename(2) within one folder).
+bool replaceFile(const QString &from, const QString &to)
+{
+    return std::rename(native(from).constData(), native(to).constData()) == 0;
+}
+
+} // namespace
+
+QStringList DataMaintenance::userDatabaseFiles()
+{
+    return {QStringLiteral("addressXe2.db3"), QStringLiteral("membersXe2.db3")};
+}
+
+MaintenanceResult DataMaintenance::backupDatabases(const QString &dataDir, const QString &targetFolder)
+{
+    for (const QString &name : userDatabaseFiles()) {
+        const QString from = dataDir + u'/' + name;
+        const QString to = targetFolder + u'/' + name;
+        if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+            return MaintenanceResult::failure(QStringLiteral("指定されたファイルは既に存在します。\n") + to);
+        const MaintenanceResult copied = copyNew(from, to);
+        if (!copied)
+            return copied;
+    }
+    return {};
+}
+
+QString DataMaintenance::missingBackupFile(const QString &backupFolder)
+{
+    for (const QString &name : userDatabaseFiles()) {
+        const QString path = backupFolder + u'/' + name;
+        if (!QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+MaintenanceResult DataMaintenance::restoreDatabases(const QString &backupFolder, const QString &dataDir)
+{
+    const QString missing = missingBackupFile(backupFolder);
+    if (!missing.isEmpty())
+        return MaintenanceResult::failure(QStringLiteral("データベースファイルが見つかりません。\n") + missing);
+    if (!QDir().mkpath(dataDir))
+        return MaintenanceResult::failure(QStringLiteral("フォルダーを作成できませんでした。\n") + dataDir);
+
+    const QStringList names = userDatabaseFiles();
+    QStringList temporaries;
+    const auto dropTemporaries = [&temporaries] {
+        for (const QString &path : temporaries)
+            QFile::remove(path);
+    };
+
+    // Phase 1: whole copies beside the targets; the current files are not touched.
+    for (const QString &name : names) {
+        const QString temporary = dataDir + u'/' + name + TemporarySuffix;
+        QFile::remove(temporary);
+        const MaintenanceResult copied = copyNew(backupFolder + u'/' + name, temporary);
+        if (!copied) {
+            dropTemporaries();
+            return copied;
+        }
+        temporaries << temporary;
+    }
+
+    // Phase 2: the current files step aside, the copies take their names. A
+    // failure here puts the files that stepped aside back.
+    QStringList setAside;
+    QStringList placed;
+    const auto rollBack = [&] {
+        for (const QString &target : placed)
+            QFile::remove(target);
+        for (const QString &target : setAside)
+            replaceFile(target + PreviousSuffix, target);
+        dropTemporaries();
+    };
+    for (int i = 0; i < names.size(); ++i) {
+        const QString target = dataDir + u'/' + names[i];
+        if (QFileInfo::exists(target)) {
+            QFile::remove(target + PreviousSuffix);
+            if (!replaceFile(target, target + PreviousSuffix)) {
+                const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+                rollBack();
+                return MaintenanceResult::failure(copyFailure(temporaries[i], target, reason));
+            }
+            setAside << target;
+        }
+        if (!replaceFile(temporaries[i], target)) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+            rollBack();
+            return MaintenanceResult::failure(copyFailure(temporaries[i], target, reason));
+        }
+        placed << target;
+    }
+
+    for (const QString &target : setAside)
+        QFile::remove(target + PreviousSuffix);
+    for (const QString &target : placed)
+        for (const char *suffix : {"-journal", "-wal", "-shm"})
+            QFile::remove(target + QLatin1String(suffix));
+    return {};
+}
+
+int DataMaintenance::restoreShippedStyles(const QString &programDir, const QString &workDir)
+{
+    // A style folder the user deleted is made again: the restore is how the
+    // user gets the shipped forms back.
+    QDir().mkpath(workDir + QStringLiteral("/style"));
+    return CopyShippedFiles(programDir + QStringLiteral("/style"), workDir + QStringLiteral("/style"));
+}

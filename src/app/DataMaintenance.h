@@ -1,0 +1,46 @@
+#pragma once
+// The file work of the Help menu's maintenance commands: backing up and
+// restoring the two user databases of DataDir, and bringing the shipped style
+// files back into an edition's work folder. No windows and no database
+// connection here: the caller closes the connection before a restore.
+
+#include <QString>
+#include <QStringList>
+
+struct MaintenanceResult {
+    bool ok = true;
+    QString message; // why it failed, with the paths involved; empty on success
+
+    explicit operator bool() const { return ok; }
+    static MaintenanceResult failure(const QString &message) { return {false, message}; }
+};
+
+class DataMaintenance
+{
+public:
+    // The database files that backup and restore carry, in their order. The
+    // postal-code database is shipped with the program and never carried.
+    static QStringList userDatabaseFiles();
+
+    // Copies each user database of dataDir into targetFolder under its own
+    // name, never overwriting: the first file that already exists there stops
+    // the backup, so an earlier backup in that folder stays as it was.
+    static MaintenanceResult backupDatabases(const QString &dataDir, const QString &targetFolder);
+
+    // The path of the first user database missing from a chosen backup folder,
+    // or empty when the folder holds them all.
+    static QString missingBackupFile(const QString &backupFolder);
+
+    // Replaces the user databases of dataDir by those of backupFolder. Both are
+    // first copied to temporary files beside the targets, and only when both
+    // copies are whole are they moved into place; any failure before that
+    // leaves the current databases untouched. Journal files left over from the
+    // replaced databases are removed, so SQLite cannot roll them into the
+    // restored files. The database connection must be closed.
+    static MaintenanceResult restoreDatabases(const QString &backupFolder, const QString &dataDir);
+
+    // Copies every shipped style file of programDir/style over the work
+    // folder's copy of the same name; the user's other files there stay.
+    // Returns the number of files copied.
+    static int restoreShippedStyles(const QString &programDir, const QString &workDir);
+};
