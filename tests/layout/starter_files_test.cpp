@@ -5,6 +5,7 @@
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
 
+#include <QImage>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -44,7 +45,12 @@ std::vector<StarterForm> starterForms()
             {"quil_lo.sle", 20, waybillIds(7)},
             {"dovrak.sle", 30, waybillIds(6)},
             {"zerrat.sle", 40, waybillIds(0)},
-            {"morvik.sle", 50, waybillIds(5)}};
+            {"morvik.sle", 50, waybillIds(5)},
+            // The paper kinds beside "zerrat.sle": any edition may select them,
+            // so they carry the longest list of time-slot marks.
+            {"d_zerrat.sle", 20, waybillIds(7)},
+            {"zerrat2.sle", 30, waybillIds(7)},
+            {"d_zerrat2.sle", 50, waybillIds(7)}};
 }
 
 // Per kind: the field count, the preview-only field, the decimal millimetre
@@ -64,6 +70,8 @@ const std::map<QString, KindFields> &kindFields()
         {QStringLiteral("rect"), {13, 13, {6, 7, 8, 9}, {1, 2, 10, 12, 13}}},
         {QStringLiteral("rrect"), {17, 17, {6, 7, 8, 9}, {1, 2, 10, 11, 12, 14, 16, 17}}},
         {QStringLiteral("Ellipse"), {15, 15, {6, 7, 8, 9}, {1, 2, 10, 12, 14, 15}}},
+        // Pictures: W is 0 (width from the picture's proportions), H is given.
+        {QStringLiteral("image"), {14, 14, {6, 7, 9}, {1, 2, 8, 10, 11, 12, 14}}},
     };
     return table;
 }
@@ -150,6 +158,25 @@ TEST_P(StarterStyle, SampleWaybillFillsTheForm)
     const int chosen = int(TimeSlotChoices(form.edition).indexOf(record.slot(23)));
     if (chosen >= 0)
         EXPECT_EQ(textOf(61 + chosen), QStringLiteral("〇"));
+}
+
+TEST_P(StarterStyle, ShowsAPreviewOnlyPictureThatShipsBesideIt)
+{
+    StyleData style;
+    ASSERT_TRUE(style.OpenStyle(resource(QStringLiteral("style/")) + QString::fromUtf8(GetParam().file)));
+    int pictures = 0;
+    for (int i = 1; i < style.lineCount(); ++i) {
+        const QString line = style.line(i);
+        if (field(line, 5) != QStringLiteral("image"))
+            continue;
+        ++pictures;
+        EXPECT_EQ(field(line, 14), QStringLiteral("1")) << line.toStdString();
+        // A bare name: the drawing pass finds it in the work folder's style folder.
+        const QString name = field(line, 13);
+        EXPECT_FALSE(name.contains(u'/')) << line.toStdString();
+        EXPECT_FALSE(QImage(resource(QStringLiteral("style/")) + name).isNull()) << name.toStdString();
+    }
+    EXPECT_GE(pictures, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, StarterStyle, ::testing::ValuesIn(starterForms()));
