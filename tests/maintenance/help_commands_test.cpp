@@ -1,0 +1,266 @@
+// The Help menu on a main window over temporary folders: nothing is opened on
+// the desktop and the folder choice and question are answered by the test.
+#include "TestNotices.h"
+
+#include "addressbook/PrintSettingsPage.h"
+#include "app/Editions.h"
+#include "app/HelpCommands.h"
+#include "app/MainActions.h"
+#include "app/TFversionInfo.h"
+#include "app/Tfzerrat.h"
+#include "data/TDataModule1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QString programDir()
+{
+    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// A started main window of one edition with the Help menu's services replaced.
+struct Harness {
+    NoticeCatcher notices; // start-up notices (no postal-code database in a bare build) are dropped
+    QTemporaryDir root;
+    QTemporaryDir chosen; // the folder the user picks
+    std::unique_ptr<Tfzerrat> window;
+    QList<QUrl> opened;
+    QStringList captions;  // folder browser captions
+    QStringList questions; // confirmation questions
+    bool answer = true;
+    bool cancelFolder = false;
+
+    explicit Harness(const QString &exe = QStringLiteral("zerrat_xe2"))
+    {
+        window = std::make_unique<Tfzerrat>(programDir(), exe, root.path());
+        window->ensureStarted();
+        notices.texts.clear();
+        HelpCommands::Services s;
+        s.openUrl = [this](const QUrl &url) {
+            opened << url;
+            return true;
+        };
+        s.chooseFolder = [this](const QString &caption) {
+            captions << caption;
+            return cancelFolder ? QString() : chosen.path();
+        };
+        s.confirm = [this](const QString &question) {
+            questions << question;
+            return answer;
+        };
+        window->helpCommands()->setServices(s);
+    }
+    HelpCommands &help() { return *window->helpCommands(); }
+    QString dataDir() const { return window->folders().dataDir; }
+    int senders()
+    {
+        return window->printSettingsPage()->ListView2->topLevelItemCount();
+    }
+};
+
+} // namespace
+
+class HelpCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
+
+    void menuEntriesAreEnabledInMenuOrder()
+    {
+        Harness h;
+        MainActions *a = h.window->actions();
+        for (QAction *action : {a->helpOnline, a->helpOffline, a->backup, a->restore, a->installFolder, a->workFolder,
+                                a->styleRestore, a->version, a->homePage})
+            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+        QCOMPARE(a->helpOnline->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    void pagesAndFoldersOpenOnTheDesktop()
+    {
+        Harness h;
+        MainActions *a = h.window->actions();
+        a->helpOnline->trigger();
+        a->helpOffline->trigger();
+        a->installFolder->trigger();
+        a->workFolder->trigger();
+        a->homePage->trigger();
+        const QList<QUrl> expected{QUrl("https://www.korvel-soft.example/help/zerrat/"),
+                                   QUrl::fromLocalFile(programDir() + "/help/zerrat/index.html"),
+                                   QUrl::fromLocalFile(programDir()),
+                                   QUrl::fromLocalFile(h.root.path() + "/korvel/zerrat_xe2"),
+                                   QUrl("https://www.korvel-soft.example/")};
+        QCOMPARE(h.opened, expected);
+        QVERIFY(h.notices.texts.isEmpty());
+    }
+
+    void editionWithoutProfileOffersNoHelpPages()
+    {
+        Harness h(QStringLiteral("lusket_xe2"));
+        QVERIFY(!h.window->actions()->helpOnline->isEnabled());
+        QVERIFY(!h.window->actions()->helpOffline->isEnabled());
+        h.help().helpOnline();
+        h.help().helpOffline();
+        QVERIFY(h.opened.isEmpty());
+    }
+
+    void backupTwiceIntoOneFolderFailsAtTheFirstFileAndKeepsTheFirstBackup()
+    {
+        Harness h;
+        h.help().backup();
+        QCOMPARE(h.captions, QStringList{"保存先にフォルダを選択してください"});
+        QCOMPARE(h.notices.texts.value(0), QString("バックアップしました。"));
+        const QByteArray firstAddress = readFile(h.chosen.path() + "/addressXe2.db3");
+        const QByteArray firstMembers = readFile(h.chosen.path() + "/membersXe2.db3");
+        QCOMPARE(firstAddress, readFile(h.dataDir() + "/addressXe2.db3"));
+
+        // The data change; the second backup into the same folder must not replace the first.
+        TDataModule1 db;
+        QVERIFY(!db.OpenDatabase(h.window->addressDbPath()).isError());
+        QVERIFY(!db.ExecSql("delete from company"));
+        db.CloseDatabase();
+        QVERIFY(readFile(h.dataDir() + "/addressXe2.db3") != firstAddress);
+
+        h.help().backup();
+        QCOMPARE(h.notices.texts.size(), 2);
+        QVERIFY2(h.notices.texts[1].contains("既に存在します"), qPrintable(h.notices.texts[1]));
+        QVERIFY(h.notices.texts[1].contains(h.chosen.path() + "/addressXe2.db3"));
+        QCOMPARE(readFile(h.chosen.path() + "/addressXe2.db3"), firstAddress);
+        QCOMPARE(readFile(h.chosen.path() + "/membersXe2.db3"), firstMembers);
+    }
+
+    void cancelledFolderChoiceDoesNothing()
+    {
+        Harness h;
+        h.cancelFolder = true;
+        h.help().backup();
+        h.help().restore();
+        QCOMPARE(h.captions.size(), 2);
+        QCOMPARE(h.captions[1], QString("バックアップファイルの保存先フォルダを選択してください"));
+        QVERIFY(h.questions.isEmpty());
+        QVERIFY(h.notices.texts.isEmpty());
+        QVERIFY(QDir(h.chosen.path()).isEmpty());
+    }
+
+    void restoreFromAFolderWithoutTheAddressDatabaseShowsThePathAndChangesNothing()
+    {
+        Harness h;
+        writeFile(h.chosen.path() + "/membersXe2.db3", "members of another time");
+        const QByteArray address = readFile(h.dataDir() + "/addressXe2.db3");
+        const QByteArray members = readFile(h.dataDir() + "/membersXe2.db3");
+
+        h.help().restore();
+        QCOMPARE(h.notices.texts.size(), 1);
+        QCOMPARE(h.notices.texts[0], "データベースファイルが見つかりません。\n" + h.chosen.path() + "/addressXe2.db3");
+        QVERIFY(h.questions.isEmpty());
+        QCOMPARE(readFile(h.dataDir() + "/addressXe2.db3"), address);
+        QCOMPARE(readFile(h.dataDir() + "/membersXe2.db3"), members);
+    }
+
+    void restoreWithOnlyTheAddressDatabaseChangesNothingEither()
+    {
+        Harness h;
+        writeFile(h.chosen.path() + "/addressXe2.db3", "address of another time");
+        const QByteArray address = readFile(h.dataDir() + "/addressXe2.db3");
+        h.help().restore();
+        QCOMPARE(h.notices.texts.value(0), "データベースファイルが見つかりません。\n" + h.chosen.path() + "/membersXe2.db3");
+        QCOMPARE(readFile(h.dataDir() + "/addressXe2.db3"), address);
+    }
+
+    void restoreAsksFirstThenBringsBackTheSendersAndReadsTheListsAgain()
+    {
+        Harness h;
+        QCOMPARE(h.senders(), 4);
+        QVERIFY(h.window->actions()->backup->isEnabled());
+        h.help().backup();
+
+        TDataModule1 db;
+        QVERIFY(!db.OpenDatabase(h.window->addressDbPath()).isError());
+        QVERIFY(!db.ExecSql("delete from company"));
+        db.CloseDatabase();
+
+        // Cancel first: nothing is replaced.
+        h.answer = false;
+        h.help().restore();
+        QCOMPARE(h.questions.size(), 1);
+        QCOMPARE(h.questions[0], QString("バックアップファイルで上書きします。現在のデータは上書きされます。\n"
+                                         "実行してもよろしいですか？"));
+        QVERIFY(readFile(h.dataDir() + "/addressXe2.db3") != readFile(h.chosen.path() + "/addressXe2.db3"));
+
+        h.answer = true;
+        h.help().restore();
+        QCOMPARE(h.notices.texts.last(), QString("リストアしました。"));
+        QCOMPARE(readFile(h.dataDir() + "/addressXe2.db3"), readFile(h.chosen.path() + "/addressXe2.db3"));
+        QCOMPARE(h.senders(), 4);
+    }
+
+    void styleRestoreReopensThePaperKindsShippedFileAndKeepsTheUsersOwn()
+    {
+        Harness h(QStringLiteral("quillo_xe2"));
+        const QString style = h.root.path() + "/korvel/quillo_xe2/style/";
+        h.window->selectPaperKind(1);
+        QCOMPARE(h.window->style().CurrentStyleFile, style + "d_zerrat.sle");
+        // An adjustment the user made, saved to the paper kind's file, and a form of their own.
+        writeFile(style + "d_zerrat.sle", readFile(style + "d_zerrat.sle").replace("\r\n0;6;", "\r\n0;6;9;"));
+        writeFile(style + "quil_lo.sle", "header;Ver1.2;5;5;9;0;401;100;0;0;;\r\n");
+        writeFile(style + "my form.sle", "header;Ver1.2;0;0;9;0;401;100;0;0;;\r\n");
+        QVERIFY(readFile(style + "d_zerrat.sle") != readFile(programDir() + "/style/d_zerrat.sle"));
+
+        h.window->actions()->styleRestore->trigger();
+        QCOMPARE(h.notices.texts.value(0), QString("スタイルデータを復旧しました。"));
+        QCOMPARE(readFile(style + "d_zerrat.sle"), readFile(programDir() + "/style/d_zerrat.sle"));
+        QCOMPARE(readFile(style + "quil_lo.sle"), readFile(programDir() + "/style/quil_lo.sle"));
+        QCOMPARE(readFile(style + "my form.sle"), QByteArray("header;Ver1.2;0;0;9;0;401;100;0;0;;\r\n"));
+        // The layout in memory is the paper kind's shipped form, with the waybill's data in it.
+        QCOMPARE(h.window->style().CurrentStyleFile, style + "d_zerrat.sle");
+        QVERIFY(h.window->style().findItem(6) > 0);
+        QVERIFY(h.window->style().findItem(901) > 0);
+    }
+
+    void versionDialogShowsTheProductAndOpensTheLink()
+    {
+        Harness h(QStringLiteral("morvik_xe2"));
+        TFversionInfo *d = h.help().versionDialog();
+        QCOMPARE(d->windowTitle(), QString("製品案内"));
+        QCOMPARE(d->size(), QSize(810, 360));
+        QCOMPARE(d->appname->text(), QString("送り状印刷ソフト・モルヴィク運送版"));
+        QCOMPARE(d->verlabel->text(), QString("ProductVersion   : 2.6.0.0"));
+        QCOMPARE(d->companylabel->text(), QString("コルヴェル・ソフト"));
+        QVERIFY(d->copyright->text().contains("コルヴェル・ソフト"));
+        QVERIFY(!d->officelabel->text().isEmpty());
+        QVERIFY(!d->Image1->pixmap().isNull());
+        QVERIFY(d->LinkLabel1->text().contains("製品のご案内:"));
+        QCOMPARE(d->Button1->text(), QString("閉じる"));
+
+        emit d->LinkLabel1->linkActivated("https://www.korvel-soft.example/");
+        QCOMPARE(h.opened, QList<QUrl>{QUrl("https://www.korvel-soft.example/")});
+
+        QTimer::singleShot(50, d->Button1, &QPushButton::click);
+        h.window->actions()->version->trigger();
+        QVERIFY(!d->isVisible());
+    }
+};
+
+QTEST_MAIN(HelpCommandsTest)
+#include "help_commands_test.moc"
