@@ -67,10 +67,12 @@ int RecordAssembly::fillItems(const QString &rd, const AssemblyOptions &options,
         const QString v = item.value(7 + i);
         record.setSlot(countSlots[i], v == QLatin1String("0") ? QString() : v);
     }
-    if (options.itemFix || item.isEmpty())
+    // The selected sender stands in only for the fixed-items option and for no
+    // consignee at all; a consignee without its own sender prints with sender 1.
+    if (options.itemFix || rd.isEmpty())
         return options.selectedSenderId - 1;
     int companyId = 0;
-    return ParseWholeNumber(item.value(12), &companyId) ? companyId - 1 : -1;
+    return !item.isEmpty() && ParseWholeNumber(item.value(12), &companyId) ? companyId - 1 : -1;
 }
 
 void RecordAssembly::fillSenderSlots(int senderId, PrintRecord &record)
@@ -113,15 +115,17 @@ void RecordAssembly::currentData(const QString &rd, const AssemblyOptions &optio
         LoadSingleData(m_sources.singleDataPath, record);
     }
 
+    // The record's own items are kept before the fixed texts replace them, also
+    // while the option is on: unticking it later must bring back this
+    // consignee's items, not those of whichever record was assembled unfixed last.
     const int amount = amountSlot();
+    for (int i = 0; i < 4; ++i)
+        m_ownItems[i] = record.slot(17 + i);
+    m_ownAmount = record.slot(amount);
     if (options.itemFix) {
         for (int i = 0; i < 4; ++i)
             record.setSlot(17 + i, options.fixItem[i]);
         record.setSlot(amount, options.fixKingaku);
-    } else {
-        for (int i = 0; i < 4; ++i)
-            m_ownItems[i] = record.slot(17 + i);
-        m_ownAmount = record.slot(amount);
     }
     fillSenderSlots((senderIndex < 0 ? 0 : senderIndex) + 1, record);
 

@@ -55,6 +55,8 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
         painter.restore();
         if (!result.ok)
             break;
+        if (options.afterPage && !options.afterPage(page))
+            break;
     }
     if (!result.ok) {
         // Half a waybill must not reach the paper or stay behind as a file.

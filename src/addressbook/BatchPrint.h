@@ -1,0 +1,54 @@
+#pragma once
+// Continuous print: one page per ticked consignee in one print job, in tick
+// order, each page filled by the record assembly, and one history row per
+// printed page. Used by the main window and by korvel-print.
+
+#include "addressbook/RecordAssembly.h"
+#include "data/HistoryWriter.h"
+#include "render/DrawResult.h"
+#include "render/PrintJob.h"
+
+#include <QStringList>
+#include <functional>
+
+class QPrinter;
+class StyleData;
+class TDataModule1;
+
+struct BatchHistory {
+    bool write = true;            // false: "送付履歴に記録しない"
+    RirekiDateOptions date;
+    QDate today = QDate::currentDate();
+};
+
+struct BatchPrintOutcome {
+    DrawResult draw;          // the job's result; a failed page leaves no job behind
+    QStringList printed;      // identifiers whose page is in the finished job, in order
+    QStringList skipped;      // identifiers of consignees that no longer exist
+    bool cancelled = false;   // the progress callback stopped the run
+    int historyWritten = 0;
+    QString historyNotice;    // the first history row that could not be written
+
+    bool ok() const { return draw.ok; }
+};
+
+class BatchPrint
+{
+public:
+    // progress(done, total) is told after each page; returning false cancels
+    // the run, which ends the job with the pages already drawn.
+    using Progress = std::function<bool(int done, int total)>;
+
+    BatchPrint(TDataModule1 &db, RecordAssembly &assembly, const AssemblySources &sources);
+
+    // Prints ids (consignee identifiers in tick order) on printer. The layout
+    // and the record are left with the last printed consignee's data.
+    BatchPrintOutcome run(QPrinter &printer, const QStringList &ids, const AssemblyOptions &assembly,
+                          StyleData &style, PrintRecord &record, const PrintJob::Options &job,
+                          const BatchHistory &history, const Progress &progress = Progress());
+
+private:
+    TDataModule1 &m_db;
+    RecordAssembly &m_assembly;
+    AssemblySources m_sources;
+};
