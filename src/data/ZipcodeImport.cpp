@@ -32,7 +32,7 @@ bool isBlankLine(const QString &line)
 } // namespace
 
 ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDbPath, const QStringList &lines,
-                                          const ZipImportProgress &progress)
+                                          const ZipImportProgress &progress, const ZipImportCancel &cancel)
 {
     ZipImportResult result;
     QElapsedTimer timer;
@@ -93,6 +93,11 @@ ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDb
             ++result.insertedCount;
         else
             ++result.failedCount;
+        if (cancel && cancel()) {
+            insert.finalize();
+            db.Rollback();
+            return failed(ZipImportStatus::Cancelled);
+        }
     }
     insert.finalize();
     if (db.Commit(&result.error)) {
@@ -104,7 +109,7 @@ ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDb
 }
 
 ZipImportResult ImportNationalPostalCsv(TDataModule1 &db, const QString &zipDbPath, const QString &csvPath,
-                                        const ZipImportProgress &progress)
+                                        const ZipImportProgress &progress, const ZipImportCancel &cancel)
 {
     const std::optional<QStringList> lines = ReadTextLines(csvPath);
     if (!lines) {
@@ -113,5 +118,5 @@ ZipImportResult ImportNationalPostalCsv(TDataModule1 &db, const QString &zipDbPa
         result.error.message = QStringLiteral("cannot read %1").arg(QFileInfo(csvPath).absoluteFilePath());
         return result;
     }
-    return ImportNationalPostalLines(db, zipDbPath, *lines, progress);
+    return ImportNationalPostalLines(db, zipDbPath, *lines, progress, cancel);
 }

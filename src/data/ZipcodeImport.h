@@ -17,7 +17,8 @@ enum class ZipImportStatus {
     CannotOpenDatabase, // the database file could not be opened or created
     CannotReadFile,     // the list could not be read
     MalformedLine,      // a line has fewer than 9 fields; nothing was kept
-    DatabaseFailed      // the transaction could not be started or committed; nothing was kept
+    DatabaseFailed,     // the transaction could not be started or committed; nothing was kept
+    Cancelled           // the user stopped it; nothing was kept
 };
 
 struct ZipImportResult {
@@ -40,12 +41,14 @@ struct ZipImportResult {
 // the number of lines, and the entry (its prefecture + city + town area is the
 // guide's progress caption).
 using ZipImportProgress = std::function<void(int done, int total, const NationalPostalEntry &entry)>;
+// Asked after each entry; true stops the import and undoes it.
+using ZipImportCancel = std::function<bool()>;
 
 // Opens (creating when missing) the postal-code database zipDbPath, creates its
 // table unless it exists, and adds one row per line of lines in one transaction.
 ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDbPath, const QStringList &lines,
-                                          const ZipImportProgress &progress = {});
+                                          const ZipImportProgress &progress = {}, const ZipImportCancel &cancel = {});
 
 // Reads csvPath (byte-order-mark detection, otherwise code page 932) and imports it as above.
 ZipImportResult ImportNationalPostalCsv(TDataModule1 &db, const QString &zipDbPath, const QString &csvPath,
-                                        const ZipImportProgress &progress = {});
+                                        const ZipImportProgress &progress = {}, const ZipImportCancel &cancel = {});

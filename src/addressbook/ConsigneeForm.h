@@ -1,0 +1,47 @@
+#pragma once
+// The consignee editor's boxes as plain values, how they are loaded from the
+// `address` and `memberitem` rows, and the statements that write them back.
+// The SQL text keeps the shape the address book has always used, with every
+// value as a quoted literal and line breaks removed everywhere but the remarks.
+
+#include <QString>
+#include <QStringList>
+
+struct ConsigneeForm {
+    QString namae1, namae2;
+    QString zipcode1, zipcode2;
+    QString area; // the chosen prefecture, empty when none
+    QString city, location, building;
+    QString tel1, tel2, tel3;
+    QString notes; // may hold line breaks
+    QString kingaku;
+    QString goods[4];
+    QString year, month, day;
+    QString timeSelect; // the chosen time slot, empty when none
+    QString num, kg, value;
+    QString companyId; // the chosen sender, empty when none
+
+    // Fills the address part from the row of ConsigneeSelectSql.
+    void loadAddressRow(const QStringList &row);
+    // Fills the item part from a `memberitem` row (select *): sender, amount,
+    // item names, date, pieces, weight, insurance and the stored time slot.
+    void loadItemRow(const QStringList &row, int editionCode);
+
+    // ---- Statements ---------------------------------------------------------
+    static QString selectSql(const QString &id);
+    static QString itemSelectSql(const QString &id, int editionCode);
+    static QString itemCountSql(const QString &id, int editionCode);
+    static QString deleteSql(const QString &id);
+    QString addressUpdateSql(const QString &id) const;
+    QString addressInsertSql() const;
+    QString itemUpdateSql(const QString &id, int editionCode) const;
+    QString itemInsertSql(const QString &id, int editionCode) const;
+
+    // The values written to `memberitem`: the amount goes to uriage in the
+    // payment-slip edition and to daibiki where the box is shown for it.
+    QString uriageValue(int editionCode) const;
+    QString daibikiValue(int editionCode) const;
+    QString arriveDate() const;
+    QString telephone() const;
+    QString zipcode() const { return zipcode1 + zipcode2; }
+};

@@ -1,0 +1,593 @@
+#include "addressbook/TfcustomerEdit.h"
+
+#include "addressbook/ConsigneeEditPresentation.h"
+#include "addressbook/ConsigneeForm.h"
+#include "app/ShowNotice.h"
+#include "data/PostalCodeLookup.h"
+#include "data/TDataModule1.h"
+#include "dialogs/EditorBoxes.h"
+#include "dialogs/EditorText.h"
+#include "dialogs/Tfzipguide.h"
+#include "import/Prefectures.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString EditMode = QStringLiteral("修正");
+const QString NewMode = QStringLiteral("追加");
+const QString HistorySource = QStringLiteral("rireki");
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// A row of a caption and the widgets after it, hidden as one.
+QWidget *captionRow(QWidget *parent, const QString &caption, std::initializer_list<QWidget *> widgets,
+                    QLabel **captionLabel = nullptr)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(caption, row);
+    label->setMinimumWidth(80);
+    layout->addWidget(label);
+    for (QWidget *w : widgets) {
+        w->setParent(row);
+        layout->addWidget(w);
+    }
+    layout->addStretch(1);
+    if (captionLabel)
+        *captionLabel = label;
+    return row;
+}
+
+} // namespace
+
+TfcustomerEdit::TfcustomerEdit(const EditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+{
+    setObjectName("fcustomerEdit");
+    buildWindow();
+    applyEdition();
+}
+
+void TfcustomerEdit::buildWindow()
+{
+    auto *column = new QVBoxLayout(this);
+    titleLabel = new QLabel(this);
+    QFont big = titleLabel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    titleLabel->setFont(big);
+    column->addWidget(titleLabel);
+
+    auto *columns = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    column->addLayout(columns, 1);
+
+    namae1 = MakeBox(this, "namae1", ImeMode::Japanese);
+    namae2 = MakeBox(this, "namae2", ImeMode::Japanese);
+    namae1->setMinimumWidth(260);
+    namae2->setMinimumWidth(260);
+    left->addWidget(captionRow(this, "お名前1", {namae1}));
+    left->addWidget(captionRow(this, "お名前2", {namae2}));
+
+    zipcode1 = MakeBox(this, "zipcode1", ImeMode::Latin, 3);
+    zipcode2 = MakeBox(this, "zipcode2", ImeMode::Latin, 4);
+    zipcode1->setMaximumWidth(50);
+    zipcode2->setMaximumWidth(60);
+    Button1 = button(this, "Button1", "郵便番号検索");
+    left->addWidget(captionRow(this, "郵便番号", {zipcode1, new QLabel("－"), zipcode2, Button1}));
+
+    area = new QComboBox(this);
+    area->setObjectName("area");
+    area->addItems(PrefectureNames());
+    area->setCurrentIndex(-1);
+    left->addWidget(captionRow(this, "都道府県", {area}));
+    city = MakeBox(this, "city", ImeMode::Japanese);
+    location = MakeBox(this, "location", ImeMode::Japanese);
+    building = MakeBox(this, "building", ImeMode::Japanese);
+    for (QLineEdit *box : {city, location, building})
+        box->setMinimumWidth(260);
+    left->addWidget(captionRow(this, "市区町村", {city}));
+    left->addWidget(captionRow(this, "町名番地", {location}));
+    left->addWidget(captionRow(this, "建物等", {building}));
+
+    tel1 = MakeBox(this, "tel1", ImeMode::Latin);
+    tel2 = MakeBox(this, "tel2", ImeMode::Latin);
+    tel3 = MakeBox(this, "tel3", ImeMode::Latin);
+    for (QLineEdit *box : {tel1, tel2, tel3})
+        box->setMaximumWidth(70);
+    left->addWidget(captionRow(this, "でんわ", {tel1, new QLabel("－"), tel2, new QLabel("－"), tel3}));
+
+    notes = new QPlainTextEdit(this);
+    notes->setObjectName("notes");
+    notes->setMaximumHeight(70);
+    left->addWidget(captionRow(this, "備　考", {notes}));
+
+    // The item group (right side).
+    auto *items = new QGroupBox(this);
+    items->setObjectName("itemGroup");
+    auto *itemGrid = new QGridLayout(items);
+    for (int i = 0; i < 4; ++i) {
+        z_goods[i] = MakeBox(items, QString("z_goods%1").arg(i + 1), ImeMode::Japanese);
+        goodsButton[i] = button(items, QString("goodsButton%1").arg(31 + i), "選択");
+        auto *caption = new QLabel(items);
+        caption->setObjectName(QString("goodsLabel%1").arg(i + 1));
+        itemGrid->addWidget(caption, i, 0);
+        itemGrid->addWidget(z_goods[i], i, 1);
+        itemGrid->addWidget(goodsButton[i], i, 2);
+        connect(goodsButton[i], &QPushButton::clicked, this, [this, i] { goodsButtonClick(i + 1); });
+    }
+    right->addWidget(items);
+
+    z_kingaku = MakeBox(this, "z_kingaku", ImeMode::Disabled);
+    amountRow = captionRow(this, QString(), {z_kingaku});
+    right->addWidget(amountRow);
+    s_year = MakeBox(this, "s_year", ImeMode::Latin);
+    s_Month = MakeBox(this, "s_Month", ImeMode::Latin);
+    s_day = MakeBox(this, "s_day", ImeMode::Latin);
+    for (QLineEdit *box : {s_year, s_Month, s_day})
+        box->setMaximumWidth(55);
+    auto *yearLabel = new QLabel("年");
+    yearLabel->setObjectName("yearLabel");
+    dateRow = captionRow(this, QString(), {s_year, yearLabel, s_Month, new QLabel("月"), s_day, new QLabel("日")});
+    right->addWidget(dateRow);
+    timeSelect = new QComboBox(this);
+    timeSelect->setObjectName("timeSelect");
+    timeSelect->setMinimumWidth(140);
+    timeRow = captionRow(this, "希望時間帯", {timeSelect});
+    right->addWidget(timeRow);
+    z_num1 = MakeBox(this, "z_num1", ImeMode::Disabled);
+    z_kg = MakeBox(this, "z_kg", ImeMode::Disabled);
+    z_value = MakeBox(this, "z_value", ImeMode::Disabled);
+    piecesRow = captionRow(this, "個　数", {z_num1});
+    weightRow = captionRow(this, "重　量", {z_kg});
+    insuranceRow = captionRow(this, "保険金額", {z_value});
+    right->addWidget(piecesRow);
+    right->addWidget(weightRow);
+    right->addWidget(insuranceRow);
+
+    GroupBox2 = new QGroupBox(this);
+    GroupBox2->setObjectName("GroupBox2");
+    auto *senderLayout = new QVBoxLayout(GroupBox2);
+    companylist = new QTreeWidget(GroupBox2);
+    companylist->setObjectName("companylist");
+    companylist->setHeaderLabels({"ID", "お名前"});
+    companylist->setRootIsDecorated(false);
+    companylist->setSelectionBehavior(QAbstractItemView::SelectRows);
+    companylist->setSortingEnabled(true);
+    companylist->sortByColumn(-1, Qt::AscendingOrder);
+    companylist->setColumnWidth(0, 50);
+    companylist->setMinimumHeight(110);
+    senderLayout->addWidget(companylist);
+    right->addWidget(GroupBox2, 1);
+
+    auto *buttons = new QHBoxLayout;
+    operate_btn = button(this, "operate_btn", "保　存");
+    deleteBtn = button(this, "deleteBtn", "削　除");
+    IconButton1 = button(this, "IconButton1", "キャンセル");
+    buttons->addWidget(operate_btn);
+    buttons->addWidget(deleteBtn);
+    buttons->addStretch(1);
+    buttons->addWidget(IconButton1);
+    column->addLayout(buttons);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(this);
+        StatusBar1->addWidget(m_panels[i], i == 0 ? 0 : 1);
+    }
+    column->addWidget(StatusBar1);
+
+    zipcode2->installEventFilter(this);
+    connect(operate_btn, &QPushButton::clicked, this, &TfcustomerEdit::operate_btnClick);
+    connect(deleteBtn, &QPushButton::clicked, this, &TfcustomerEdit::deleteBtnClick);
+    connect(Button1, &QPushButton::clicked, this, &TfcustomerEdit::Button1Click);
+    connect(IconButton1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The edition's captions, rows and time choices, fixed for the dialog's lifetime.
+void TfcustomerEdit::applyEdition()
+{
+    const ConsigneeEditPresentation p = ConsigneeEditPresentation::forEdition(m_context.editionCode);
+    titleLabel->setText(p.heading);
+    GroupBox2->setTitle(p.senderFrame);
+    if (auto *items = findChild<QGroupBox *>("itemGroup"))
+        items->setTitle(p.itemGroup);
+    for (int i = 0; i < 4; ++i)
+        if (auto *caption = findChild<QLabel *>(QString("goodsLabel%1").arg(i + 1)))
+            caption->setText(p.itemCaptions[i]);
+    amountRow->findChild<QLabel *>()->setText(p.amountCaption);
+    dateRow->findChild<QLabel *>()->setText(p.dateCaption);
+    amountRow->setVisible(p.amountShown);
+    dateRow->setVisible(p.dateShown);
+    s_year->setVisible(p.yearShown);
+    if (auto *yearLabel = findChild<QLabel *>("yearLabel"))
+        yearLabel->setVisible(p.yearShown);
+    piecesRow->setVisible(p.piecesShown);
+    weightRow->setVisible(p.weightShown);
+    insuranceRow->setVisible(p.insuranceShown);
+    timeRow->setVisible(!p.timeChoices.isEmpty());
+    timeSelect->addItems(p.timeChoices);
+    timeSelect->setCurrentIndex(-1);
+    for (QPushButton *b : goodsButton)
+        b->setEnabled(bool(m_context.choosePhrase));
+    Button1->setEnabled(m_context.zipGuide != nullptr);
+}
+
+// ---- Mode -------------------------------------------------------------------
+
+void TfcustomerEdit::setPanel(int index, const QString &text)
+{
+    if (index >= 0 && index < 3)
+        m_panels[index]->setText(text);
+}
+
+QString TfcustomerEdit::panel(int index) const
+{
+    return index >= 0 && index < 3 ? m_panels[index]->text() : QString();
+}
+
+int TfcustomerEdit::openNew()
+{
+    setPanel(0, NewMode);
+    setPanel(1, QString());
+    setPanel(2, QString());
+    return exec();
+}
+
+int TfcustomerEdit::openEdit(const QString &id)
+{
+    setPanel(0, EditMode);
+    setPanel(1, id);
+    setPanel(2, QString());
+    return exec();
+}
+
+int TfcustomerEdit::openFromHistory(const QString &mode, const QString &id)
+{
+    setPanel(0, mode);
+    setPanel(1, id);
+    setPanel(2, HistorySource);
+    return exec();
+}
+
+void TfcustomerEdit::fillSenderChoice()
+{
+    companylist->clear();
+    const QVector<QStringList> rows = m_context.senderRows ? m_context.senderRows() : QVector<QStringList>();
+    for (const QStringList &row : rows)
+        new QTreeWidgetItem(companylist, {row.value(0), row.value(1)});
+    companylist->setCurrentItem(nullptr);
+    companylist->clearSelection();
+}
+
+void TfcustomerEdit::chooseSender(const QString &id)
+{
+    companylist->clearSelection();
+    companylist->setCurrentItem(nullptr);
+    if (id.isEmpty())
+        return;
+    for (int i = 0; i < companylist->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = companylist->topLevelItem(i);
+        if (item->text(0) == id) {
+            companylist->setCurrentItem(item);
+            item->setSelected(true);
+            return;
+        }
+    }
+}
+
+QString TfcustomerEdit::chosenSenderId() const
+{
+    const QList<QTreeWidgetItem *> selected = companylist->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+// ---- Showing ----------------------------------------------------------------
+
+void TfcustomerEdit::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TfcustomerEdit::FormShow()
+{
+    setWindowTitle(QApplication::applicationDisplayName());
+    m_savedId.clear();
+    Button1->setEnabled(m_context.zipGuide != nullptr);
+    const QString id = panel(1);
+    deleteBtn->setEnabled(!id.isEmpty());
+    if (panel(2) == HistorySource) {
+        // The caller has filled the boxes; only a sender choice never filled is offered.
+        if (companylist->topLevelItemCount() == 0)
+            fillSenderChoice();
+        return;
+    }
+    fillSenderChoice();
+    if (!id.isEmpty())
+        loadConsignee(id);
+    else
+        chooseSender(m_context.selectedSenderId ? QString::number(m_context.selectedSenderId()) : QString());
+    namae1->setFocus();
+}
+
+// Fills the boxes from the consignee's address row and item row.
+void TfcustomerEdit::loadConsignee(const QString &id)
+{
+    if (!m_context.db)
+        return;
+    if (!IsRecordId(id)) {
+        ShowNotice("確認", "登録番号が正しくありません。\n" + id, this);
+        return;
+    }
+    ConsigneeForm f;
+    if (m_context.db->OpenDatabase(m_context.addressDbPath).isError())
+        return;
+    const QueryResult address = m_context.db->QueryRows(ConsigneeForm::selectSql(id));
+    if (!address.ok()) {
+        ShowNotice("確認", address.error.message, this);
+        return;
+    }
+    f.loadAddressRow(address.rows.row(0));
+    if (!m_context.db->OpenDatabase(m_context.membersDbPath).isError()) {
+        const QueryResult item = m_context.db->QueryRows(ConsigneeForm::itemSelectSql(id, m_context.editionCode));
+        if (item.ok() && !item.rows.isEmpty())
+            f.loadItemRow(item.rows.row(0), m_context.editionCode);
+    }
+    namae1->setText(f.namae1);
+    namae2->setText(f.namae2);
+    zipcode1->setText(f.zipcode1);
+    zipcode2->setText(f.zipcode2);
+    SelectExactly(area, f.area);
+    city->setText(f.city);
+    location->setText(f.location);
+    building->setText(f.building);
+    tel1->setText(f.tel1);
+    tel2->setText(f.tel2);
+    tel3->setText(f.tel3);
+    notes->setPlainText(f.notes);
+    chooseSender(f.companyId);
+    z_kingaku->setText(f.kingaku);
+    for (int i = 0; i < 4; ++i)
+        z_goods[i]->setText(f.goods[i]);
+    s_year->setText(f.year);
+    s_Month->setText(f.month);
+    s_day->setText(f.day);
+    z_num1->setText(f.num);
+    z_kg->setText(f.kg);
+    z_value->setText(f.value);
+    // "印刷しない" and any text that is not a choice of this edition show no choice.
+    SelectExactly(timeSelect, f.timeSelect == QLatin1String("印刷しない") ? QString() : f.timeSelect);
+}
+
+// ---- Saving and deleting ------------------------------------------------------
+
+void TfcustomerEdit::operate_btnClick()
+{
+    if (!saveRows())
+        return;
+    EditorContext::call(m_context.customerRead);
+    m_savedId = panel(1);
+    const QString saved = m_savedId;
+    accept();
+    m_savedId = saved;
+}
+
+// Writes the address row and the item row. A statement that fails is reported
+// and the dialog stays open with everything typed, instead of closing as if saved.
+bool TfcustomerEdit::saveRows()
+{
+    if (!m_context.db)
+        return false;
+    ConsigneeForm f;
+    f.namae1 = namae1->text();
+    f.namae2 = namae2->text();
+    f.zipcode1 = zipcode1->text();
+    f.zipcode2 = zipcode2->text();
+    f.area = SelectedText(area);
+    f.city = city->text();
+    f.location = location->text();
+    f.building = building->text();
+    f.tel1 = tel1->text();
+    f.tel2 = tel2->text();
+    f.tel3 = tel3->text();
+    f.notes = notes->toPlainText();
+    f.kingaku = z_kingaku->text();
+    for (int i = 0; i < 4; ++i)
+        f.goods[i] = z_goods[i]->text();
+    f.year = s_year->text();
+    f.month = s_Month->text();
+    f.day = s_day->text();
+    f.timeSelect = SelectedText(timeSelect);
+    f.num = z_num1->text();
+    f.kg = z_kg->text();
+    f.value = z_value->text();
+    f.companyId = chosenSenderId();
+
+    QString id = panel(1);
+    if (!id.isEmpty() && !IsRecordId(id)) {
+        ShowNotice("確認", "登録番号が正しくありません。\n" + id, this);
+        return false;
+    }
+    TDataModule1 &db = *m_context.db;
+    DatabaseError error = db.OpenDatabase(m_context.addressDbPath);
+    const auto report = [this](const DatabaseError &e) {
+        ShowNotice("確認", "[保存できませんでした]\n" + e.message, this);
+        return false;
+    };
+    if (error.isError())
+        return report(error);
+    if (!id.isEmpty()) {
+        if (db.ExecSql(f.addressUpdateSql(id), &error))
+            return report(error);
+    } else {
+        if (db.ExecSql(f.addressInsertSql(), &error))
+            return report(error);
+        // The row just inserted on this connection; the sequence table's row
+        // order depends on which table got its first row first.
+        const QueryResult last = db.QueryRows(QStringLiteral("select last_insert_rowid()"));
+        id = last.rows.value(0, 0);
+        if (!last.ok() || !IsRecordId(id))
+            return report(last.error);
+        setPanel(0, EditMode);
+        setPanel(1, id);
+        deleteBtn->setEnabled(true);
+    }
+
+    error = db.OpenDatabase(m_context.membersDbPath);
+    if (error.isError())
+        return report(error);
+    const QueryResult count = db.QueryRows(ConsigneeForm::itemCountSql(id, m_context.editionCode));
+    if (!count.ok())
+        return report(count.error);
+    const bool exists = count.rows.value(0, 0).toInt() > 0;
+    const QString sql = exists ? f.itemUpdateSql(id, m_context.editionCode) : f.itemInsertSql(id, m_context.editionCode);
+    if (db.ExecSql(sql, &error))
+        return report(error);
+    return true;
+}
+
+void TfcustomerEdit::deleteBtnClick()
+{
+    const QString id = panel(1);
+    if (id.isEmpty() || !m_context.db)
+        return;
+    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "削除してもよろしいですか？",
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    if (ask.exec() != QMessageBox::Ok)
+        return;
+    DatabaseError error;
+    if (!IsRecordId(id) || m_context.db->OpenDatabase(m_context.addressDbPath).isError()
+        || m_context.db->ExecSql(ConsigneeForm::deleteSql(id), &error)) {
+        ShowNotice("確認", "削除に失敗しました", this);
+        return;
+    }
+    EditorContext::call(m_context.customerRead);
+    accept();
+}
+
+// ---- Postal code ----------------------------------------------------------------
+
+void TfcustomerEdit::convertPostalCode()
+{
+    if (!m_context.db)
+        return;
+    const PostalLookupResult r =
+        LookupPostalCode(*m_context.db, m_context.zipcodeDbPath, zipcode1->text() + zipcode2->text());
+    if (!r.ok())
+        return; // no postal-code database: the boxes stay as they are
+    city->setText(r.city);
+    location->setText(r.location);
+    SelectExactly(area, r.area);
+}
+
+void TfcustomerEdit::zipcode2Exit()
+{
+    if (!zipcode1->text().isEmpty() && !zipcode2->text().isEmpty() && city->text().isEmpty())
+        convertPostalCode();
+}
+
+void TfcustomerEdit::zipcode2KeyDown()
+{
+    convertPostalCode();
+}
+
+void TfcustomerEdit::Button1Click()
+{
+    Tfzipguide *guide = m_context.zipGuide;
+    if (!guide)
+        return;
+    guide->Edit1->setText(!zipcode1->text().isEmpty() ? zipcode1->text() + zipcode2->text()
+                                                      : city->text() + location->text() + building->text());
+    if (guide->exec() != QDialog::Accepted)
+        return;
+    const QString code = guide->chosenText(1);
+    zipcode1->setText(PostalPart1(code));
+    zipcode2->setText(PostalPart2(code));
+    SelectExactly(area, guide->chosenText(2));
+    city->setText(guide->chosenText(3));
+    location->setText(guide->chosenText(4));
+    building->setText(guide->chosenText(5));
+}
+
+void TfcustomerEdit::goodsButtonClick(int n)
+{
+    QString phrase;
+    if (n < 1 || n > 4 || !m_context.choosePhrase || !m_context.choosePhrase(&phrase))
+        return;
+    z_goods[n - 1]->setText(phrase);
+    EditorContext::call(m_context.redrawPreview);
+}
+
+bool TfcustomerEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == zipcode2) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                zipcode2KeyDown();
+                return true;
+            }
+            // Tab converts and then moves on as usual; the leaving that
+            // follows finds the city filled and does nothing more.
+            if (key == Qt::Key_Tab)
+                zipcode2KeyDown();
+        } else if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                zipcode2Exit();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- Closing ------------------------------------------------------------------
+
+void TfcustomerEdit::clearBoxes()
+{
+    for (QLineEdit *box : {namae1, namae2, zipcode1, zipcode2, city, location, building, tel1, tel2, tel3, z_kingaku,
+                           s_year, s_Month, s_day, z_num1, z_kg, z_value})
+        box->clear();
+    for (QLineEdit *box : z_goods)
+        box->clear();
+    notes->clear();
+    area->setCurrentIndex(-1);
+    timeSelect->setCurrentIndex(-1);
+}
+
+// Every close empties the boxes and panels 1 and 2.
+void TfcustomerEdit::done(int result)
+{
+    clearBoxes();
+    setPanel(1, QString());
+    setPanel(2, QString());
+    if (result != QDialog::Accepted)
+        m_savedId.clear();
+    QDialog::done(result);
+}

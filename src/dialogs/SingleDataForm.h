@@ -1,0 +1,31 @@
+#pragma once
+// The single-print editor's boxes as plain values and their slots in the
+// print record: loading splits the postal code, telephone and date, storing
+// joins them again (always with both separators).
+
+#include <QString>
+
+class PrintRecord;
+struct PostalLookupResult;
+
+struct SingleDataForm {
+    QString namae;
+    QString yubin1, yubin2;
+    QString address1, address2, address3;
+    QString tel1, tel2, tel3;
+    QString goods[4];
+    QString num, value, kingaku;
+    QString year, month, day;
+    QString timeSlot; // the record's slot 23 as it stands
+
+    // The amount slot: 16 in the payment-slip edition, 25 in the others.
+    static int amountSlot(int editionCode);
+    // Every box from the record.
+    static SingleDataForm fromRecord(const PrintRecord &record, int editionCode);
+    // Every box into the record; timeChoice is the selected time-slot text (empty when none).
+    void storeInto(PrintRecord &record, int editionCode, const QString &timeChoice) const;
+};
+
+// Address line 1 after a postal-code conversion: city + town area, with the
+// prefecture in front unless the option is 1 ("入れない").
+QString ConvertedAddressLine(const QString &area, const QString &city, const QString &location, int zipConvOption);

@@ -1,0 +1,98 @@
+#pragma once
+// The single-print data editor: the boxes of the one waybill that is printed
+// singly, loaded from and stored into the current print record and its file
+// "conf/singledata.txt". "保　存" stores, saves and re-assembles the preview;
+// "単票印刷" does the same and then prints.
+
+#include "dialogs/EditorContext.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class TFDATAEDIT : public QDialog
+{
+    Q_OBJECT
+public:
+    // Builds the dialog with the edition's presentation (FormCreate).
+    explicit TFDATAEDIT(const EditorContext &context, QWidget *parent = nullptr);
+
+    // Every box from the current print record.
+    void edit_set();
+    // Every box into the current print record.
+    void setBack();
+
+    // ---- Actions (buttons and keys call these) -----------------------------
+    // 保　存: setBack, save the file, re-assemble the record, close.
+    void operate_btnClick();
+    // 単票印刷: as 保　存, then the single print.
+    void printButtonClick();
+    // 全クリアー: empties every box but the weight and selects no time.
+    void Button1Click();
+    // 郵便番号検索: the postal-code guide, its chosen row into the boxes.
+    void Button2Click();
+    // 選択 for item name n (1..4): a phrase from the phrase list.
+    void goodsButtonClick(int n);
+    // Leaving x_YUBIN2: converts only when both boxes are filled and address 1 is empty.
+    void x_YUBIN2Exit();
+    // Enter in x_YUBIN2: converts unconditionally and moves to address 1.
+    void x_YUBIN2KeyDown();
+
+    QLabel *titleLabel = nullptr;
+    QLabel *blockLabel = nullptr;
+    QLabel *noteLabel = nullptr;
+    QLineEdit *x_namae = nullptr;
+    QLineEdit *x_YUBIN1 = nullptr;
+    QLineEdit *x_YUBIN2 = nullptr;
+    QLineEdit *x_address1 = nullptr;
+    QLineEdit *x_address2 = nullptr;
+    QLineEdit *x_address3 = nullptr;
+    QLineEdit *x_tel1 = nullptr;
+    QLineEdit *x_tel2 = nullptr;
+    QLineEdit *x_tel3 = nullptr;
+    QGroupBox *itemGroup = nullptr;
+    QLabel *goodsLabel[4] = {};
+    QLineEdit *z_goods[4] = {};
+    QPushButton *goodsButton[4] = {}; // Button3..Button6, tags 31..34
+    QLabel *amountLabel = nullptr;
+    QLineEdit *z_kingaku = nullptr;
+    QLineEdit *z_num1 = nullptr;
+    QLineEdit *z_value = nullptr;
+    QLineEdit *z_kg = nullptr;
+    QLabel *dateLabel = nullptr;
+    QLineEdit *s_year = nullptr;
+    QLineEdit *s_Month = nullptr;
+    QLineEdit *s_day = nullptr;
+    QComboBox *timeSelect = nullptr;
+    QPushButton *operate_btn = nullptr; // 保　存
+    QPushButton *printButton = nullptr; // 単票印刷
+    QPushButton *IconButton1 = nullptr; // キャンセル
+    QPushButton *Button1 = nullptr;     // 全クリアー
+    QPushButton *Button2 = nullptr;     // 郵便番号検索
+
+    // Rows hidden per edition (for tests): pieces, weight, insurance, amount, date, year, time.
+    QWidget *piecesRow = nullptr;
+    QWidget *weightRow = nullptr;
+    QWidget *insuranceRow = nullptr;
+    QWidget *amountRow = nullptr;
+    QWidget *dateRow = nullptr;
+    QWidget *yearBox = nullptr;
+    QWidget *timeRow = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWindow();
+    void FormCreate();
+    void FormShow();
+    void convertPostalCode();
+    bool storeAndSave();
+
+    EditorContext m_context;
+};

@@ -1,0 +1,260 @@
+#include "dialogs/Tfzipguide.h"
+
+#include "app/ShowNotice.h"
+#include "data/TDataModule1.h"
+#include "data/ZipGuideSearch.h"
+#include "data/ZipcodeImport.h"
+#include "dialogs/ZipGuideModel.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+Tfzipguide::Tfzipguide(const EditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+{
+    setObjectName("fzipguide");
+    m_chooseFile = [this] {
+        return QFileDialog::getOpenFileName(this, QString(), m_context.programDir,
+                                            QStringLiteral("CSV (*.csv *.CSV);;* (*)"));
+    };
+    buildWindow();
+}
+
+Tfzipguide::~Tfzipguide() = default;
+
+void Tfzipguide::buildWindow()
+{
+    auto *column = new QVBoxLayout(this);
+    auto *title = new QLabel("郵便番号表", this);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    title->setFont(big);
+    column->addWidget(title);
+
+    auto *searchRow = new QHBoxLayout;
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->installEventFilter(this);
+    searchButton = new QPushButton("検索", this);
+    searchButton->setObjectName("Button1");
+    searchButton->setAutoDefault(false);
+    searchRow->addWidget(Edit1, 1);
+    searchRow->addWidget(searchButton);
+    column->addLayout(searchRow);
+
+    auto *progressRow = new QHBoxLayout;
+    importCaption = new QLabel(this);
+    importProgress = new QProgressBar(this);
+    cancelButton = new QPushButton("キャンセル", this);
+    cancelButton->setAutoDefault(false);
+    progressRow->addWidget(importCaption, 1);
+    progressRow->addWidget(importProgress, 1);
+    progressRow->addWidget(cancelButton);
+    column->addLayout(progressRow);
+    importCaption->hide();
+    importProgress->hide();
+    cancelButton->hide();
+
+    m_model = new ZipGuideModel(m_buffer, this);
+    StringGrid1 = new QTableView(this);
+    StringGrid1->setObjectName("StringGrid1");
+    StringGrid1->setModel(m_model);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
+    StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    const int widths[5] = {20, 91, 101, 141, 188};
+    for (int c = 0; c < 5; ++c)
+        StringGrid1->setColumnWidth(c, widths[c]);
+    column->addWidget(StringGrid1, 1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < 5; ++i) {
+        m_panels[i] = new QLabel(this);
+        StatusBar1->addWidget(m_panels[i], i < 2 ? 1 : 0);
+    }
+    column->addWidget(StatusBar1);
+    resize(600, 480);
+
+    connect(searchButton, &QPushButton::clicked, this, &Tfzipguide::search);
+    connect(cancelButton, &QPushButton::clicked, this, &Tfzipguide::cancelImport);
+    connect(StringGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            chooseRow(index.row());
+    });
+}
+
+// Enter in the search box searches and goes no further (no default button fires).
+bool Tfzipguide::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            search();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tfzipguide::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    setWindowTitle(QApplication::applicationDisplayName());
+    m_chosen.clear();
+    // After the window is on the screen, so the import's progress can be seen.
+    QTimer::singleShot(0, this, &Tfzipguide::FormShow);
+}
+
+// A missing postal-code database is built first from the national list.
+void Tfzipguide::FormShow()
+{
+    if (!isVisible() || m_importing || QFileInfo::exists(m_context.zipcodeDbPath))
+        return;
+    const QString path = m_chooseFile ? m_chooseFile() : QString();
+    if (path.isEmpty())
+        return;
+    importFromFile(path);
+}
+
+void Tfzipguide::search()
+{
+    runSearch(Edit1->text());
+}
+
+void Tfzipguide::listAll()
+{
+    runSearch(QString());
+}
+
+void Tfzipguide::runSearch(const QString &text)
+{
+    if (m_importing || !m_context.db)
+        return;
+    m_model->beginRefill();
+    const ZipGuideSearchResult result = ZipGuideSearch(*m_context.db, m_context.zipcodeDbPath, text, m_buffer);
+    m_model->endRefill();
+    m_panels[0]->setText(result.elapsedText());
+    if (!result.ok())
+        ShowNotice("確認", "郵便番号データベースを読めませんでした。\n" + result.error.message, this);
+}
+
+bool Tfzipguide::importFromFile(const QString &csvPath)
+{
+    if (m_importing || !m_context.db)
+        return false;
+    setImporting(true);
+    m_model->beginRefill();
+    m_buffer.clear();
+    m_model->endRefill();
+    const auto progress = [this](int done, int total, const NationalPostalEntry &entry) {
+        // Repainting costs more than an insert: the caption and bar follow
+        // every 200th entry, which still looks continuous.
+        if (done % 200 != 0)
+            return;
+        importProgress->setMaximum(total);
+        importProgress->setValue(done);
+        importCaption->setText(entry.area + entry.city + entry.location);
+        QCoreApplication::processEvents();
+    };
+    const ZipImportResult result = ImportNationalPostalCsv(*m_context.db, m_context.zipcodeDbPath, csvPath, progress,
+                                                           [this] { return m_cancelRequested; });
+    setImporting(false);
+    if (!result.ok()) {
+        switch (result.status) {
+        case ZipImportStatus::Cancelled:
+            break;
+        case ZipImportStatus::MalformedLine:
+            ShowNotice("確認", QString("郵便番号データを取り込めませんでした。%1行目の形式が違います。\n%2")
+                                   .arg(result.badLineNumber)
+                                   .arg(result.badLine),
+                       this);
+            break;
+        default:
+            ShowNotice("確認", "郵便番号データを取り込めませんでした。\n" + result.error.message, this);
+            break;
+        }
+        return false;
+    }
+    m_panels[1]->setText(result.insertTimeText());
+    listAll();
+    // The count is kept beside the query time of the listing that follows.
+    m_panels[2]->setText(result.insertCountText());
+    return true;
+}
+
+void Tfzipguide::setImporting(bool on)
+{
+    m_importing = on;
+    m_cancelRequested = false;
+    importCaption->setVisible(on);
+    importProgress->setVisible(on);
+    cancelButton->setVisible(on);
+    importProgress->setValue(0);
+    Edit1->setEnabled(!on);
+    searchButton->setEnabled(!on);
+    StringGrid1->setEnabled(!on);
+}
+
+void Tfzipguide::chooseRow(int row)
+{
+    if (m_importing || row < 0 || row >= m_buffer.size())
+        return;
+    m_chosen = m_buffer.rowTexts(row);
+    accept();
+}
+
+QString Tfzipguide::chosenText(int column) const
+{
+    return column >= 1 && column <= 4 ? m_chosen.value(column - 1) : QString();
+}
+
+QString Tfzipguide::gridText(int row, int column) const
+{
+    return m_model->data(m_model->index(row, column), Qt::DisplayRole).toString();
+}
+
+QString Tfzipguide::panelText(int index) const
+{
+    return index >= 0 && index < 5 ? m_panels[index]->text() : QString();
+}
+
+// Closing during an import stops it first; the window stays until it has undone its rows.
+void Tfzipguide::reject()
+{
+    if (m_importing) {
+        cancelImport();
+        return;
+    }
+    QDialog::reject();
+}
+
+// The result buffer is emptied on every close; the chosen row is kept for the caller.
+void Tfzipguide::done(int result)
+{
+    if (m_importing) {
+        cancelImport();
+        return;
+    }
+    if (result != QDialog::Accepted)
+        m_chosen.clear();
+    m_model->beginRefill();
+    m_buffer.clear();
+    m_model->endRefill();
+    QDialog::done(result);
+}
