@@ -45,8 +45,11 @@ ConsigneeListPage::ConsigneeListPage(TDataModule1 &db, const QString &addressDb,
     CheckBox1->setObjectName("CheckBox1");
     Button5 = new QPushButton("ご依頼主検索", this);
     Button5->setObjectName("Button5");
+    key1 = new QLabel(this);
+    key1->setObjectName("key1");
     optionRow->addWidget(CheckBox1);
     optionRow->addStretch(1);
+    optionRow->addWidget(key1);
     optionRow->addWidget(Button5);
     column->addLayout(optionRow);
 
@@ -186,6 +189,7 @@ void ConsigneeListPage::setSenderFilter(int senderId, const QString &name)
 {
     m_senderFilter = senderId < 0 ? -1 : senderId;
     m_senderFilterName = m_senderFilter < 0 ? QString() : name;
+    key1->setText(m_senderFilterName);
 }
 
 void ConsigneeListPage::setContextActions(const QList<QAction *> &actions)

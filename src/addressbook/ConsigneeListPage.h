@@ -72,6 +72,7 @@ public:
     QPushButton *Button3 = nullptr;     // 住所検索
     QCheckBox *CheckBox1 = nullptr;     // 印刷するデータのみ表示
     QPushButton *Button5 = nullptr;     // sender filter
+    QLabel *key1 = nullptr;             // the filtering sender's name
     QToolButton *Button42 = nullptr;    // new consignee
     QToolButton *Button44 = nullptr;    // edit the selected consignee
     QTableView *ListView1 = nullptr;

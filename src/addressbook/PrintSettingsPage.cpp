@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,6 +61,9 @@ PrintSettingsPage::PrintSettingsPage(QWidget *parent) : QWidget(parent)
         m_itemLabels[i]->setObjectName(labelNames[i]);
         fixitem[i] = new QLineEdit(m_fixedFrame);
         fixitem[i]->setObjectName(QString("fixitem%1").arg(i + 1));
+        // A click on the label offers the phrase list for its box.
+        m_itemLabels[i]->setCursor(Qt::PointingHandCursor);
+        m_itemLabels[i]->installEventFilter(this);
         form->addRow(m_itemLabels[i], fixitem[i]);
     }
     m_amountLabel = new QLabel("金額:", m_fixedFrame);
@@ -156,4 +160,15 @@ void PrintSettingsPage::showPaperKind(int kind)
 int PrintSettingsPage::zipConvOption() const
 {
     return m_zipOption->checkedId() == 1 ? 1 : 0;
+}
+
+bool PrintSettingsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease)
+        for (int i = 0; i < 4; ++i)
+            if (watched == m_itemLabels[i]) {
+                emit fixedItemLabelClicked(i + 1);
+                return true;
+            }
+    return QWidget::eventFilter(watched, event);
 }

@@ -47,6 +47,8 @@ signals:
     void zipOptionChanged(int index);
     // The user picked a paper kind (0 .. 3) in RadioGroup2.
     void paperKindSelected(int kind);
+    // The label in front of fixed item box n (1 .. 4) was clicked (Label6Click).
+    void fixedItemLabelClicked(int n);
 
 private:
     QGroupBox *m_fixedFrame = nullptr;
@@ -56,6 +58,9 @@ private:
     QButtonGroup *m_zipOption = nullptr;
     QGroupBox *m_paperKinds = nullptr;
     QButtonGroup *m_paperKindButtons = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 public:
     // Checks the paper kind's button without reporting a selection.

@@ -1,6 +1,10 @@
 #include "app/Tfzerrat.h"
 
+#include "addressbook/BatchPrint.h"
+#include "addressbook/ConsigneeCommands.h"
+#include "addressbook/ConsigneeListPage.h"
 #include "addressbook/PrintSettingsPage.h"
+#include "addressbook/SenderList.h"
 #include "app/Editions.h"
 #include "app/HelpCommands.h"
 #include "app/MainActions.h"
@@ -10,6 +14,10 @@
 #include "app/WindowPositionFile.h"
 #include "data/DatabaseSchema.h"
 #include "data/HistoryWriter.h"
+#include "dialogs/PhraseStore.h"
+#include "dialogs/Tfchrlist.h"
+#include "dialogs/TfsenderKensaku.h"
+#include "dialogs/Titemselect.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
 #include "render/PreviewPage.h"
@@ -30,12 +38,14 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -101,7 +111,8 @@ void Tfzerrat::buildWindow()
     m_settingsPage = new PrintSettingsPage(m_left);
     m_left->addTab(m_settingsPage, "印刷設定");
     m_left->addTab(new PlaceholderPage("TabSheet1", "印刷位置調整", m_left), "印刷位置調整");
-    m_left->addTab(new PlaceholderPage("TabSheet2", m_profile.listPageCaption, m_left), m_profile.listPageCaption);
+    m_listPage = new ConsigneeListPage(m_db, addressDbPath(), membersDbPath(), m_left);
+    m_left->addTab(m_listPage, m_profile.listPageCaption);
 
     m_right = new QStackedWidget(m_splitter);
     m_right->setObjectName("PageControl2");
@@ -117,6 +128,13 @@ void Tfzerrat::buildWindow()
     setCentralWidget(central);
 
     statusBar()->setObjectName("StatusBar1");
+
+    m_senderList = new SenderList(m_settingsPage->ListView2, m_db, addressDbPath(), this);
+    m_phrases = std::make_unique<PhraseStore>(m_db, membersDbPath());
+    m_chrlist = new Tfchrlist(*m_phrases, this);
+    m_itemSelect = new Titemselect(editionCode(), this);
+    m_itemSelect->setPhraseChooser([this](QString *phrase) { return choosePhrase(phrase); });
+    m_senderSearch = new TfsenderKensaku(this);
 
     m_preview->setRenderer([this](QPainter &painter, const PreviewGeometry &g) {
         const PrinterMeasurements &m = m_preview->measurements();
@@ -148,6 +166,8 @@ void Tfzerrat::styleset()
     m_settingsPage->applyProfile(p);
     m_preview->Button1->setText(p.editCaption);
     m_left->setTabText(2, p.listPageCaption);
+    m_listPage->applyCaptions(p.senderSearchCaption, p.barPicture.isEmpty() ? QString() : images + p.barPicture);
+    m_chrlist->setTitle(p.itemListCaption);
 }
 
 void Tfzerrat::connectSignals()
@@ -160,7 +180,7 @@ void Tfzerrat::connectSignals()
     connect(m_settingsPage, &PrintSettingsPage::paperKindSelected, this, &Tfzerrat::selectPaperKind);
     connect(m_actions->preview, &QAction::triggered, this, [this] {
         m_right->setCurrentIndex(0);
-        currentData(QString());
+        ActionPageChangeExecute();
     });
     for (QAction *zoom : m_actions->zoom)
         connect(zoom, &QAction::triggered, this, [this, zoom] { setZoom(zoom->data().toInt()); });
@@ -187,20 +207,61 @@ void Tfzerrat::connectSignals()
             m_assembly->applyFixedItems(assemblyOptions(), m_record, m_style);
             redrawPreview();
         });
-    connect(m_settingsPage->ListView2, &QTreeWidget::itemClicked, this, [this] {
+    connect(m_senderList, &SenderList::senderClicked, this, [this](int senderId) {
         if (!m_started)
             return;
-        m_assembly->senderData(selectedSenderId() - 1, m_record, m_style);
+        m_assembly->senderData(senderId - 1, m_record, m_style);
         redrawPreview();
     });
-    connect(m_left, &QTabWidget::currentChanged, this, [this] {
-        if (!m_started)
-            return;
-        m_styleReady = false;
-        currentData(QString());
-        m_styleReady = true;
-        m_preview->setReady(true);
+    connect(m_left, &QTabWidget::currentChanged, this, &Tfzerrat::ActionPageChangeExecute);
+    connectAddressBook();
+}
+
+// The consignee list, its commands, continuous print and the phrase list.
+void Tfzerrat::connectAddressBook()
+{
+    ConsigneeCommandContext c;
+    c.db = &m_db;
+    c.addressDb = addressDbPath();
+    c.membersDb = membersDbPath();
+    c.editionCode = editionCode();
+    c.blockCaption = m_profile.group1Caption;
+    c.senderGroupCaption = m_profile.senderFrameCaption;
+    c.fixedItemsOn = [this] { return m_settingsPage->CheckBox3->isChecked(); };
+    c.fixedItemsCaption = [this] { return m_settingsPage->CheckBox3->text(); };
+    c.selectedSenderId = [this] { return selectedSenderId(); };
+    c.senderRows = [this] { return m_senderList->rows(); };
+    c.activatePage = [this] {
+        if (m_left->currentIndex() != 2)
+            m_left->setCurrentIndex(2); // the page switch runs on the change
+        else
+            ActionPageChangeExecute();
+    };
+    c.assembleSelected = [this] { assembleSelected(); };
+    m_consigneeCommands = new ConsigneeCommands(m_listPage, m_itemSelect, m_senderSearch, c, this);
+
+    MainActions *a = m_actions;
+    for (QAction *action : {a->print2, a->selectAll, a->cancelAll, a->itemChange, a->renzokuDelete, a->atesakiList,
+                            a->chrList})
+        action->setEnabled(true);
+    m_listPage->setContextActions({a->selectAll, a->cancelAll, nullptr, a->newAtesaki, a->atesakiEdit, a->itemChange,
+                                   a->renzokuDelete});
+    m_listPage->Button42->setDefaultAction(a->newAtesaki);
+    m_listPage->Button44->setDefaultAction(a->atesakiEdit);
+    connect(a->print2, &QAction::triggered, this, [this] { PrintBatch(); });
+    connect(a->selectAll, &QAction::triggered, m_consigneeCommands, &ConsigneeCommands::selectAll);
+    connect(a->cancelAll, &QAction::triggered, m_consigneeCommands, &ConsigneeCommands::cancelAll);
+    connect(a->itemChange, &QAction::triggered, m_consigneeCommands, &ConsigneeCommands::itemChange);
+    connect(a->renzokuDelete, &QAction::triggered, m_consigneeCommands, &ConsigneeCommands::deleteChecked);
+    connect(a->atesakiList, &QAction::triggered, this, [this] { m_left->setCurrentIndex(2); });
+    connect(a->chrList, &QAction::triggered, this, [this] { choosePhrase(nullptr); });
+    connect(m_listPage, &ConsigneeListPage::senderFilterRequested, m_consigneeCommands,
+            &ConsigneeCommands::senderFilter);
+    connect(m_listPage, &ConsigneeListPage::consigneeSelected, this, [this](const QString &id) {
+        if (m_started && m_left->currentIndex() == 2)
+            currentData(id);
     });
+    connect(m_settingsPage, &PrintSettingsPage::fixedItemLabelClicked, this, &Tfzerrat::fixedItemPhrase);
 }
 
 // The Help menu. The version dialog is made now, after the profile has set the
@@ -418,28 +479,13 @@ void Tfzerrat::printDateChanged()
 
 void Tfzerrat::companyRead()
 {
-    QTreeWidget *list = m_settingsPage->ListView2;
-    list->clear();
-    if (m_db.OpenDatabase(addressDbPath()).isError())
-        return;
-    const QueryResult result = m_db.QueryRows("SELECT * FROM company;");
-    for (const QStringList &row : result.rows.rows()) {
-        auto *item = new QTreeWidgetItem(list, {row.value(0), row.value(1)});
-        item->setData(0, Qt::UserRole, row.value(0).toInt());
-    }
-    if (list->topLevelItemCount() > 0)
-        list->setCurrentItem(list->topLevelItem(0));
+    m_senderList->companyRead();
+    m_senderSearch->setRows(m_senderList->rows());
 }
 
 int Tfzerrat::selectedSenderId() const
 {
-    QTreeWidget *list = m_settingsPage->ListView2;
-    QTreeWidgetItem *item = list->currentItem();
-    if (!item && list->topLevelItemCount() > 0) {
-        item = list->topLevelItem(0);
-        list->setCurrentItem(item);
-    }
-    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+    return m_senderList->selectedSenderId();
 }
 
 AssemblyOptions Tfzerrat::assemblyOptions() const
@@ -539,6 +585,111 @@ bool Tfzerrat::printexecute(bool skipDialog)
     }
     if (!m_settingsPage->CheckBox5->isChecked())
         writeHistoryRow();
+    return true;
+}
+
+void Tfzerrat::ActionPageChangeExecute()
+{
+    if (!m_started)
+        return;
+    m_styleReady = false;
+    if (m_left->currentIndex() == 2) {
+        m_listPage->activate();
+        assembleSelected();
+    } else {
+        currentData(QString());
+    }
+    m_styleReady = true;
+    m_preview->setReady(true);
+}
+
+void Tfzerrat::assembleSelected()
+{
+    currentData(m_listPage->selectedId());
+}
+
+bool Tfzerrat::choosePhrase(QString *phrase)
+{
+    return m_chrlist->choose(phrase);
+}
+
+void Tfzerrat::fixedItemPhrase(int n)
+{
+    QString phrase;
+    if (n < 1 || n > 4 || !choosePhrase(&phrase))
+        return;
+    m_settingsPage->fixitem[n - 1]->setText(phrase);
+    if (m_started && m_settingsPage->CheckBox3->isChecked()) {
+        m_assembly->applyFixedItems(assemblyOptions(), m_record, m_style);
+        redrawPreview();
+    }
+}
+
+bool Tfzerrat::PrintBatch(bool skipDialog)
+{
+    const QString emptyMessage = m_profile.group1Caption + "リストで印刷したいデータにチェックを入れてください";
+    const QStringList ids = m_listPage->checked().ids();
+    if (ids.isEmpty() || !m_assembly) {
+        ShowNotice("確認", emptyMessage, this);
+        return false;
+    }
+    if (!skipDialog) {
+        QPrintDialog dialog(m_printer.get(), this);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+    }
+    measurePrinter();
+    redrawPreview();
+    if (!QFileInfo::exists(printerFilePath()))
+        DevModeSaveToFile(printerFilePath(), *m_printer);
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
+
+    const PrinterMeasurements &m = m_preview->measurements();
+    PrintJob::Options options;
+    options.zoomPercent = m_preview->zoom();
+    options.screenDpiX = m.screenDpiX;
+    options.screenDpiY = m.screenDpiY;
+    options.ofxbox = m_topBar->offsetX();
+    options.ofybox = m_topBar->offsetY();
+    options.workDir = m_folders.workDir;
+    BatchHistory history;
+    history.write = !m_settingsPage->CheckBox5->isChecked();
+    history.date = {m_topBar->printDate(), m_topBar->printDateOff()};
+
+    // A few pages print at once; a long run shows where it is and can be stopped.
+    std::unique_ptr<QProgressDialog> progress;
+    if (ids.size() > 3) {
+        progress = std::make_unique<QProgressDialog>(m_actions->print2->text(), "キャンセル", 0, int(ids.size()), this);
+        progress->setWindowTitle(QApplication::applicationDisplayName());
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(300);
+    }
+    BatchPrint batch(m_db, *m_assembly,
+                     AssemblySources{addressDbPath(), membersDbPath(), SingleDataPath(m_folders.workDir), editionCode()});
+    const BatchPrintOutcome outcome =
+        batch.run(*m_printer, ids, assemblyOptions(), m_style, m_record, options, history, [&](int done, int total) {
+            if (!progress)
+                return true;
+            progress->setLabelText(QString("%1 %2 / %3").arg(m_actions->print2->text()).arg(done).arg(total));
+            progress->setValue(done);
+            return !progress->wasCanceled();
+        });
+    progress.reset();
+    m_right->setCurrentIndex(0);
+    redrawPreview();
+    if (!outcome.ok()) {
+        ShowNotice("確認", outcome.draw.message, this);
+        return false;
+    }
+    if (outcome.printed.isEmpty()) {
+        ShowNotice("確認", emptyMessage, this);
+        return false;
+    }
+    if (!outcome.historyNotice.isEmpty())
+        ShowNotice("確認", outcome.historyNotice, this);
+    ShowNotice("確認", "送信記録を登録しました", this);
     return true;
 }
 

@@ -15,7 +15,14 @@
 #include <QMainWindow>
 #include <memory>
 
+class ConsigneeCommands;
+class ConsigneeListPage;
 class HelpCommands;
+class PhraseStore;
+class SenderList;
+class Tfchrlist;
+class TfsenderKensaku;
+class Titemselect;
 class MainActions;
 class PreviewPage;
 class PrintSettingsPage;
@@ -48,6 +55,12 @@ public:
     MainActions *actions() const { return m_actions; }
     HelpCommands *helpCommands() const { return m_help; }
     QTabWidget *leftPages() const { return m_left; }
+    ConsigneeListPage *consigneeListPage() const { return m_listPage; }
+    SenderList *senderList() const { return m_senderList; }
+    Tfchrlist *chrList() const { return m_chrlist; }
+    Titemselect *itemSelect() const { return m_itemSelect; }
+    TfsenderKensaku *senderSearch() const { return m_senderSearch; }
+    ConsigneeCommands *consigneeCommands() const { return m_consigneeCommands; }
 
     QString addressDbPath() const { return m_folders.dataDir + "/addressXe2.db3"; }
     QString membersDbPath() const { return m_folders.dataDir + "/membersXe2.db3"; }
@@ -70,6 +83,15 @@ public:
     // Single print: the printer dialog unless skipDialog, then the copies and
     // one history row. Returns false when nothing was printed.
     bool printexecute(bool skipDialog = false);
+    // Continuous print: one page per checked consignee in tick order, one
+    // history row each. Returns false when nothing was printed.
+    bool PrintBatch(bool skipDialog = false);
+    // The page switch of the left page control (also run by the preview command).
+    void ActionPageChangeExecute();
+    // currentData for the consignee list's selected row (empty without one).
+    void assembleSelected();
+    // Opens the phrase list; true with the chosen phrase.
+    bool choosePhrase(QString *phrase);
     // Paper kind 0..3: saves the layout and opens the kind's style file.
     void selectPaperKind(int kind);
     // The zoom in percent, with the menu check marks.
@@ -106,6 +128,9 @@ private:
     void paperSetup();
     bool writeHistoryRow();
 
+    void fixedItemPhrase(int n);
+    void connectAddressBook();
+
     ProgramFolders m_folders;
     EditionProfile m_profile;
     StyleData m_style;
@@ -124,6 +149,13 @@ private:
     PrintSettingsPage *m_settingsPage = nullptr;
     PreviewPage *m_preview = nullptr;
     HelpCommands *m_help = nullptr;
+    ConsigneeListPage *m_listPage = nullptr;
+    SenderList *m_senderList = nullptr;
+    std::unique_ptr<PhraseStore> m_phrases;
+    Tfchrlist *m_chrlist = nullptr;
+    Titemselect *m_itemSelect = nullptr;
+    TfsenderKensaku *m_senderSearch = nullptr;
+    ConsigneeCommands *m_consigneeCommands = nullptr;
 
     bool m_started = false;
     bool m_styleReady = false;

@@ -1,0 +1,85 @@
+#include "addressbook/ConsigneeCommands.h"
+
+#include "addressbook/ConsigneeListPage.h"
+#include "addressbook/ConsigneeRows.h"
+#include "addressbook/ItemChange.h"
+#include "app/ShowNotice.h"
+#include "dialogs/TfsenderKensaku.h"
+#include "dialogs/Titemselect.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+ConsigneeCommands::ConsigneeCommands(ConsigneeListPage *page, Titemselect *itemSelect, TfsenderKensaku *senderSearch,
+                                     ConsigneeCommandContext context, QObject *parent)
+    : QObject(parent), m_page(page), m_itemSelect(itemSelect), m_senderSearch(senderSearch),
+      m_context(std::move(context))
+{
+}
+
+void ConsigneeCommands::senderFilter()
+{
+    if (m_context.senderRows)
+        m_senderSearch->setRows(m_context.senderRows());
+    m_senderSearch->setCaptions(m_context.senderGroupCaption, m_page->Button5->text());
+    if (m_senderSearch->exec() != QDialog::Accepted)
+        return;
+    const QString id = m_senderSearch->selectedId();
+    if (id.isEmpty())
+        m_page->setSenderFilter(-1, QString());
+    else
+        m_page->setSenderFilter(id.toInt(), m_senderSearch->selectedName());
+    m_page->customerRead();
+}
+
+void ConsigneeCommands::selectAll()
+{
+    m_page->selectAll();
+    if (m_context.activatePage)
+        m_context.activatePage();
+}
+
+void ConsigneeCommands::cancelAll()
+{
+    m_page->cancelAll();
+    if (m_context.activatePage)
+        m_context.activatePage();
+}
+
+void ConsigneeCommands::deleteChecked()
+{
+    if (m_context.activatePage)
+        m_context.activatePage();
+    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "確認",
+                    QMessageBox::Ok | QMessageBox::Cancel, m_page);
+    ask.setInformativeText("チェックを入れた" + m_context.blockCaption + "を削除していいですか？");
+    if (ask.exec() == QMessageBox::Ok)
+        DeleteConsignees(*m_context.db, m_context.addressDb, m_page->checkedShownIds());
+    m_page->customerRead();
+}
+
+void ConsigneeCommands::itemChange()
+{
+    if (m_context.fixedItemsOn && m_context.fixedItemsOn()) {
+        // The message adds "る" itself; a caption that already ends in it would read "するる".
+        QString caption = m_context.fixedItemsCaption();
+        if (caption.endsWith(u'る'))
+            caption.chop(1);
+        ShowNotice("確認", "この機能を使う場合、" + caption + "るのチェックをはずしてください。", m_page);
+        return;
+    }
+    if (m_context.activatePage)
+        m_context.activatePage();
+    const QStringList ids = m_page->checkedShownIds();
+    if (ids.isEmpty()) {
+        ShowNotice("確認", m_context.blockCaption + "にチェックを入れてください", m_page);
+        return;
+    }
+    if (m_itemSelect->exec() != QDialog::Accepted)
+        return;
+    const int senderId = m_context.selectedSenderId ? m_context.selectedSenderId() : 0;
+    ApplyItemChange(*m_context.db, m_context.membersDb, ids, m_context.editionCode, senderId, m_itemSelect->values());
+    if (m_context.assembleSelected)
+        m_context.assembleSelected();
+}

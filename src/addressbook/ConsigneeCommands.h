@@ -1,0 +1,54 @@
+#pragma once
+// The commands of the consignee list that need a dialog or a question: the
+// sender filter, deleting the ticked consignees and the item change. The main
+// window connects its actions here and hands over what they need.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+class ConsigneeListPage;
+class TDataModule1;
+class Titemselect;
+class TfsenderKensaku;
+
+struct ConsigneeCommandContext {
+    TDataModule1 *db = nullptr;
+    QString addressDb;
+    QString membersDb;
+    int editionCode = 40;
+    QString blockCaption;        // the edition's word for the consignee block (CategoryPanel2)
+    QString senderGroupCaption;  // the sender list's frame caption
+    std::function<bool()> fixedItemsOn;          // CheckBox3 ticked
+    std::function<QString()> fixedItemsCaption;  // CheckBox3's caption
+    std::function<int()> selectedSenderId;       // the sender list's selection
+    std::function<QVector<QStringList>()> senderRows;
+    std::function<void()> activatePage;          // the page switch onto the list page
+    std::function<void()> assembleSelected;      // currentData for the selected row, with redraw
+};
+
+class ConsigneeCommands : public QObject
+{
+    Q_OBJECT
+public:
+    ConsigneeCommands(ConsigneeListPage *page, Titemselect *itemSelect, TfsenderKensaku *senderSearch,
+                      ConsigneeCommandContext context, QObject *parent = nullptr);
+
+    // Button5: chooses the sender filter in the sender search dialog, then refills.
+    void senderFilter();
+    // すべて選択 / すべて解除 of the rows shown, then the page is activated.
+    void selectAll();
+    void cancelAll();
+    // Deletes the ticked consignees after a question; the list is refilled in every case.
+    void deleteChecked();
+    // Replaces item data of every ticked consignee with the item selection dialog's values.
+    void itemChange();
+
+private:
+    ConsigneeListPage *m_page;
+    Titemselect *m_itemSelect;
+    TfsenderKensaku *m_senderSearch;
+    ConsigneeCommandContext m_context;
+};

@@ -1,0 +1,116 @@
+#include "AddressBookFixture.h"
+
+#include "addressbook/BatchPrint.h"
+#include "addressbook/ConsigneeRows.h"
+#include "layout/StyleData.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+int pdfPages(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+// The text of one PDF page, through pdftotext.
+QString pageText(const QString &pdf, int page)
+{
+    QProcess p;
+    p.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class BatchPrintTest : public AddressBookFixture
+{
+protected:
+    void SetUp() override
+    {
+        EnsureGuiApp();
+        AddressBookFixture::SetUp();
+        const QString program = QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
+        ASSERT_TRUE(style.OpenStyle(program + "/style/zerrat.sle")) << program.toStdString();
+        for (const char *name : {"Alpha", "Bravo", "Charlie", "Delta", "Echo"})
+            ids << addConsignee(name, "1000001", "Tokyo", "Minato", "03-1234-5678");
+    }
+
+    BatchPrintOutcome run(const QStringList &order, const QString &pdf, bool history = true,
+                          const BatchPrint::Progress &progress = {})
+    {
+        RecordAssembly assembly(db, sources());
+        BatchPrint batch(db, assembly, sources());
+        QPrinter printer(QPrinter::HighResolution);
+        PrintJob::configurePdf(printer, pdf);
+        AssemblyOptions o;
+        o.listPageActive = true;
+        o.selectedSenderId = 1;
+        BatchHistory h;
+        h.write = history;
+        PrintRecord record;
+        return batch.run(printer, order, o, style, record, PrintJob::Options(), h, progress);
+    }
+    AssemblySources sources() const { return {addressDb, membersDb, dir.filePath("singledata.txt"), 40}; }
+
+    StyleData style;
+    QStringList ids;
+};
+
+TEST_F(BatchPrintTest, FiveConsigneesGiveOneJobOfFivePagesAndFiveRowsInTickOrder)
+{
+    const QStringList order{ids[2], ids[0], ids[4], ids[1], ids[3]};
+    const QString pdf = dir.filePath("batch.pdf");
+    const BatchPrintOutcome outcome = run(order, pdf);
+    ASSERT_TRUE(outcome.ok()) << outcome.draw.message.toStdString();
+    EXPECT_EQ(outcome.printed, order);
+    EXPECT_EQ(pdfPages(pdf), 5);
+    EXPECT_EQ(query(membersDb, "select userid,namae1 from sender order by ID"),
+              QStringList({ids[2] + "|Charlie", ids[0] + "|Alpha", ids[4] + "|Echo", ids[1] + "|Bravo",
+                           ids[3] + "|Delta"}));
+    EXPECT_TRUE(pageText(pdf, 1).contains("Charlie"));
+    EXPECT_TRUE(pageText(pdf, 5).contains("Delta"));
+    EXPECT_FALSE(pageText(pdf, 5).contains("Charlie"));
+}
+
+TEST_F(BatchPrintTest, DeletedConsigneesAreSkippedAndNoHistoryWhenSwitchedOff)
+{
+    ASSERT_EQ(DeleteConsignees(db, addressDb, {ids[1]}), 0);
+    const QString pdf = dir.filePath("skip.pdf");
+    const BatchPrintOutcome outcome = run({ids[0], ids[1], ids[2]}, pdf, false);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.skipped, QStringList({ids[1]}));
+    EXPECT_EQ(outcome.printed, QStringList({ids[0], ids[2]}));
+    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(query(membersDb, "select count(*) from sender"), QStringList({"0"}));
+}
+
+TEST_F(BatchPrintTest, CancelEndsTheJobWithThePagesPrintedAndWritesRowsOnlyForThem)
+{
+    const QString pdf = dir.filePath("cancel.pdf");
+    const BatchPrintOutcome outcome = run(ids, pdf, true, [](int done, int) { return done < 2; });
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(outcome.printed, QStringList({ids[0], ids[1]}));
+    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(query(membersDb, "select userid from sender order by ID"), QStringList({ids[0], ids[1]}));
+}
+
+TEST_F(BatchPrintTest, ADrawingErrorLeavesNoFileAndNoHistory)
+{
+    QStringList lines = style.lines();
+    lines << QStringLiteral("0;1;0;0;rect;abc;10;20;20;1;実線;0;0;"); // a position that is no number
+    style.setLines(lines);
+    const QString pdf = dir.filePath("broken.pdf");
+    const BatchPrintOutcome outcome = run(ids.mid(0, 2), pdf);
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(query(membersDb, "select count(*) from sender"), QStringList({"0"}));
+}
