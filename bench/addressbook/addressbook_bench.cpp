@@ -1,0 +1,128 @@
+// Speed of the consignee list and of continuous print: filling the list view
+// with 20,000 consignees, a search over them, and 500 waybills to one PDF with
+// and without history rows.
+
+#include "addressbook/BatchPrint.h"
+#include "addressbook/CheckedConsignees.h"
+#include "addressbook/ConsigneeRows.h"
+#include "addressbook/ConsigneeTableModel.h"
+#include "data/DatabaseSchema.h"
+#include "data/TDataModule1.h"
+#include "layout/StyleData.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QApplication &app()
+{
+    static int argc = 1;
+    static char name[] = "addressbook_bench";
+    static char *argv[] = {name, nullptr};
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication a(argc, argv);
+    return a;
+}
+
+// An address book of count consignees, every tenth one a 山田, each with an item row.
+struct Book {
+    QTemporaryDir dir;
+    QString addressDb, membersDb;
+    TDataModule1 db;
+
+    explicit Book(int count)
+    {
+        addressDb = dir.filePath("addressXe2.db3");
+        membersDb = dir.filePath("membersXe2.db3");
+        CreateAddressDatabase(db, addressDb);
+        CreateMembersDatabase(db, membersDb);
+        db.OpenDatabase(addressDb);
+        db.BeginTransaction();
+        for (int i = 0; i < count; ++i)
+            db.ExecSql(QString("INSERT INTO address(namae1,namae2,zipcode,area,city,location,building,tel) "
+                               "VALUES('%1%2','様','%3','東京都','港区','芝公園%4-1','ビル%5','03-1234-%6')")
+                           .arg(i % 10 == 0 ? "山田" : "佐藤")
+                           .arg(i)
+                           .arg(1000000 + i)
+                           .arg(i % 50)
+                           .arg(i % 7)
+                           .arg(i % 10000, 4, 10, QChar('0')));
+        db.Commit();
+        db.OpenDatabase(membersDb);
+        db.BeginTransaction();
+        for (int i = 1; i <= count; ++i)
+            db.ExecSql(QString("INSERT INTO memberitem(userid,kind,companyID,itemname1,daibiki,num) "
+                               "VALUES(%1,40,2,'品物%1','1000','1')")
+                           .arg(i));
+        db.Commit();
+    }
+};
+
+void BM_CustomerReadIntoView(benchmark::State &state)
+{
+    app();
+    Book book(20000);
+    CheckedConsignees checked;
+    ConsigneeTableModel model(checked);
+    QTableView view;
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.setModel(&model);
+    view.resize(600, 800);
+    view.show();
+    for (auto _ : state) {
+        model.setRows(ReadConsignees(book.db, {book.addressDb, book.membersDb, QString(), -1, false}, checked));
+        QApplication::processEvents(); // the view lays out and paints its first screen
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_CustomerReadIntoView)->Unit(benchmark::kMillisecond);
+
+void BM_Search(benchmark::State &state)
+{
+    app();
+    Book book(20000);
+    CheckedConsignees checked;
+    for (auto _ : state) {
+        const auto rows = ReadConsignees(book.db, {book.addressDb, book.membersDb, "山田", -1, false}, checked);
+        benchmark::DoNotOptimize(rows.size());
+    }
+}
+BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond);
+
+void BM_ContinuousPrint500(benchmark::State &state)
+{
+    app();
+    Book book(500);
+    StyleData style;
+    style.OpenStyle(QString::fromLocal8Bit(qgetenv("KORVEL_BENCH_STYLE")));
+    QStringList ids;
+    for (int i = 1; i <= 500; ++i)
+        ids << QString::number(i);
+    const AssemblySources sources{book.addressDb, book.membersDb, book.dir.filePath("singledata.txt"), 40};
+    AssemblyOptions options;
+    options.listPageActive = true;
+    options.selectedSenderId = 1;
+    BatchHistory history;
+    history.write = state.range(0) != 0;
+    for (auto _ : state) {
+        RecordAssembly assembly(book.db, sources);
+        BatchPrint batch(book.db, assembly, sources);
+        QPrinter printer(QPrinter::HighResolution);
+        PrintJob::configurePdf(printer, book.dir.filePath("batch.pdf"));
+        PrintRecord record;
+        const BatchPrintOutcome outcome = batch.run(printer, ids, options, style, record, PrintJob::Options(), history);
+        if (!outcome.ok() || outcome.printed.size() != 500)
+            state.SkipWithError("the batch did not print 500 pages");
+    }
+}
+BENCHMARK(BM_ContinuousPrint500)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();
