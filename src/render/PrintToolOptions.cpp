@@ -34,6 +34,10 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
             o.applyOffsets = true;
             continue;
         }
+        if (!render && name == QLatin1String("--no-history")) {
+            o.noHistory = true;
+            continue;
+        }
         if (name == QLatin1String("--yen-mark")) {
             o.yenMark = true;
             continue;
@@ -43,7 +47,8 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
                                         QStringLiteral("--date"), QStringLiteral("--zoom")};
         static const QStringList renderOnly{QStringLiteral("--dpi"), QStringLiteral("--offset"),
                                             QStringLiteral("--target"), QStringLiteral("--page")};
-        static const QStringList pdfOnly{QStringLiteral("--copies")};
+        static const QStringList pdfOnly{QStringLiteral("--copies"), QStringLiteral("--appdata"),
+                                         QStringLiteral("--consignees"), QStringLiteral("--sender")};
         if (!common.contains(name) && !(render ? renderOnly : pdfOnly).contains(name))
             return fail(QStringLiteral("unknown option '%1' (see --help)").arg(name));
         if (i + 1 >= args.size())
@@ -58,6 +63,16 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
         } else if (name == QLatin1String("--edition")) {
             if (!wholeInRange(value, 0, 999, &o.edition))
                 return fail(QStringLiteral("--edition wants an edition code such as 40, not '%1'").arg(value));
+            o.editionGiven = true;
+        } else if (name == QLatin1String("--appdata")) {
+            o.appdata = value;
+        } else if (name == QLatin1String("--consignees")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--consignees wants all or ID,ID,..."));
+            o.consignees = value;
+        } else if (name == QLatin1String("--sender")) {
+            if (!wholeInRange(value, 1, 2147483647, &o.sender))
+                return fail(QStringLiteral("--sender wants a sender ID such as 1, not '%1'").arg(value));
         } else if (name == QLatin1String("--dpi")) {
             if (!wholeInRange(value, 1, 4800, &o.dpi))
                 return fail(QStringLiteral("--dpi wants a resolution from 1 to 4800, not '%1'").arg(value));
@@ -93,7 +108,8 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
                 return fail(QStringLiteral("--date wants a date such as 2024-06-30, not '%1'").arg(value));
         }
     }
-    if (o.style.isEmpty())
+    // A batch from the databases takes the edition's own layout unless --style names one.
+    if (o.style.isEmpty() && o.consignees.isEmpty())
         return fail(QStringLiteral("--style FILE.sle is required"));
     if (o.out.isEmpty())
         return fail(QStringLiteral("--out FILE is required"));

@@ -23,6 +23,12 @@ struct PrintToolOptions {
     int copies = 1;
     QDate date;           // print date items 121-123; today when not given
     bool yenMark = false; // the amount gets its "\" mark
+    // Batch printing from the databases (pdf only).
+    bool editionGiven = false;
+    QString appdata;      // the common application data folder; empty: the program's own rule
+    QString consignees;   // "all" or ID,ID,...; empty: no batch
+    int sender = 0;       // the sender list's selection; 0: its first row
+    bool noHistory = false;
     bool help = false;
 
     // Parses args for the command ("render" or "pdf"); error holds the message

@@ -1,6 +1,7 @@
 // korvel-print render and pdf: the layout drawn headless, as the preview shows
 // it or as the printer prints it, through the program's own drawing pass.
 
+#include "addressbook/BatchPrintCommand.h"
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
 #include "render/FontSubstitutions.h"
@@ -54,7 +55,15 @@ void printPdfHelp()
                "\n"
                "Prints the layout through the program's printing path into a PDF file at 1200 dpi,\n"
                "one page per copy, with the layout's overall offsets applied and preview-only\n"
-               "items left out.\n",
+               "items left out.\n"
+               "\n"
+               "       korvel-print pdf --consignees all|ID,ID,... [--edition CODE] [--appdata DIR]\n"
+               "         [--sender ID] [--no-history] [--style FILE.sle] [--date YYYY-MM-DD] --out FILE.pdf\n"
+               "\n"
+               "Prints one page per consignee of the address book (all: in identifier order) as the\n"
+               "consignee list's continuous print does, with the edition's work folder, databases and\n"
+               "layout, and writes one history row per page unless --no-history. --sender plays the\n"
+               "sender list's selection (default its first row).\n",
                stdout);
 }
 
@@ -157,6 +166,8 @@ int RunPdfCommand(const QStringList &args)
     const auto o = parseOrReport(QStringLiteral("pdf"), args, &exitCode);
     if (!o)
         return exitCode;
+    if (!o->consignees.isEmpty())
+        return RunConsigneeBatch(*o);
     StyleData style;
     const QString problem = prepareLayout(*o, style);
     if (!problem.isEmpty())
