@@ -14,7 +14,11 @@
 #include "app/WindowPositionFile.h"
 #include "data/DatabaseSchema.h"
 #include "data/HistoryWriter.h"
+#include "dialogs/EditingDialogs.h"
 #include "dialogs/PhraseStore.h"
+#include "dialogs/TFDATAEDIT.h"
+#include "dialogs/TfsenderEdit.h"
+#include "addressbook/TfcustomerEdit.h"
 #include "dialogs/Tfchrlist.h"
 #include "dialogs/TfsenderKensaku.h"
 #include "dialogs/Titemselect.h"
@@ -215,6 +219,7 @@ void Tfzerrat::connectSignals()
     });
     connect(m_left, &QTabWidget::currentChanged, this, &Tfzerrat::ActionPageChangeExecute);
     connectAddressBook();
+    connectEditors();
 }
 
 // The consignee list, its commands, continuous print and the phrase list.
@@ -330,6 +335,8 @@ void Tfzerrat::FormShow()
     openDefaultStyle();
     for (int n = 0; n <= 120; ++n)
         m_style.chrchange(n, QString());
+    m_editors->dataEdit()->edit_set();
+    m_editors->senderEdit()->dataRead();
 
     m_topBar->setPrintDate(QDate::currentDate());
     m_zipConvOption = m_settingsPage->zipConvOption();
@@ -701,4 +708,85 @@ bool Tfzerrat::writeHistoryRow()
     if (failed && !notice.isEmpty())
         ShowNotice("確認", notice, this);
     return !failed;
+}
+
+// ---- Editing dialogs ----------------------------------------------------------
+
+// Creates the editors once and connects the edit command and the sender buttons.
+void Tfzerrat::connectEditors()
+{
+    EditorContext c;
+    c.db = &m_db;
+    c.editionCode = editionCode();
+    c.programDir = m_folders.programDir;
+    c.workDir = m_folders.workDir;
+    c.addressDbPath = addressDbPath();
+    c.membersDbPath = membersDbPath();
+    c.zipcodeDbPath = zipcodeDbPath();
+    c.record = &m_record;
+    c.zipConvOption = [this] { return m_zipConvOption; };
+    c.senderRows = [this] { return m_senderList->rows(); };
+    c.selectedSenderId = [this] { return selectedSenderId(); };
+    c.choosePhrase = [this](QString *phrase) { return choosePhrase(phrase); };
+    c.redrawPreview = [this] { redrawPreview(); };
+    c.customerRead = [this] { m_listPage->customerRead(); };
+    c.currentData = [this](const QString &rd) { currentData(rd); };
+    c.printexecute = [this] { printexecute(); };
+    m_editors = new EditingDialogs(c, this);
+
+    m_actions->previewEdit->setEnabled(true);
+    connect(m_actions->previewEdit, &QAction::triggered, this, &Tfzerrat::ActionPreviewEditExecute);
+    connect(m_preview, &PreviewPage::pageClicked, this, &Tfzerrat::ActionPreviewEditExecute);
+    connect(m_preview->Button1, &QPushButton::clicked, this, &Tfzerrat::ActionPreviewEditExecute);
+    m_settingsPage->Button43->setEnabled(true);
+    m_settingsPage->Button4->setEnabled(true);
+    connect(m_settingsPage->Button43, &QPushButton::clicked, this, [this] { editSender(false); });
+    connect(m_settingsPage->Button4, &QPushButton::clicked, this, [this] { editSender(true); });
+}
+
+// The edit command: the single-print editor, or on the list page the
+// consignee editor for the selected row.
+void Tfzerrat::ActionPreviewEditExecute()
+{
+    if (!m_started)
+        return;
+    if (m_left->currentIndex() != 2) {
+        m_editors->dataEdit()->exec();
+        redrawPreview();
+        return;
+    }
+    const QString id = m_listPage->selectedId();
+    if (id.isEmpty()) {
+        ShowNotice("確認", "左のリストから編集したい宛先を選択してください。", this);
+        return;
+    }
+    const int index = m_listPage->selectedIndex();
+    m_editors->customerEdit()->openEdit(id);
+    m_listPage->selectIndex(index);
+    assembleSelected();
+}
+
+// The sender list's 編　集 (newSender false) and +新規追加: the sender editor,
+// then the list again with its row selected and that sender on the preview.
+void Tfzerrat::editSender(bool newSender)
+{
+    if (!m_started)
+        return;
+    const int index = m_senderList->selectedIndex();
+    QString id;
+    if (!newSender) {
+        if (index < 0)
+            return;
+        id = QString::number(m_senderList->selectedSenderId());
+    }
+    m_editors->senderEdit()->openFor(id);
+    companyRead();
+    if (newSender)
+        m_senderList->selectIndex(index);
+    else
+        m_senderList->reselectAfterEdit(index);
+    if (m_senderList->rowCount() > 0 && m_assembly) {
+        m_assembly->senderData(selectedSenderId() - 1, m_record, m_style);
+        redrawPreview();
+    }
 }

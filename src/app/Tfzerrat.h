@@ -17,6 +17,7 @@
 
 class ConsigneeCommands;
 class ConsigneeListPage;
+class EditingDialogs;
 class HelpCommands;
 class PhraseStore;
 class SenderList;
@@ -61,6 +62,8 @@ public:
     Titemselect *itemSelect() const { return m_itemSelect; }
     TfsenderKensaku *senderSearch() const { return m_senderSearch; }
     ConsigneeCommands *consigneeCommands() const { return m_consigneeCommands; }
+    // The consignee, single-print, sender and postal-code editors.
+    EditingDialogs *editors() const { return m_editors; }
 
     QString addressDbPath() const { return m_folders.dataDir + "/addressXe2.db3"; }
     QString membersDbPath() const { return m_folders.dataDir + "/membersXe2.db3"; }
@@ -130,6 +133,9 @@ private:
 
     void fixedItemPhrase(int n);
     void connectAddressBook();
+    void connectEditors();
+    void ActionPreviewEditExecute();
+    void editSender(bool newSender);
 
     ProgramFolders m_folders;
     EditionProfile m_profile;
@@ -156,6 +162,7 @@ private:
     Titemselect *m_itemSelect = nullptr;
     TfsenderKensaku *m_senderSearch = nullptr;
     ConsigneeCommands *m_consigneeCommands = nullptr;
+    EditingDialogs *m_editors = nullptr;
 
     bool m_started = false;
     bool m_styleReady = false;
