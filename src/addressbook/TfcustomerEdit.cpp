@@ -383,7 +383,7 @@ void TfcustomerEdit::loadConsignee(const QString &id)
     z_kg->setText(f.kg);
     z_value->setText(f.value);
     // "印刷しない" and any text that is not a choice of this edition show no choice.
-    SelectExactly(timeSelect, f.timeSelect == QLatin1String("印刷しない") ? QString() : f.timeSelect);
+    SelectExactly(timeSelect, f.timeSelect == QStringLiteral("印刷しない") ? QString() : f.timeSelect);
 }
 
 // ---- Saving and deleting ------------------------------------------------------

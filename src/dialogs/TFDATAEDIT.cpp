@@ -244,7 +244,7 @@ void TFDATAEDIT::edit_set()
         // "印刷しない" is stored as chosen but shows as no choice. A text that is
         // no choice of this edition shows none too: keeping the previous use's
         // choice would print a time slot the record does not hold.
-        SelectExactly(timeSelect, f.timeSlot == QLatin1String("印刷しない") ? QString() : f.timeSlot);
+        SelectExactly(timeSelect, f.timeSlot == QStringLiteral("印刷しない") ? QString() : f.timeSlot);
     }
 }
 

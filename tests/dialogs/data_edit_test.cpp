@@ -1,0 +1,272 @@
+// The single-print data editor: loading and storing the record, the time
+// slot rules, the postal-code conversion on Enter and on leaving, the guide.
+
+#include "DialogFixture.h"
+#include "TestNotices.h"
+
+#include "dialogs/TFDATAEDIT.h"
+#include "dialogs/Tfzipguide.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class DataEditTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void savingEmptyBoxesKeepsBothSeparators()
+    {
+        DialogFixture fx(40);
+        TFDATAEDIT dialog(fx.context());
+        dialog.show(); // loads the (missing) file: 42 empty slots
+        dialog.x_namae->setText("山田");
+        dialog.z_goods[0]->setText("りんご");
+        dialog.operate_btnClick();
+        QCOMPARE(fx.record.slot(15), QString("--"));
+        QCOMPARE(fx.record.slot(22), QString("//"));
+        QCOMPARE(fx.record.slot(8), QString("山田"));
+        QCOMPARE(fx.currentDataCalls, 1);
+        QVERIFY(!dialog.isVisible());
+        PrintRecord fromFile;
+        QVERIFY(bool(LoadSingleData(SingleDataPath(fx.context().workDir), fromFile)));
+        QCOMPARE(fromFile.slot(17), QString("りんご"));
+        QCOMPARE(fromFile.slot(15), QString("--"));
+    }
+
+    void cancelLeavesRecordAndFileAlone()
+    {
+        DialogFixture fx(40);
+        TFDATAEDIT dialog(fx.context());
+        dialog.show();
+        dialog.x_namae->setText("変更");
+        dialog.IconButton1->click();
+        QCOMPARE(fx.record.slot(8), QString());
+        QVERIFY(!QFileInfo::exists(SingleDataPath(fx.context().workDir)));
+        QCOMPARE(fx.currentDataCalls, 0);
+    }
+
+    void printButtonSavesThenPrints()
+    {
+        DialogFixture fx(40);
+        TFDATAEDIT dialog(fx.context());
+        dialog.show();
+        dialog.x_namae->setText("印刷先");
+        dialog.printButton->click();
+        QCOMPARE(fx.prints, 1);
+        QCOMPARE(fx.record.slot(8), QString("印刷先"));
+        QVERIFY(QFileInfo::exists(SingleDataPath(fx.context().workDir)));
+    }
+
+    void edition30NotPrintedChoiceIsStoredOnceThenShowsNone()
+    {
+        DialogFixture fx(30);
+        TFDATAEDIT dialog(fx.context());
+        dialog.show();
+        dialog.timeSelect->setCurrentText("印刷しない");
+        dialog.operate_btnClick();
+        QCOMPARE(fx.record.slot(23), QString("印刷しない"));
+        dialog.show(); // reloads from the file
+        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+        dialog.operate_btnClick();
+        QCOMPARE(fx.record.slot(23), QString());
+    }
+
+    void timeSlotLoading_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("50 希望なし") << 50 << "希望なし" << "希望なし";
+        QTest::newRow("20 午前中") << 20 << "午前中" << "午前中";
+        QTest::newRow("20 unknown text shows none") << 20 << "希望なし" << "";
+        QTest::newRow("30 印刷しない shows none") << 30 << "印刷しない" << "";
+    }
+
+    void timeSlotLoading()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        DialogFixture fx(edition);
+        TFDATAEDIT dialog(fx.context());
+        dialog.timeSelect->setCurrentIndex(0); // a previous use's choice must not survive
+        fx.record.setSlot(23, stored);
+        dialog.edit_set();
+        QCOMPARE(dialog.timeSelect->currentIndex() < 0 ? QString() : dialog.timeSelect->currentText(), shown);
+    }
+
+    void clearAllKeepsOnlyTheWeight()
+    {
+        DialogFixture fx(60);
+        TFDATAEDIT dialog(fx.context());
+        dialog.x_namae->setText("a");
+        dialog.s_day->setText("3");
+        dialog.z_kg->setText("5");
+        dialog.timeSelect->setCurrentIndex(2);
+        dialog.Button1->click();
+        QVERIFY(dialog.x_namae->text().isEmpty());
+        QVERIFY(dialog.s_day->text().isEmpty());
+        QCOMPARE(dialog.z_kg->text(), QString("5"));
+        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+    }
+
+    void enterReplacesTheAddressAndLeavingOnlyFillsAnEmptyOne_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("prefecture") << 0 << "東京都千代田区千代田（次）";
+        QTest::newRow("no prefecture") << 1 << "千代田区千代田（次）";
+    }
+
+    void enterReplacesTheAddressAndLeavingOnlyFillsAnEmptyOne()
+    {
+        QFETCH(int, option);
+        QFETCH(QString, expected);
+        DialogFixture fx(40);
+        fx.zipOption = option;
+        TFDATAEDIT dialog(fx.context());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.x_YUBIN1->setText("100");
+        dialog.x_YUBIN2->setText("0001");
+        dialog.x_address1->setText("手入力の住所");
+        dialog.x_address2->setText("二行目");
+
+        // Leaving by the mouse with address 1 filled changes nothing.
+        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
+        dialog.x_namae->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.x_address1->text(), QString("手入力の住所"));
+        QCOMPARE(dialog.x_address2->text(), QString("二行目"));
+
+        // Enter converts regardless (the last town area of the code) and moves on.
+        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.x_YUBIN2, Qt::Key_Return);
+        QCOMPARE(dialog.x_address1->text(), expected);
+        QVERIFY(dialog.x_address2->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.x_address1));
+
+        // Leaving with an empty address 1 converts as well.
+        dialog.x_address1->clear();
+        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
+        dialog.x_namae->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.x_address1->text(), expected);
+    }
+
+    void unknownOrMistypedCodeEmptiesTheAddressOnEnter_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("unknown") << "999" << "9999";
+        QTest::newRow("hyphen") << "100-" << "0001";
+        QTest::newRow("full-width") << "１００" << "０００１";
+    }
+
+    void unknownOrMistypedCodeEmptiesTheAddressOnEnter()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        DialogFixture fx(40);
+        TFDATAEDIT dialog(fx.context());
+        dialog.x_YUBIN1->setMaxLength(8);
+        dialog.x_YUBIN1->setText(first);
+        dialog.x_YUBIN2->setText(second);
+        dialog.x_address1->setText("住所");
+        dialog.x_address2->setText("番地");
+        dialog.x_YUBIN2KeyDown();
+        QVERIFY(dialog.x_address1->text().isEmpty());
+        QVERIFY(dialog.x_address2->text().isEmpty());
+    }
+
+    void missingPostalDatabaseLeavesTheBoxesAlone()
+    {
+        DialogFixture fx(40, false);
+        TFDATAEDIT dialog(fx.context());
+        dialog.x_YUBIN1->setText("100");
+        dialog.x_YUBIN2->setText("0001");
+        dialog.x_address1->setText("住所");
+        dialog.x_YUBIN2KeyDown();
+        QCOMPARE(dialog.x_address1->text(), QString("住所"));
+        QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
+    }
+
+    void guideResultWithoutPrefectureReplacesAddress1()
+    {
+        DialogFixture fx(40);
+        fx.zipOption = 1;
+        Tfzipguide guide(fx.context());
+        fx.context().zipGuide = &guide;
+        TFDATAEDIT dialog(fx.context());
+        dialog.x_YUBIN1->clear();
+        dialog.x_address1->setText("梅田");
+        QTimer::singleShot(50, &guide, [&guide] {
+            guide.search();
+            guide.chooseRow(0);
+        });
+        dialog.Button2Click();
+        QCOMPARE(guide.Edit1->text(), QString("梅田")); // prefilled from address 1
+        QCOMPARE(dialog.x_YUBIN1->text(), QString("530"));
+        QCOMPARE(dialog.x_YUBIN2->text(), QString("0001"));
+        QCOMPARE(dialog.x_address1->text(), QString("大阪市北区梅田"));
+    }
+
+    void phraseChoiceFillsItsItemAndRedraws()
+    {
+        DialogFixture fx(40);
+        fx.context().choosePhrase = [](QString *phrase) {
+            *phrase = "精密機器";
+            return true;
+        };
+        TFDATAEDIT dialog(fx.context());
+        QVERIFY(dialog.goodsButton[2]->isEnabled());
+        dialog.goodsButton[2]->click();
+        QCOMPARE(dialog.z_goods[2]->text(), QString("精密機器"));
+        QCOMPARE(fx.redraws, 1);
+        DialogFixture without(40);
+        TFDATAEDIT plain(without.context());
+        QVERIFY(!plain.goodsButton[0]->isEnabled());
+    }
+
+    void presentationPerEdition_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("amount");
+        QTest::addColumn<bool>("date");
+        QTest::addColumn<bool>("time");
+        QTest::addColumn<bool>("pieces");
+        QTest::newRow("10") << 10 << "払込取扱票編集" << true << false << false << false;
+        QTest::newRow("20") << 20 << "送り状編集" << false << true << true << false;
+        QTest::newRow("40") << 40 << "送り状編集" << false << true << false << true;
+        QTest::newRow("50") << 50 << "送り状編集" << false << true << true << true;
+    }
+
+    void presentationPerEdition()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, title);
+        QFETCH(bool, amount);
+        QFETCH(bool, date);
+        QFETCH(bool, time);
+        QFETCH(bool, pieces);
+        DialogFixture fx(edition);
+        TFDATAEDIT dialog(fx.context());
+        dialog.show();
+        QCOMPARE(dialog.titleLabel->text(), title);
+        QCOMPARE(dialog.amountRow->isVisible(), amount);
+        QCOMPARE(dialog.dateRow->isVisible(), date);
+        QCOMPARE(dialog.timeRow->isVisible(), time);
+        QCOMPARE(dialog.piecesRow->isVisible(), pieces);
+        QVERIFY(!dialog.weightRow->isVisible());
+        QCOMPARE(dialog.x_YUBIN1->maxLength(), 3);
+        QCOMPARE(dialog.x_YUBIN2->maxLength(), 4);
+        QVERIFY(dialog.x_YUBIN1->inputMethodHints() & Qt::ImhPreferLatin);
+        QVERIFY(!dialog.z_kingaku->testAttribute(Qt::WA_InputMethodEnabled));
+        dialog.reject();
+    }
+};
+
+QTEST_MAIN(DataEditTest)
+#include "data_edit_test.moc"
