@@ -67,6 +67,9 @@ protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void done(int result) override;
+
+public:
+    // Closing during an import stops the import first.
     void reject() override;
 
 private:

@@ -1,0 +1,148 @@
+// The postal-code guide dialog: searches (quote-safe), choosing a row, and the
+// import of the national list when the database file is missing.
+
+#include "DialogFixture.h"
+#include "TestNotices.h"
+
+#include "dialogs/Tfzipguide.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// Writes the national list's lines for entries (plus extra raw lines) to path.
+void writeCsv(const QString &path, const QVector<NationalPostalEntry> &entries, const QStringList &extra = {})
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    for (const NationalPostalEntry &e : entries)
+        f.write(NationalPostalCsvLine(e).toUtf8() + "\r\n");
+    for (const QString &line : extra)
+        f.write(line.toUtf8() + "\r\n");
+}
+
+} // namespace
+
+class ZipGuideDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void searches_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("whole code") << "1000001" << 2;
+        QTest::newRow("part of a name") << "千代田" << 2;
+        QTest::newRow("single quote") << "O'Hara" << 1;
+        QTest::newRow("quote and comment") << "'; --" << 0;
+        QTest::newRow("empty lists all") << "" << 5;
+    }
+
+    void searches()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, rows);
+        DialogFixture fx;
+        Tfzipguide guide(fx.context());
+        guide.Edit1->setText(text);
+        NoticeCatcher notices;
+        guide.search();
+        QCOMPARE(guide.resultCount(), rows);
+        QVERIFY(notices.texts.isEmpty());
+        QVERIFY(guide.panelText(0).startsWith("クエリ時間 = "));
+    }
+
+    void enterSearchesAndDoubleClickChooses()
+    {
+        DialogFixture fx;
+        Tfzipguide guide(fx.context());
+        guide.show();
+        QVERIFY(QTest::qWaitForWindowActive(&guide));
+        guide.Edit1->setText("梅田");
+        guide.Edit1->setFocus();
+        QTest::keyClick(guide.Edit1, Qt::Key_Return);
+        QCOMPARE(guide.resultCount(), 1);
+        QVERIFY(guide.isVisible());
+        QCOMPARE(guide.gridText(0, 0), QString());
+        QCOMPARE(guide.gridText(0, 3), QString("大阪市北区"));
+        guide.chooseRow(0);
+        QCOMPARE(guide.result(), int(QDialog::Accepted));
+        QCOMPARE(guide.chosenText(1), QString("5300001"));
+        QCOMPARE(guide.chosenText(2), QString("大阪府"));
+        QCOMPARE(guide.chosenText(4), QString("梅田"));
+        QCOMPARE(guide.chosenText(5), QString());
+        QCOMPARE(guide.resultCount(), 0); // the buffer is emptied on closing
+    }
+
+    void missingDatabaseIsImportedOnShow()
+    {
+        DialogFixture fx(40, false);
+        const QString csv = fx.dir() + "/KEN_ALL.CSV";
+        writeCsv(csv, FixturePostalEntries());
+        Tfzipguide guide(fx.context());
+        bool asked = false;
+        guide.setImportFileChooser([&] {
+            asked = true;
+            return csv;
+        });
+        guide.show();
+        QTRY_VERIFY(asked);
+        QTRY_COMPARE(guide.resultCount(), 5);
+        QVERIFY(QFileInfo::exists(fx.context().zipcodeDbPath));
+        QVERIFY(guide.panelText(1).startsWith("総INSERT時間 = "));
+        QCOMPARE(guide.panelText(2), QString("INSERT数 = 5"));
+        guide.reject();
+    }
+
+    void cancelledChoiceLeavesNoDatabase()
+    {
+        DialogFixture fx(40, false);
+        Tfzipguide guide(fx.context());
+        guide.setImportFileChooser([] { return QString(); });
+        guide.show();
+        QTest::qWait(50);
+        QCOMPARE(guide.resultCount(), 0);
+        QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
+        guide.reject();
+    }
+
+    void malformedLineUndoesTheImport()
+    {
+        DialogFixture fx(40, false);
+        const QString csv = fx.dir() + "/bad.csv";
+        writeCsv(csv, FixturePostalEntries(), {"13101,\"100  \",\"1000001\""});
+        Tfzipguide guide(fx.context());
+        NoticeCatcher notices;
+        QVERIFY(!guide.importFromFile(csv));
+        QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
+        QCOMPARE(notices.texts.size(), 1);
+        QVERIFY(notices.texts.first().contains("6行目"));
+    }
+
+    void cancelUndoesTheImport()
+    {
+        DialogFixture fx(40, false);
+        QVector<NationalPostalEntry> many;
+        for (int i = 0; i < 1000; ++i)
+            many.append({QString("%1").arg(1000000 + i), "東京都", "千代田区", QString("町%1").arg(i)});
+        const QString csv = fx.dir() + "/many.csv";
+        writeCsv(csv, many);
+        Tfzipguide guide(fx.context());
+        // Fires inside the import, when it lets the window process its events.
+        QTimer::singleShot(0, &guide, [&guide] {
+            QVERIFY(guide.importing());
+            guide.cancelButton->click();
+        });
+        NoticeCatcher notices;
+        QVERIFY(!guide.importFromFile(csv));
+        QVERIFY(!guide.importing());
+        QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
+        QVERIFY(notices.texts.isEmpty());
+    }
+};
+
+QTEST_MAIN(ZipGuideDialogTest)
+#include "zip_guide_dialog_test.moc"
