@@ -178,8 +178,18 @@ void TfcustomerEdit::buildWindow()
     companylist->setHeaderLabels({"ID", "お名前"});
     companylist->setRootIsDecorated(false);
     companylist->setSelectionBehavior(QAbstractItemView::SelectRows);
-    companylist->setSortingEnabled(true);
-    companylist->sortByColumn(-1, Qt::AscendingOrder);
+    // A header click sorts by that column (IDs as text, like the main list);
+    // a second click on the same column reverses the order.
+    companylist->header()->setSectionsClickable(true);
+    connect(companylist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        const QHeaderView *header = companylist->header();
+        const bool again = header->isSortIndicatorShown() && header->sortIndicatorSection() == column
+                           && header->sortIndicatorOrder() == Qt::AscendingOrder;
+        const Qt::SortOrder order = again ? Qt::DescendingOrder : Qt::AscendingOrder;
+        companylist->header()->setSortIndicatorShown(true);
+        companylist->header()->setSortIndicator(column, order);
+        companylist->sortItems(column, order);
+    });
     companylist->setColumnWidth(0, 50);
     companylist->setMinimumHeight(110);
     senderLayout->addWidget(companylist);

@@ -44,9 +44,11 @@ public:
         m_context.zipConvOption = [this] { return zipOption; };
         m_context.senderRows = [this] {
             QVector<QStringList> rows;
-            if (!this->db.OpenDatabase(m_context.addressDbPath).isError())
-                for (const QStringList &row : this->db.QueryRows("SELECT ID,NAMAE1 FROM company").rows.rows())
+            if (!this->db.OpenDatabase(m_context.addressDbPath).isError()) {
+                const QueryResult result = this->db.QueryRows("SELECT ID,NAMAE1 FROM company");
+                for (const QStringList &row : result.rows.rows())
                     rows << row;
+            }
             return rows;
         };
         m_context.selectedSenderId = [this] { return selectedSender; };

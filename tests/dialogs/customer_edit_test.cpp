@@ -1,0 +1,248 @@
+// The consignee editor: a new consignee with its item row, editing in the
+// edition without an amount, the sender choice, remarks on two lines, the
+// time-slot loading and the postal-code conversion on Enter, Tab and leaving.
+
+#include "DialogFixture.h"
+#include "TestNotices.h"
+
+#include "addressbook/TfcustomerEdit.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QString column(DialogFixture &fx, const QString &db, const QString &sql)
+{
+    return fx.query(db, sql).value(0, 0);
+}
+
+// Adds consignee 1 with an item row of the edition naming sender 3.
+void addConsignee(DialogFixture &fx, int edition, const QString &timeselect = "午前中")
+{
+    QVERIFY(fx.exec(fx.context().addressDbPath,
+                    "INSERT INTO address(NAMAE1,ZIPCODE,AREA,CITY,TEL) VALUES('山田','5300001','大阪府','大阪市北区',"
+                    "'06-1111-2222')"));
+    QVERIFY(fx.exec(fx.context().membersDbPath,
+                    QString("INSERT INTO memberitem(userid,kind,companyID,uriage,daibiki,itemname1,arrivedate,"
+                            "timeselect) VALUES(1,%1,3,'500','1200','みかん','/12/24','%2')")
+                        .arg(edition)
+                        .arg(timeselect)));
+}
+
+} // namespace
+
+class CustomerEditTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newConsigneeGetsTheNextIdAndItsItemRow()
+    {
+        DialogFixture fx(30);
+        fx.selectedSender = 2;
+        QVERIFY(fx.exec(fx.context().addressDbPath, "INSERT INTO address(NAMAE1) VALUES('先客')"));
+        TfcustomerEdit dialog(fx.context());
+        QTimer::singleShot(0, &dialog, [&] {
+            QCOMPARE(dialog.chosenSenderId(), QString("2")); // the main window's sender
+            QVERIFY(!dialog.deleteBtn->isEnabled());
+            dialog.namae1->setText("新規");
+            dialog.notes->setPlainText("一行目\n二行目");
+            dialog.z_kingaku->setText("3000");
+            dialog.timeSelect->setCurrentText("希望なし");
+            dialog.operate_btnClick();
+        });
+        QCOMPARE(dialog.openNew(), int(QDialog::Accepted));
+        QCOMPARE(dialog.savedId(), QString("2"));
+        QCOMPARE(fx.customerReads, 1);
+        const QString address = fx.context().addressDbPath;
+        const QString members = fx.context().membersDbPath;
+        QCOMPARE(column(fx, address, "SELECT NAMAE1 FROM address WHERE ID=2"), QString("新規"));
+        QCOMPARE(column(fx, address, "SELECT NOTES FROM address WHERE ID=2"), QString("一行目\n二行目"));
+        QCOMPARE(column(fx, members, "SELECT count(*) FROM memberitem WHERE userid=2 AND kind=30"), QString("1"));
+        QCOMPARE(column(fx, members, "SELECT daibiki FROM memberitem WHERE userid=2"), QString("3000"));
+        QCOMPARE(column(fx, members, "SELECT companyID FROM memberitem WHERE userid=2"), QString("2"));
+        QCOMPARE(column(fx, members, "SELECT timeselect FROM memberitem WHERE userid=2"), QString("希望なし"));
+        // Every close empties the boxes and panels 1 and 2.
+        QVERIFY(dialog.namae1->text().isEmpty());
+        QVERIFY(dialog.panel(1).isEmpty());
+    }
+
+    void edition40SaveEmptiesTheAmountColumns()
+    {
+        DialogFixture fx(40);
+        addConsignee(fx, 40);
+        TfcustomerEdit dialog(fx.context());
+        QTimer::singleShot(0, &dialog, [&] {
+            QCOMPARE(dialog.namae1->text(), QString("山田"));
+            QCOMPARE(dialog.chosenSenderId(), QString("3"));
+            QCOMPARE(dialog.s_Month->text(), QString("12"));
+            QCOMPARE(dialog.tel2->text(), QString("1111"));
+            QVERIFY(!dialog.amountRow->isVisible());
+            QVERIFY(dialog.deleteBtn->isEnabled());
+            dialog.operate_btnClick();
+        });
+        QCOMPARE(dialog.openEdit("1"), int(QDialog::Accepted));
+        const QString members = fx.context().membersDbPath;
+        QCOMPARE(column(fx, members, "SELECT uriage||'|'||daibiki FROM memberitem WHERE userid=1"), QString("|"));
+        QCOMPARE(column(fx, members, "SELECT itemname1 FROM memberitem WHERE userid=1"), QString("みかん"));
+        QCOMPARE(column(fx, members, "SELECT count(*) FROM memberitem"), QString("1"));
+        QCOMPARE(column(fx, fx.context().addressDbPath, "SELECT TEL FROM address WHERE ID=1"), QString("06-1111-2222"));
+    }
+
+    void consigneeWithoutItemRowChoosesNoSender()
+    {
+        DialogFixture fx(50);
+        addConsignee(fx, 40); // an item row of another edition only
+        TfcustomerEdit dialog(fx.context());
+        QTimer::singleShot(0, &dialog, [&] {
+            QCOMPARE(dialog.chosenSenderId(), QString());
+            QCOMPARE(dialog.companylist->topLevelItemCount(), 4);
+            dialog.operate_btnClick();
+        });
+        dialog.openEdit("1");
+        QCOMPARE(column(fx, fx.context().membersDbPath,
+                        "SELECT count(*) FROM memberitem WHERE userid=1 AND kind=50 AND companyID=''"),
+                 QString("1"));
+    }
+
+    void timeSlotLoading_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("30 choice") << 30 << "14時～16時" << "14時～16時";
+        QTest::newRow("20 not a choice") << 20 << "希望なし" << "";
+        QTest::newRow("60 印刷しない") << 60 << "印刷しない" << "";
+        QTest::newRow("50 希望なし") << 50 << "希望なし" << "希望なし";
+    }
+
+    void timeSlotLoading()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        DialogFixture fx(edition);
+        addConsignee(fx, edition, stored);
+        TfcustomerEdit dialog(fx.context());
+        QString seen = "unset";
+        QTimer::singleShot(0, &dialog, [&] {
+            seen = dialog.timeSelect->currentIndex() < 0 ? QString() : dialog.timeSelect->currentText();
+            dialog.reject();
+        });
+        QCOMPARE(dialog.openEdit("1"), int(QDialog::Rejected));
+        QCOMPARE(seen, shown);
+        QCOMPARE(dialog.savedId(), QString());
+    }
+
+    void postalCodeOnEnterTabAndLeaving()
+    {
+        DialogFixture fx(40);
+        TfcustomerEdit dialog(fx.context());
+        dialog.setPanel(0, "追加");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.zipcode1->setText("100");
+        dialog.zipcode2->setText("0001");
+        dialog.city->setText("港区");
+        dialog.location->setText("芝公園");
+
+        // Leaving by the mouse with the city filled changes nothing.
+        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
+        dialog.namae1->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.city->text(), QString("港区"));
+        QCOMPARE(dialog.area->currentIndex(), -1);
+
+        // Enter converts regardless, with the last town area of the code.
+        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.zipcode2, Qt::Key_Return);
+        QCOMPARE(dialog.city->text(), QString("千代田区"));
+        QCOMPARE(dialog.location->text(), QString("千代田（次）"));
+        QCOMPARE(dialog.area->currentText(), QString("東京都"));
+        QVERIFY(dialog.isVisible());
+
+        // Tab converts too (before the leaving, which then finds the city filled).
+        dialog.zipcode1->setText("530");
+        dialog.zipcode2->setText("0001");
+        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.zipcode2, Qt::Key_Tab);
+        QCOMPARE(dialog.city->text(), QString("大阪市北区"));
+        QCOMPARE(dialog.area->currentText(), QString("大阪府"));
+
+        // Leaving with an empty city converts.
+        dialog.zipcode1->setText("060");
+        dialog.zipcode2->setText("0000");
+        dialog.city->clear();
+        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
+        dialog.namae1->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.city->text(), QString("札幌市中央区"));
+        dialog.reject();
+    }
+
+    void deleteAsksAndKeepsTheItemRow()
+    {
+        DialogFixture fx(40);
+        addConsignee(fx, 40);
+        TfcustomerEdit dialog(fx.context());
+        NoticeCatcher notices;
+        QTimer::singleShot(0, &dialog, [&] { dialog.deleteBtnClick(); });
+        QCOMPARE(dialog.openEdit("1"), int(QDialog::Accepted));
+        QCOMPARE(notices.headings, QStringList{"削除してもよろしいですか？"});
+        QCOMPARE(column(fx, fx.context().addressDbPath, "SELECT count(*) FROM address"), QString("0"));
+        QCOMPARE(column(fx, fx.context().membersDbPath, "SELECT count(*) FROM memberitem"), QString("1"));
+        QCOMPARE(fx.customerReads, 1);
+    }
+
+    void failedSaveIsReportedAndKeepsTheDialogOpen()
+    {
+        DialogFixture fx(40);
+        QVERIFY(fx.exec(fx.context().addressDbPath, "DROP TABLE address"));
+        TfcustomerEdit dialog(fx.context());
+        NoticeCatcher notices;
+        int result = -1;
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.namae1->setText("消えない名前");
+            dialog.operate_btnClick();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.namae1->text(), QString("消えない名前"));
+            dialog.reject();
+        });
+        result = dialog.openNew();
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(notices.texts.size(), 1);
+        QVERIFY(notices.texts.first().startsWith("[保存できませんでした]"));
+        QCOMPARE(fx.customerReads, 0);
+    }
+
+    void editionCaptions_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("senderFrame");
+        QTest::addColumn<bool>("time");
+        QTest::newRow("10") << 10 << "加入者名" << false;
+        QTest::newRow("30") << 30 << "ご依頼主" << true;
+        QTest::newRow("50") << 50 << "荷送人" << true;
+    }
+
+    void editionCaptions()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, senderFrame);
+        QFETCH(bool, time);
+        DialogFixture fx(edition);
+        TfcustomerEdit dialog(fx.context());
+        dialog.show();
+        QCOMPARE(dialog.GroupBox2->title(), senderFrame);
+        QCOMPARE(dialog.timeRow->isVisible(), time);
+        QCOMPARE(dialog.zipcode1->maxLength(), 3);
+        QCOMPARE(dialog.zipcode2->maxLength(), 4);
+        dialog.reject();
+    }
+};
+
+QTEST_MAIN(CustomerEditTest)
+#include "customer_edit_test.moc"
