@@ -1,0 +1,43 @@
+#include "addressbook/HistoryConsigneeFill.h"
+
+#include "addressbook/HistoryEntry.h"
+#include "app/TextFields.h"
+#include "data/TDataModule1.h"
+#include "dialogs/EditorText.h"
+#include "import/Prefectures.h"
+
+HistoryConsigneeFill HistoryConsigneeFill::fromEntry(const HistoryEntry &e, int editionCode)
+{
+    HistoryConsigneeFill f;
+    f.namae1 = e.namae1;
+    f.zipcode1 = PostalPart1(e.zipcode);
+    f.zipcode2 = PostalPart2(e.zipcode);
+    const PrefectureSplit split = SplitPrefecture(e.address1);
+    f.prefecture = split.prefecture;
+    f.city = split.rest;
+    f.location = e.address2;
+    f.building = e.address3;
+    f.tel1 = NthDashField(e.tel, 1);
+    f.tel2 = NthDashField(e.tel, 2);
+    f.tel3 = NthDashField(e.tel, 3);
+    f.amount = HistoryAmount(e, editionCode);
+    for (int i = 0; i < 4; ++i)
+        f.goods[i] = e.itemname[i];
+    f.year = NthSlashField(e.arrivedate, 1);
+    f.month = NthSlashField(e.arrivedate, 2);
+    f.day = NthSlashField(e.arrivedate, 3);
+    f.num = e.num;
+    f.kg = e.kg;
+    f.hoken = e.hoken;
+    f.timeSelect = e.timeselect;
+    f.senderName = e.snamae1;
+    return f;
+}
+
+QString ExistingConsigneeOf(TDataModule1 &db, const QString &addressDb, const HistoryEntry &entry)
+{
+    if (!IsRecordId(entry.userid) || db.OpenDatabase(addressDb).isError())
+        return QString();
+    const QueryResult result = db.QueryRows(QStringLiteral("SELECT ID FROM address where ID=") + entry.userid);
+    return result.ok() && !result.rows.isEmpty() ? entry.userid : QString();
+}
