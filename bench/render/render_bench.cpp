@@ -1,9 +1,12 @@
 // Drawing speed: a full preview redraw of a 150-item layout at 96 dpi and
-// 100 %, and the same layout printed to a 1200-dpi PDF page through the
-// printing path.
+// 100 %, the same layout printed to a 1200-dpi PDF page through the printing
+// path, and a continuous print of the starter waybill (one consignee a page)
+// into one PDF.
 
 #include "RenderBenchLayout.h"
 
+#include "layout/PrintRecord.h"
+#include "layout/StyleData.h"
 #include "render/FontSubstitutions.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
@@ -13,8 +16,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -81,6 +86,71 @@ void BM_PdfPage150Items1200Dpi(benchmark::State &state)
                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PdfPage150Items1200Dpi)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// Peak resident memory of the whole process so far, in MB.
+double PeakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The shipped starter waybill with the sample record transferred, the name
+// and address of every page made different as consignees are.
+struct StarterBatch {
+    QTemporaryDir dir;
+    QString resources = QStringLiteral(KORVEL_BENCH_SOURCE_DIR "/resources");
+    QVector<QStringList> pages;
+
+    explicit StarterBatch(int count)
+    {
+        StyleData style;
+        style.OpenStyle(resources + QStringLiteral("/style/zerrat.sle"));
+        PrintRecord record;
+        LoadSingleData(resources + QStringLiteral("/conf/singledata.txt"), record);
+        const QString name = record.slot(3);
+        const QString address = record.slot(1);
+        TransferOptions options;
+        options.printDate = QDate(2026, 12, 10);
+        for (int i = 0; i < count; ++i) {
+            record.setSlot(3, name + QString::number(i));
+            record.setSlot(1, address + QString::number(i % 50) + QStringLiteral("-1"));
+            TransferRecord(style, record, options);
+            pages.append(style.lines());
+        }
+    }
+};
+
+StarterBatch &Starter()
+{
+    App();
+    static StarterBatch batch(500);
+    return batch;
+}
+
+// Continuous print: state.range(0) starter waybills, one a page, into one PDF
+// at 1200 dpi; the time per page and the peak memory of the process.
+void BM_PdfStarterLayoutBatch(benchmark::State &state)
+{
+    StarterBatch &batch = Starter();
+    const int pages = int(state.range(0));
+    const QString out = batch.dir.filePath(QStringLiteral("batch.pdf"));
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        PrintJob::configurePdf(printer, out);
+        PrintJob::Options options;
+        options.workDir = batch.resources;
+        const DrawResult result = PrintJob::printPages(
+            printer, pages, [&batch](int page) { return batch.pages.at(page % batch.pages.size()); }, options);
+        if (!result.ok)
+            state.SkipWithError(qPrintable(result.message));
+    }
+    state.counters["ms_per_page"] = benchmark::Counter(double(state.iterations()) * pages / 1000.0,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["peak_rss_mb"] = PeakRssMb();
+    state.counters["pdf_kb"] = double(QFileInfo(out).size()) / 1024.0;
+}
+BENCHMARK(BM_PdfStarterLayoutBatch)->Arg(1)->Arg(500)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

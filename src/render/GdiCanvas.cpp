@@ -1,5 +1,7 @@
 #include "render/GdiCanvas.h"
 
+#include "render/FontCache.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -17,6 +19,11 @@ constexpr int MaxFontPixels = 32767;
 // Above this em height the raster font engine draws outlines and leaves out its
 // synthetic bold.
 constexpr int LargestEngineBoldPixels = 63;
+
+// Width of the tile of row colours that fills gradient text on a vector page:
+// wide enough that a viewer does not repeat it per pixel, small enough to cost
+// nothing in the file.
+constexpr int RowPatternTileWidth = 16;
 
 // points x resolution / 72, rounded half away from zero.
 int pointsToPixels(qint64 points, qint64 dpi)
@@ -129,27 +136,24 @@ void GdiCanvas::rebuildFont() const
 {
     if (!m_fontDirty)
         return;
-    QFont f(m_fontName);
-    f.setBold(m_fontStyle.bold);
-    f.setItalic(m_fontStyle.italic);
-    f.setStyleStrategy(QFont::PreferDefault);
-    f.setHintingPreference(QFont::PreferNoHinting);
+    FontCache &cache = FontCache::instance();
+    CachedFont cached;
     if (m_fontCellHeight > 0) {
-        // A cell height includes the internal leading: size the em so that
-        // ascent plus descent comes to the cell.
-        f.setPixelSize(m_fontCellHeight);
-        const QFontMetricsF metrics(f);
-        const qreal cell = metrics.ascent() + metrics.descent();
-        int em = m_fontCellHeight;
-        if (cell > 0)
-            em = int(std::lround(m_fontCellHeight * m_fontCellHeight / cell));
-        f.setPixelSize(std::clamp(em, 1, MaxFontPixels));
+        cached = cache.atCellHeight(m_fontName, m_fontStyle, m_fontCellHeight);
     } else {
         const int dpi = m_printerFonts ? m_deviceDpiY : m_fontResolution;
-        f.setPixelSize(std::max(1, pointsToPixels(m_fontPoints, dpi)));
+        cached = cache.atPixelSize(m_fontName, m_fontStyle, std::max(1, pointsToPixels(m_fontPoints, dpi)));
     }
-    m_font = f;
+    m_font = cached.font;
+    m_ascent = cached.ascent;
+    m_descent = cached.descent;
     m_fontDirty = false;
+}
+
+qreal GdiCanvas::ascent() const
+{
+    rebuildFont();
+    return m_ascent;
 }
 
 QFont GdiCanvas::font() const
@@ -161,14 +165,13 @@ QFont GdiCanvas::font() const
 QSize GdiCanvas::textExtent(const QString &text) const
 {
     const QFontMetricsF metrics(font());
-    const qreal height = metrics.ascent() + metrics.descent();
+    const qreal height = m_ascent + m_descent;
     return QSize(int(std::lround(metrics.horizontalAdvance(text))), int(std::lround(height)));
 }
 
 void GdiCanvas::textOut(int x, int y, const QString &text)
 {
     const QFont f = font();
-    const QFontMetricsF metrics(f);
     if (f.bold() && m_raster && !engineDrawsGlyphs(f) && m_escapement % 3600 == 0) {
         // The font engine draws large glyphs without their synthetic bold.
         m_painter.save();
@@ -182,37 +185,50 @@ void GdiCanvas::textOut(int x, int y, const QString &text)
     m_painter.setPen(m_fontColor);
     m_painter.setBrush(Qt::NoBrush);
     if (m_escapement % 3600 == 0) {
-        m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
+        m_painter.drawText(QPointF(x, y + m_ascent), text);
         return;
     }
     m_painter.save();
     m_painter.translate(x, y);
     m_painter.rotate(-m_escapement / 10.0);
-    m_painter.drawText(QPointF(0, metrics.ascent()), text);
+    m_painter.drawText(QPointF(0, m_ascent), text);
     m_painter.restore();
+}
+
+CachedFont GdiCanvas::regularFont() const
+{
+    const QFont f = font();
+    GdiFontStyle regularStyle = m_fontStyle;
+    regularStyle.bold = false;
+    return FontCache::instance().atPixelSize(m_fontName, regularStyle, f.pixelSize());
+}
+
+QVector<QPointF> GdiCanvas::boldOffsets() const
+{
+    QVector<QPointF> offsets{QPointF(0, 0)};
+    const QFont f = font();
+    if (!f.bold())
+        return offsets;
+    // Synthetic bold grows every outline by a twenty-fourth of the em to the
+    // right and downwards: the union of the outline shifted across that
+    // square. Filling shifted copies is much cheaper than stroking glyphs.
+    const qreal d = f.pixelSize() / 24.0;
+    if (d >= 0.25)
+        offsets << QPointF(d, 0) << QPointF(0, d) << QPointF(d, d);
+    return offsets;
 }
 
 QVector<QPainterPath> GdiCanvas::textShapes(int x, int y, const QString &text) const
 {
-    QFont regular = font();
-    const bool bold = regular.bold();
-    regular.setBold(false);
-    const QFontMetricsF metrics(regular);
+    const CachedFont regular = regularFont();
     QPainterPath glyphs;
-    glyphs.addText(QPointF(x, y + metrics.ascent()), regular, text);
+    glyphs.addText(QPointF(x, y + regular.ascent), regular.font, text);
     glyphs.setFillRule(Qt::WindingFill);
-    QVector<QPainterPath> shapes{glyphs};
-    if (bold && !glyphs.isEmpty()) {
-        // Synthetic bold grows every outline by a twenty-fourth of the em to the
-        // right and downwards: the union of the outline shifted across that
-        // square. Filling shifted copies is much cheaper than stroking glyphs.
-        const qreal d = regular.pixelSize() / 24.0;
-        if (d >= 0.25) {
-            shapes.append(glyphs.translated(d, 0));
-            shapes.append(glyphs.translated(0, d));
-            shapes.append(glyphs.translated(d, d));
-        }
-    }
+    if (glyphs.isEmpty())
+        return {glyphs};
+    QVector<QPainterPath> shapes;
+    for (const QPointF &offset : boldOffsets())
+        shapes.append(offset.isNull() ? glyphs : glyphs.translated(offset));
     return shapes;
 }
 
@@ -230,7 +246,7 @@ void GdiCanvas::fillTextSolid(int x, int y, const QString &text)
         // page keeps them as text with its synthetic bold).
         m_painter.setFont(f);
         m_painter.setPen(m_brushColor);
-        m_painter.drawText(QPointF(x, y + QFontMetricsF(f).ascent()), text);
+        m_painter.drawText(QPointF(x, y + m_ascent), text);
     } else {
         m_painter.setRenderHint(QPainter::Antialiasing, true);
         m_painter.fillPath(textOutline(x, y, text), m_brushColor);
@@ -255,7 +271,7 @@ void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const
             QPainter glyphs(&mask);
             glyphs.setFont(f);
             glyphs.setPen(Qt::black);
-            glyphs.drawText(QPointF(0, QFontMetricsF(f).ascent()), text);
+            glyphs.drawText(QPointF(0, m_ascent), text);
         }
         for (int row = 0; row < rows; ++row) {
             QRgb *line = reinterpret_cast<QRgb *>(mask.scanLine(row));
@@ -266,32 +282,50 @@ void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const
         m_painter.drawImage(QPoint(x, y), mask);
         return;
     }
-    // Large glyphs and vector pages: clip to the outlines once and paint the
-    // rows inside, as whole device rows without antialiasing so that no gaps
-    // show between them.
+    if (!m_raster) {
+        fillTextRowsAsText(x, y, text, width, rowColors);
+        return;
+    }
+    // Large glyphs: clip to the outlines once and paint the rows inside, as
+    // whole device rows without antialiasing so that no gaps show between them.
     const QPainterPath outline = textOutline(x, y, text);
     if (outline.isEmpty())
         return;
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter.setClipPath(outline, Qt::IntersectClip);
-    if (m_raster) {
-        int start = 0;
-        for (int i = 1; i <= rows; ++i) {
-            if (i < rows && rowColors[i] == rowColors[start])
-                continue;
-            m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
-            start = i;
-        }
-    } else {
-        // One column of row colours stretched across the text: one operation
-        // on the page instead of one per row.
-        QImage column(1, rows, QImage::Format_RGB32);
-        for (int i = 0; i < rows; ++i)
-            column.setPixel(0, i, rowColors[i]);
-        m_painter.drawImage(QRect(x, y, width, rows), column);
+    int start = 0;
+    for (int i = 1; i <= rows; ++i) {
+        if (i < rows && rowColors[i] == rowColors[start])
+            continue;
+        m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
+        start = i;
     }
+    m_painter.restore();
+}
+
+void GdiCanvas::fillTextRowsAsText(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors)
+{
+    // The glyphs stay text on the page, filled with a tiling pattern whose rows
+    // are the row colours and clipped to the rows' box as the region fill is;
+    // outlines as a clip would cost a hundred times the bytes on every page.
+    // Bold is drawn as textShapes builds it: the regular glyphs at each offset.
+    const int rows = int(rowColors.size());
+    QImage tile(RowPatternTileWidth, rows, QImage::Format_RGB32);
+    for (int i = 0; i < rows; ++i)
+        std::fill_n(reinterpret_cast<QRgb *>(tile.scanLine(i)), RowPatternTileWidth, rowColors[i] | 0xFF000000u);
+    const CachedFont regular = regularFont();
+    m_painter.save();
+    // Lossless: a tile compressed as a photograph would shift the row colours.
+    m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_painter.setClipRect(QRect(x, y, width, rows), Qt::IntersectClip);
+    m_painter.setBrushOrigin(x, y);
+    m_painter.setFont(regular.font);
+    m_painter.setPen(QPen(QBrush(tile), 0));
+    m_painter.setBrush(Qt::NoBrush);
+    for (const QPointF &offset : boldOffsets())
+        m_painter.drawText(QPointF(x, y + regular.ascent) + offset, text);
     m_painter.restore();
 }
 

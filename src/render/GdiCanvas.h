@@ -7,6 +7,7 @@
 // before their right and bottom edges. One canvas wraps a QPainter on the
 // preview image, on a printer page or on a PDF page.
 
+#include "render/FontCache.h"
 #include "render/GdiStyles.h"
 
 #include <QColor>
@@ -66,6 +67,9 @@ public:
     QFont font() const;
     // Em height in device pixels of the current font.
     int fontPixelSize() const;
+    // Ascent in device pixels of the current font: the baseline's distance
+    // below the top of the cell.
+    qreal ascent() const;
 
     // ---- Text ------------------------------------------------------------
     // Width and height of the text's cell run in device pixels.
@@ -126,11 +130,19 @@ private:
     // Fills area with the brush (solid colour or hatch lines); clear paints nothing.
     void fillArea(const QPainterPath &area);
     void fillHatch(const QPainterPath &area);
+    // fillTextRows on a vector page.
+    void fillTextRowsAsText(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors);
     // Strokes path with the pen and fills it with the brush.
     void drawFigure(const QPainterPath &outline, bool filled);
     // Arc path between the two rays, starting at the start ray.
     QPainterPath arcPath(const QRect &box, QPoint start, QPoint end, bool closed) const;
     void rebuildFont() const;
+    // The current font without bold, at the same em height.
+    CachedFont regularFont() const;
+    // Where the regular glyphs are placed, relative to the text's own place, so
+    // that together they make the current font's synthetic bold; one offset
+    // (none) for a font that is not bold.
+    QVector<QPointF> boldOffsets() const;
 
     QPainter &m_painter;
     int m_deviceDpiY;
@@ -153,5 +165,7 @@ private:
     int m_fontCellHeight = 0; // > 0: sized by cell height
     int m_escapement = 0;
     mutable QFont m_font;
+    mutable qreal m_ascent = 0;
+    mutable qreal m_descent = 0;
     mutable bool m_fontDirty = true;
 };
