@@ -1,0 +1,50 @@
+// The national postal-code list: line splitting, the entry reader and the
+// import into a scratch database, which keeps every line or none.
+
+#include "FuzzSupport.h"
+
+#include "app/TextCodec.h"
+#include "data/NationalPostalCsv.h"
+#include "data/TDataModule1.h"
+#include "data/ZipcodeImport.h"
+
+#include <QFile>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzz::EnsureCoreApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = fuzz::Bytes(data, size);
+    const QStringList lines = SplitLines(DecodeText(bytes));
+    for (const QString &line : lines) {
+        SplitCommaText(line);
+        NationalPostalEntry entry;
+        if (ParseNationalPostalLine(line, &entry)) {
+            // The form the build writes must read back as the same entry.
+            NationalPostalEntry again;
+            fuzz::Require(ParseNationalPostalLine(NationalPostalCsvLine(entry), &again), "a written line reads");
+            fuzz::Require(again.code == entry.code && again.area == entry.area && again.city == entry.city
+                              && again.location == entry.location,
+                          "a written entry reads back unchanged");
+        }
+    }
+
+    // The import itself, from the file, into a fresh database.
+    const QString csv = fuzz::WriteScratchFile(QStringLiteral("KEN_ALL.CSV"), bytes);
+    const QString db = fuzz::ScratchDir() + QStringLiteral("/zipcode.db3");
+    QFile::remove(db);
+    TDataModule1 module;
+    const ZipImportResult result = ImportNationalPostalCsv(module, db, csv);
+    if (result.ok()) {
+        fuzz::Require(result.insertedCount + result.failedCount == result.lineCount, "every line is counted");
+    } else {
+        fuzz::Require(result.insertedCount == 0 || result.status != ZipImportStatus::MalformedLine,
+                      "a malformed line keeps nothing");
+    }
+    module.CloseDatabase();
+    return 0;
+}
