@@ -1,0 +1,67 @@
+#pragma once
+// The right-hand page "印刷履歴" (TabRireki): the sending history of the
+// running edition in the grid rirekiGrid, with its search box, the sort by
+// header clicks and the buttons for correcting, reprinting and registering a
+// row. It reads the history itself; what a reprint or a registration does with
+// the row is wired by the main window.
+
+#include <QWidget>
+
+class HistoryTableModel;
+class QAction;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolButton;
+class TDataModule1;
+
+class HistoryPage : public QWidget
+{
+    Q_OBJECT
+public:
+    // registerCaption: the caption of ActionRirekiToCustomer ("履歴から" + block + "登録").
+    HistoryPage(TDataModule1 &db, const QString &membersDb, int editionCode, const QString &registerCaption,
+                QWidget *parent = nullptr);
+
+    // rirekiRead: refills the grid with the edition's history, by the search
+    // text when there is one, else in the sort state's order. A failed query
+    // is reported and leaves the grid empty; returns false then.
+    bool rirekiRead();
+    // A click on the header of column (0..9): the new sort state, then a refill.
+    void clickColumn(int column);
+    int sortState() const;
+
+    // Column 1 of the selected row; empty without a selection or on the empty row.
+    QString selectedId() const;
+    // Selects row r (nothing outside the grid).
+    void selectRow(int r);
+    int rowCount() const;
+    HistoryTableModel *model() const { return m_model; }
+
+    QLineEdit *sendersearch = nullptr;
+    QPushButton *Button2 = nullptr;   // 検索
+    QPushButton *Button46 = nullptr;  // 送付履歴を修正
+    QToolButton *Button6 = nullptr;   // ActionRirekiPrint
+    QToolButton *Button7 = nullptr;   // ActionRirekiToCustomer
+    QPushButton *Button47 = nullptr;  // 新規追加: hidden, no function
+    QTableView *rirekiGrid = nullptr;
+    QAction *ActionRirekiPrint = nullptr;
+    QAction *ActionRirekiToCustomer = nullptr;
+
+signals:
+    // A double click or "送付履歴を修正" on a row with this identifier.
+    void editRequested(const QString &id);
+    // "履歴から印刷" on a row with this identifier.
+    void reprintRequested(const QString &id);
+    // "履歴から…登録" on a row with this identifier.
+    void registerRequested(const QString &id);
+
+private:
+    // Emits signal with the selected row's identifier when there is one.
+    void withSelectedId(void (HistoryPage::*signal)(const QString &));
+
+    TDataModule1 &m_db;
+    QString m_membersDb;
+    int m_editionCode;
+    HistoryTableModel *m_model = nullptr;
+};
