@@ -1,6 +1,7 @@
 #include "render/GdiCanvas.h"
 
 #include "render/FontCache.h"
+#include "render/RowPatternTiles.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -19,11 +20,6 @@ constexpr int MaxFontPixels = 32767;
 // Above this em height the raster font engine draws outlines and leaves out its
 // synthetic bold.
 constexpr int LargestEngineBoldPixels = 63;
-
-// Width of the tile of row colours that fills gradient text on a vector page:
-// wide enough that a viewer does not repeat it per pixel, small enough to cost
-// nothing in the file.
-constexpr int RowPatternTileWidth = 16;
 
 // points x resolution / 72, rounded half away from zero.
 int pointsToPixels(qint64 points, qint64 dpi)
@@ -311,9 +307,7 @@ void GdiCanvas::fillTextRowsAsText(int x, int y, const QString &text, int width,
     // outlines as a clip would cost a hundred times the bytes on every page.
     // Bold is drawn as textShapes builds it: the regular glyphs at each offset.
     const int rows = int(rowColors.size());
-    QImage tile(RowPatternTileWidth, rows, QImage::Format_RGB32);
-    for (int i = 0; i < rows; ++i)
-        std::fill_n(reinterpret_cast<QRgb *>(tile.scanLine(i)), RowPatternTileWidth, rowColors[i] | 0xFF000000u);
+    const QImage tile = RowPatternTiles::instance().tile(rowColors);
     const CachedFont regular = regularFont();
     m_painter.save();
     // Lossless: a tile compressed as a photograph would shift the row colours.
