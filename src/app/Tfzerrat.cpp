@@ -3,6 +3,7 @@
 #include "addressbook/BatchPrint.h"
 #include "addressbook/ConsigneeCommands.h"
 #include "addressbook/ConsigneeListPage.h"
+#include "addressbook/HistoryPage.h"
 #include "addressbook/PrintSettingsPage.h"
 #include "addressbook/SenderList.h"
 #include "app/Editions.h"
@@ -22,6 +23,7 @@
 #include "dialogs/Tfchrlist.h"
 #include "dialogs/TfsenderKensaku.h"
 #include "dialogs/Titemselect.h"
+#include "editor/LayoutEditorPage.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
 #include "render/PreviewPage.h"
@@ -114,7 +116,8 @@ void Tfzerrat::buildWindow()
     m_left->setMinimumWidth(310);
     m_settingsPage = new PrintSettingsPage(m_left);
     m_left->addTab(m_settingsPage, "印刷設定");
-    m_left->addTab(new PlaceholderPage("TabSheet1", "印刷位置調整", m_left), "印刷位置調整");
+    m_editorPage = new LayoutEditorPage(m_style, m_left);
+    m_left->addTab(m_editorPage, "印刷位置調整");
     m_listPage = new ConsigneeListPage(m_db, addressDbPath(), membersDbPath(), m_left);
     m_left->addTab(m_listPage, m_profile.listPageCaption);
 
@@ -123,7 +126,8 @@ void Tfzerrat::buildWindow()
     m_preview = new PreviewPage(m_right);
     m_right->addWidget(m_preview);
     m_right->addWidget(new QWidget(m_right)); // TabAtesakilist: empty while the list is shown
-    m_right->addWidget(new PlaceholderPage("TabRireki", "印刷履歴", m_right));
+    m_historyPage = new HistoryPage(m_db, membersDbPath(), editionCode(), m_profile.rirekiToCustomerCaption, m_right);
+    m_right->addWidget(m_historyPage);
     m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_right);
     m_splitter->setStretchFactor(1, 1);
@@ -168,6 +172,7 @@ void Tfzerrat::styleset()
     m_actions->applyProfile(p);
     m_topBar->applyProfile(p, images);
     m_settingsPage->applyProfile(p);
+    m_editorPage->applyProfile(p);
     m_preview->Button1->setText(p.editCaption);
     m_left->setTabText(2, p.listPageCaption);
     m_listPage->applyCaptions(p.senderSearchCaption, p.barPicture.isEmpty() ? QString() : images + p.barPicture);
@@ -218,8 +223,12 @@ void Tfzerrat::connectSignals()
         redrawPreview();
     });
     connect(m_left, &QTabWidget::currentChanged, this, &Tfzerrat::ActionPageChangeExecute);
+    connect(m_editorPage, &LayoutEditorPage::layoutChanged, this, &Tfzerrat::redrawPreview);
+    // A line added for a field the layout lacked gets its data at once.
+    connect(m_editorPage, &LayoutEditorPage::fieldAdded, this, [this] { currentData(QString()); });
     connectAddressBook();
     connectEditors();
+    connectHistory();
 }
 
 // The consignee list, its commands, continuous print and the phrase list.
@@ -436,6 +445,8 @@ void Tfzerrat::closeEvent(QCloseEvent *event)
 void Tfzerrat::openDefaultStyle()
 {
     m_style.NewStyle();
+    // The editor's selection named a line of the old layout.
+    m_editorPage->layoutLoaded();
     if (m_defaultStyleFile.isEmpty())
         return;
     const LayoutStatus status = m_style.OpenStyle(m_folders.workDir + "/style/" + m_defaultStyleFile);

@@ -16,6 +16,9 @@
 #include <memory>
 
 class ConsigneeCommands;
+class HistoryCommands;
+class HistoryPage;
+class Tfrirekiedit;
 class ConsigneeListPage;
 class EditingDialogs;
 class HelpCommands;
@@ -27,6 +30,7 @@ class Titemselect;
 class MainActions;
 class PreviewPage;
 class PrintSettingsPage;
+class LayoutEditorPage;
 class QPrinter;
 class QSplitter;
 class QStackedWidget;
@@ -53,6 +57,7 @@ public:
     PreviewPage *previewPage() const { return m_preview; }
     TopBar *topBar() const { return m_topBar; }
     PrintSettingsPage *printSettingsPage() const { return m_settingsPage; }
+    LayoutEditorPage *layoutEditorPage() const { return m_editorPage; }
     MainActions *actions() const { return m_actions; }
     HelpCommands *helpCommands() const { return m_help; }
     QTabWidget *leftPages() const { return m_left; }
@@ -64,6 +69,18 @@ public:
     ConsigneeCommands *consigneeCommands() const { return m_consigneeCommands; }
     // The consignee, single-print, sender and postal-code editors.
     EditingDialogs *editors() const { return m_editors; }
+    // The history page (TabRireki), its edit dialog and its reprint and registration commands.
+    HistoryPage *historyPage() const { return m_historyPage; }
+    Tfrirekiedit *historyEdit() const { return m_historyEdit; }
+    HistoryCommands *historyCommands() const { return m_historyCommands; }
+    // PageControl2: 0 preview, 1 empty (consignee list), 2 history.
+    QStackedWidget *rightPages() const { return m_right; }
+    // ActionRireki "送付履歴" (F8): the history and the consignee list become the
+    // active pages without the page switch, then the history is read.
+    void ActionRirekiExecute();
+    // "履歴を書き込む": one history row of the record on the preview; on the
+    // print-settings page the row is linked to no consignee.
+    bool Button45Click();
 
     QString addressDbPath() const { return m_folders.dataDir + "/addressXe2.db3"; }
     QString membersDbPath() const { return m_folders.dataDir + "/membersXe2.db3"; }
@@ -136,6 +153,7 @@ private:
     void connectEditors();
     void ActionPreviewEditExecute();
     void editSender(bool newSender);
+    void connectHistory();
 
     ProgramFolders m_folders;
     EditionProfile m_profile;
@@ -153,6 +171,7 @@ private:
     QTabWidget *m_left = nullptr;
     QStackedWidget *m_right = nullptr;
     PrintSettingsPage *m_settingsPage = nullptr;
+    LayoutEditorPage *m_editorPage = nullptr;
     PreviewPage *m_preview = nullptr;
     HelpCommands *m_help = nullptr;
     ConsigneeListPage *m_listPage = nullptr;
@@ -163,6 +182,9 @@ private:
     TfsenderKensaku *m_senderSearch = nullptr;
     ConsigneeCommands *m_consigneeCommands = nullptr;
     EditingDialogs *m_editors = nullptr;
+    HistoryPage *m_historyPage = nullptr;
+    Tfrirekiedit *m_historyEdit = nullptr;
+    HistoryCommands *m_historyCommands = nullptr;
 
     bool m_started = false;
     bool m_styleReady = false;

@@ -2,6 +2,7 @@
 
 #include "app/EditionProfile.h"
 #include "app/MainActions.h"
+#include "controls/TNumberEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,13 +26,32 @@ QToolButton *actionButton(QAction *action, QWidget *parent)
     return button;
 }
 
-QSpinBox *spin(int min, int max, int value, const QString &name, QWidget *parent)
+// A numeric box with the up and down buttons beside it; the buttons step the
+// value by 1 within min .. max, the box itself takes any number.
+TNumberEdit *spin(int min, int max, int value, const QString &name, QWidget *parent, QHBoxLayout *row)
 {
-    auto *box = new QSpinBox(parent);
-    box->setRange(min, max);
-    box->setValue(value);
+    auto *box = new TNumberEdit(parent);
     box->setObjectName(name);
-    box->setAlignment(Qt::AlignRight);
+    box->setValue(value);
+    box->setMaximumWidth(60);
+    auto *buttons = new QWidget(parent);
+    auto *column = new QVBoxLayout(buttons);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    const std::pair<const char *, int> steps[] = {{"▲", 1}, {"▼", -1}};
+    for (const auto &[arrow, delta] : steps) {
+        auto *button = new QToolButton(buttons);
+        button->setObjectName(name + (delta > 0 ? "Up" : "Down"));
+        button->setText(QString::fromUtf8(arrow));
+        button->setAutoRepeat(true);
+        button->setFixedSize(16, 12);
+        QObject::connect(button, &QToolButton::clicked, box, [box, min, max, d = delta] {
+            box->setValue(qBound(min, box->AsInteger() + d, max));
+        });
+        column->addWidget(button);
+    }
+    row->addWidget(box);
+    row->addWidget(buttons);
     return box;
 }
 
@@ -76,12 +95,10 @@ TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
     offsets->setObjectName("offsetGroup");
     auto *offsetGrid = new QHBoxLayout(offsets);
     offsetGrid->setContentsMargins(4, 0, 4, 0);
-    ofxbox = spin(-100, 100, 0, "ofxbox", offsets);
-    ofybox = spin(-100, 100, 0, "ofybox", offsets);
     offsetGrid->addWidget(new QLabel("左右位置(mm)", offsets));
-    offsetGrid->addWidget(ofxbox);
+    ofxbox = spin(-100, 100, 0, "ofxbox", offsets, offsetGrid);
     offsetGrid->addWidget(new QLabel("上下位置(mm)", offsets));
-    offsetGrid->addWidget(ofybox);
+    ofybox = spin(-100, 100, 0, "ofybox", offsets, offsetGrid);
     previewOpt1 = new QCheckBox("全体位置も反映させる", offsets);
     previewOpt1->setObjectName("previewOpt1");
     offsetGrid->addWidget(previewOpt1);
@@ -90,8 +107,7 @@ TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
     auto *copiesBox = new QGroupBox("枚数(単票時)", this);
     auto *copiesRow = new QHBoxLayout(copiesBox);
     copiesRow->setContentsMargins(4, 0, 4, 0);
-    NumberEdit1 = spin(1, 1000, 1, "NumberEdit1", copiesBox);
-    copiesRow->addWidget(NumberEdit1);
+    NumberEdit1 = spin(1, 1000, 1, "NumberEdit1", copiesBox, copiesRow);
     row->addWidget(copiesBox);
 
     row->addStretch(1);
@@ -101,9 +117,9 @@ TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
         if (!m_quiet)
             emit headerValuesChanged();
     };
-    connect(ofxbox, &QSpinBox::valueChanged, this, changed);
-    connect(ofybox, &QSpinBox::valueChanged, this, changed);
-    connect(NumberEdit1, &QSpinBox::valueChanged, this, changed);
+    connect(ofxbox, &TNumberEdit::changed, this, changed);
+    connect(ofybox, &TNumberEdit::changed, this, changed);
+    connect(NumberEdit1, &TNumberEdit::changed, this, changed);
     connect(previewOpt1, &QCheckBox::clicked, this, &TopBar::previewLocateToggled);
     connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this] {
         if (!m_quiet)
@@ -121,8 +137,8 @@ void TopBar::applyProfile(const EditionProfile &profile, const QString &imagesDi
     m_logo->setVisible(!m_logo->pixmap().isNull());
 }
 
-int TopBar::offsetX() const { return ofxbox->value(); }
-int TopBar::offsetY() const { return ofybox->value(); }
+int TopBar::offsetX() const { return ofxbox->AsInteger(); }
+int TopBar::offsetY() const { return ofybox->AsInteger(); }
 
 void TopBar::setOffsets(int x, int y)
 {
@@ -132,7 +148,7 @@ void TopBar::setOffsets(int x, int y)
     m_quiet = false;
 }
 
-int TopBar::copies() const { return NumberEdit1->value(); }
+int TopBar::copies() const { return qBound(1, NumberEdit1->AsInteger(), 1000); }
 
 void TopBar::setCopies(int copies)
 {

@@ -10,7 +10,7 @@ class MainActions;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
-class QSpinBox;
+class TNumberEdit;
 class QWidget;
 struct EditionProfile;
 
@@ -28,7 +28,8 @@ public:
     int offsetY() const;
     // Sets both boxes without reporting a change (the header was just read).
     void setOffsets(int x, int y);
-    // NumberEdit1: copies for single print (1 .. 1000).
+    // NumberEdit1: copies for single print, held to 1 .. 1000 whatever is typed
+    // (no copies at all would print nothing and still record a history row).
     int copies() const;
     void setCopies(int copies);
     // previewOpt1 "全体位置も反映させる".
@@ -40,9 +41,9 @@ public:
     bool printDateOff() const;
     void setPrintDateOff(bool off);
 
-    QSpinBox *ofxbox = nullptr;
-    QSpinBox *ofybox = nullptr;
-    QSpinBox *NumberEdit1 = nullptr;
+    TNumberEdit *ofxbox = nullptr;
+    TNumberEdit *ofybox = nullptr;
+    TNumberEdit *NumberEdit1 = nullptr;
     QCheckBox *previewOpt1 = nullptr;
     QDateEdit *DateTimePicker1 = nullptr;
     QCheckBox *CheckBox2 = nullptr;

@@ -30,7 +30,7 @@ bool LayoutEditor::selectionValid() const
     return m_nl > 0 && m_nl < m_style.lineCount() && NthField(m_style.line(m_nl), 2) == QString::number(m_selectedId);
 }
 
-void LayoutEditor::dataselect(int rd)
+bool LayoutEditor::dataselect(int rd)
 {
     m_selectedId = rd;
     const int k = findLine(rd);
@@ -39,13 +39,13 @@ void LayoutEditor::dataselect(int rd)
         m_settings = FieldLine::read(m_style.line(k), &m_keptEdges);
         m_keptText = m_settings.text;
         m_keptEdges = m_measure.measure(m_settings, m_keptText);
-        return;
+        return false;
     }
     // A layout that failed to load has no header either: an item line must
     // never become line 0.
     if (m_style.lineCount() == 0) {
         clearSelection();
-        return;
+        return false;
     }
     ApplyFieldDefaults(m_settings);
     // The previous field's text belongs to that field; the new one starts
@@ -55,6 +55,7 @@ void LayoutEditor::dataselect(int rd)
     m_keptEdges = m_measure.measure(m_settings, m_keptText);
     m_style.appendLine(FieldLine::build(rd, m_settings, m_keptEdges));
     m_nl = m_style.lineCount() - 1;
+    return true;
 }
 
 bool LayoutEditor::chchange()
@@ -66,6 +67,9 @@ bool LayoutEditor::chchange()
         return false;
     }
     ApplyFieldDefaults(m_settings);
+    // The panel shows what the line holds: positions to one decimal.
+    m_settings.x = CutToTenth(m_settings.x);
+    m_settings.y = CutToTenth(m_settings.y);
     // The text may have changed since the field was selected (another
     // consignee); the edges follow the text the line holds now.
     m_settings.text = NthField(m_style.line(m_nl), 20);

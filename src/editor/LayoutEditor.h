@@ -44,7 +44,8 @@ public:
     // has no line for it, appends one built from the settings as they stand
     // (with the default size and font filled in) and an empty text, which the
     // next data assembly fills. Without a layout nothing is selected.
-    void dataselect(int rd);
+    // Returns whether a line was appended.
+    bool dataselect(int rd);
 
     // Writes the settings back into the selected line, keeping the line's
     // text. Returns false, and writes nothing, without a selection.

@@ -1,0 +1,411 @@
+#include "editor/LayoutEditorPage.h"
+
+#include "app/EditionProfile.h"
+#include "app/ShowNotice.h"
+#include "controls/TNumberEdit.h"
+#include "editor/FieldFontDialog.h"
+#include "layout/StyleData.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+const char *const TagProperty = "tag";
+
+Millimetre toMm(Extended value)
+{
+    // Beyond the layout's range a typed number is held at its edge.
+    const Extended limit = 1e12L;
+    if (!(value > -limit))
+        value = -limit;
+    if (value > limit)
+        value = limit;
+    return Millimetre::fromUnits(std::llround(double(value * Millimetre::UnitsPerMm)));
+}
+
+Extended fromMm(Millimetre value)
+{
+    return Extended(value.units()) / Millimetre::UnitsPerMm;
+}
+
+TNumberEdit *numberBox(const QString &name, QWidget *parent)
+{
+    auto *box = new TNumberEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel *readOut(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setMinimumWidth(60);
+    return label;
+}
+
+QToolButton *arrowButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setMinimumSize(32, 32);
+    return button;
+}
+
+void showColour(QLabel *box, qint64 bgr)
+{
+    box->setProperty(TagProperty, bgr);
+    const QColor colour(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    box->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
+}
+
+} // namespace
+
+LayoutEditorPage::LayoutEditorPage(StyleData &style, QWidget *parent)
+    : QWidget(parent), m_editor(style), m_fontChooser(&FieldFontDialog::choose)
+{
+    setObjectName("TabSheet1");
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        m_editor.setMeasure(EdgeMeasure(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()));
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    outer->addWidget(scroll);
+    auto *content = new QWidget(scroll);
+    auto *column = new QVBoxLayout(content);
+    column->addWidget(buildSettingsPanel());
+    m_groups[0] = buildFieldGroup("CategoryPanel2", "btn", 10);
+    m_groups[1] = buildFieldGroup("CategoryPanel3", "sbtn", 11);
+    m_groups[2] = buildFieldGroup("CategoryPanel4", "gbtn", 14);
+    for (QGroupBox *group : m_groups)
+        column->addWidget(group);
+    column->addStretch(1);
+    scroll->setWidget(content);
+    showSettings();
+}
+
+// ---- Building -----------------------------------------------------------------
+
+QWidget *LayoutEditorPage::buildSettingsPanel()
+{
+    auto *panel = new QGroupBox("設定値", this);
+    panel->setObjectName("CategoryPanel1");
+    auto *grid = new QGridLayout(panel);
+
+    Label12 = new QLabel(panel);
+    Label12->setObjectName("Label12");
+    grid->addWidget(Label12, 0, 0, 1, 4);
+
+    cx = numberBox("cx", panel);
+    cy = numberBox("cy", panel);
+    cm = numberBox("cm", panel);
+    grid->addWidget(new QLabel("位置(X)", panel), 1, 0);
+    grid->addWidget(cx, 1, 1);
+    grid->addWidget(new QLabel("位置(Y)", panel), 2, 0);
+    grid->addWidget(cy, 2, 1);
+    grid->addWidget(new QLabel("文字間:", panel), 3, 0);
+    grid->addWidget(cm, 3, 1);
+
+    // The arrows in a cross beside the position boxes.
+    auto *arrows = new QWidget(panel);
+    auto *cross = new QGridLayout(arrows);
+    cross->setContentsMargins(0, 0, 0, 0);
+    Upbtn = arrowButton("Upbtn", "↑", arrows);
+    LeftBtn = arrowButton("LeftBtn", "←", arrows);
+    RightBtn = arrowButton("RightBtn", "→", arrows);
+    DownBtn = arrowButton("DownBtn", "↓", arrows);
+    cross->addWidget(Upbtn, 0, 1);
+    cross->addWidget(LeftBtn, 1, 0);
+    cross->addWidget(RightBtn, 1, 2);
+    cross->addWidget(DownBtn, 2, 1);
+    grid->addWidget(arrows, 1, 2, 3, 2);
+
+    cs = readOut("cs", panel);
+    cf = readOut("cf", panel);
+    cb = readOut("cb", panel);
+    cc = readOut("cc", panel);
+    grid->addWidget(new QLabel("サイズ:", panel), 4, 0);
+    grid->addWidget(cs, 4, 1);
+    grid->addWidget(new QLabel("フォント名:", panel), 5, 0);
+    grid->addWidget(cf, 5, 1, 1, 3);
+    grid->addWidget(new QLabel("修　　飾:", panel), 6, 0);
+    grid->addWidget(cb, 6, 1);
+    grid->addWidget(new QLabel("フォント色:", panel), 7, 0);
+    grid->addWidget(cc, 7, 1);
+    Button41 = new QPushButton("設定", panel);
+    Button41->setObjectName("Button41");
+    grid->addWidget(Button41, 7, 2, 1, 2);
+
+    // The rest of the selected line, kept but not shown.
+    auto *hidden = new QWidget(panel);
+    hidden->setObjectName("hiddenValues");
+    auto *hiddenRow = new QHBoxLayout(hidden);
+    KX = numberBox("KX", hidden);
+    KY = numberBox("KY", hidden);
+    nl = numberBox("nl", hidden);
+    KC = new QLabel(hidden);
+    KC->setObjectName("KC");
+    chrdata = new QLineEdit(hidden);
+    chrdata->setObjectName("chrdata");
+    auto *direction = new QGroupBox("文字種類", hidden);
+    auto *directionRow = new QHBoxLayout(direction);
+    BorRadio1 = new QCheckBox("横書き", direction);
+    BorRadio1->setObjectName("BorRadio1");
+    BorRadio2 = new QCheckBox("縦書き", direction);
+    BorRadio2->setObjectName("BorRadio2");
+    directionRow->addWidget(BorRadio1);
+    directionRow->addWidget(BorRadio2);
+    keptRight = new QLabel(hidden);
+    keptBottom = new QLabel(hidden);
+    keptText = new QLabel(hidden);
+    for (QWidget *w : std::initializer_list<QWidget *>{KX, KY, nl, KC, chrdata, direction, keptRight, keptBottom, keptText})
+        hiddenRow->addWidget(w);
+    hidden->hide();
+    grid->addWidget(hidden, 8, 0, 1, 4);
+
+    for (TNumberEdit *box : {cx, cy, cm, KX, KY, nl})
+        box->installEventFilter(this);
+    for (QLabel *label : {cs, cf, cb, cc})
+        label->installEventFilter(this);
+    connect(Button41, &QPushButton::clicked, this, &LayoutEditorPage::Button41Click);
+    const std::pair<QToolButton *, LayoutEditor::Nudge> nudges[] = {{LeftBtn, LayoutEditor::Nudge::Left},
+                                                                     {RightBtn, LayoutEditor::Nudge::Right},
+                                                                     {Upbtn, LayoutEditor::Nudge::Up},
+                                                                     {DownBtn, LayoutEditor::Nudge::Down}};
+    for (const auto &[button, direction] : nudges)
+        connect(button, &QToolButton::clicked, this,
+                [this, d = direction] { nudge(d, QGuiApplication::keyboardModifiers()); });
+    return panel;
+}
+
+QGroupBox *LayoutEditorPage::buildFieldGroup(const QString &name, const QString &prefix, int count)
+{
+    auto *group = new QGroupBox(this);
+    group->setObjectName(name);
+    auto *grid = new QGridLayout(group);
+    for (int i = 0; i < count; ++i) {
+        auto *button = new QPushButton(group);
+        button->setObjectName(prefix + QString::number(i + 1));
+        button->hide();
+        grid->addWidget(button, i / 2, i % 2);
+        connect(button, &QPushButton::clicked, this, [this, button] { btn1Click(button); });
+        m_fieldButtons.push_back(button);
+    }
+    return group;
+}
+
+void LayoutEditorPage::applyProfile(const EditionProfile &profile)
+{
+    fillFieldGroup(m_groups[0], profile.group1Caption, profile.group1);
+    fillFieldGroup(m_groups[1], profile.group2Caption, profile.group2);
+    fillFieldGroup(m_groups[2], profile.group3Caption, profile.group3);
+}
+
+void LayoutEditorPage::fillFieldGroup(QGroupBox *group, const QString &caption, const std::vector<FieldButton> &buttons)
+{
+    group->setTitle(caption);
+    for (QPushButton *button : group->findChildren<QPushButton *>()) {
+        button->hide();
+        button->setProperty(TagProperty, 0);
+    }
+    for (const FieldButton &field : buttons) {
+        QPushButton *button = group->findChild<QPushButton *>(field.name);
+        if (!button)
+            continue;
+        button->setText(field.caption);
+        button->setProperty(TagProperty, field.itemId);
+        button->setVisible(field.visible());
+    }
+}
+
+QPushButton *LayoutEditorPage::fieldButton(const QString &name) const
+{
+    for (QPushButton *button : m_fieldButtons)
+        if (button->objectName() == name)
+            return button;
+    return nullptr;
+}
+
+// ---- The selection ------------------------------------------------------------
+
+void LayoutEditorPage::layoutLoaded()
+{
+    m_editor.clearSelection();
+    Label12->clear();
+    setHints(QString());
+    showSettings();
+}
+
+void LayoutEditorPage::setHints(const QString &caption)
+{
+    if (caption.isEmpty()) {
+        for (QToolButton *button : {LeftBtn, RightBtn, Upbtn, DownBtn})
+            button->setToolTip(QString());
+        return;
+    }
+    LeftBtn->setToolTip(caption + "を左に移動");
+    RightBtn->setToolTip(caption + "を右に移動");
+    Upbtn->setToolTip(caption + "を上に移動");
+    DownBtn->setToolTip(caption + "を下に移動");
+}
+
+void LayoutEditorPage::btn1Click(QAbstractButton *button)
+{
+    const int id = button->property(TagProperty).toInt();
+    if (id <= 0)
+        return;
+    Label12->setText(button->text());
+    setHints(button->text());
+    readControls();
+    const bool added = m_editor.dataselect(id);
+    showSettings();
+    if (added) {
+        emit fieldAdded(id);
+        emit layoutChanged();
+    }
+}
+
+// ---- Controls and settings ----------------------------------------------------
+
+void LayoutEditorPage::showSettings()
+{
+    const FieldSettings &s = m_editor.settings();
+    cx->setValue(fromMm(s.x));
+    cy->setValue(fromMm(s.y));
+    cm->setValue(fromMm(s.pitch));
+    KX->setValue(fromMm(s.shadowX));
+    KY->setValue(fromMm(s.shadowY));
+    nl->setValue(m_editor.selectedLine());
+    cs->setText(s.fontSize);
+    cf->setText(s.fontName);
+    cb->setText(s.fontStyle);
+    showColour(cc, s.colour);
+    KC->setProperty(TagProperty, s.secondColour);
+    chrdata->setText(s.text);
+    BorRadio1->setChecked(s.horizontal);
+    BorRadio2->setChecked(!s.horizontal);
+    keptRight->setText(m_editor.keptEdges().right.toString());
+    keptBottom->setText(m_editor.keptEdges().bottom.toString());
+    keptText->setText(m_editor.keptText());
+}
+
+void LayoutEditorPage::readControls()
+{
+    FieldSettings &s = m_editor.settings();
+    s.x = toMm(cx->Value());
+    s.y = toMm(cy->Value());
+    s.pitch = toMm(cm->Value());
+    s.shadowX = toMm(KX->Value());
+    s.shadowY = toMm(KY->Value());
+    s.fontSize = cs->text();
+    s.fontName = cf->text();
+    s.fontStyle = cb->text();
+    s.colour = cc->property(TagProperty).toLongLong();
+    s.secondColour = KC->property(TagProperty).toLongLong();
+    s.horizontal = BorRadio1->isChecked();
+    s.text = chrdata->text();
+}
+
+void LayoutEditorPage::askForField()
+{
+    ShowNotice("確認", "下から設定したいデータのボタンを押してください。", this);
+}
+
+// ---- Applying -------------------------------------------------------------------
+
+void LayoutEditorPage::apply()
+{
+    if (!m_editor.hasSelection()) {
+        askForField();
+        return;
+    }
+    readControls();
+    if (m_editor.chchange())
+        emit layoutChanged();
+    showSettings();
+}
+
+void LayoutEditorPage::nudge(LayoutEditor::Nudge direction, Qt::KeyboardModifiers keys)
+{
+    if (!m_editor.hasSelection()) {
+        askForField();
+        return;
+    }
+    readControls();
+    if (m_editor.nudge(direction, LayoutEditor::stepFor(keys)))
+        emit layoutChanged();
+    showSettings();
+}
+
+void LayoutEditorPage::Button41Click()
+{
+    if (!m_editor.hasSelection()) {
+        askForField();
+        return;
+    }
+    readControls();
+    FieldSettings &s = m_editor.settings();
+    FieldFontChoice initial;
+    initial.fontName = s.fontName;
+    initial.pointSize = s.fontSize.trimmed().toInt();
+    initial.bold = s.fontStyle == QStringLiteral("太字") || s.fontStyle == QStringLiteral("太字斜体");
+    initial.italic = s.fontStyle == QStringLiteral("斜体") || s.fontStyle == QStringLiteral("太字斜体");
+    initial.colour = s.colour;
+    const std::optional<FieldFontChoice> chosen = m_fontChooser(initial, this);
+    if (!chosen)
+        return;
+    s.fontName = chosen->fontName;
+    s.fontSize = QString::number(chosen->pointSize);
+    s.colour = chosen->colour;
+    s.fontStyle = FontStyleCaption(chosen->bold, chosen->italic, chosen->underline, chosen->strikeOut);
+    // Written at once even for a field whose text is still empty: a font
+    // chosen and then closed without another apply would otherwise be lost.
+    if (m_editor.chchange())
+        emit layoutChanged();
+    showSettings();
+}
+
+bool LayoutEditorPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress
+        && (watched == cx || watched == cy || watched == cm || watched == KX || watched == KY || watched == nl)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int k = key->key();
+        // Only keys that type something count, as in a key-press handler.
+        if (key->text().isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape)
+            return false;
+        if (!m_editor.hasSelection()) {
+            askForField();
+            return false; // the key is still typed
+        }
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            apply();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && (watched == cs || watched == cf || watched == cb || watched == cc)) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            Button41Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,220 @@
+#include "TestNotices.h"
+#include "app/EditionProfile.h"
+#include "app/TextFields.h"
+#include "controls/TNumberEdit.h"
+#include "editor/LayoutEditorPage.h"
+#include "layout/StyleData.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QString NoFieldMessage = QStringLiteral("下から設定したいデータのボタンを押してください。");
+const QString Header = QStringLiteral("header;Ver1.2;0;0;9;0;401;100;0;0;;");
+// Edition 40: btn1 is 郵便番号1 (id 1), btn3 住所1 (id 3), btn6 氏名 (id 6).
+const QString Zip1 = QStringLiteral("0;1;0;0;char;12.34;20;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;123;0;0;");
+const QString Address1 = QStringLiteral("0;3;0;0;data;0.1;30;0;0;0;0;0;0;ＭＳ ゴシック;10;;1;0;255;東京都;0;0;");
+
+QString field(const StyleData &style, int line, int n)
+{
+    return NthField(style.line(line), n);
+}
+
+} // namespace
+
+class LayoutEditorPageTest : public QObject
+{
+    Q_OBJECT
+    StyleData *style = nullptr;
+    LayoutEditorPage *page = nullptr;
+
+    void click(const QString &button) { QTest::mouseClick(page->fieldButton(button), Qt::LeftButton); }
+
+    // Replaces the box's text as a user would and presses Enter.
+    void typeAndEnter(TNumberEdit *box, const QString &text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        style = new StyleData;
+        style->setLines({Header, Zip1, Address1});
+        page = new LayoutEditorPage(*style);
+        page->applyProfile(ProfileFor(40));
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+    }
+
+    void cleanup()
+    {
+        delete page;
+        delete style;
+    }
+
+    void fieldButtonsCarryTheEditionsCaptionsAndIds()
+    {
+        const EditionProfile profile = ProfileFor(40);
+        QCOMPARE(page->findChild<QGroupBox *>("CategoryPanel2")->title(), profile.group1Caption);
+        QCOMPARE(page->findChild<QGroupBox *>("CategoryPanel4")->title(), profile.group3Caption);
+        for (const auto *group : {&profile.group1, &profile.group2, &profile.group3})
+            for (const FieldButton &b : *group) {
+                QPushButton *button = page->fieldButton(b.name);
+                QVERIFY2(button, qPrintable(b.name));
+                QCOMPARE(button->isVisible(), b.visible());
+                if (b.visible()) {
+                    QCOMPARE(button->text(), b.caption);
+                    QCOMPARE(button->property("tag").toInt(), b.itemId);
+                }
+            }
+    }
+
+    void selectingShowsTheFieldAndTheHintsFollowTheLastButton()
+    {
+        click("btn1");
+        QCOMPARE(page->Label12->text(), QStringLiteral("郵便番号1"));
+        QCOMPARE(page->LeftBtn->toolTip(), QStringLiteral("郵便番号1を左に移動"));
+        QCOMPARE(page->DownBtn->toolTip(), QStringLiteral("郵便番号1を下に移動"));
+        QCOMPARE(page->cx->text(), QStringLiteral("12.34"));
+        QCOMPARE(page->cy->text(), QStringLiteral("20"));
+        QCOMPARE(page->cf->text(), QStringLiteral("ＭＳ 明朝"));
+        QCOMPARE(page->nl->AsInteger(), 1);
+
+        click("btn3");
+        QCOMPARE(page->RightBtn->toolTip(), QStringLiteral("住所1を右に移動"));
+        QCOMPARE(page->Upbtn->toolTip(), QStringLiteral("住所1を上に移動"));
+        QCOMPARE(page->cs->text(), QStringLiteral("10"));
+        QVERIFY(!page->BorRadio1->isChecked());
+        QVERIFY(page->BorRadio2->isChecked());
+        QCOMPARE(page->cc->property("tag").toLongLong(), 255);
+    }
+
+    void withoutASelectionEveryApplyAsksForAField()
+    {
+        NoticeCatcher notices;
+        page->cx->setFocus();
+        page->cx->setCursorPosition(page->cx->text().size());
+        QTest::keyClick(page->cx, Qt::Key_5);
+        QCOMPARE(notices.texts.value(0), NoFieldMessage);
+        QCOMPARE(page->cx->text(), QStringLiteral("05")); // "the digit is still typed"
+        QTest::mouseClick(page->RightBtn, Qt::LeftButton);
+        QTest::mouseClick(page->Button41, Qt::LeftButton);
+        QCOMPARE(notices.texts, QStringList({NoFieldMessage, NoFieldMessage, NoFieldMessage}));
+        QCOMPARE(style->lines(), QStringList({Header, Zip1, Address1}));
+    }
+
+    void enterWritesTheTypedPositions()
+    {
+        QSignalSpy changed(page, &LayoutEditorPage::layoutChanged);
+        click("btn1");
+        typeAndEnter(page->cx, "45.67");
+        typeAndEnter(page->cy, "8");
+        QCOMPARE(field(*style, 1, 6), QStringLiteral("45.6"));
+        QCOMPARE(field(*style, 1, 7), QStringLiteral("8"));
+        QCOMPARE(field(*style, 1, 20), QStringLiteral("123"));
+        QCOMPARE(page->cx->text(), QStringLiteral("45.6")); // "the box shows what the line holds"
+        QCOMPARE(changed.count(), 2);
+    }
+
+    void arrowsMoveByTheStepOfTheKeysHeld()
+    {
+        click("btn1");
+        QTest::mouseClick(page->RightBtn, Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(field(*style, 1, 6), QStringLiteral("22.3"));
+        QTest::mouseClick(page->DownBtn, Qt::LeftButton);
+        QCOMPARE(field(*style, 1, 7), QStringLiteral("21"));
+        click("btn3");
+        QTest::mouseClick(page->LeftBtn, Qt::LeftButton, Qt::ShiftModifier);
+        QCOMPARE(field(*style, 2, 6), QStringLiteral("0"));
+        QCOMPARE(field(*style, 2, 17), QStringLiteral("1")); // "vertical stays vertical"
+        QCOMPARE(field(*style, 2, 5), QStringLiteral("char"));
+        QCOMPARE(page->cx->text(), QStringLiteral("0"));
+    }
+
+    void theFontDialogChangesFontSizeStyleAndColour_data()
+    {
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<QString>("style");
+        QTest::newRow("bold italic") << false << QStringLiteral("太字斜体");
+        QTest::newRow("underlined") << true << QString();
+    }
+
+    void theFontDialogChangesFontSizeStyleAndColour()
+    {
+        QFETCH(bool, underline);
+        QFETCH(QString, style);
+        FieldFontChoice seen;
+        page->setFontChooser([&](const FieldFontChoice &initial, QWidget *) -> std::optional<FieldFontChoice> {
+            seen = initial;
+            FieldFontChoice c;
+            c.fontName = QStringLiteral("IPAGothic");
+            c.pointSize = 14;
+            c.bold = c.italic = true;
+            c.underline = underline;
+            c.colour = 0x0000FF;
+            return c;
+        });
+        click("btn3");
+        QTest::mouseClick(page->cf, Qt::LeftButton);
+        QCOMPARE(seen.fontName, QStringLiteral("ＭＳ ゴシック"));
+        QCOMPARE(seen.pointSize, 10);
+        QCOMPARE(seen.colour, 255);
+        QCOMPARE(field(*this->style, 2, 14), QStringLiteral("IPAGothic"));
+        QCOMPARE(field(*this->style, 2, 15), QStringLiteral("14"));
+        QCOMPARE(field(*this->style, 2, 16), style);
+        QCOMPARE(field(*this->style, 2, 19), QStringLiteral("255"));
+        QCOMPARE(page->cb->text(), style);
+    }
+
+    void aCancelledFontDialogChangesNothing()
+    {
+        page->setFontChooser([](const FieldFontChoice &, QWidget *) { return std::optional<FieldFontChoice>(); });
+        click("btn1");
+        QTest::mouseClick(page->Button41, Qt::LeftButton);
+        QCOMPARE(style->line(1), Zip1);
+    }
+
+    void aFieldTheLayoutLacksGetsANewLine()
+    {
+        QSignalSpy added(page, &LayoutEditorPage::fieldAdded);
+        click("btn1");
+        click("btn6"); // 氏名, id 6: not in the layout
+        QCOMPARE(style->lineCount(), 4);
+        QCOMPARE(field(*style, 3, 2), QStringLiteral("6"));
+        QCOMPARE(field(*style, 3, 6), QStringLiteral("12.3"));
+        QCOMPARE(field(*style, 3, 20), QString());
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(added.at(0).at(0).toInt(), 6);
+        QCOMPARE(page->nl->AsInteger(), 3);
+    }
+
+    void aLoadedLayoutClearsTheSelection()
+    {
+        NoticeCatcher notices;
+        click("btn3");
+        const QString other = QStringLiteral("0;9;0;0;char;50;50;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;;0;0;");
+        style->setLines({Header, Zip1, other});
+        page->layoutLoaded();
+        QVERIFY(page->Label12->text().isEmpty());
+        QVERIFY(page->LeftBtn->toolTip().isEmpty());
+        QCOMPARE(page->nl->AsInteger(), 0);
+        page->cx->setFocus();
+        QTest::keyClick(page->cx, Qt::Key_Return);
+        QTest::mouseClick(page->RightBtn, Qt::LeftButton);
+        QCOMPARE(notices.texts, QStringList({NoFieldMessage, NoFieldMessage}));
+        QCOMPARE(style->lines(), QStringList({Header, Zip1, other}));
+    }
+};
+
+QTEST_MAIN(LayoutEditorPageTest)
+#include "layout_editor_page_test.moc"
