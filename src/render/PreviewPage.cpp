@@ -75,6 +75,9 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
     Button1 = new QPushButton("送り状編集", this);
     Button1->setObjectName("Button1");
     header->addWidget(Button1);
+    Button45 = new QPushButton("履歴を書き込む", this);
+    Button45->setObjectName("Button45");
+    header->addWidget(Button45);
     column->addLayout(header);
 
     m_scroll = new QScrollArea(this);

@@ -49,6 +49,7 @@ public:
     int drawCount() const { return m_drawCount; }
 
     QPushButton *Button1 = nullptr; // 送り状編集 / 払込取扱票編集
+    QPushButton *Button45 = nullptr; // 履歴を書き込む
 
 signals:
     // The user clicked the printable area (the edit command).

@@ -1,0 +1,314 @@
+// The history page and the history edit dialog on a scratch members database:
+// order and arrows, search, per-edition columns, the selected row's drawing,
+// loading, length checks, saving and deleting a row.
+
+#include "TestNotices.h"
+
+#include "addressbook/HistoryColumns.h"
+#include "addressbook/HistoryPage.h"
+#include "addressbook/HistoryTableModel.h"
+#include "addressbook/Tfrirekiedit.h"
+#include "data/DatabaseSchema.h"
+#include "data/SqlLiteral.h"
+#include "data/TDataModule1.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class HistoryPageTest : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    TDataModule1 db;
+    QString membersDb;
+
+    QString addHistory(int kind, const QMap<QString, QString> &columns)
+    {
+        QStringList names{"kind"}, values{SqlQuote(QString::number(kind))};
+        for (auto it = columns.begin(); it != columns.end(); ++it) {
+            names << it.key();
+            values << SqlQuote(it.value());
+        }
+        if (db.OpenDatabase(membersDb).isError()
+            || db.ExecSql("INSERT INTO sender(" + names.join(',') + ") VALUES(" + values.join(',') + ")"))
+            return QString();
+        return db.QueryRows("SELECT max(ID) FROM sender").rows.value(0, 0);
+    }
+    QString column(const QString &id, const QString &name)
+    {
+        if (db.OpenDatabase(membersDb).isError())
+            return "?";
+        return db.QueryRows("SELECT " + name + " FROM sender WHERE ID=" + id).rows.value(0, 0);
+    }
+    static QStringList ids(HistoryPage &page)
+    {
+        QStringList list;
+        for (int r = 0; r < page.rowCount(); ++r)
+            list << page.model()->idAt(r);
+        return list;
+    }
+    static QString header(HistoryPage &page, int c)
+    {
+        return page.model()->headerData(c, Qt::Horizontal).toString();
+    }
+    HistoryEditContext editContext(int edition, int *reads)
+    {
+        HistoryEditContext c;
+        c.db = &db;
+        c.membersDbPath = membersDb;
+        c.editionCode = edition;
+        c.rirekiRead = [reads] { ++*reads; };
+        return c;
+    }
+
+private slots:
+    void init()
+    {
+        membersDb = dir.filePath(QString("members%1.db3").arg(QTest::currentTestFunction()));
+        QVERIFY(!CreateMembersDatabase(db, membersDb).isError());
+    }
+
+    void startsNewestFirstAndHeaderClicksSwitchDirection()
+    {
+        const QString a = addHistory(20, {{"senderdate", "2024-01-05"}, {"namae1", "い"}});
+        const QString b = addHistory(20, {{"senderdate", "2024-03-05"}, {"namae1", "あ"}});
+        addHistory(40, {{"senderdate", "2024-09-05"}});
+        HistoryPage page(db, membersDb, 20, "履歴からお届け先登録");
+        QVERIFY(page.rirekiRead());
+        QCOMPARE(ids(page), QStringList({b, a}));
+        QCOMPARE(header(page, 2), QString("送付日↓"));
+        QCOMPARE(page.model()->cellText(0, 2), QString("2024/03/05"));
+        page.rirekiGrid->horizontalHeader()->sectionClicked(2);
+        QCOMPARE(page.sortState(), 12);
+        QCOMPARE(header(page, 2), QString("送付日↑"));
+        QCOMPARE(ids(page), QStringList({a, b}));
+        page.clickColumn(3);
+        QCOMPARE(header(page, 3), QString("お名前↑"));
+        QCOMPARE(header(page, 2), QString("送付日"));
+        QCOMPARE(ids(page), QStringList({b, a}));
+        QCOMPARE(page.Button7->text(), QString("履歴からお届け先登録"));
+        QVERIFY(!page.Button47->isVisibleTo(&page));
+    }
+
+    void searchIgnoresTheSortAndAnEmptyResultShowsOneEmptyRow()
+    {
+        const QString old = addHistory(40, {{"senderdate", "2024-01-01"}, {"itemname2", "りんご"}});
+        addHistory(40, {{"senderdate", "2024-02-01"}, {"namae1", "みかん"}});
+        const QString newer = addHistory(40, {{"senderdate", "2023-01-01"}, {"namae1", "りんご園"}});
+        HistoryPage page(db, membersDb, 40, "x");
+        page.clickColumn(2); // ascending by date
+        page.sendersearch->setText("りんご");
+        QTest::keyClick(page.sendersearch, Qt::Key_Return);
+        QCOMPARE(ids(page), QStringList({newer, old}));
+        page.sendersearch->setText("ぶどう");
+        page.Button2->click();
+        QCOMPARE(page.rowCount(), 1);
+        page.selectRow(0);
+        QCOMPARE(page.selectedId(), QString());
+        QSignalSpy edits(&page, &HistoryPage::editRequested);
+        page.Button46->click();
+        QCOMPARE(edits.count(), 0);
+    }
+
+    void columnsSixAndSevenFollowTheEdition_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("header6");
+        QTest::addColumn<QString>("text6");
+        QTest::addColumn<QString>("text7");
+        QTest::addColumn<bool>("right6");
+        QTest::newRow("10") << 10 << "金額" << "" << "A-1" << true;
+        QTest::newRow("20") << 20 << "配達希望日" << "12/24" << "A-1" << false;
+        QTest::newRow("30") << 30 << "代金引換額" << "" << "A-1" << true;
+        QTest::newRow("40") << 40 << "お届け日" << "12/24" << "A-1" << true;
+        QTest::newRow("60") << 60 << "" << "" << "" << false;
+    }
+    void columnsSixAndSevenFollowTheEdition()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, header6);
+        QFETCH(QString, text6);
+        QFETCH(QString, text7);
+        QFETCH(bool, right6);
+        addHistory(edition, {{"uriage", "0"}, {"arrivedate", "/12/24"}, {"number", "A-1"}, {"tel", "--"}});
+        HistoryPage page(db, membersDb, edition, "x");
+        page.rirekiRead();
+        QCOMPARE(header(page, 6), header6);
+        QCOMPARE(page.model()->cellText(0, 6), text6);
+        QCOMPARE(page.model()->cellText(0, 7), text7);
+        QCOMPARE(page.model()->cellText(0, 5), QString());
+        const int alignment = page.model()->data(page.model()->index(0, 6), Qt::TextAlignmentRole).toInt();
+        QCOMPARE(bool(alignment & Qt::AlignRight), right6);
+        QCOMPARE(page.rirekiGrid->horizontalHeader()->sectionSize(4), HistoryColumnWidth(4));
+    }
+
+    // The selected row is a gradient from light to darker accent, white text;
+    // other rows stay white.
+    void selectedRowIsDrawnAsAGradient()
+    {
+        addHistory(40, {{"senderdate", "2024-01-01"}, {"namae1", "山田"}});
+        addHistory(40, {{"senderdate", "2024-02-01"}, {"namae1", "佐藤"}});
+        HistoryPage page(db, membersDb, 40, "x");
+        page.resize(900, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.rirekiRead();
+        page.selectRow(1);
+        const QImage image = page.rirekiGrid->viewport()->grab().toImage();
+        const QRect selected = page.rirekiGrid->visualRect(page.model()->index(1, 4));
+        const QRect other = page.rirekiGrid->visualRect(page.model()->index(0, 4));
+        QCOMPARE(selected.height(), HistoryRowHeight);
+        auto near = [](QColor a, QColor b) {
+            return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
+        };
+        const int x = selected.right() - 3; // past any text of the address column
+        const QColor top = image.pixelColor(x, selected.top());
+        const QColor bottom = image.pixelColor(x, selected.bottom());
+        QVERIFY2(near(top, HistorySelectionTop()), qPrintable(top.name()));
+        QVERIFY2(near(bottom, HistorySelectionBottom()), qPrintable(bottom.name()));
+        QCOMPARE(image.pixelColor(x, other.center().y()), QColor(Qt::white));
+        // The selected name is written in white on the band, the other in black.
+        const QRect nameCell = page.rirekiGrid->visualRect(page.model()->index(1, 3));
+        bool white = false;
+        for (int y = nameCell.top() + 3; y < nameCell.bottom(); ++y)
+            for (int xx = nameCell.left(); xx < nameCell.left() + 40; ++xx)
+                white = white || image.pixelColor(xx, y).lightness() > 240;
+        QVERIFY(white);
+        const QRect otherName = page.rirekiGrid->visualRect(page.model()->index(0, 3));
+        bool ink = false;
+        for (int y = otherName.top(); y < otherName.top() + 3; ++y)
+            for (int xx = otherName.left(); xx < otherName.left() + 40; ++xx)
+                ink = ink || image.pixelColor(xx, y).lightness() < 128;
+        QVERIFY2(!ink, "text starts 3 pixels below the cell top");
+    }
+
+    void editDialogLoadsSavesTheTrackingNumberAndRefills()
+    {
+        const QString id = addHistory(40, {{"namae1", "山田"}, {"zipcode", "1000001"}, {"tel", "0120-1234567-8"},
+                                           {"arrivedate", "/12/24"}, {"timeselect", "午前中"}, {"hoken", "500"}});
+        int reads = 0;
+        NoticeCatcher notices;
+        Tfrirekiedit dialog(editContext(40, &reads));
+        dialog.setPanel(0, "修正");
+        dialog.setPanel(1, id);
+        dialog.show();
+        QCOMPARE(dialog.x_namae->text(), QString("山田"));
+        QCOMPARE(dialog.x_YUBIN2->text(), QString("0001"));
+        QCOMPARE(dialog.x_tel2->text(), QString("1234567")); // longer than the box's five, kept whole
+        QCOMPARE(dialog.s_Month->text(), QString("12"));
+        QCOMPARE(dialog.Label8->text(), QString("お届け先"));
+        QCOMPARE(dialog.Label9->text(), QString("ご依頼主編集"));
+        QCOMPARE(dialog.dateLabel->text(), QString("お届け予定日"));
+        QVERIFY(!dialog.amountRow->isVisibleTo(&dialog));
+        QVERIFY(dialog.insuranceRow->isVisibleTo(&dialog));
+        QVERIFY(!dialog.timeRow->isVisibleTo(&dialog));
+        QCOMPARE(dialog.windowTitle(), QApplication::applicationDisplayName());
+        dialog.number->setText("4455-6677");
+        dialog.operate_btnClick();
+        QVERIFY(notices.texts.isEmpty());
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(reads, 1);
+        QCOMPARE(column(id, "number"), QString("4455-6677"));
+        QCOMPARE(column(id, "tel"), QString("0120-1234567-8"));
+        QCOMPARE(column(id, "timeselect"), QString()); // no time choice in this edition
+        QCOMPARE(column(id, "hoken"), QString("500"));
+
+        HistoryPage page(db, membersDb, 40, "x");
+        page.rirekiRead();
+        QCOMPARE(page.model()->cellText(0, 7), QString("4455-6677"));
+    }
+
+    void seventeenCharacterTelephoneIsRejected()
+    {
+        const QString id = addHistory(20, {{"namae1", "山田"}, {"tel", "03-1-2"}});
+        int reads = 0;
+        NoticeCatcher notices;
+        Tfrirekiedit dialog(editContext(20, &reads));
+        dialog.setPanel(1, id);
+        dialog.show();
+        dialog.x_tel1->setText("12345");
+        dialog.x_tel2->setText("12345");
+        dialog.x_tel3->setText("12345");
+        dialog.number->setText("1");
+        dialog.operate_btnClick();
+        QCOMPARE(notices.texts, QStringList({"[保存できませんでした]電話番号が長すぎます。\r\n12345-12345-12345"}));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(reads, 0);
+        QCOMPARE(column(id, "number"), QString());
+        dialog.reject();
+    }
+
+    void editionThirtyShowsTheCashOnDeliveryAmountAndSavesItIntoUriage()
+    {
+        const QString id = addHistory(30, {{"daibiki", "4500"}, {"timeselect", "印刷しない"}});
+        const QString slot = addHistory(30, {{"timeselect", "20時～21時"}});
+        int reads = 0;
+        NoticeCatcher notices;
+        Tfrirekiedit dialog(editContext(30, &reads));
+        dialog.setPanel(1, id);
+        dialog.show();
+        QCOMPARE(dialog.amountLabel->text(), QString("代金引換額"));
+        QCOMPARE(dialog.z_kingaku->text(), QString("4500"));
+        QCOMPARE(dialog.timeSelect->count(), 7);
+        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+        dialog.operate_btnClick();
+        QCOMPARE(column(id, "uriage"), QString("4500"));
+        QCOMPARE(column(id, "daibiki"), QString("4500"));
+        QCOMPARE(column(id, "timeselect"), QString());
+        HistoryPage page(db, membersDb, 30, "x");
+        page.rirekiRead();
+        const int row = ids(page).indexOf(id);
+        QVERIFY(row >= 0);
+        QCOMPARE(page.model()->cellText(row, 6), QString("4500"));
+
+        dialog.setPanel(1, slot);
+        dialog.show();
+        QCOMPARE(dialog.timeSelect->currentText(), QString("20時～21時"));
+        dialog.reject();
+    }
+
+    void editionTenHidesTheDateAndSenderAddress()
+    {
+        int reads = 0;
+        Tfrirekiedit dialog(editContext(10, &reads));
+        dialog.setPanel(1, addHistory(10, {{"snumber1", "00100"}}));
+        dialog.show();
+        QCOMPARE(dialog.Label8->text(), QString("ご依頼人"));
+        QCOMPARE(dialog.Label9->text(), QString("加入者"));
+        QCOMPARE(dialog.goodsLabel[0]->text(), QString("通信欄1"));
+        QVERIFY(!dialog.dateRow->isVisibleTo(&dialog));
+        QVERIFY(!dialog.senderAddressRow->isVisibleTo(&dialog));
+        QVERIFY(dialog.accountRow->isVisibleTo(&dialog));
+        QVERIFY(dialog.amountRow->isVisibleTo(&dialog));
+        QCOMPARE(dialog.tagkey[0]->text(), QString("00100"));
+        dialog.reject();
+    }
+
+    void deleteAsksThenRemovesTheRow()
+    {
+        const QString id = addHistory(40, {{"namae1", "消す"}});
+        int reads = 0;
+        NoticeCatcher notices; // answers the question with OK
+        Tfrirekiedit dialog(editContext(40, &reads));
+        dialog.setPanel(1, id);
+        dialog.show();
+        dialog.deleteBtnClick();
+        QCOMPARE(notices.headings, QStringList({"削除してもよろしいですか？"}));
+        QCOMPARE(reads, 1);
+        QVERIFY(!dialog.isVisible());
+        if (!db.OpenDatabase(membersDb).isError())
+            QCOMPARE(db.QueryRows("SELECT count(*) FROM sender").rows.value(0, 0), QString("0"));
+    }
+};
+
+QTEST_MAIN(HistoryPageTest)
+#include "history_page_test.moc"

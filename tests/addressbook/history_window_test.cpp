@@ -1,0 +1,205 @@
+// The sending history in the main window: a printed waybill appears in the
+// history, is corrected, printed again through the single-print data and
+// registered as a consignee; F8 and "履歴を書き込む".
+
+#include "TestNotices.h"
+
+#include "addressbook/ConsigneeListPage.h"
+#include "addressbook/HistoryCommands.h"
+#include "addressbook/HistoryPage.h"
+#include "addressbook/HistoryTableModel.h"
+#include "addressbook/TfcustomerEdit.h"
+#include "addressbook/Tfrirekiedit.h"
+#include "app/Editions.h"
+#include "app/MainActions.h"
+#include "app/Tfzerrat.h"
+#include "data/SqlLiteral.h"
+#include "data/TDataModule1.h"
+#include "dialogs/TFDATAEDIT.h"
+#include "layout/PrintRecord.h"
+#include "render/PreviewPage.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// Acts on the next modal dialog that is not a message box, once.
+class DialogDriver
+{
+public:
+    explicit DialogDriver(std::function<void(QWidget *)> act) : m_act(std::move(act))
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || qobject_cast<QMessageBox *>(modal) || m_done)
+                return;
+            m_done = true;
+            seen = modal->metaObject()->className();
+            m_act(modal);
+        });
+        m_timer.start();
+    }
+    QString seen;
+
+private:
+    std::function<void(QWidget *)> m_act;
+    bool m_done = false;
+    QTimer m_timer;
+};
+
+QString programDir()
+{
+    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
+}
+
+} // namespace
+
+class HistoryWindowTest : public QObject
+{
+    Q_OBJECT
+private:
+    QStringList query(Tfzerrat &w, const QString &file, const QString &sql)
+    {
+        TDataModule1 db;
+        QStringList lines;
+        if (db.OpenDatabase(file).isError())
+            return {"?"};
+        const QueryResult result = db.QueryRows(sql); // the rows live in it
+        for (const QStringList &row : result.rows.rows())
+            lines << row.join('|');
+        return lines;
+    }
+    void exec(const QString &file, const QString &sql)
+    {
+        TDataModule1 db;
+        QVERIFY(!db.OpenDatabase(file).isError());
+        QVERIFY(!db.ExecSql(sql));
+    }
+
+private slots:
+    void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
+
+    void printedWaybillIsCorrectedReprintedAndRegistered()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        w.record().setSlot(8, "山田太郎");
+        w.record().setSlot(13, "京都府京都市");
+        w.record().setSlot(14, "中京区1-2");
+        w.record().setSlot(15, "075-123-4567");
+        w.printer().setOutputFormat(QPrinter::PdfFormat);
+        w.printer().setOutputFileName(root.filePath("out.pdf"));
+        QVERIFY(w.printexecute(true));
+
+        // F8: the history and the consignee list, the preview left as it was.
+        w.actions()->rireki->trigger();
+        QCOMPARE(w.rightPages()->currentIndex(), 2);
+        QCOMPARE(w.leftPages()->currentIndex(), 2);
+        HistoryPage *page = w.historyPage();
+        QCOMPARE(page->rowCount(), 1);
+        QCOMPARE(page->model()->cellText(0, 3), QString("山田太郎"));
+        const QString id = page->model()->idAt(0);
+
+        // Correction: the tracking number shows in column 7.
+        page->selectRow(0);
+        {
+            DialogDriver driver([](QWidget *modal) {
+                auto *edit = qobject_cast<Tfrirekiedit *>(modal);
+                if (!edit) {
+                    modal->close();
+                    return;
+                }
+                edit->number->setText("1234-5678-9012");
+                edit->operate_btn->click();
+            });
+            page->Button46->click();
+            QCOMPARE(driver.seen, QString("Tfrirekiedit"));
+        }
+        QCOMPARE(page->model()->cellText(0, 7), QString("1234-5678-9012"));
+
+        // Reprint: the single-print data file, weight kept, the editor opened.
+        w.record().setSlot(27, "9");
+        w.record().setSlot(22, "/1/2");
+        page->selectRow(0);
+        {
+            DialogDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+            page->ActionRirekiPrint->trigger();
+            QCOMPARE(driver.seen, QString("TFDATAEDIT"));
+        }
+        QCOMPARE(w.leftPages()->currentIndex(), 0);
+        QCOMPARE(w.rightPages()->currentIndex(), 0);
+        PrintRecord file;
+        QVERIFY(LoadSingleData(SingleDataPath(w.folders().workDir), file));
+        QCOMPARE(file.slot(8), QString("山田太郎"));
+        QCOMPARE(file.slot(27), QString("9"));
+        QCOMPARE(file.slot(22), QString());
+        QCOMPARE(w.record().slot(8), QString("山田太郎"));
+
+        // A sender that is gone: the notice, the selection kept.
+        exec(w.membersDbPath(), "UPDATE sender SET snamae1='閉店した店' WHERE ID=" + id);
+        w.actions()->rireki->trigger();
+        page->selectRow(0);
+        notices.texts.clear();
+        {
+            DialogDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+            page->ActionRirekiPrint->trigger();
+        }
+        QVERIFY(notices.texts.contains("ご依頼主[閉店した店]が見つかりません。"));
+
+        // Registration: 京都府 and 京都市 from 「京都府京都市」, saved as a new consignee.
+        w.actions()->rireki->trigger();
+        page->selectRow(0);
+        QString mode, area, city;
+        {
+            DialogDriver driver([&](QWidget *modal) {
+                auto *edit = qobject_cast<TfcustomerEdit *>(modal);
+                if (!edit) {
+                    modal->close();
+                    return;
+                }
+                mode = edit->panel(0);
+                area = edit->area->currentText();
+                city = edit->city->text();
+                edit->operate_btnClick();
+            });
+            page->ActionRirekiToCustomer->trigger();
+        }
+        QCOMPARE(mode, QString("追加"));
+        QCOMPARE(area, QString("京都府"));
+        QCOMPARE(city, QString("京都市"));
+        QCOMPARE(query(w, w.addressDbPath(), "SELECT area,city,location,tel FROM address WHERE namae1='山田太郎'"),
+                 QStringList({"京都府|京都市|中京区1-2|075-123-4567"}));
+    }
+
+    void writeButtonOnThePrintSettingsPageLinksNoConsignee()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        w.leftPages()->setCurrentIndex(0);
+        w.record().setSlot(7, "42");
+        w.record().setSlot(8, "書込");
+        w.previewPage()->Button45->click();
+        QCOMPARE(notices.texts.last(), QString("送信記録を登録しました"));
+        QCOMPARE(query(w, w.membersDbPath(), "SELECT userid,namae1,kind FROM sender"), QStringList({"|書込|40"}));
+
+        w.record().setSlot(8, QString(21, u'長'));
+        QVERIFY(!w.Button45Click());
+        QVERIFY(notices.texts.last().startsWith("[保存できませんでした]氏名が長すぎます。"));
+    }
+};
+
+QTEST_MAIN(HistoryWindowTest)
+#include "history_window_test.moc"
