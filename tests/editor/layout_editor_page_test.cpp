@@ -2,7 +2,9 @@
 #include "app/EditionProfile.h"
 #include "app/TextFields.h"
 #include "controls/TNumberEdit.h"
+#include "editor/FieldFontDialog.h"
 #include "editor/LayoutEditorPage.h"
+#include "render/FontSubstitutions.h"
 #include "layout/StyleData.h"
 
 #include <QCheckBox>
@@ -196,6 +198,33 @@ private slots:
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.at(0).at(0).toInt(), 6);
         QCOMPARE(page->nl->AsInteger(), 3);
+    }
+
+    void theFontDialogKeepsAWindowsNameWhoseStandInWasKept()
+    {
+        InstallFontSubstitutions();
+        const QString mincho = QStringLiteral("ＭＳ 明朝");
+        QCOMPARE(FieldFontDialog::storedName(mincho, QFontInfo(QFont(mincho)).family()), mincho);
+        QCOMPARE(FieldFontDialog::storedName(mincho, QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(FieldFontDialog::storedName(QString(), QStringLiteral("IPAGothic")), QStringLiteral("IPAGothic"));
+    }
+
+    void edgesAreMeasuredWithTheInstalledFonts()
+    {
+        InstallFontSubstitutions();
+        FieldSettings s;
+        s.x = Millimetre::fromWhole(10);
+        s.y = Millimetre::fromWhole(20);
+        s.fontName = QStringLiteral("ＭＳ 明朝");
+        s.fontSize = QStringLiteral("12");
+        const EdgeMeasure measure(96, 96);
+        const FieldEdges two = measure.measure(s, QStringLiteral("山田"));
+        const FieldEdges four = measure.measure(s, QStringLiteral("山田太郎"));
+        // 12 pt is about 4.2 mm per full-width character and a line of about 5 mm.
+        auto within = [](Millimetre v, double low, double high) { return v.toDouble() >= low && v.toDouble() <= high; };
+        QVERIFY2(within(two.right, 17, 19), qPrintable(two.right.toString()));
+        QVERIFY2(within(four.right, 26, 28), qPrintable(four.right.toString()));
+        QVERIFY2(within(two.bottom, 24, 26), qPrintable(two.bottom.toString()));
     }
 
     void aLoadedLayoutClearsTheSelection()
