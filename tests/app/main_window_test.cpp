@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -227,12 +228,23 @@ private slots:
         w.ensureStarted();
         const QString style = root.path() + "/korvel/quillo_xe2/style/";
         QCOMPARE(w.style().CurrentStyleFile, style + "quil_lo.sle");
-        QFile::copy(style + "quil_lo.sle", style + "d_zerrat.sle");
         w.selectPaperKind(1);
         QCOMPARE(w.style().CurrentStyleFile, style + "d_zerrat.sle");
         QVERIFY(w.styleReady());
+    }
+
+    void paperKindWithoutAFileIsReportedAndNothingIsCurrent()
+    {
+        // A program folder that ships only the edition's own form.
+        QTemporaryDir program, root;
+        NoticeCatcher notices;
+        QDir().mkpath(program.filePath("style"));
+        QFile::copy(programDir() + "/style/quil_lo.sle", program.filePath("style/quil_lo.sle"));
+        Tfzerrat w(program.path(), "quillo_xe2", root.path());
+        w.ensureStarted();
+        QVERIFY(w.style().CurrentStyleFile.endsWith("/quil_lo.sle"));
         notices.texts.clear();
-        w.selectPaperKind(3); // no such file shipped: the loader reports it and nothing is current
+        w.selectPaperKind(3);
         QVERIFY(w.style().CurrentStyleFile.isEmpty());
         QCOMPARE(notices.texts.size(), 1);
     }
