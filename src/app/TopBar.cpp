@@ -60,8 +60,15 @@ TNumberEdit *spin(int min, int max, int value, const QString &name, QWidget *par
 TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
 {
     setObjectName("topBar");
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 2, 4, 2);
+    // Two rows: the commands above, the print settings below, so that the
+    // window still fits a 1280-pixel screen in the edition with the date controls.
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 2, 4, 2);
+    rows->setSpacing(2);
+    auto *row = new QHBoxLayout;
+    auto *settingsRow = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(settingsRow);
 
     m_logo = new QLabel(this);
     m_logo->setObjectName("logo");
@@ -85,7 +92,7 @@ TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
     dateRow->addWidget(dateLabel);
     dateRow->addWidget(DateTimePicker1);
     dateRow->addWidget(CheckBox2);
-    row->addWidget(m_dateGroup);
+    settingsRow->addWidget(m_dateGroup);
 
     row->addWidget(actionButton(actions->preview, this));
     row->addWidget(actionButton(actions->chrList, this));
@@ -102,13 +109,14 @@ TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
     previewOpt1 = new QCheckBox("全体位置も反映させる", offsets);
     previewOpt1->setObjectName("previewOpt1");
     offsetGrid->addWidget(previewOpt1);
-    row->addWidget(offsets);
+    settingsRow->addWidget(offsets);
 
     auto *copiesBox = new QGroupBox("枚数(単票時)", this);
     auto *copiesRow = new QHBoxLayout(copiesBox);
     copiesRow->setContentsMargins(4, 0, 4, 0);
     NumberEdit1 = spin(1, 1000, 1, "NumberEdit1", copiesBox, copiesRow);
-    row->addWidget(copiesBox);
+    settingsRow->addWidget(copiesBox);
+    settingsRow->addStretch(1);
 
     row->addStretch(1);
     row->addWidget(actionButton(actions->exit, this));
