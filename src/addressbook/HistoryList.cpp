@@ -6,6 +6,8 @@
 #include "data/SqliteStatement.h"
 #include "data/TDataModule1.h"
 
+#include <QDate>
+
 namespace {
 
 // The columns of the SELECT, in the order ReadHistoryList takes them.
@@ -34,6 +36,27 @@ QString sortColumn(int column, int editionCode)
     case 9: return QStringLiteral("userid");
     default: return QString();
     }
+}
+
+// The send date as shown: "yyyy-MM-dd" (how the writer stores it) turned into
+// "yyyy/MM/dd" directly; anything else goes through the general conversion.
+QString shownDate(QStringView stored)
+{
+    if (stored.size() == 10 && stored[4] == u'-' && stored[7] == u'-') {
+        bool digits = true;
+        for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+            digits = digits && stored[i] >= u'0' && stored[i] <= u'9';
+        const int month = (stored[5].unicode() - '0') * 10 + (stored[6].unicode() - '0');
+        const int day = (stored[8].unicode() - '0') * 10 + (stored[9].unicode() - '0');
+        const int year = stored.left(4).toInt();
+        if (digits && QDate(year, month, day).isValid()) {
+            QString shown = stored.toString();
+            shown[4] = u'/';
+            shown[7] = u'/';
+            return shown;
+        }
+    }
+    return DisplayDateText(stored.toString());
 }
 
 } // namespace
@@ -97,13 +120,19 @@ QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &members
             auto text = [&s](int c) { return s.columnText(c).toString(); };
             HistoryListRow row;
             row.id = text(ColId);
-            row.date = DisplayDateText(text(ColDate));
+            row.date = shownDate(s.columnText(ColDate));
             row.name = text(ColName);
-            row.address = text(ColAddress1) + text(ColAddress2) + text(ColAddress3);
+            row.address.reserve(s.columnText(ColAddress1).size() + s.columnText(ColAddress2).size()
+                                + s.columnText(ColAddress3).size());
+            row.address.append(s.columnText(ColAddress1)).append(s.columnText(ColAddress2));
+            row.address.append(s.columnText(ColAddress3));
             row.tel = text(ColTel).remove(QStringLiteral("--"));
             row.column6 = HistoryColumn6Text(editionCode, text(ColUriage), text(ColArrivedate));
             row.number = text(ColNumber);
-            row.items = text(ColItem1) + u' ' + text(ColItem2) + u' ' + text(ColItem3) + u' ' + text(ColItem4);
+            row.items.reserve(s.columnText(ColItem1).size() + s.columnText(ColItem2).size()
+                              + s.columnText(ColItem3).size() + s.columnText(ColItem4).size() + 3);
+            row.items.append(s.columnText(ColItem1)).append(u' ').append(s.columnText(ColItem2)).append(u' ');
+            row.items.append(s.columnText(ColItem3)).append(u' ').append(s.columnText(ColItem4));
             row.userid = text(ColUserid);
             rows.append(std::move(row));
         });

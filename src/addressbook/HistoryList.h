@@ -6,6 +6,7 @@
 #include "data/DatabaseError.h"
 
 #include <QString>
+#include <QTypeInfo>
 #include <QVector>
 
 class TDataModule1;
@@ -22,6 +23,8 @@ struct HistoryListRow {
     QString items;   // itemname1 .. itemname4 joined by single spaces
     QString userid;  // 利用者ID
 };
+// Nine implicitly shared strings: moved as plain memory when the list grows.
+Q_DECLARE_TYPEINFO(HistoryListRow, Q_RELOCATABLE_TYPE);
 
 // The order clause of a sort state (1..9 descending, 11..19 ascending by
 // column); empty for an unknown state and for column 6 in edition 60.
