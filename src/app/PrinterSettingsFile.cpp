@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <cmath>
+
 namespace {
 
 constexpr int NameUnits = PrinterFileNameBytes / 2;
@@ -98,6 +100,16 @@ std::optional<PrinterSetup> PrinterSetup::fromBlock(const QByteArray &block)
     in >> s.printerName >> s.pageSizeId >> s.customPageSizeMm >> orientation >> resolution >> s.marginLeftMm
         >> s.marginTopMm >> s.marginRightMm >> s.marginBottomMm >> duplex >> colorMode >> s.outputFileName;
     if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    // A damaged block can carry any number. Values the printer cannot take (not a
+    // number, a negative margin, a mode outside its enumeration) mean the block is
+    // not one of ours to apply. A negative custom size is the "no custom size" of QSizeF.
+    const auto margin = [](double mm) { return std::isfinite(mm) && mm >= 0; };
+    if (!std::isfinite(s.customPageSizeMm.width()) || !std::isfinite(s.customPageSizeMm.height())
+        || !margin(s.marginLeftMm) || !margin(s.marginTopMm) || !margin(s.marginRightMm) || !margin(s.marginBottomMm))
+        return std::nullopt;
+    if (orientation < 0 || orientation > 1 || resolution < 0 || duplex < 0 || duplex > 3 || colorMode < 0
+        || colorMode > 1)
         return std::nullopt;
     s.orientation = orientation;
     s.resolution = resolution;

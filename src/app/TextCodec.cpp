@@ -81,6 +81,24 @@ QString decodeCp932(const QByteArray &bytes)
     return out;
 }
 
+// A surrogate without its partner is no character: it cannot be written as
+// UTF-8 or code page 932 and would turn into '?' on the next save. It becomes
+// U+FFFD, as any other invalid input does.
+QString replaceLoneSurrogates(QString text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            text[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return text;
+}
+
 } // namespace
 
 QString DecodeText(const QByteArray &bytes, TextEncoding *detected)
@@ -91,17 +109,21 @@ QString DecodeText(const QByteArray &bytes, TextEncoding *detected)
     };
     if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
         setDetected(TextEncoding::Utf8Bom);
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        // The mark is cut off here; a second one is text and must stay.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(bytes).sliced(3));
     }
     if (startsWith(bytes, {0xFF, 0xFE})) {
         setDetected(TextEncoding::Utf16LeBom);
-        QStringDecoder decoder(QStringDecoder::Utf16LE);
-        return decoder.decode(QByteArrayView(bytes).sliced(2));
+        // The mark is cut off here; a second one is text and must stay.
+        QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
+        return replaceLoneSurrogates(decoder.decode(QByteArrayView(bytes).sliced(2)));
     }
     if (startsWith(bytes, {0xFE, 0xFF})) {
         setDetected(TextEncoding::Utf16BeBom);
-        QStringDecoder decoder(QStringDecoder::Utf16BE);
-        return decoder.decode(QByteArrayView(bytes).sliced(2));
+        // The mark is cut off here; a second one is text and must stay.
+        QStringDecoder decoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::ConvertInitialBom);
+        return replaceLoneSurrogates(decoder.decode(QByteArrayView(bytes).sliced(2)));
     }
     setDetected(TextEncoding::Cp932);
     return decodeCp932(bytes);

@@ -129,13 +129,16 @@ CsvColumnMapping CsvColumnMapping::fromText(const QString &text, const QStringLi
     for (int f = 0; f < CsvImportFieldCount; ++f) {
         // A column found by its header name wins: the same export with one
         // column added or moved still maps right.
+        // A column still under its remembered name stays, so that of two
+        // columns with the same name the one chosen is kept.
         const QString name = names.at(f).toString();
-        const int byName = name.isEmpty() ? -1 : int(header.indexOf(name));
+        const int c = columns.at(f).toInt(NoColumn);
+        const bool unmoved = c >= 0 && c < columnCount && header.value(c) == name;
+        const int byName = name.isEmpty() ? -1 : unmoved ? c : int(header.indexOf(name));
         if (mapping.firstRowIsHeader && byName >= 0) {
             mapping.setColumn(f, byName);
             continue;
         }
-        const int c = columns.at(f).toInt(NoColumn);
         if (c >= 0 && c < columnCount)
             mapping.setColumn(f, c);
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -195,6 +196,24 @@ TEST(PrinterSettingsFile, ShortOrDamagedFilesAreErrorsAndForeignBlocksAreIgnored
     QByteArray block = PrinterSetup().toBlock();
     block.chop(3);
     EXPECT_FALSE(PrinterSetup::fromBlock(block).has_value());
+}
+
+TEST(PrinterSettingsFile, BlocksWithValuesThePrinterCannotTakeAreIgnored)
+{
+    const auto damaged = [](auto change) {
+        PrinterSetup s;
+        s.pageSizeId = QStringLiteral("A4");
+        change(s);
+        return PrinterSetup::fromBlock(s.toBlock()).has_value();
+    };
+    EXPECT_TRUE(damaged([](PrinterSetup &) {}));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.marginLeftMm = std::nan(""); }));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.marginBottomMm = -1; }));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.customPageSizeMm = QSizeF(INFINITY, 10); }));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.orientation = 2; }));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.resolution = -300; }));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.duplex = 4; }));
+    EXPECT_FALSE(damaged([](PrinterSetup &s) { s.colorMode = 7; }));
 }
 
 } // namespace

@@ -47,6 +47,30 @@ TEST(TextCodec, ByteOrderMarksSelectTheEncoding)
     }
 }
 
+TEST(TextCodec, LoneUtf16SurrogatesBecomeReplacementCharactersSoTheTextCanBeRewritten)
+{
+    // A lone low surrogate, a lone high surrogate at the end, and a valid pair between them.
+    const QByteArray le = QByteArray::fromHex("fffe" "6100" "fede" "3dd800de" "3dd8");
+    const QByteArray be = QByteArray::fromHex("feff" "0061" "defe" "d83dde00" "d83d");
+    const QString expected = QStringLiteral("a") + QChar(QChar::ReplacementCharacter) + QString::fromUtf8("😀")
+                             + QChar(QChar::ReplacementCharacter);
+    for (const QByteArray &bytes : {le, be}) {
+        const QString text = DecodeText(bytes);
+        EXPECT_EQ(text, expected);
+        const auto utf8 = EncodeLines({text}, TextEncoding::Utf8Bom);
+        ASSERT_TRUE(utf8.has_value());
+        EXPECT_EQ(SplitLines(DecodeText(*utf8)), QStringList({text}));
+    }
+}
+
+TEST(TextCodec, OnlyTheFirstByteOrderMarkIsCutOff)
+{
+    const QString zwnbsp(QChar(0xFEFF));
+    EXPECT_EQ(DecodeText(QByteArray::fromHex("fefffeff0061")), zwnbsp + u'a');
+    EXPECT_EQ(DecodeText(QByteArray::fromHex("fffefffe6100")), zwnbsp + u'a');
+    EXPECT_EQ(DecodeText(QByteArray::fromHex("efbbbfefbbbf61")), zwnbsp + u'a');
+}
+
 TEST(TextCodec, InvalidCp932BytesBecomeReplacementCharactersAndTheRestSurvives)
 {
     const QByteArray bytes("ab\x81\xFF" "cd\x82", 7);  // a broken pair and a truncated lead byte

@@ -75,6 +75,20 @@ TEST(CsvColumnMapping, RoundTripsThroughTheStoreAndFollowsMovedColumns)
     EXPECT_EQ(again.column(1), 5);
 }
 
+TEST(CsvColumnMapping, OfTwoColumnsWithOneNameTheChosenOneIsKept)
+{
+    const QStringList header = {QStringLiteral("お名前"), QStringLiteral("住所"), QStringLiteral("住所")};
+    CsvColumnMapping m;
+    m.setColumn(0, 0);
+    m.setColumn(3, 2); // the second 住所 column
+    const CsvColumnMapping back = CsvColumnMapping::fromText(m.toText(header), header, int(header.size()));
+    EXPECT_EQ(back, m);
+
+    // Moved: the name is searched again.
+    const QStringList moved = {QStringLiteral("住所"), QStringLiteral("お名前")};
+    EXPECT_EQ(CsvColumnMapping::fromText(m.toText(header), moved, int(moved.size())).column(3), 0);
+}
+
 TEST(CsvColumnMapping, UnreadableTextGivesAnEmptyMapping)
 {
     EXPECT_TRUE(CsvColumnMapping::fromText(QStringLiteral("not json"), kHeader, 6).isEmpty());
