@@ -753,6 +753,47 @@ void Tfzerrat::connectEditors()
     m_settingsPage->Button4->setEnabled(true);
     connect(m_settingsPage->Button43, &QPushButton::clicked, this, [this] { editSender(false); });
     connect(m_settingsPage->Button4, &QPushButton::clicked, this, [this] { editSender(true); });
+
+    m_actions->newAtesaki->setEnabled(true);
+    m_actions->atesakiEdit->setEnabled(true);
+    connect(m_actions->newAtesaki, &QAction::triggered, this, &Tfzerrat::ActionNewAtesakiExecute);
+    connect(m_actions->atesakiEdit, &QAction::triggered, this, &Tfzerrat::ActionAtesakiEditExecute);
+    connect(m_listPage, &ConsigneeListPage::editRequested, this, &Tfzerrat::ActionAtesakiEditExecute);
+}
+
+// New consignee: the list page, then the consignee editor in mode 追加.
+void Tfzerrat::ActionNewAtesakiExecute()
+{
+    if (!m_started)
+        return;
+    showListPage();
+    // Refilled as the page switch does, so the new consignee shows with a row selected.
+    m_editors->customerEdit()->openNew();
+    m_listPage->activate();
+    assembleSelected();
+}
+
+// Edit the selected consignee, then assemble the record for it again.
+void Tfzerrat::ActionAtesakiEditExecute()
+{
+    if (!m_started)
+        return;
+    showListPage();
+    const QString id = m_listPage->selectedId();
+    if (id.isEmpty())
+        return;
+    const int index = m_listPage->selectedIndex();
+    m_editors->customerEdit()->openEdit(id);
+    // The editor's refill drops the selection; the row is selected again
+    // unless the list no longer reaches it.
+    m_listPage->selectIndex(index < m_listPage->rowCount() ? index : -1);
+    assembleSelected();
+}
+
+void Tfzerrat::showListPage()
+{
+    if (m_left->currentIndex() != 2)
+        m_left->setCurrentIndex(2);
 }
 
 // The edit command: the single-print editor, or on the list page the

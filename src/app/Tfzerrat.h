@@ -110,6 +110,9 @@ public:
     void ActionPageChangeExecute();
     // currentData for the consignee list's selected row (empty without one).
     void assembleSelected();
+    void ActionNewAtesakiExecute();
+    void ActionAtesakiEditExecute();
+    void showListPage();
     // Opens the phrase list; true with the chosen phrase.
     bool choosePhrase(QString *phrase);
     // Paper kind 0..3: saves the layout and opens the kind's style file.

@@ -1,4 +1,6 @@
+#include "addressbook/ConsigneeListPage.h"
 #include "addressbook/PrintSettingsPage.h"
+#include "addressbook/TfcustomerEdit.h"
 #include "app/Editions.h"
 #include "app/MainActions.h"
 #include "app/ShowNotice.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -260,6 +263,38 @@ private slots:
         QVERIFY(w.printSettingsPage()->findChild<QGroupBox *>("RadioGroup2")->isVisibleTo(w.printSettingsPage()));
         Tfzerrat z(programDir(), "zerrat_xe2", root.path());
         QVERIFY(!z.printSettingsPage()->findChild<QGroupBox *>("RadioGroup2")->isVisibleTo(z.printSettingsPage()));
+    }
+
+    void newAndEditConsigneeThroughTheListCommands()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.show();
+        // Fills the editor that opens next and saves it.
+        auto saveNext = [](const QString &name) {
+            QTimer::singleShot(50, [name] {
+                auto *dialog = qobject_cast<TfcustomerEdit *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->namae1->setText(name);
+                dialog->operate_btn->click();
+                if (dialog->isVisible())
+                    dialog->reject();
+            });
+        };
+        saveNext("山田花子");
+        w.actions()->newAtesaki->trigger();
+        QCOMPARE(w.leftPages()->currentIndex(), 2);
+        TDataModule1 db;
+        QVERIFY(!db.OpenDatabase(w.addressDbPath()).isError());
+        QCOMPARE(db.QueryRows("select namae1 from address").rows.value(0, 0), QStringLiteral("山田花子"));
+
+        QCOMPARE(w.findChild<ConsigneeListPage *>()->selectedIndex(), 0);
+        saveNext("山田花代");
+        w.actions()->atesakiEdit->trigger();
+        QCOMPARE(db.QueryRows("select count(*), max(namae1) from address").rows.row(0),
+                 QStringList({"1", QStringLiteral("山田花代")}));
+        QCOMPARE(w.record().slot(8), QStringLiteral("山田花代"));
     }
 
     void noticeShowsHeadingAndTextUnderTheApplicationTitle()
