@@ -27,9 +27,9 @@ int fail(const QString &message, int code = 2)
 }
 
 // "all" in identifier order, or the listed identifiers as given.
-bool consigneeIds(TDataModule1 &db, const QString &addressDb, const QString &spec, QStringList *ids, QString *error)
+bool consigneeIds(TDataModule1 &db, const QString &addressDb, const QString &selection, QStringList *ids, QString *error)
 {
-    if (spec == QLatin1String("all")) {
+    if (selection == QLatin1String("all")) {
         if (db.OpenDatabase(addressDb).isError())
             return false;
         const QueryResult rows = db.QueryRows(QStringLiteral("SELECT ID FROM address ORDER BY ID;"));
@@ -37,10 +37,10 @@ bool consigneeIds(TDataModule1 &db, const QString &addressDb, const QString &spe
             *ids << row.value(0);
         return rows.ok();
     }
-    for (const QString &part : spec.split(u',')) {
+    for (const QString &part : selection.split(u',')) {
         int id = 0;
         if (!ParseWholeNumber(part, &id) || id < 1) {
-            *error = QStringLiteral("--consignees wants all or ID,ID,..., not '%1'").arg(spec);
+            *error = QStringLiteral("--consignees wants all or ID,ID,..., not '%1'").arg(selection);
             return false;
         }
         *ids << QString::number(id);
