@@ -3,7 +3,8 @@
 # those that are missing (apt-get update once, first).
 set -euo pipefail
 packages=(qt6-base-dev libsqlite3-dev sqlite3 fonts-ipafont xvfb xauth poppler-utils imagemagick
-          cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm)
+          cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm
+          clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
