@@ -561,7 +561,10 @@ void Tfzerrat::paperSetup()
     redrawPreview();
 }
 
-bool Tfzerrat::printexecute(bool skipDialog)
+// What single and continuous print share before the first page: the printer
+// dialog (unless skipped), fresh measurements, the printer settings file when
+// it is missing, the PDF folder, and the job options from the window.
+bool Tfzerrat::preparePrint(bool skipDialog, PrintJob::Options *options)
 {
     if (!skipDialog) {
         QPrintDialog dialog(m_printer.get(), this);
@@ -577,13 +580,21 @@ bool Tfzerrat::printexecute(bool skipDialog)
         QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
 
     const PrinterMeasurements &m = m_preview->measurements();
+    *options = {};
+    options->zoomPercent = m_preview->zoom();
+    options->screenDpiX = m.screenDpiX;
+    options->screenDpiY = m.screenDpiY;
+    options->ofxbox = m_topBar->offsetX();
+    options->ofybox = m_topBar->offsetY();
+    options->workDir = m_folders.workDir;
+    return true;
+}
+
+bool Tfzerrat::printexecute(bool skipDialog)
+{
     PrintJob::Options options;
-    options.zoomPercent = m_preview->zoom();
-    options.screenDpiX = m.screenDpiX;
-    options.screenDpiY = m.screenDpiY;
-    options.ofxbox = m_topBar->offsetX();
-    options.ofybox = m_topBar->offsetY();
-    options.workDir = m_folders.workDir;
+    if (!preparePrint(skipDialog, &options))
+        return false;
     const int copies = m_topBar->copies();
     DrawResult result;
     if (!m_printer->outputFileName().isEmpty()) {
@@ -651,27 +662,9 @@ bool Tfzerrat::PrintBatch(bool skipDialog)
         ShowNotice("確認", emptyMessage, this);
         return false;
     }
-    if (!skipDialog) {
-        QPrintDialog dialog(m_printer.get(), this);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-    }
-    measurePrinter();
-    redrawPreview();
-    if (!QFileInfo::exists(printerFilePath()))
-        DevModeSaveToFile(printerFilePath(), *m_printer);
-    if (m_printer->outputFormat() == QPrinter::PdfFormat)
-        QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
-
-    const PrinterMeasurements &m = m_preview->measurements();
     PrintJob::Options options;
-    options.zoomPercent = m_preview->zoom();
-    options.screenDpiX = m.screenDpiX;
-    options.screenDpiY = m.screenDpiY;
-    options.ofxbox = m_topBar->offsetX();
-    options.ofybox = m_topBar->offsetY();
-    options.workDir = m_folders.workDir;
+    if (!preparePrint(skipDialog, &options))
+        return false;
     BatchHistory history;
     history.write = !m_settingsPage->CheckBox5->isChecked();
     history.date = {m_topBar->printDate(), m_topBar->printDateOff()};

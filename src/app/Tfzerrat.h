@@ -11,6 +11,7 @@
 #include "data/TDataModule1.h"
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
+#include "render/PrintJob.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -110,6 +111,7 @@ public:
     void ActionPageChangeExecute();
     // currentData for the consignee list's selected row (empty without one).
     void assembleSelected();
+    bool preparePrint(bool skipDialog, PrintJob::Options *options);
     void ActionNewAtesakiExecute();
     void ActionAtesakiEditExecute();
     void showListPage();
