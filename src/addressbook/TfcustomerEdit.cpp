@@ -33,13 +33,6 @@ const QString EditMode = QStringLiteral("修正");
 const QString NewMode = QStringLiteral("追加");
 const QString HistorySource = QStringLiteral("rireki");
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // A row of a caption and the widgets after it, hidden as one.
 QWidget *captionRow(QWidget *parent, const QString &caption, std::initializer_list<QWidget *> widgets,
@@ -73,11 +66,7 @@ TfcustomerEdit::TfcustomerEdit(const EditorContext &context, QWidget *parent) : 
 void TfcustomerEdit::buildWindow()
 {
     auto *column = new QVBoxLayout(this);
-    titleLabel = new QLabel(this);
-    QFont big = titleLabel->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    big.setBold(true);
-    titleLabel->setFont(big);
+    titleLabel = MakeTitleLabel(this);
     column->addWidget(titleLabel);
 
     auto *columns = new QHBoxLayout;
@@ -98,7 +87,7 @@ void TfcustomerEdit::buildWindow()
     zipcode2 = MakeBox(this, "zipcode2", ImeMode::Latin, 4);
     zipcode1->setMaximumWidth(50);
     zipcode2->setMaximumWidth(60);
-    Button1 = button(this, "Button1", "郵便番号検索");
+    Button1 = MakeButton(this, "Button1", "郵便番号検索");
     left->addWidget(captionRow(this, "郵便番号", {zipcode1, new QLabel("－"), zipcode2, Button1}));
 
     area = new QComboBox(this);
@@ -133,7 +122,7 @@ void TfcustomerEdit::buildWindow()
     auto *itemGrid = new QGridLayout(items);
     for (int i = 0; i < 4; ++i) {
         z_goods[i] = MakeBox(items, QString("z_goods%1").arg(i + 1), ImeMode::Japanese);
-        goodsButton[i] = button(items, QString("goodsButton%1").arg(31 + i), "選択");
+        goodsButton[i] = MakeButton(items, QString("goodsButton%1").arg(31 + i), "選択");
         auto *caption = new QLabel(items);
         caption->setObjectName(QString("goodsLabel%1").arg(i + 1));
         itemGrid->addWidget(caption, i, 0);
@@ -196,9 +185,9 @@ void TfcustomerEdit::buildWindow()
     right->addWidget(GroupBox2, 1);
 
     auto *buttons = new QHBoxLayout;
-    operate_btn = button(this, "operate_btn", "保　存");
-    deleteBtn = button(this, "deleteBtn", "削　除");
-    IconButton1 = button(this, "IconButton1", "キャンセル");
+    operate_btn = MakeButton(this, "operate_btn", "保　存");
+    deleteBtn = MakeButton(this, "deleteBtn", "削　除");
+    IconButton1 = MakeButton(this, "IconButton1", "キャンセル");
     buttons->addWidget(operate_btn);
     buttons->addWidget(deleteBtn);
     buttons->addStretch(1);

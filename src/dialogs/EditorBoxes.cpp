@@ -1,7 +1,9 @@
 #include "dialogs/EditorBoxes.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int maxLength)
 {
@@ -32,4 +34,22 @@ void SelectExactly(QComboBox *box, const QString &text)
 QString SelectedText(const QComboBox *box)
 {
     return box->currentIndex() < 0 ? QString() : box->currentText();
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *MakeTitleLabel(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    QFont big = label->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    label->setFont(big);
+    return label;
 }

@@ -7,7 +7,9 @@
 #include <QString>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 enum class ImeMode {
@@ -22,3 +24,8 @@ QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int
 void SelectExactly(QComboBox *box, const QString &text);
 // The selected entry's text; empty when none is selected.
 QString SelectedText(const QComboBox *box);
+// A push button named name that does not take Enter as its default, so Enter
+// in a box reaches the box's own handling.
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption);
+// The dialog's heading: the text in a larger bold font.
+QLabel *MakeTitleLabel(QWidget *parent, const QString &text = QString());

@@ -43,13 +43,6 @@ QWidget *captionRow(QWidget *parent, const QString &caption, std::initializer_li
     return row;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -63,11 +56,7 @@ TFDATAEDIT::TFDATAEDIT(const EditorContext &context, QWidget *parent) : QDialog(
 void TFDATAEDIT::buildWindow()
 {
     auto *column = new QVBoxLayout(this);
-    titleLabel = new QLabel(this);
-    QFont big = titleLabel->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    big.setBold(true);
-    titleLabel->setFont(big);
+    titleLabel = MakeTitleLabel(this);
     column->addWidget(titleLabel);
     blockLabel = new QLabel(this);
     column->addWidget(blockLabel);
@@ -80,7 +69,7 @@ void TFDATAEDIT::buildWindow()
     x_YUBIN2 = MakeBox(this, "x_YUBIN2", ImeMode::Latin, 4);
     x_YUBIN1->setMaximumWidth(50);
     x_YUBIN2->setMaximumWidth(60);
-    Button2 = button(this, "Button2", "郵便番号検索");
+    Button2 = MakeButton(this, "Button2", "郵便番号検索");
     column->addWidget(captionRow(this, "郵便番号", {x_YUBIN1, new QLabel("－"), x_YUBIN2, Button2}));
 
     x_address1 = MakeBox(this, "x_address1", ImeMode::Japanese);
@@ -105,7 +94,7 @@ void TFDATAEDIT::buildWindow()
         goodsLabel[i] = new QLabel(itemGroup);
         z_goods[i] = MakeBox(itemGroup, QString("z_goods%1").arg(i + 1), ImeMode::Japanese);
         z_goods[i]->setMinimumWidth(280);
-        goodsButton[i] = button(itemGroup, QString("Button%1").arg(i + 3), "選択");
+        goodsButton[i] = MakeButton(itemGroup, QString("Button%1").arg(i + 3), "選択");
         items->addWidget(goodsLabel[i], i, 0);
         items->addWidget(z_goods[i], i, 1);
         items->addWidget(goodsButton[i], i, 2);
@@ -149,10 +138,10 @@ void TFDATAEDIT::buildWindow()
     column->addWidget(noteLabel);
 
     auto *buttons = new QHBoxLayout;
-    operate_btn = button(this, "operate_btn", "保　存");
-    printButton = button(this, "printButton", "単票印刷");
-    Button1 = button(this, "Button1", "全クリアー");
-    IconButton1 = button(this, "IconButton1", "キャンセル");
+    operate_btn = MakeButton(this, "operate_btn", "保　存");
+    printButton = MakeButton(this, "printButton", "単票印刷");
+    Button1 = MakeButton(this, "Button1", "全クリアー");
+    IconButton1 = MakeButton(this, "IconButton1", "キャンセル");
     buttons->addWidget(operate_btn);
     buttons->addWidget(printButton);
     buttons->addWidget(Button1);

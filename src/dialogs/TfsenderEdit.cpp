@@ -23,18 +23,6 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 TfsenderEdit::TfsenderEdit(const EditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
 {
     setObjectName("fsenderEdit");
@@ -44,11 +32,7 @@ TfsenderEdit::TfsenderEdit(const EditorContext &context, QWidget *parent) : QDia
 void TfsenderEdit::buildWindow()
 {
     auto *column = new QVBoxLayout(this);
-    titleLabel = new QLabel(this);
-    QFont big = titleLabel->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    big.setBold(true);
-    titleLabel->setFont(big);
+    titleLabel = MakeTitleLabel(this);
     column->addWidget(titleLabel);
 
     auto *nameRow = new QHBoxLayout;
@@ -78,7 +62,7 @@ void TfsenderEdit::buildWindow()
     y_yubin2 = MakeBox(addressPanel, "y_yubin2", ImeMode::Latin, 4);
     y_yubin1->setMaximumWidth(50);
     y_yubin2->setMaximumWidth(60);
-    Button2 = button(addressPanel, "Button2", "郵便番号検索");
+    Button2 = MakeButton(addressPanel, "Button2", "郵便番号検索");
     auto *zipRow = new QHBoxLayout;
     zipRow->addWidget(y_yubin1);
     zipRow->addWidget(new QLabel("－", addressPanel));
@@ -118,9 +102,9 @@ void TfsenderEdit::buildWindow()
     column->addWidget(addressPanel);
 
     auto *buttons = new QHBoxLayout;
-    operate_btn = button(this, "operate_btn", "保　存");
-    Button1 = button(this, "Button1", "削　除");
-    Button4 = button(this, "Button4", "キャンセル");
+    operate_btn = MakeButton(this, "operate_btn", "保　存");
+    Button1 = MakeButton(this, "Button1", "削　除");
+    Button4 = MakeButton(this, "Button4", "キャンセル");
     buttons->addWidget(operate_btn);
     buttons->addWidget(Button1);
     buttons->addStretch(1);

@@ -1,5 +1,7 @@
 #include "dialogs/Tfzipguide.h"
 
+#include "dialogs/EditorBoxes.h"
+
 #include "app/ShowNotice.h"
 #include "data/TDataModule1.h"
 #include "data/ZipGuideSearch.h"
@@ -36,11 +38,7 @@ Tfzipguide::~Tfzipguide() = default;
 void Tfzipguide::buildWindow()
 {
     auto *column = new QVBoxLayout(this);
-    auto *title = new QLabel("郵便番号表", this);
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    big.setBold(true);
-    title->setFont(big);
+    auto *title = MakeTitleLabel(this, "郵便番号表");
     column->addWidget(title);
 
     auto *searchRow = new QHBoxLayout;
