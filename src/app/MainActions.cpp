@@ -39,6 +39,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     previewEdit->setShortcut(QKeySequence(Qt::Key_F5));
     chrList = make("ActionChrList", "通信欄リスト", false);
     chrList->setShortcut(QKeySequence(Qt::Key_F7));
+    zipGuide = make("ActionZipGuide", "郵便番号表", false);
     fromClip = make("ActionFromClip", "クリップボードから貼り付け", false);
     rakuten1 = make("ActionRakuten1", "クリップボード(楽天形式)から貼り付け", false);
     rakuten1->setShortcut(QKeySequence(Qt::Key_F9));
@@ -98,6 +99,7 @@ void MainActions::buildMenus(QMainWindow *window)
     edit->setObjectName("menuEdit");
     edit->addAction(previewEdit);
     edit->addAction(chrList);
+    edit->addAction(zipGuide);
     edit->addSeparator();
     edit->addAction(fromClip);
     edit->addAction(rakuten1);

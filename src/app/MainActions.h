@@ -36,6 +36,7 @@ public:
     // 編集(&E)
     QAction *previewEdit = nullptr;  // ActionPreviewEdit, F5 (N25)
     QAction *chrList = nullptr;      // "通信欄リスト", F7 (N21)
+    QAction *zipGuide = nullptr;     // "郵便番号表": browse the postal-code table
     QAction *fromClip = nullptr;     // ActionFromClip (N22, hidden by every profile)
     QAction *rakuten1 = nullptr;     // ActionRakuten1, F9 (N23)
     QAction *rakuten2 = nullptr;     // ActionRakuten2 (N24, hidden by every profile)

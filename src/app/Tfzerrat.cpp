@@ -18,6 +18,7 @@
 #include "dialogs/EditingDialogs.h"
 #include "dialogs/PhraseStore.h"
 #include "dialogs/TFDATAEDIT.h"
+#include "dialogs/Tfzipguide.h"
 #include "dialogs/TfsenderEdit.h"
 #include "addressbook/TfcustomerEdit.h"
 #include "dialogs/Tfchrlist.h"
@@ -176,6 +177,8 @@ void Tfzerrat::styleset()
     m_preview->Button1->setText(p.editCaption);
     m_left->setTabText(2, p.listPageCaption);
     m_listPage->applyCaptions(p.senderSearchCaption, p.barPicture.isEmpty() ? QString() : images + p.barPicture);
+    // The window starts on a page other than the consignee list.
+    m_preview->setHeaderPicture(images + "bar1.bmp");
     m_chrlist->setTitle(p.itemListCaption);
 }
 
@@ -229,6 +232,7 @@ void Tfzerrat::connectSignals()
     connectAddressBook();
     connectEditors();
     connectHistory();
+    connectImports();
 }
 
 // The consignee list, its commands, continuous print and the phrase list.
@@ -622,10 +626,13 @@ void Tfzerrat::ActionPageChangeExecute()
     if (!m_started)
         return;
     m_styleReady = false;
+    const QString images = m_folders.programDir + "/images/";
     if (m_left->currentIndex() == 2) {
         m_listPage->activate();
+        m_preview->setHeaderPicture(m_profile.barPicture.isEmpty() ? QString() : images + m_profile.barPicture);
         assembleSelected();
     } else {
+        m_preview->setHeaderPicture(images + "bar1.bmp");
         currentData(QString());
     }
     m_styleReady = true;
@@ -746,6 +753,9 @@ void Tfzerrat::connectEditors()
     m_settingsPage->Button4->setEnabled(true);
     connect(m_settingsPage->Button43, &QPushButton::clicked, this, [this] { editSender(false); });
     connect(m_settingsPage->Button4, &QPushButton::clicked, this, [this] { editSender(true); });
+
+    m_actions->zipGuide->setEnabled(true);
+    connect(m_actions->zipGuide, &QAction::triggered, this, [this] { m_editors->zipGuide()->exec(); });
 
     m_actions->newAtesaki->setEnabled(true);
     m_actions->atesakiEdit->setEnabled(true);

@@ -9,6 +9,7 @@
 #include "app/EditionProfile.h"
 #include "app/OptionsFile.h"
 #include "data/TDataModule1.h"
+#include "import/CsvImporter.h"
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
 #include "render/PrintJob.h"
@@ -122,6 +123,17 @@ public:
     // The zoom in percent, with the menu check marks.
     void setZoom(int percent);
 
+    // ---- Imports ------------------------------------------------------------
+    // ActionFromClip: the clipboard's labelled lines into the layout's items.
+    void ActionFromClipExecute();
+    // ActionRakuten1 (F9): the order mail on the clipboard into the
+    // single-print editor, saved, then the editor. False when nothing was pasted.
+    bool ActionRakuten1Execute();
+    // ActionRakuten2: paper kind 1, the order mail paste, then the amount to collect.
+    bool ActionRakuten2Execute();
+    // ActionRenzokuCsv: the CSV editor, then its result into the address book.
+    CsvImportOutcome ActionRenzokuCsvExecute();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -159,6 +171,8 @@ private:
     void ActionPreviewEditExecute();
     void editSender(bool newSender);
     void connectHistory();
+    void connectImports();
+    bool orderMailPaste(const QString &mailText);
 
     ProgramFolders m_folders;
     EditionProfile m_profile;

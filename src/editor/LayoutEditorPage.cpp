@@ -273,13 +273,18 @@ void LayoutEditorPage::btn1Click(QAbstractButton *button)
         return;
     Label12->setText(button->text());
     setHints(button->text());
-    readControls();
-    const bool added = m_editor.dataselect(id);
-    showSettings();
-    if (added) {
+    if (selectField(id)) {
         emit fieldAdded(id);
         emit layoutChanged();
     }
+}
+
+bool LayoutEditorPage::selectField(int id)
+{
+    readControls();
+    const bool added = m_editor.dataselect(id);
+    showSettings();
+    return added;
 }
 
 // ---- Controls and settings ----------------------------------------------------

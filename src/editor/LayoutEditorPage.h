@@ -49,6 +49,10 @@ public:
     // ---- Handlers ------------------------------------------------------------
     // A field button was pressed: select its field.
     void btn1Click(QAbstractButton *button);
+    // Selects item id as a field button does, without the caption and without
+    // telling anyone (commands that fill many items redraw once at the end).
+    // Returns whether a line was appended for it.
+    bool selectField(int id);
     // An arrow button was pressed with these keys held.
     void nudge(LayoutEditor::Nudge direction, Qt::KeyboardModifiers keys);
     // Button41 or a click on the font read-outs.

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
@@ -41,6 +42,24 @@ private:
 
 // The physical sheet behind the printable area, in the colour of the paper's
 // unprintable margins.
+// The header row behind the zoom and edit buttons: the edition's bar picture
+// stretched to the row, or the plain window colour without one.
+class HeaderBar : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QPixmap picture;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (picture.isNull())
+            return;
+        QPainter painter(this);
+        painter.drawPixmap(rect(), picture);
+    }
+};
+
 class SheetPanel : public QWidget
 {
 public:
@@ -61,7 +80,9 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
 
-    auto *header = new QHBoxLayout;
+    m_header = new HeaderBar(this);
+    m_header->setObjectName("PreviewHeader");
+    auto *header = new QHBoxLayout(m_header);
     header->setContentsMargins(4, 2, 4, 2);
     const int percents[4] = {50, 100, 150, 200};
     for (int i = 0; i < 4; ++i) {
@@ -78,7 +99,7 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
     Button45 = new QPushButton("履歴を書き込む", this);
     Button45->setObjectName("Button45");
     header->addWidget(Button45);
-    column->addLayout(header);
+    column->addWidget(m_header);
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName("ScrollBox1");
@@ -93,6 +114,17 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
 
     m_geometry = PreviewGeometry::compute(m_measurements, 100);
     sizePage();
+}
+
+void PreviewPage::setHeaderPicture(const QString &path)
+{
+    m_header->picture = path.isEmpty() ? QPixmap() : QPixmap(path);
+    m_header->update();
+}
+
+const QPixmap &PreviewPage::headerPicture() const
+{
+    return m_header->picture;
 }
 
 void PreviewPage::setRenderer(Renderer renderer)

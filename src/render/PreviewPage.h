@@ -11,7 +11,9 @@
 #include <QWidget>
 #include <functional>
 
+class HeaderBar;
 class QLabel;
+class QPixmap;
 class QPushButton;
 class QScrollArea;
 class PrintableArea;
@@ -27,6 +29,10 @@ public:
     explicit PreviewPage(QWidget *parent = nullptr);
 
     void setRenderer(Renderer renderer);
+    // The picture behind the header row (the edition's bar on the consignee
+    // list, "bar1.bmp" elsewhere); a path that does not load leaves it plain.
+    void setHeaderPicture(const QString &path);
+    const QPixmap &headerPicture() const;
     // StyleReady: while false nothing is drawn (a layout is being switched).
     void setReady(bool ready);
     bool isReady() const { return m_ready; }
@@ -67,6 +73,7 @@ private:
     Renderer m_renderer;
     PrinterMeasurements m_measurements;
     PreviewGeometry m_geometry;
+    HeaderBar *m_header = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_sheet = nullptr;
     PrintableArea *m_area = nullptr;

@@ -98,6 +98,23 @@ private slots:
         QVERIFY(w.styleReady());
     }
 
+    // The preview header shows the edition's bar on the consignee list only.
+    void previewHeaderFollowsThePage()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const QImage bar1 = QImage(programDir() + "/images/bar1.bmp");
+        const QImage bar6 = QImage(programDir() + "/images/bar6.bmp");
+        QVERIFY(!bar1.isNull() && !bar6.isNull() && bar1 != bar6);
+        QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
+        w.leftPages()->setCurrentIndex(2);
+        QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar6.format()), bar6);
+        w.leftPages()->setCurrentIndex(0);
+        QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
+    }
+
     void editionsShowTheirCaptionsAndControls_data()
     {
         QTest::addColumn<QString>("exe");

@@ -1,0 +1,182 @@
+// The main window's imports: the labelled-text paste into the layout, the
+// order mail paste into the single-print editor, and the CSV import through the
+// CSV editor. The cutting and the database work live in the core; this file
+// only moves their results between the clipboard, the dialogs and the pages.
+
+#include "addressbook/ConsigneeListPage.h"
+#include "app/MainActions.h"
+#include "app/ShowNotice.h"
+#include "app/Tfzerrat.h"
+#include "dialogs/EditingDialogs.h"
+#include "dialogs/TFDATAEDIT.h"
+#include "editor/LayoutEditorPage.h"
+#include "import/CsvImporter.h"
+#include "import/LabelledTextPaste.h"
+#include "import/OrderMailPaste.h"
+#include "layout/PrintRecord.h"
+#include "render/PreviewPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+
+QString ClipboardText()
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->text() : QString();
+}
+
+OrderMailBoxes BoxesOf(const TFDATAEDIT &editor)
+{
+    OrderMailBoxes b;
+    b.z_goods1 = editor.z_goods[0]->text();
+    b.x_tel1 = editor.x_tel1->text();
+    b.x_tel2 = editor.x_tel2->text();
+    b.x_tel3 = editor.x_tel3->text();
+    b.x_namae = editor.x_namae->text();
+    b.x_YUBIN1 = editor.x_YUBIN1->text();
+    b.x_YUBIN2 = editor.x_YUBIN2->text();
+    b.x_address1 = editor.x_address1->text();
+    return b;
+}
+
+void PutBoxes(TFDATAEDIT &editor, const OrderMailBoxes &b)
+{
+    editor.z_goods[0]->setText(b.z_goods1);
+    editor.x_tel1->setText(b.x_tel1);
+    editor.x_tel2->setText(b.x_tel2);
+    editor.x_tel3->setText(b.x_tel3);
+    editor.x_namae->setText(b.x_namae);
+    editor.x_YUBIN1->setText(b.x_YUBIN1);
+    editor.x_YUBIN2->setText(b.x_YUBIN2);
+    editor.x_address1->setText(b.x_address1);
+}
+
+} // namespace
+
+void Tfzerrat::connectImports()
+{
+    MainActions *a = m_actions;
+    for (QAction *action : {a->fromClip, a->rakuten1, a->rakuten2, a->renzokuCsv})
+        action->setEnabled(true);
+    connect(a->fromClip, &QAction::triggered, this, [this] { ActionFromClipExecute(); });
+    connect(a->rakuten1, &QAction::triggered, this, [this] { ActionRakuten1Execute(); });
+    connect(a->rakuten2, &QAction::triggered, this, [this] { ActionRakuten2Execute(); });
+    connect(a->renzokuCsv, &QAction::triggered, this, [this] { ActionRenzokuCsvExecute(); });
+}
+
+void Tfzerrat::ActionFromClipExecute()
+{
+    if (!m_started)
+        return;
+    const QVector<ItemText> changes = LabelledTextChanges(ClipboardText());
+    ApplyItemTexts(m_style, changes, [this](int id) { m_editorPage->selectField(id); });
+    // The panel shows the last item with the text it has now.
+    if (!changes.isEmpty())
+        m_editorPage->selectField(changes.last().id);
+    redrawPreview();
+}
+
+bool Tfzerrat::orderMailPaste(const QString &mailText)
+{
+    TFDATAEDIT *editor = m_editors->dataEdit();
+    // The boxes the paste does not write are stored back with it: they must
+    // hold the single-print data as saved, not what an earlier opening left
+    // (or nothing, when the editor has not been opened yet).
+    const QString path = SingleDataPath(m_folders.workDir);
+    if (QFileInfo::exists(path)) {
+        const LayoutStatus status = LoadSingleData(path, m_record);
+        if (!status) {
+            ShowNotice("確認", status.message, this);
+            return false;
+        }
+    }
+    editor->edit_set();
+
+    OrderMailOptions options;
+    options.keepPrefecture = m_zipConvOption == 0;
+    const OrderMailResult result = ParseOrderMail(mailText, BoxesOf(*editor), options);
+    if (!result.ok) {
+        ShowNotice("確認", result.notice, this);
+        return false;
+    }
+    PutBoxes(*editor, result.boxes);
+    editor->setBack();
+    const LayoutStatus saved = SaveSingleData(path, m_record);
+    if (!saved) {
+        ShowNotice("確認", "[保存できませんでした]\n" + saved.message, this);
+        return false;
+    }
+    currentData(QString());
+    editor->exec();
+    m_preview->redraw();
+    return true;
+}
+
+bool Tfzerrat::ActionRakuten1Execute()
+{
+    if (!m_started)
+        return false;
+    return orderMailPaste(ClipboardText());
+}
+
+bool Tfzerrat::ActionRakuten2Execute()
+{
+    if (!m_started)
+        return false;
+    selectPaperKind(1);
+    const bool pasted = orderMailPaste(ClipboardText());
+    // The amount is asked for even when the mail was not understood: the
+    // cash-on-delivery form needs it either way.
+    bool ok = false;
+    const QString amount = QInputDialog::getText(this, QApplication::applicationDisplayName(), "引換金入力",
+                                                 QLineEdit::Normal, QString(), &ok);
+    if (ok) {
+        m_editorPage->selectField(35);
+        m_style.chrchange(35, amount);
+        m_editorPage->selectField(35);
+        redrawPreview();
+    }
+    return pasted;
+}
+
+CsvImportOutcome Tfzerrat::ActionRenzokuCsvExecute()
+{
+    CsvImportOutcome outcome;
+    if (!m_started)
+        return outcome;
+    if (m_left->currentIndex() != 2)
+        m_left->setCurrentIndex(2); // the page switch runs on the change
+    else
+        ActionPageChangeExecute();
+
+    CsvImportTarget target;
+    target.addressDbPath = addressDbPath();
+    target.membersDbPath = membersDbPath();
+    target.editionCode = editionCode();
+    const int sender = selectedSenderId();
+    if (sender > 0)
+        target.senderId = QString::number(sender);
+    outcome = RunCsvEditorImport(m_db, m_folders.programDir, m_folders.workDir, target,
+                                 [this](bool running) { setCsvEditorRunning(running); });
+    switch (outcome.status) {
+    case CsvImportOutcome::NoFile:
+        break;
+    case CsvImportOutcome::Imported:
+        ShowNotice("確認", outcome.notice, this);
+        m_listPage->customerRead();
+        break;
+    case CsvImportOutcome::EditorMissing:
+    case CsvImportOutcome::Aborted:
+    case CsvImportOutcome::Failed:
+        ShowNotice("確認", outcome.notice, this);
+        break;
+    }
+    return outcome;
+}

@@ -1,0 +1,262 @@
+// The import commands as the user runs them from the main window: the
+// clipboard's text into the layout or the single-print editor, and a CSV
+// import through a stand-in CSV editor.
+
+#include "addressbook/ConsigneeListPage.h"
+#include "app/Editions.h"
+#include "app/MainActions.h"
+#include "app/TextFields.h"
+#include "app/Tfzerrat.h"
+#include "data/TDataModule1.h"
+#include "dialogs/EditingDialogs.h"
+#include "dialogs/TFDATAEDIT.h"
+#include "editor/LayoutEditorPage.h"
+#include "import/CsvImportFile.h"
+#include "layout/PrintRecord.h"
+#include "render/PreviewPage.h"
+
+#include "../TestNotices.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+QString shippedProgramDir()
+{
+    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
+}
+
+// A program folder that holds the shipped starter files and, when given, a
+// stand-in CSV editor script instead of the real one.
+QString makeProgramDir(const QTemporaryDir &root, const QByteArray &editorScript = {})
+{
+    const QString dir = root.filePath("program");
+    QDir().mkpath(dir);
+    for (const char *sub : {"style", "conf", "databaseXe2", "images", "help"})
+        QFile::link(shippedProgramDir() + "/" + sub, dir + "/" + sub);
+    if (!editorScript.isEmpty()) {
+        QFile script(dir + "/csv_importXe2");
+        script.open(QIODevice::WriteOnly);
+        script.write(editorScript);
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    }
+    return dir;
+}
+
+QString itemText(Tfzerrat &w, int id)
+{
+    const int index = w.style().findItem(id);
+    return index < 0 ? QStringLiteral("<none>") : NthFieldOrEmpty(w.style().line(index), 20);
+}
+
+// Runs check on the modal dialog of type T as soon as it is open, then closes it.
+template <typename T>
+void whenModal(std::function<void(T *)> check, bool accept = false)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, check, accept] {
+        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            check(dialog);
+            accept ? dialog->accept() : dialog->reject();
+        }
+    });
+    timer->start();
+}
+
+const char *kOrderMail = "━━━━━━━━━━\r\n"
+                         "[注文者]\r\n"
+                         "  楽天 一郎 (ラクテン イチロウ) 様\r\n"
+                         "[送付先]  山田 太郎 (ヤマダ タロウ) 様\r\n"
+                         "  〒600-8216 京都府京都市下京区東塩小路町\r\n"
+                         "  (TEL) 075-123-4567\r\n"
+                         "[商品]\r\n"
+                         "手作り石けん 3個セット\r\n"
+                         "━━━━━━━━━━\r\n";
+
+} // namespace
+
+class ImportCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
+
+    void labelledTextGoesIntoTheLayoutItems()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        QVERIFY(!w.actions()->fromClip->isVisible());
+        const int draws = w.previewPage()->drawCount();
+
+        QGuiApplication::clipboard()->setText("郵便番号 = 123-4567\r\n住所 = 東京都千代田区千代田1-1\n"
+                                              "電話 = 03-1234-5678\n");
+        w.actions()->fromClip->trigger();
+        QCOMPARE(itemText(w, 1), QString("123"));
+        QCOMPARE(itemText(w, 2), QString("4567"));
+        QCOMPARE(itemText(w, 3), QString("東京都千代田区千代田"));
+        QCOMPARE(itemText(w, 4), QString("1-1"));
+        QCOMPARE(itemText(w, 7), QString("03"));
+        QCOMPARE(itemText(w, 9), QString("5678"));
+        // The editor ends on the last item written, and its panel shows that text.
+        QCOMPARE(w.layoutEditorPage()->chrdata->text(), QString("5678"));
+        QCOMPARE(w.layoutEditorPage()->editor().selectedLine(), w.style().findItem(9));
+        w.previewPage()->pageImage();
+        QVERIFY(w.previewPage()->drawCount() > draws);
+        QVERIFY(notices.texts.isEmpty());
+    }
+
+    void orderMailFillsSavesAndOpensTheEditor()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        QVERIFY(w.actions()->rakuten1->isVisible());
+        QCOMPARE(w.actions()->rakuten1->shortcut(), QKeySequence(Qt::Key_F9));
+
+        // What the single-print data already held outside the pasted boxes stays.
+        const QString path = SingleDataPath(w.folders().workDir);
+        PrintRecord before;
+        before.setSlot(14, "東塩小路ビル3F");
+        QVERIFY(SaveSingleData(path, before).ok);
+
+        QGuiApplication::clipboard()->setText(kOrderMail);
+        QString shownName, shownAddress, shownTel2;
+        whenModal<TFDATAEDIT>([&](TFDATAEDIT *editor) {
+            shownName = editor->x_namae->text();
+            shownAddress = editor->x_address1->text();
+            shownTel2 = editor->x_tel2->text();
+        });
+        QVERIFY(w.ActionRakuten1Execute());
+        QCOMPARE(shownName, QString("山田 太郎 "));
+        QCOMPARE(shownAddress, QString("京都府京都市下京区東塩小路町"));
+        QCOMPARE(shownTel2, QString("123"));
+
+        // Saved before the editor opened: its cancel keeps the pasted data.
+        PrintRecord saved;
+        QVERIFY(LoadSingleData(path, saved).ok);
+        QCOMPARE(saved.slot(8), QString("山田 太郎 "));
+        QCOMPARE(saved.slot(12), QString("6008216"));
+        QCOMPARE(saved.slot(15), QString("075-123-4567"));
+        QCOMPARE(saved.slot(17), QString("手作り石けん 3個セット"));
+        QCOMPARE(saved.slot(14), QString("東塩小路ビル3F"));
+        QVERIFY(notices.texts.isEmpty());
+    }
+
+    void textThatIsNoOrderMailChangesNothing()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const QString path = SingleDataPath(w.folders().workDir);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+
+        for (const char *text : {"[送付先] 山田 太郎 様\r\n〒600-8216 京都府\r\n(TEL) 075-123-4567\r\n",
+                                 "[商品]\r\n石けん\r\n[送付先] 山田 太郎 様\r\n"}) {
+            QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+            QVERIFY(!w.ActionRakuten1Execute());
+            QTRY_VERIFY(!notices.texts.isEmpty());
+            QVERIFY(notices.texts.last().startsWith("楽天の売上メール形式ではありません"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), bytes);
+            file.close();
+        }
+    }
+
+    void cashOnDeliveryPasteSwitchesTheFormAndAsksForTheAmount()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        // Not an order mail: the notice, and the amount is asked for all the same.
+        QGuiApplication::clipboard()->setText("こんにちは");
+        QString prompt;
+        whenModal<QInputDialog>(
+            [&](QInputDialog *dialog) {
+                prompt = dialog->labelText();
+                dialog->setTextValue("12,800");
+            },
+            true);
+        QVERIFY(!w.ActionRakuten2Execute());
+        QCOMPARE(prompt, QString("引換金入力"));
+        QVERIFY(w.style().CurrentStyleFile.endsWith("/d_zerrat.sle"));
+        QCOMPARE(itemText(w, 35), QString("12,800"));
+        QCOMPARE(w.layoutEditorPage()->editor().selectedLine(), w.style().findItem(35));
+        QCOMPARE(notices.texts.size(), 1);
+    }
+
+    void csvImportRunsTheEditorAndFillsTheList()
+    {
+        QTemporaryDir root;
+        // The stand-in writes its result into the conf folder it is given,
+        // after a pause in which the window is asked to close.
+        const QString program = makeProgramDir(root, "#!/bin/sh\n"
+                                                     "arg=\"$1\"; rest=\"${arg%,}\"; conf=\"${rest%,*}\"\n"
+                                                     "sleep 1\n"
+                                                     "printf '\\357\\273\\277山田 太郎,,600-8216,京都府京都市下京区,,"
+                                                     "東塩小路町1,,075-123-4567,,3000,石けん,,,,\\r\\n' "
+                                                     "> \"$conf/csvImport.tmp\"\n");
+        NoticeCatcher notices;
+        Tfzerrat w(program, "zerrat_xe2", root.path());
+        w.show();
+        w.ensureStarted();
+        QVERIFY(w.actions()->renzokuCsv->isEnabled());
+
+        bool closed = true;
+        QTimer::singleShot(300, &w, [&] { closed = w.close(); });
+        const CsvImportOutcome outcome = w.ActionRenzokuCsvExecute();
+        QVERIFY(!closed);
+        QCOMPARE(outcome.status, CsvImportOutcome::Imported);
+        QCOMPARE(w.leftPages()->currentIndex(), 2);
+        QTRY_COMPARE(notices.texts.size(), 2);
+        QCOMPARE(notices.texts.at(0), QString("CSV取込画面を先に閉じてください。"));
+        QCOMPARE(notices.texts.at(1), QString("CSVファイルから取り込みました。"));
+        QCOMPARE(w.consigneeListPage()->rowCount(), 1);
+
+        TDataModule1 db;
+        QVERIFY(!db.OpenDatabase(w.addressDbPath()).isError());
+        const RowList rows = db.QueryRows("select AREA, CITY, ZIPCODE from address").rows;
+        QCOMPARE(rows.value(0, 0), QString("京都府"));
+        QCOMPARE(rows.value(0, 1), QString("京都市下京区"));
+        QCOMPARE(rows.value(0, 2), QString("6008216"));
+        // The editor has ended: closing works again.
+        QVERIFY(w.close());
+    }
+
+    void csvImportWithoutTheEditorSaysWhereToGetIt()
+    {
+        QTemporaryDir root;
+        const QString program = makeProgramDir(root);
+        NoticeCatcher notices;
+        Tfzerrat w(program, "zerrat_xe2", root.path());
+        w.ensureStarted();
+        QCOMPARE(w.ActionRenzokuCsvExecute().status, CsvImportOutcome::EditorMissing);
+        QTRY_COMPARE(notices.texts.size(), 1);
+        QVERIFY(notices.texts.at(0).startsWith("CSVエディタ－がインストールされていません"));
+    }
+};
+
+QTEST_MAIN(ImportCommandsTest)
+#include "import_commands_test.moc"
