@@ -565,11 +565,15 @@ void Tfzerrat::paperSetup()
     redrawPreview();
 }
 
-// What single and continuous print share before the first page: the printer
-// dialog (unless skipped), fresh measurements, the printer settings file when
-// it is missing, the PDF folder, and the job options from the window.
+// What single and continuous print share before the first page: the PDF
+// folder, the printer dialog (unless skipped), fresh measurements, the printer
+// settings file when it is missing, and the job options from the window.
 bool Tfzerrat::preparePrint(bool skipDialog, PrintJob::Options *options)
 {
+    // The printer dialog refuses an output file whose folder does not exist,
+    // so the PDF folder must be there before it opens.
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
     if (!skipDialog) {
         QPrintDialog dialog(m_printer.get(), this);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
@@ -580,8 +584,6 @@ bool Tfzerrat::preparePrint(bool skipDialog, PrintJob::Options *options)
     redrawPreview();
     if (!QFileInfo::exists(printerFilePath()))
         DevModeSaveToFile(printerFilePath(), *m_printer);
-    if (m_printer->outputFormat() == QPrinter::PdfFormat)
-        QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
 
     const PrinterMeasurements &m = m_preview->measurements();
     *options = {};

@@ -115,6 +115,36 @@ private slots:
         QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
     }
 
+    // On a first start the PDF folder does not exist yet; the printer dialog
+    // must still accept its own suggested file.
+    void printDialogAcceptsTheSuggestedPdfOnAFirstStart()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        if (w.printer().outputFormat() != QPrinter::PdfFormat)
+            QSKIP("a system printer is installed; the PDF fallback is not in use");
+        const QString pdf = w.printer().outputFileName();
+        QVERIFY(!QFileInfo::exists(QFileInfo(pdf).path()));
+        bool accepted = false;
+        QTimer::singleShot(100, &w, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                dialog->accept();
+                accepted = true;
+                // A refused file leaves the dialog open: close it so the test ends.
+                QTimer::singleShot(300, dialog, [dialog] {
+                    if (dialog->isVisible())
+                        dialog->reject();
+                });
+            }
+        });
+        QVERIFY(w.printexecute());
+        QVERIFY(accepted);
+        QVERIFY(notices.texts.isEmpty());
+        QCOMPARE(pdfPageCount(pdf), 1);
+    }
+
     void editionsShowTheirCaptionsAndControls_data()
     {
         QTest::addColumn<QString>("exe");
