@@ -8,6 +8,8 @@
 #include "data/DatabaseSchema.h"
 #include "data/TDataModule1.h"
 
+#include "WidgetBenchMain.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTableView>
@@ -15,17 +17,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "history_bench";
-    static char *argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication a(argc, argv);
-    return a;
-}
 
 // A members database with count rows of edition 40 and count / 5 of edition 50,
 // written as the history writer writes them; every hundredth row holds りんご.
@@ -82,7 +73,6 @@ History &history()
 // rirekiRead into the page's grid, in the start-up order (send date, newest first).
 void BM_RirekiReadIntoView(benchmark::State &state)
 {
-    app();
     History &h = history();
     HistoryPage page(h.db, h.membersDb, 40, "履歴からお届け先登録");
     page.resize(1200, 700);
@@ -99,7 +89,6 @@ BENCHMARK(BM_RirekiReadIntoView)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Header clicks on お名前: the list sorted by name, one way and the other.
 void BM_HeaderClickIntoView(benchmark::State &state)
 {
-    app();
     History &h = history();
     HistoryPage page(h.db, h.membersDb, 40, "履歴からお届け先登録");
     page.resize(1200, 700);
@@ -116,7 +105,6 @@ BENCHMARK(BM_HeaderClickIntoView)->Unit(benchmark::kMillisecond)->UseRealTime();
 // A search over the thirteen columns, into the grid.
 void BM_RirekiSearchIntoView(benchmark::State &state)
 {
-    app();
     History &h = history();
     HistoryPage page(h.db, h.membersDb, 40, "履歴からお届け先登録");
     page.resize(1200, 700);
@@ -145,4 +133,7 @@ BENCHMARK(BM_ReadHistoryList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return RunWidgetBenchmarks(argc, argv);
+}
