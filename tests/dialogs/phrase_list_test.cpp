@@ -238,6 +238,31 @@ private slots:
         QVERIFY(stillOpen);
         QCOMPARE(phrase, QString());
     }
+
+    void doubleClickOnTheEmptyRowOfAnEmptyListChoosesNothing()
+    {
+        PhraseListFixture p;
+        bool stillOpen = false;
+        QTimer::singleShot(0, &p.dialog, [&] {
+            p.clickRow(1);
+            QTest::mouseDClick(p.dialog.grid->viewport(), Qt::LeftButton, {}, p.cellCentre(1));
+            stillOpen = p.dialog.isVisible();
+            QTest::keyClick(&p.dialog, Qt::Key_Escape);
+        });
+        QString phrase = "元のまま";
+        QVERIFY(!p.dialog.choose(&phrase));
+        QVERIFY(stillOpen);
+        QCOMPARE(phrase, QString("元のまま"));
+
+        // An empty phrase that was stored is a phrase all the same.
+        QVERIFY(p.store.insert(""));
+        QTimer::singleShot(0, &p.dialog, [&] {
+            p.clickRow(1);
+            QTest::mouseDClick(p.dialog.grid->viewport(), Qt::LeftButton, {}, p.cellCentre(1));
+        });
+        QVERIFY(p.dialog.choose(&phrase));
+        QCOMPARE(phrase, QString());
+    }
 };
 
 QTEST_MAIN(PhraseListTest)
