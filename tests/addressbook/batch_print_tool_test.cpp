@@ -4,49 +4,16 @@
 // skipped identifiers and the refusals of bad arguments.
 
 #include "AddressBookFixture.h"
+#include "PdfFiles.h"
+#include "ToolRun.h"
 
 #include "addressbook/ConsigneeRows.h"
 #include "addressbook/HistoryList.h"
 #include "app/AppFolders.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The page count: pdfinfo where it is installed, else the page objects.
-int pdfPages(const QString &pdf)
-{
-    if (!QStandardPaths::findExecutable("pdfinfo").isEmpty()) {
-        QProcess p;
-        p.start("pdfinfo", {pdf});
-        p.waitForFinished(20000);
-        const QRegularExpressionMatch m =
-            QRegularExpression("^Pages:\\s+(\\d+)", QRegularExpression::MultilineOption)
-                .match(QString::fromUtf8(p.readAllStandardOutput()));
-        return m.hasMatch() ? m.captured(1).toInt() : -1;
-    }
-    QFile f(pdf);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
-}
-
-QString pageText(const QString &pdf, int page)
-{
-    QProcess p;
-    p.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 const QStringList kNames{"Alpha", "Bravo", "Charlie", "Delta", "Echo"};
 
@@ -77,25 +44,10 @@ protected:
         ASSERT_EQ(ids, QStringList({"1", "2", "3", "4", "5"}));
     }
 
-    ToolRun run(const QStringList &args) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.start(tool, args);
-        p.waitForFinished(120000);
-        ToolRun r;
-        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-        r.err = QString::fromLocal8Bit(p.readAllStandardError());
-        return r;
-    }
-
     // pdf for edition 40 into out, with the scratch application data folder.
     ToolRun pdf(const QStringList &args, const QString &out) const
     {
-        return run(QStringList{"pdf", "--appdata", appdata, "--edition", "40", "--out", dir.filePath(out)} + args);
+        return RunTool(tool, QStringList{"pdf", "--appdata", appdata, "--edition", "40", "--out", dir.filePath(out)} + args);
     }
 
     // The history of edition 40 as "consignee id|name", oldest row first.
@@ -112,11 +64,11 @@ protected:
 
     void expectPages(const QString &file, const QStringList &names)
     {
-        ASSERT_EQ(pdfPages(file), names.size());
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        ASSERT_EQ(PdfPageCount(file), names.size());
+        if (!HasPdfToText())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: page texts not checked";
         for (int page = 1; page <= names.size(); ++page) {
-            const QString text = pageText(file, page);
+            const QString text = PdfPageText(file, page);
             EXPECT_TRUE(text.contains(names[page - 1])) << "page " << page << ": " << text.toStdString();
             for (const QString &other : kNames)
                 if (!names[page - 1].startsWith(other))

@@ -11,6 +11,7 @@
 #include "dialogs/TFDATAEDIT.h"
 #include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
+#include "PdfFiles.h"
 #include "TestTyping.h"
 
 #include <QAbstractButton>
@@ -37,14 +38,6 @@ namespace {
 QString programDir()
 {
     return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
-
-int pdfPageCount(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
 int historyRows(Tfzerrat &w)
@@ -185,14 +178,14 @@ private slots:
         w.printer().setOutputFileName(pdf);
         w.topBar()->setCopies(3);
         QVERIFY(w.printexecute(true));
-        QCOMPARE(pdfPageCount(pdf), 3);
+        QCOMPARE(PdfPageCount(pdf), 3);
         QCOMPARE(historyRows(w), 1);
         QVERIFY(QFileInfo::exists(w.printerFilePath()));
 
         w.printSettingsPage()->CheckBox5->setChecked(true);
         w.topBar()->setCopies(1);
         QVERIFY(w.printexecute(true));
-        QCOMPARE(pdfPageCount(pdf), 1);
+        QCOMPARE(PdfPageCount(pdf), 1);
         QCOMPARE(historyRows(w), 1);
     }
 

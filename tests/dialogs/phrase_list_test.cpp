@@ -61,7 +61,12 @@ private:
 class PhraseListFixture
 {
 public:
-    PhraseListFixture() : store(fx.db, fx.context().membersDbPath), dialog(store) {}
+    // A list holding phrases, in that order.
+    explicit PhraseListFixture(const QStringList &phrases = {}) : store(fx.db, fx.context().membersDbPath), dialog(store)
+    {
+        for (const QString &phrase : phrases)
+            store.insert(phrase);
+    }
 
     // The phrases stored in ITEMS, by identifier.
     QStringList stored() { return column("SELECT namae FROM ITEMS ORDER BY id"); }
@@ -143,9 +148,8 @@ private slots:
 
     void changeButtonAndShiftClickRewriteTheSelectedPhrase()
     {
-        PhraseListFixture p;
-        QVERIFY(p.store.insert("みかん"));
-        QVERIFY(p.store.insert("りんご"));
+        PhraseListFixture p({"みかん", "りんご"});
+        QCOMPARE(p.stored(), QStringList({"みかん", "りんご"}));
         p.openList();
 
         p.clickRow(2);
@@ -191,9 +195,8 @@ private slots:
 
     void deleteAsksFirstAndRemovesOnlyOnOk()
     {
-        PhraseListFixture p;
-        QVERIFY(p.store.insert("みかん"));
-        QVERIFY(p.store.insert("りんご"));
+        PhraseListFixture p({"みかん", "りんご"});
+        QCOMPARE(p.stored(), QStringList({"みかん", "りんご"}));
         p.openList();
         p.clickRow(1);
 
@@ -214,9 +217,8 @@ private slots:
 
     void doubleClickChoosesThePhraseAnythingElseCancels()
     {
-        PhraseListFixture p;
-        QVERIFY(p.store.insert("みかん"));
-        QVERIFY(p.store.insert("りんご"));
+        PhraseListFixture p({"みかん", "りんご"});
+        QCOMPARE(p.stored(), QStringList({"みかん", "りんご"}));
 
         QTimer::singleShot(0, &p.dialog, [&] {
             p.clickRow(2);
