@@ -110,6 +110,22 @@ TEST_F(BatchPrintTool, NoHistoryWritesNoRowAndMissingConsigneesAreSkipped)
     expectPages(dir.filePath("skip.pdf"), {"Delta", "Alpha"});
 }
 
+TEST_F(BatchPrintTool, SenderFollowsTheItemRowAsOnTheConsigneeList)
+{
+    // As on the consignee list: a consignee's item row names its sender; one
+    // without an item row prints with sender 1, whichever sender is selected.
+    nameSender(1, "First Sender Co");
+    nameSender(3, "Third Sender Co");
+    addItemRow("4", 40, 3, "Grapes");
+    ASSERT_EQ(pdf({"--consignees", "2,4", "--sender", "2"}, "senders.pdf").exitCode, 0);
+    EXPECT_EQ(query(membersDb, "select userid,snamae1,itemname1 from sender order by ID"),
+              QStringList({"2|First Sender Co|", "4|Third Sender Co|Grapes"}));
+    if (!HasPdfToText())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: page texts not checked";
+    EXPECT_TRUE(PdfPageText(dir.filePath("senders.pdf"), 1).contains("First Sender Co"));
+    EXPECT_TRUE(PdfPageText(dir.filePath("senders.pdf"), 2).contains("Third Sender Co"));
+}
+
 TEST_F(BatchPrintTool, NobodyLeftToPrintIsAFailureWithoutAFile)
 {
     const ToolRun r = pdf({"--consignees", "98,99"}, "none.pdf");
