@@ -10,6 +10,8 @@
 #include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 
+#include "WidgetBenchMain.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QPrinter>
@@ -18,17 +20,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "addressbook_bench";
-    static char *argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication a(argc, argv);
-    return a;
-}
 
 // An address book of count consignees, every tenth one a 山田, each with an item row.
 struct Book {
@@ -66,7 +57,6 @@ struct Book {
 
 void BM_CustomerReadIntoView(benchmark::State &state)
 {
-    app();
     Book book(20000);
     CheckedConsignees checked;
     ConsigneeTableModel model(checked);
@@ -85,7 +75,6 @@ BENCHMARK(BM_CustomerReadIntoView)->Unit(benchmark::kMillisecond);
 
 void BM_Search(benchmark::State &state)
 {
-    app();
     Book book(20000);
     CheckedConsignees checked;
     for (auto _ : state) {
@@ -97,7 +86,6 @@ BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond);
 
 void BM_ContinuousPrint500(benchmark::State &state)
 {
-    app();
     Book book(500);
     StyleData style;
     style.OpenStyle(QString::fromLocal8Bit(qgetenv("KORVEL_BENCH_STYLE")));
@@ -125,4 +113,7 @@ BENCHMARK(BM_ContinuousPrint500)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)-
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return RunWidgetBenchmarks(argc, argv);
+}

@@ -16,7 +16,7 @@ void HistoryTableModel::setRows(QVector<HistoryListRow> rows)
 
 QString HistoryTableModel::idAt(int r) const
 {
-    return r >= 0 && r < m_rows.size() ? m_rows.at(r).id : QString();
+    return r >= 0 && r < m_rows.size() ? m_rows.at(r).id() : QString();
 }
 
 void HistoryTableModel::setSortState(int state)
@@ -31,19 +31,9 @@ QString HistoryTableModel::cellText(int r, int column) const
         return QString();
     if (HistoryColumnAlignment(column, m_editionCode) == HistoryAlignment::Hidden)
         return QString();
-    const HistoryListRow &row = m_rows.at(r);
-    switch (column) {
-    case 1: return row.id;
-    case 2: return row.date;
-    case 3: return row.name;
-    case 4: return row.address;
-    case 5: return row.tel;
-    case 6: return row.column6;
-    case 7: return row.number;
-    case 8: return row.items;
-    case 9: return row.userid;
-    default: return QString();
-    }
+    if (column < 1 || column > HistoryListRow::ColumnCount)
+        return QString();
+    return m_rows.at(r).text(HistoryListRow::Column(column - 1)).toString();
 }
 
 int HistoryTableModel::rowCount(const QModelIndex &parent) const

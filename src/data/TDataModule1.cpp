@@ -60,7 +60,9 @@ DatabaseError TDataModule1::ensureOpen()
         return {};
     if (m_path.isEmpty())
         return errorOf(SQLITE_MISUSE, QStringLiteral("no database file has been named"));
-    int flags = SQLITE_OPEN_READWRITE;
+    // A connection is used by the thread that owns the data module only: the
+    // engine's per-call locking would be paid on every column read for nothing.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (m_mode == OpenMode::ExistingOnly) {
         if (!QFileInfo(m_path).isFile())
             return errorOf(SQLITE_CANTOPEN, QStringLiteral("database file not found: %1").arg(m_path));

@@ -67,8 +67,10 @@ Tfchrlist::Tfchrlist(PhraseStore &store, QWidget *parent) : QDialog(parent), m_s
     connect(deleteButton, &QPushButton::clicked, this, &Tfchrlist::deleteClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        // The header row carries no phrase; choosing it would choose nothing.
-        if (row > 0)
+        // The header row and the empty row of an empty list carry no phrase:
+        // choosing them would empty the caller's box instead of filling it.
+        const QTableWidgetItem *id = row > 0 ? grid->item(row, 0) : nullptr;
+        if (id && !id->text().isEmpty())
             accept();
     });
 }

@@ -49,8 +49,12 @@ TfsenderKensaku::TfsenderKensaku(QWidget *parent) : QDialog(parent)
 
 void TfsenderKensaku::setRows(const QVector<QStringList> &rows)
 {
+    // The copy is refreshed at every opening; the sender chosen last time
+    // stays chosen, or "実　行" alone would drop the filter it set.
+    const QString keep = selectedId();
     m_rows = rows;
     fill();
+    reselect(keep);
 }
 
 void TfsenderKensaku::fill()
@@ -94,7 +98,16 @@ void TfsenderKensaku::clickColumn(int column)
     const QString keep = selectedId();
     m_sortState = NextSortState(m_sortState, column);
     fill();
+    reselect(keep);
+}
+
+void TfsenderKensaku::reselect(const QString &id)
+{
+    if (id.isEmpty())
+        return;
     for (int i = 0; i < companylist->topLevelItemCount(); ++i)
-        if (!keep.isEmpty() && companylist->topLevelItem(i)->text(0) == keep)
+        if (companylist->topLevelItem(i)->text(0) == id) {
             companylist->setCurrentItem(companylist->topLevelItem(i));
+            return;
+        }
 }

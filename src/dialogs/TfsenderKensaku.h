@@ -38,6 +38,8 @@ public:
 
 private:
     void fill();
+    // Selects the row of sender id, when the list still holds it.
+    void reselect(const QString &id);
 
     QVector<QStringList> m_rows;
     int m_sortState = 0;

@@ -1,4 +1,5 @@
 #include "AddressBookFixture.h"
+#include "PdfFiles.h"
 
 #include "addressbook/BatchPrint.h"
 #include "addressbook/ConsigneeRows.h"
@@ -6,29 +7,6 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
-
-namespace {
-
-int pdfPages(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
-}
-
-// The text of one PDF page, through pdftotext.
-QString pageText(const QString &pdf, int page)
-{
-    QProcess p;
-    p.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-} // namespace
 
 class BatchPrintTest : public AddressBookFixture
 {
@@ -71,13 +49,13 @@ TEST_F(BatchPrintTest, FiveConsigneesGiveOneJobOfFivePagesAndFiveRowsInTickOrder
     const BatchPrintOutcome outcome = run(order, pdf);
     ASSERT_TRUE(outcome.ok()) << outcome.draw.message.toStdString();
     EXPECT_EQ(outcome.printed, order);
-    EXPECT_EQ(pdfPages(pdf), 5);
+    EXPECT_EQ(PdfPageCount(pdf), 5);
     EXPECT_EQ(query(membersDb, "select userid,namae1 from sender order by ID"),
               QStringList({ids[2] + "|Charlie", ids[0] + "|Alpha", ids[4] + "|Echo", ids[1] + "|Bravo",
                            ids[3] + "|Delta"}));
-    EXPECT_TRUE(pageText(pdf, 1).contains("Charlie"));
-    EXPECT_TRUE(pageText(pdf, 5).contains("Delta"));
-    EXPECT_FALSE(pageText(pdf, 5).contains("Charlie"));
+    EXPECT_TRUE(PdfPageText(pdf, 1).contains("Charlie"));
+    EXPECT_TRUE(PdfPageText(pdf, 5).contains("Delta"));
+    EXPECT_FALSE(PdfPageText(pdf, 5).contains("Charlie"));
 }
 
 TEST_F(BatchPrintTest, DeletedConsigneesAreSkippedAndNoHistoryWhenSwitchedOff)
@@ -88,7 +66,7 @@ TEST_F(BatchPrintTest, DeletedConsigneesAreSkippedAndNoHistoryWhenSwitchedOff)
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.skipped, QStringList({ids[1]}));
     EXPECT_EQ(outcome.printed, QStringList({ids[0], ids[2]}));
-    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
     EXPECT_EQ(query(membersDb, "select count(*) from sender"), QStringList({"0"}));
 }
 
@@ -99,7 +77,7 @@ TEST_F(BatchPrintTest, CancelEndsTheJobWithThePagesPrintedAndWritesRowsOnlyForTh
     ASSERT_TRUE(outcome.ok());
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(outcome.printed, QStringList({ids[0], ids[1]}));
-    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
     EXPECT_EQ(query(membersDb, "select userid from sender order by ID"), QStringList({ids[0], ids[1]}));
 }
 

@@ -40,7 +40,7 @@ protected:
         EXPECT_FALSE(error.isError()) << error.message.toStdString();
         QStringList ids;
         for (const HistoryListRow &row : rows)
-            ids << row.id;
+            ids << row.id();
         return ids;
     }
 
@@ -137,7 +137,39 @@ TEST_F(HistoryCoreTest, StartUpOrderIsNewestSendDateFirstAndOnlyTheEdition)
     DatabaseError error;
     const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 40, 2, QString(), &error);
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[0].date, "2024/05/01");
+    EXPECT_EQ(rows[0].date(), "2024/05/01");
+}
+
+TEST_F(HistoryCoreTest, EverySortStateGivesTheOrderOfTheListQuery)
+{
+    // Distinct values in every sort column, inserted out of every order: mixed
+    // scripts, numbers stored as numbers and as text, and one NULL each.
+    for (int i = 0; i < 24; ++i) {
+        const int k = (i * 7) % 24; // a permutation of 0..23
+        QMap<QString, QString> columns{
+            {"senderdate", QString("2024-%1-%2").arg(k % 12 + 1, 2, 10, QChar('0')).arg(k / 12 + 10)},
+            {"namae1", QStringList{"山田", "やまだ", "Yamada", "ヤマダ"}.at(k % 4) + QString::number(k)},
+            {"address1", QString::number((k * 5) % 24) + "丁目"},
+            {"tel", QString("03-%1").arg((k * 11) % 24)},
+            {"uriage", k % 3 ? QString::number(k * 100) : "円" + QString::number(k)},
+            {"arrivedate", QString("/%1/%2").arg(k % 12 + 1).arg(k)},
+            {"number", QString::number((k * 13) % 24 + 1000)},
+            {"itemname1", QStringList{"りんご", "Apple", "林檎"}.at(k % 3) + QString::number(k)},
+            {"userid", QString::number((k * 17) % 24)},
+        };
+        if (i == 5)
+            columns.remove("tel");
+        addHistory(30, columns);
+        addHistory(40, columns);
+    }
+    for (int column = 1; column <= 9; ++column) {
+        for (int state : {column, column + 10}) {
+            QStringList expected;
+            for (const QString &row : query(membersDb, HistorySelectSql(30, state, QString())))
+                expected << row.section('|', 0, 0);
+            EXPECT_EQ(listIds(30, state), expected) << "sort state " << state;
+        }
+    }
 }
 
 TEST_F(HistoryCoreTest, SearchIgnoresTheSortStateAndMatchesThirteenColumnsLiterally)
@@ -165,14 +197,36 @@ TEST_F(HistoryCoreTest, ListRowsJoinAddressesAndItemsAndDropEmptyTelephoneParts)
     DatabaseError error;
     const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 20, 1, QString(), &error);
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[1].address, "東京都港区芝1-2ビル3F");
-    EXPECT_EQ(rows[1].tel, "");
-    EXPECT_EQ(rows[1].items, "りんご  なし ");
-    EXPECT_EQ(rows[1].column6, "12/24");
-    EXPECT_EQ(rows[1].number, "1234");
-    EXPECT_EQ(rows[1].userid, "7");
-    EXPECT_EQ(rows[0].tel, "03-1234-5678");
-    EXPECT_EQ(rows[0].column6, "");
+    EXPECT_EQ(rows[1].address(), "東京都港区芝1-2ビル3F");
+    EXPECT_EQ(rows[1].tel(), "");
+    EXPECT_EQ(rows[1].items(), "りんご  なし ");
+    EXPECT_EQ(rows[1].column6(), "12/24");
+    EXPECT_EQ(rows[1].number(), "1234");
+    EXPECT_EQ(rows[1].userid(), "7");
+    EXPECT_EQ(rows[0].tel(), "03-1234-5678");
+    EXPECT_EQ(rows[0].column6(), "");
+}
+
+TEST_F(HistoryCoreTest, ListRowsShowOtherDateFormsAndDropOnlyPairedHyphens)
+{
+    const struct {
+        const char *senderdate, *tel, *date, *shownTel;
+    } cases[] = {
+        {"2024-5-1", "03--1234", "2024/05/01", "031234"},
+        {"2024-05-01 10:20:30", "---", "2024/05/01", "-"},
+        {"2024-02-30", "----", "2024-02-30", ""}, // no date: shown as stored
+        {"", "03-1234-5678", "", "03-1234-5678"},
+        {"きのう", "０３ー１２", "きのう", "０３ー１２"},
+    };
+    for (const auto &c : cases)
+        addHistory(30, {{"senderdate", QString::fromUtf8(c.senderdate)}, {"tel", QString::fromUtf8(c.tel)}});
+    DatabaseError error;
+    const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 30, 11, QString(), &error);
+    ASSERT_EQ(rows.size(), int(std::size(cases)));
+    for (int i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].date(), QString::fromUtf8(cases[i].date)) << i;
+        EXPECT_EQ(rows[i].tel(), QString::fromUtf8(cases[i].shownTel)) << i;
+    }
 }
 
 TEST_F(HistoryCoreTest, ReprintKeepsWeightAndChargeAndEmptiesDateTimeAndSenderTelephone)

@@ -7,7 +7,12 @@
 #include "app/Tfzerrat.h"
 #include "app/TopBar.h"
 #include "data/TDataModule1.h"
+#include "dialogs/EditingDialogs.h"
+#include "dialogs/TFDATAEDIT.h"
+#include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
+#include "PdfFiles.h"
+#include "TestTyping.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -33,14 +38,6 @@ namespace {
 QString programDir()
 {
     return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
-
-int pdfPageCount(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
 int historyRows(Tfzerrat &w)
@@ -228,14 +225,14 @@ private slots:
         w.printer().setOutputFileName(pdf);
         w.topBar()->setCopies(3);
         QVERIFY(w.printexecute(true));
-        QCOMPARE(pdfPageCount(pdf), 3);
+        QCOMPARE(PdfPageCount(pdf), 3);
         QCOMPARE(historyRows(w), 1);
         QVERIFY(QFileInfo::exists(w.printerFilePath()));
 
         w.printSettingsPage()->CheckBox5->setChecked(true);
         w.topBar()->setCopies(1);
         QVERIFY(w.printexecute(true));
-        QCOMPARE(pdfPageCount(pdf), 1);
+        QCOMPARE(PdfPageCount(pdf), 1);
         QCOMPARE(historyRows(w), 1);
     }
 
@@ -342,6 +339,72 @@ private slots:
         QCOMPARE(db.QueryRows("select count(*), max(namae1) from address").rows.row(0),
                  QStringList({"1", QStringLiteral("山田花代")}));
         QCOMPARE(w.record().slot(8), QStringLiteral("山田花代"));
+    }
+
+    void f5OpensTheSinglePrintEditorWithTheRecordAndSaveWritesBack()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.leftPages()->currentIndex() != 2); // not the consignee list: the single-print editor
+        const QString file = SingleDataPath(w.folders().workDir);
+        PrintRecord stored;
+        stored.setSlot(8, "単票 太郎");
+        stored.setSlot(12, "5300001");
+        stored.setSlot(13, "大阪府大阪市北区梅田");
+        stored.setSlot(15, "06-1111-2222");
+        stored.setSlot(17, "みかん");
+        QVERIFY(SaveSingleData(file, stored));
+
+        QString seenName, seenZip, seenTel, seenItem;
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto *editor = qobject_cast<TFDATAEDIT *>(QApplication::activeModalWidget());
+            opened = editor == w.editors()->dataEdit();
+            if (!editor)
+                return;
+            seenName = editor->x_namae->text();
+            seenZip = editor->x_YUBIN1->text() + editor->x_YUBIN2->text();
+            seenTel = editor->x_tel2->text();
+            seenItem = editor->z_goods[0]->text();
+            editor->x_namae->selectAll();
+            TypeText(editor->x_namae, "単票 花子");
+            editor->z_goods[1]->clear();
+            TypeText(editor->z_goods[1], "りんご");
+            QTest::mouseClick(editor->operate_btn, Qt::LeftButton);
+        });
+        QTest::keyClick(&w, Qt::Key_F5);
+        QVERIFY(opened);
+        QCOMPARE(seenName, QStringLiteral("単票 太郎"));
+        QCOMPARE(seenZip, QStringLiteral("5300001"));
+        QCOMPARE(seenTel, QStringLiteral("1111"));
+        QCOMPARE(seenItem, QStringLiteral("みかん"));
+        QVERIFY(!w.editors()->dataEdit()->isVisible());
+
+        // "保　存" wrote the boxes into the record, its file and the layout.
+        QCOMPARE(w.record().slot(8), QStringLiteral("単票 花子"));
+        QCOMPARE(w.record().slot(18), QStringLiteral("りんご"));
+        QCOMPARE(w.record().slot(13), QStringLiteral("大阪府大阪市北区梅田"));
+        PrintRecord reread;
+        QVERIFY(LoadSingleData(file, reread));
+        QCOMPARE(reread.slot(8), QStringLiteral("単票 花子"));
+        QCOMPARE(reread.slot(15), QStringLiteral("06-1111-2222"));
+        QCOMPARE(reread.slot(18), QStringLiteral("りんご"));
+        QVERIFY(w.style().lines().join(u'\n').contains(QStringLiteral("単票 花子")));
+
+        // Cancel in the editor touches neither the record nor the file.
+        QTimer::singleShot(0, [&] {
+            if (auto *editor = qobject_cast<TFDATAEDIT *>(QApplication::activeModalWidget())) {
+                editor->x_namae->setText("取り消し");
+                QTest::mouseClick(editor->IconButton1, Qt::LeftButton);
+            }
+        });
+        w.actions()->previewEdit->trigger();
+        QCOMPARE(w.record().slot(8), QStringLiteral("単票 花子"));
+        QVERIFY(LoadSingleData(file, reread));
+        QCOMPARE(reread.slot(8), QStringLiteral("単票 花子"));
     }
 
     void noticeShowsHeadingAndTextUnderTheApplicationTitle()

@@ -1,6 +1,8 @@
 // End-to-end runs of the staged korvel-print: render and pdf on hand-written
 // layouts, and the errors a script must be able to rely on.
 
+#include "ToolRun.h"
+
 #include "app/TextCodec.h"
 
 #include <QFile>
@@ -10,12 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 class PrintTool : public ::testing::Test
 {
@@ -27,22 +23,7 @@ protected:
         ASSERT_TRUE(QFile::exists(tool)) << tool.toStdString();
     }
 
-    ToolRun run(const QStringList &args) const
-    {
-        QProcess p;
-        p.setProgram(tool);
-        p.setArguments(args);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.start();
-        p.waitForFinished(60000);
-        ToolRun r;
-        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-        r.err = QString::fromLocal8Bit(p.readAllStandardError());
-        return r;
-    }
+    ToolRun run(const QStringList &args) const { return RunTool(tool, args, 60000); }
 
     // Writes a layout in code page 932 with CR LF, as the program writes them.
     QString writeStyle(const QString &name, const QStringList &lines) const
