@@ -139,7 +139,7 @@ private slots:
         QVERIFY(w.printexecute());
         QVERIFY(accepted);
         QVERIFY(notices.texts.isEmpty());
-        QCOMPARE(pdfPageCount(pdf), 1);
+        QCOMPARE(PdfPageCount(pdf), 1);
     }
 
     void editionsShowTheirCaptionsAndControls_data()
