@@ -5,6 +5,7 @@
 #include "addressbook/HistoryRowDelegate.h"
 #include "addressbook/HistoryTableModel.h"
 #include "app/ShowNotice.h"
+#include "data/DatabaseHealth.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -106,7 +107,7 @@ bool HistoryPage::rirekiRead()
         ReadHistoryList(m_db, m_membersDb, m_editionCode, m_model->sortState(), sendersearch->text(), &error);
     m_model->setRows(std::move(rows));
     if (error.isError()) {
-        ShowNotice("確認", error.message, this);
+        ShowNotice("確認", DatabaseFileNotice(MembersDatabaseLabel(), m_membersDb, error), this);
         return false;
     }
     return true;
