@@ -5,6 +5,7 @@
 #include "data/TDataModule1.h"
 #include "data/ZipGuideBuffer.h"
 #include "data/ZipGuideSearch.h"
+#include "data/ZipcodeImport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,7 +20,8 @@ struct CommandLine {
     QString problem; // a usage error, empty when fine
 };
 
-CommandLine parse(const QStringList &args, bool valueMayBeEmpty)
+// defaultDb: the database without --db; empty for DefaultZipcodeDatabasePath().
+CommandLine parse(const QStringList &args, bool valueMayBeEmpty, const QString &defaultDb = QString())
 {
     CommandLine c;
     bool haveValue = false;
@@ -46,7 +48,7 @@ CommandLine parse(const QStringList &args, bool valueMayBeEmpty)
     if (!c.help && !haveValue && !valueMayBeEmpty)
         c.problem = QStringLiteral("missing argument");
     if (c.dbPath.isEmpty())
-        c.dbPath = DefaultZipcodeDatabasePath();
+        c.dbPath = defaultDb.isEmpty() ? DefaultZipcodeDatabasePath() : defaultDb;
     return c;
 }
 
@@ -125,4 +127,38 @@ int RunZipcodeSearchCommand(const QStringList &args)
     for (int i = 0; i < buffer.size(); ++i)
         printLine(buffer.rowTexts(i).join(QLatin1Char('\t')));
     return buffer.size() > 0 ? 0 : 1;
+}
+
+int RunZipcodeImportCommand(const QStringList &args)
+{
+    // Never into the program folder's shipped copy.
+    const CommandLine c = parse(args, false, DataDirFor() + QLatin1String("/zipcode.db3"));
+    if (c.help) {
+        std::fputs("usage: korvel-print zipcode-import CSV [--db FILE]\n"
+                   "Imports the national postal-code list CSV (code in field 3, prefecture,\n"
+                   "city and town area in fields 7 to 9) into the postal-code table, all in\n"
+                   "one transaction, as the postal-code guide does. FILE defaults to the\n"
+                   "shared data folder's zipcode.db3; a new file appears only when complete.\n"
+                   "Exit code 1 when a line is malformed (nothing is kept), 2 on other errors.\n",
+                   stdout);
+        return 0;
+    }
+    if (!c.problem.isEmpty()) {
+        printError(QStringLiteral("zipcode-import: ") + c.problem + QStringLiteral(" (see --help)"));
+        return 2;
+    }
+    TDataModule1 db;
+    const ZipImportResult r = ImportNationalPostalCsv(db, c.dbPath, c.value);
+    if (r.status == ZipImportStatus::MalformedLine) {
+        printError(QStringLiteral("zipcode-import: line %1 is malformed; nothing was imported: %2")
+                       .arg(r.badLineNumber)
+                       .arg(r.badLine));
+        return 1;
+    }
+    if (!r.ok()) {
+        printError(QStringLiteral("zipcode-import: ") + r.error.message);
+        return 2;
+    }
+    printLine(r.insertCountText() + QLatin1Char('\t') + r.insertTimeText());
+    return r.failedCount == 0 ? 0 : 2;
 }
