@@ -1,0 +1,46 @@
+#pragma once
+// Runs korvel-print and kills it with SIGKILL after a random delay, and checks
+// what a killed run must never leave behind: a damaged database, or a settings
+// or style file that no longer reads.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <random>
+
+// The staged program folder's korvel-print.
+QString KorvelPrintPath();
+
+// How a run ended.
+struct ToolRun {
+    bool killed = false; // killed before it ended by itself
+    int exitCode = -1;   // when not killed
+    qint64 elapsedMs = 0;
+    QString err;
+};
+
+// Runs korvel-print with args to its end (at most a minute).
+ToolRun RunToCompletion(const QStringList &args);
+
+// Starts korvel-print with args and kills it after delayMs unless it ended first.
+ToolRun RunAndKill(const QStringList &args, int delayMs);
+
+// The seed of this test program's random delays: $KORVEL_KILL_SEED when set,
+// else a fresh one. Printed once, so that a failure can be repeated.
+std::uint32_t KillSeed();
+
+// Kills per scenario: $KORVEL_KILL_ITERATIONS when set; fewer under the
+// sanitizers, where every run is several times slower.
+int KillIterations();
+
+// "ok" or the first finding of PRAGMA integrity_check on the file.
+QString IntegrityOf(const QString &dbPath);
+
+// Runs IntegrityOf on every "*.db3" file (and build file of one) under folder,
+// recursively; returns "path: finding" for each that is not "ok".
+QStringList DamagedDatabases(const QString &folder);
+
+// Reads every settings, style and single-print data file under the work
+// folders of appDataRoot with the program's own readers; returns "path: reason"
+// for each that does not read.
+QStringList UnreadableSettingsFiles(const QString &appDataRoot);

@@ -1,0 +1,208 @@
+// The programs that write the databases, killed at random moments: a batch
+// print with history, a CSV import and a postal-code import. After every kill
+// each database file passes SQLite's integrity check, every settings and style
+// file still reads, and the same command run again ends well.
+
+#include "KillHarness.h"
+
+#include "data/DatabaseSchema.h"
+#include "data/NationalPostalCsv.h"
+#include "data/TDataModule1.h"
+#include "app/TextCodec.h"
+#include "import/CsvImportFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The delays spread over the whole run, and a little past it so that runs
+// that end by themselves are part of the mix.
+int randomDelay(std::mt19937 &random, qint64 fullRunMs)
+{
+    return std::uniform_int_distribution<int>(0, int(fullRunMs * 11 / 10))(random);
+}
+
+qint64 countOf(const QString &dbPath, const QString &sql)
+{
+    TDataModule1 db;
+    if (db.OpenDatabase(dbPath, TDataModule1::OpenMode::ExistingOnly).isError())
+        return -1;
+    const QueryResult r = db.QueryRows(sql);
+    return r.ok() ? r.rows.value(0, 0).toLongLong() : -1;
+}
+
+class KillTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::exists(KorvelPrintPath())) << KorvelPrintPath().toStdString();
+        ASSERT_TRUE(root.isValid());
+    }
+
+    QString dataDir() const { return root.path() + "/korvel/database"; }
+
+    // After a kill: no damaged database, no unreadable settings file.
+    void expectFilesSound(int iteration, int delay)
+    {
+        const QStringList damaged = DamagedDatabases(root.path());
+        EXPECT_TRUE(damaged.isEmpty()) << "kill " << iteration << " after " << delay
+                                       << " ms: " << damaged.join("\n").toStdString();
+        const QStringList unreadable = UnreadableSettingsFiles(root.path());
+        EXPECT_TRUE(unreadable.isEmpty()) << "kill " << iteration << " after " << delay
+                                          << " ms: " << unreadable.join("\n").toStdString();
+    }
+
+    std::mt19937 random{KillSeed()};
+    QTemporaryDir root;
+};
+
+// An address book of consignees with an item row each, made the way the program makes it.
+void makeAddressBook(const QString &dataDir, int count)
+{
+    QDir().mkpath(dataDir);
+    TDataModule1 db;
+    ASSERT_FALSE(CreateAddressDatabase(db, dataDir + "/addressXe2.db3").isError());
+    ASSERT_FALSE(CreateMembersDatabase(db, dataDir + "/membersXe2.db3").isError());
+    ASSERT_FALSE(db.OpenDatabase(dataDir + "/addressXe2.db3").isError());
+    db.BeginTransaction();
+    for (int i = 0; i < count; ++i)
+        db.ExecSql(QString("INSERT INTO address(NAMAE1,NAMAE2,ZIPCODE,AREA,CITY,LOCATION,TEL) VALUES("
+                           "'山田%1','様','%2','東京都','千代田区','千代田%3-1','03-1234-%4')")
+                       .arg(i)
+                       .arg(1000000 + i)
+                       .arg(i % 50)
+                       .arg(i % 10000, 4, 10, QChar('0')));
+    db.Commit();
+    ASSERT_FALSE(db.OpenDatabase(dataDir + "/membersXe2.db3").isError());
+    db.BeginTransaction();
+    for (int i = 1; i <= count; ++i)
+        db.ExecSql(QString("INSERT INTO memberitem(userid,kind,companyID,itemname1,num) VALUES(%1,40,1,'品物%1','1')")
+                       .arg(i));
+    db.Commit();
+}
+
+TEST_F(KillTest, BatchPrintWithHistory)
+{
+    constexpr int consignees = 2000;
+    makeAddressBook(dataDir(), consignees);
+    const QString membersDb = dataDir() + "/membersXe2.db3";
+    const QString historyCount = "SELECT count(*) FROM sender WHERE kind=40";
+    const QStringList args{"pdf", "--appdata", root.path(), "--edition", "40", "--consignees", "all",
+                           "--out", root.filePath("batch.pdf")};
+
+    // A whole run first: it also copies the starter files, so that the kills
+    // below meet a work folder in use.
+    const ToolRun full = RunToCompletion(args);
+    ASSERT_EQ(full.exitCode, 0) << full.err.toStdString();
+    ASSERT_EQ(countOf(membersDb, historyCount), consignees);
+
+    for (int i = 0; i < KillIterations(); ++i) {
+        const int delay = randomDelay(random, full.elapsedMs);
+        const qint64 before = countOf(membersDb, historyCount);
+        const ToolRun run = RunAndKill(args, delay);
+        if (!run.killed)
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        expectFilesSound(i, delay);
+        // A batch's rows are written together: all of them or none.
+        const qint64 after = countOf(membersDb, historyCount);
+        if (run.killed)
+            EXPECT_TRUE(after == before || after == before + consignees) << after - before << " rows";
+        else
+            EXPECT_EQ(after, before + consignees);
+    }
+    const qint64 before = countOf(membersDb, historyCount);
+    const ToolRun again = RunToCompletion(args);
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(countOf(membersDb, historyCount), before + consignees);
+}
+
+TEST_F(KillTest, CsvImport)
+{
+    constexpr int lines = 15000;
+    QVector<QStringList> rows;
+    for (int i = 0; i < lines; ++i)
+        rows.append({QString("佐藤%1").arg(i), "様", QString("100-%1").arg(i % 10000, 4, 10, QChar('0')),
+                     "東京都千代田区千代田", "", QString("%1-1").arg(i % 50), "コルベルビル", "03-1234-5678",
+                     "備考", QString::number(1000 + i), "りんご", "みかん", "", ""});
+    const QString file = root.filePath("csvImport.tmp");
+    ASSERT_TRUE(WriteCsvImportFile(file, rows));
+    const QStringList args{"csv-import", "--appdata", root.path(), "--edition", "40", "--file", file};
+    const QString addressDb = dataDir() + "/addressXe2.db3";
+    const QString membersDb = dataDir() + "/membersXe2.db3";
+    const QString consigneeCount = "SELECT count(*) FROM address WHERE NAMAE1 LIKE '佐藤%'";
+    const QString twice = "SELECT count(*) FROM (SELECT 1 FROM address GROUP BY NAMAE1, NAMAE2 HAVING count(*) > 1)";
+
+    // Timed on a copy, so that the kills start from an empty address book
+    // (and meet the creation of the databases as well).
+    ToolRun full;
+    {
+        QTemporaryDir other;
+        full = RunToCompletion({"csv-import", "--appdata", other.path(), "--edition", "40", "--file", file});
+        ASSERT_EQ(full.exitCode, 0) << full.err.toStdString();
+        ASSERT_EQ(countOf(other.path() + "/korvel/database/addressXe2.db3", consigneeCount), lines);
+    }
+
+    for (int i = 0; i < KillIterations(); ++i) {
+        const int delay = randomDelay(random, full.elapsedMs);
+        const ToolRun run = RunAndKill(args, delay);
+        if (!run.killed)
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        expectFilesSound(i, delay);
+        if (QFile::exists(addressDb)) {
+            const qint64 imported = countOf(addressDb, consigneeCount);
+            EXPECT_GE(imported, 0);
+            EXPECT_LE(imported, lines);
+            EXPECT_EQ(countOf(addressDb, twice), 0) << "a consignee was added twice";
+        }
+    }
+    const ToolRun again = RunToCompletion(args);
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(countOf(addressDb, consigneeCount), lines);
+    EXPECT_EQ(countOf(addressDb, twice), 0);
+    EXPECT_EQ(countOf(addressDb, "SELECT count(*) FROM company"), 4);
+    EXPECT_EQ(countOf(membersDb, "SELECT count(*) FROM memberitem WHERE kind=40 AND itemname1='りんご'"), lines);
+}
+
+TEST_F(KillTest, PostalCodeImport)
+{
+    constexpr int lines = 80000;
+    QStringList csv;
+    csv.reserve(lines);
+    for (int i = 0; i < lines; ++i)
+        csv << NationalPostalCsvLine({QString::number(1000000 + i), "東京都", QString("千代田区%1").arg(i % 300),
+                                      QString("千代田%1丁目").arg(i)});
+    const QString csvPath = root.filePath("national.csv");
+    QString error;
+    ASSERT_TRUE(WriteTextLinesPreferCp932(csvPath, csv, &error)) << error.toStdString();
+    const QString zipDb = root.filePath("zipcode.db3");
+    const QStringList args{"zipcode-import", csvPath, "--db", zipDb};
+    const QString rowCount = "SELECT count(*) FROM zipcode";
+
+    const ToolRun full = RunToCompletion(args);
+    ASSERT_EQ(full.exitCode, 0) << full.err.toStdString();
+    ASSERT_EQ(countOf(zipDb, rowCount), lines);
+
+    for (int i = 0; i < KillIterations(); ++i) {
+        // Every run builds the table anew, as the guide does when the file is missing.
+        QFile::remove(zipDb);
+        const int delay = randomDelay(random, full.elapsedMs);
+        const ToolRun run = RunAndKill(args, delay);
+        if (!run.killed)
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        expectFilesSound(i, delay);
+        // Present means complete: a half-built table is never taken for the finished one.
+        if (QFile::exists(zipDb))
+            EXPECT_EQ(countOf(zipDb, rowCount), lines) << "kill " << i << " after " << delay << " ms";
+    }
+    QFile::remove(zipDb);
+    const ToolRun again = RunToCompletion(args);
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(countOf(zipDb, rowCount), lines);
+    EXPECT_FALSE(QFile::exists(zipDb + ".part"));
+}
+
+} // namespace
