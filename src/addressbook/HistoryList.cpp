@@ -7,6 +7,7 @@
 #include "data/TDataModule1.h"
 
 #include <QDate>
+#include <QHash>
 
 namespace {
 
@@ -71,25 +72,42 @@ QString HistoryOrderClause(int sortState, int editionCode)
     return QStringLiteral(" order by ") + name + (ascending ? QStringLiteral(" asc") : QStringLiteral(" desc"));
 }
 
-QString HistorySelectSql(int editionCode, int sortState, const QString &searchText)
+namespace {
+
+const QString listColumns = QStringLiteral("id,senderdate,namae1,address1,address2,address3,tel,uriage,number,"
+                                           "itemname1,itemname2,itemname3,itemname4,arrivedate,hoken,userid");
+
+// rirekiRead's SELECT of the given columns.
+QString selectSql(const QString &columns, int editionCode, int sortState, const QString &searchText)
 {
-    QString sql = QStringLiteral("SELECT id,senderdate,namae1,address1,address2,address3,tel,uriage,number,"
-                                 "itemname1,itemname2,itemname3,itemname4,arrivedate,hoken,userid FROM sender");
+    QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM sender");
     const QString kind = QStringLiteral("'") + QString::number(editionCode) + QStringLiteral("'");
     if (searchText.isEmpty())
         return sql + QStringLiteral(" where kind=") + kind + HistoryOrderClause(sortState, editionCode) + u';';
 
     // The text is data: quotes and the wildcards "%" and "_" in it match themselves.
     const QString pattern = ContainsPattern(StripLineBreaks(searchText)) + QStringLiteral(" escape '\\'");
-    static const char *const columns[] = {"namae1",   "namae2",   "zipcode", "address1",  "address2",
-                                          "address3", "tel",      "number",  "charge",    "itemname1",
-                                          "itemname2", "itemname3", "itemname4"};
+    static const char *const columnsSearched[] = {"namae1",   "namae2",   "zipcode", "address1",  "address2",
+                                                  "address3", "tel",      "number",  "charge",    "itemname1",
+                                                  "itemname2", "itemname3", "itemname4"};
     QStringList conditions;
-    for (const char *column : columns)
+    for (const char *column : columnsSearched)
         conditions << QLatin1String(column) + QStringLiteral(" like ") + pattern;
     sql += QStringLiteral(" where (kind=") + kind + QStringLiteral(") and (") + conditions.join(QStringLiteral(" or "))
            + QStringLiteral(")  order by id desc,senderdate desc;");
     return sql;
+}
+
+} // namespace
+
+QString HistorySelectSql(int editionCode, int sortState, const QString &searchText)
+{
+    return selectSql(listColumns, editionCode, sortState, searchText);
+}
+
+QString HistoryIdSelectSql(int editionCode, int sortState, const QString &searchText)
+{
+    return selectSql(QStringLiteral("id"), editionCode, sortState, searchText);
 }
 
 QString HistoryColumn6Text(int editionCode, const QString &uriage, const QString &arrivedate)
@@ -108,34 +126,86 @@ QString HistoryColumn6Text(int editionCode, const QString &uriage, const QString
     return text;
 }
 
+namespace {
+
+HistoryListRow listRow(const SqliteStatement &s, int editionCode)
+{
+    auto text = [&s](int c) { return s.columnText(c).toString(); };
+    HistoryListRow row;
+    row.id = text(ColId);
+    row.date = shownDate(s.columnText(ColDate));
+    row.name = text(ColName);
+    row.address.reserve(s.columnText(ColAddress1).size() + s.columnText(ColAddress2).size()
+                        + s.columnText(ColAddress3).size());
+    row.address.append(s.columnText(ColAddress1)).append(s.columnText(ColAddress2));
+    row.address.append(s.columnText(ColAddress3));
+    row.tel = text(ColTel).remove(QStringLiteral("--"));
+    row.column6 = HistoryColumn6Text(editionCode, text(ColUriage), text(ColArrivedate));
+    row.number = text(ColNumber);
+    row.items.reserve(s.columnText(ColItem1).size() + s.columnText(ColItem2).size() + s.columnText(ColItem3).size()
+                      + s.columnText(ColItem4).size() + 3);
+    row.items.append(s.columnText(ColItem1)).append(u' ').append(s.columnText(ColItem2)).append(u' ');
+    row.items.append(s.columnText(ColItem3)).append(u' ').append(s.columnText(ColItem4));
+    row.userid = text(ColUserid);
+    return row;
+}
+
+} // namespace
+
 QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
                                         const QString &searchText, DatabaseError *error)
 {
     QVector<HistoryListRow> rows;
     DatabaseError failure = db.OpenDatabase(membersDb);
     if (!failure.isError()) {
-        // Rows go straight from the statement into the list: a history of a
-        // hundred thousand rows is never held twice.
-        failure = db.ForEachRow(HistorySelectSql(editionCode, sortState, searchText), [&](const SqliteStatement &s) {
-            auto text = [&s](int c) { return s.columnText(c).toString(); };
-            HistoryListRow row;
-            row.id = text(ColId);
-            row.date = shownDate(s.columnText(ColDate));
-            row.name = text(ColName);
-            row.address.reserve(s.columnText(ColAddress1).size() + s.columnText(ColAddress2).size()
-                                + s.columnText(ColAddress3).size());
-            row.address.append(s.columnText(ColAddress1)).append(s.columnText(ColAddress2));
-            row.address.append(s.columnText(ColAddress3));
-            row.tel = text(ColTel).remove(QStringLiteral("--"));
-            row.column6 = HistoryColumn6Text(editionCode, text(ColUriage), text(ColArrivedate));
-            row.number = text(ColNumber);
-            row.items.reserve(s.columnText(ColItem1).size() + s.columnText(ColItem2).size()
-                              + s.columnText(ColItem3).size() + s.columnText(ColItem4).size() + 3);
-            row.items.append(s.columnText(ColItem1)).append(u' ').append(s.columnText(ColItem2)).append(u' ');
-            row.items.append(s.columnText(ColItem3)).append(u' ').append(s.columnText(ColItem4));
-            row.userid = text(ColUserid);
-            rows.append(std::move(row));
+        failure = db.ForEachRow(HistorySelectSql(editionCode, sortState, searchText),
+                                [&](const SqliteStatement &s) { rows.append(listRow(s, editionCode)); });
+    }
+    if (error)
+        *error = failure;
+    return rows;
+}
+
+QVector<qint64> ReadHistoryIds(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
+                               const QString &searchText, DatabaseError *error)
+{
+    QVector<qint64> ids;
+    DatabaseError failure = db.OpenDatabase(membersDb);
+    if (!failure.isError()) {
+        failure = db.ForEachRow(HistoryIdSelectSql(editionCode, sortState, searchText),
+                                [&ids](const SqliteStatement &s) { ids.append(s.columnText(0).toLongLong()); });
+    }
+    if (error)
+        *error = failure;
+    return ids;
+}
+
+QVector<HistoryListRow> ReadHistoryRows(TDataModule1 &db, const QString &membersDb, int editionCode,
+                                        const QVector<qint64> &ids, DatabaseError *error)
+{
+    QHash<qint64, HistoryListRow> byId;
+    byId.reserve(ids.size());
+    DatabaseError failure = db.OpenDatabase(membersDb);
+    // A few hundred identifiers a statement keeps each one short.
+    constexpr int chunk = 500;
+    for (qsizetype first = 0; !failure.isError() && first < ids.size(); first += chunk) {
+        QStringList numbers;
+        for (qsizetype i = first; i < qMin(first + chunk, ids.size()); ++i)
+            numbers << QString::number(ids.at(i));
+        const QString sql = QStringLiteral("SELECT ") + listColumns + QStringLiteral(" FROM sender WHERE id IN (")
+                            + numbers.join(u',') + QStringLiteral(");");
+        failure = db.ForEachRow(sql, [&](const SqliteStatement &s) {
+            HistoryListRow row = listRow(s, editionCode);
+            const qint64 id = row.id.toLongLong();
+            byId.insert(id, std::move(row));
         });
+    }
+    QVector<HistoryListRow> rows;
+    rows.reserve(ids.size());
+    for (qint64 id : ids) {
+        HistoryListRow row = byId.value(id);
+        row.id = QString::number(id); // a row deleted meanwhile keeps its number
+        rows.append(std::move(row));
     }
     if (error)
         *error = failure;

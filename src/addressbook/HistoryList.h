@@ -41,6 +41,21 @@ QString HistorySelectSql(int editionCode, int sortState, const QString &searchTe
 // "/" or "0" shown as nothing.
 QString HistoryColumn6Text(int editionCode, const QString &uriage, const QString &arrivedate);
 
+// The same SELECT with the identifier as its only column: the list's order
+// without its texts.
+QString HistoryIdSelectSql(int editionCode, int sortState, const QString &searchText);
+
 // rirekiRead's data: the rows in query order. error tells a failed query.
 QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
                                         const QString &searchText, DatabaseError *error = nullptr);
+
+// rirekiRead's identifiers in query order; the list reads the texts of the
+// rows it shows with ReadHistoryRows, so a history of a million rows is
+// neither sorted with all its texts nor held in memory.
+QVector<qint64> ReadHistoryIds(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
+                               const QString &searchText, DatabaseError *error = nullptr);
+
+// The list rows of ids, in the order of ids. An identifier whose row is gone
+// gives a row with only its number.
+QVector<HistoryListRow> ReadHistoryRows(TDataModule1 &db, const QString &membersDb, int editionCode,
+                                        const QVector<qint64> &ids, DatabaseError *error = nullptr);

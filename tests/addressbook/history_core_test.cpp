@@ -13,6 +13,7 @@
 #include "layout/PrintRecord.h"
 
 #include <QMap>
+#include <utility>
 
 namespace {
 
@@ -154,6 +155,44 @@ TEST_F(HistoryCoreTest, SearchIgnoresTheSortStateAndMatchesThirteenColumnsLitera
         EXPECT_EQ(listIds(40, state, "りんご"), QStringList({byCharge, byItem, byName})) << state;
     EXPECT_EQ(listIds(40, 2, "O'Hara 100%"), QStringList({quoted}));
     EXPECT_EQ(listIds(40, 2, "_"), QStringList());
+}
+
+TEST_F(HistoryCoreTest, IdentifiersThenRowsGiveTheWholeListInItsOrder)
+{
+    const QString a = addHistory(40, {{"senderdate", "2024-03-01"}, {"namae1", "りんご園"}, {"tel", "03-1-2"}});
+    const QString b = addHistory(40, {{"senderdate", "2024-05-01"}, {"namae1", "い"}});
+    const QString c = addHistory(40, {{"senderdate", "2024-04-01"}, {"itemname1", "りんご"}});
+    addHistory(50, {{"senderdate", "2024-06-01"}, {"namae1", "りんご"}});
+    for (const auto &[state, search] : {std::pair{HistoryInitialSortState, QString()}, std::pair{12, QString()},
+                                        std::pair{13, QString()}, std::pair{2, QString("りんご")}}) {
+        const QVector<HistoryListRow> whole = ReadHistoryList(db, membersDb, 40, state, search);
+        DatabaseError error;
+        const QVector<qint64> ids = ReadHistoryIds(db, membersDb, 40, state, search, &error);
+        ASSERT_FALSE(error.isError());
+        const QVector<HistoryListRow> rows = ReadHistoryRows(db, membersDb, 40, ids, &error);
+        ASSERT_FALSE(error.isError());
+        ASSERT_EQ(rows.size(), whole.size()) << state;
+        for (int r = 0; r < rows.size(); ++r) {
+            EXPECT_EQ(rows[r].id, whole[r].id) << state;
+            EXPECT_EQ(rows[r].date, whole[r].date);
+            EXPECT_EQ(rows[r].name, whole[r].name);
+            EXPECT_EQ(rows[r].tel, whole[r].tel);
+            EXPECT_EQ(rows[r].items, whole[r].items);
+        }
+    }
+    EXPECT_EQ(ReadHistoryIds(db, membersDb, 40, HistoryInitialSortState, QString()),
+              QVector<qint64>({b.toLongLong(), c.toLongLong(), a.toLongLong()}));
+
+    // Rows in the order asked for; a row deleted meanwhile keeps only its number.
+    ASSERT_FALSE(db.ExecSql("DELETE FROM sender WHERE ID=" + b));
+    const QVector<HistoryListRow> rows =
+        ReadHistoryRows(db, membersDb, 40, {a.toLongLong(), b.toLongLong(), c.toLongLong()});
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].name, "りんご園");
+    EXPECT_EQ(rows[1].id, b);
+    EXPECT_EQ(rows[1].name, "");
+    EXPECT_EQ(rows[1].date, "");
+    EXPECT_EQ(rows[2].items, "りんご   ");
 }
 
 TEST_F(HistoryCoreTest, ListRowsJoinAddressesAndItemsAndDropEmptyTelephoneParts)
