@@ -150,17 +150,23 @@ HistoryListRow listRow(const SqliteStatement &s, int editionCode)
     return row;
 }
 
+// Runs sql on the members database, handing each row to onRow.
+DatabaseError forEachRowOf(TDataModule1 &db, const QString &membersDb, const QString &sql,
+                           const std::function<void(const SqliteStatement &)> &onRow)
+{
+    const DatabaseError failure = db.OpenDatabase(membersDb);
+    return failure.isError() ? failure : db.ForEachRow(sql, onRow);
+}
+
 } // namespace
 
 QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
                                         const QString &searchText, DatabaseError *error)
 {
     QVector<HistoryListRow> rows;
-    DatabaseError failure = db.OpenDatabase(membersDb);
-    if (!failure.isError()) {
-        failure = db.ForEachRow(HistorySelectSql(editionCode, sortState, searchText),
-                                [&](const SqliteStatement &s) { rows.append(listRow(s, editionCode)); });
-    }
+    const DatabaseError failure =
+        forEachRowOf(db, membersDb, HistorySelectSql(editionCode, sortState, searchText),
+                     [&](const SqliteStatement &s) { rows.append(listRow(s, editionCode)); });
     if (error)
         *error = failure;
     return rows;
@@ -170,11 +176,9 @@ QVector<qint64> ReadHistoryIds(TDataModule1 &db, const QString &membersDb, int e
                                const QString &searchText, DatabaseError *error)
 {
     QVector<qint64> ids;
-    DatabaseError failure = db.OpenDatabase(membersDb);
-    if (!failure.isError()) {
-        failure = db.ForEachRow(HistoryIdSelectSql(editionCode, sortState, searchText),
-                                [&ids](const SqliteStatement &s) { ids.append(s.columnText(0).toLongLong()); });
-    }
+    const DatabaseError failure =
+        forEachRowOf(db, membersDb, HistoryIdSelectSql(editionCode, sortState, searchText),
+                     [&ids](const SqliteStatement &s) { ids.append(s.columnText(0).toLongLong()); });
     if (error)
         *error = failure;
     return ids;

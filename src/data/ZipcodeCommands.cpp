@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -64,6 +65,21 @@ void printError(const QString &text)
     std::fprintf(stderr, "korvel-print: %s\n", text.toUtf8().constData());
 }
 
+// The exit code when the command line asks for help (0, usage printed) or is
+// wrong (2, reported); nothing when the command is to run.
+std::optional<int> helpOrProblem(const CommandLine &c, const char *command, const char *usage)
+{
+    if (c.help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (!c.problem.isEmpty()) {
+        printError(QLatin1String(command) + QStringLiteral(": ") + c.problem + QStringLiteral(" (see --help)"));
+        return 2;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString DefaultZipcodeDatabasePath()
@@ -76,19 +92,13 @@ QString DefaultZipcodeDatabasePath()
 
 int RunZipcodeCommand(const QStringList &args)
 {
+    const char usage[] = "usage: korvel-print zipcode CODE [--db FILE]\n"
+                         "Prints the prefecture, city and town area of the postal code CODE (seven\n"
+                         "digits, used exactly as typed), separated by tabs. Exit code 1 when the\n"
+                         "code is not in the table.\n";
     const CommandLine c = parse(args, false);
-    if (c.help) {
-        std::fputs("usage: korvel-print zipcode CODE [--db FILE]\n"
-                   "Prints the prefecture, city and town area of the postal code CODE (seven\n"
-                   "digits, used exactly as typed), separated by tabs. Exit code 1 when the\n"
-                   "code is not in the table.\n",
-                   stdout);
-        return 0;
-    }
-    if (!c.problem.isEmpty()) {
-        printError(QStringLiteral("zipcode: ") + c.problem + QStringLiteral(" (see --help)"));
-        return 2;
-    }
+    if (const std::optional<int> exit = helpOrProblem(c, "zipcode", usage))
+        return *exit;
     TDataModule1 db;
     const PostalLookupResult r = LookupPostalCode(db, c.dbPath, c.value);
     if (!r.ok()) {
@@ -103,20 +113,14 @@ int RunZipcodeCommand(const QStringList &args)
 
 int RunZipcodeSearchCommand(const QStringList &args)
 {
+    const char usage[] = "usage: korvel-print zipcode-search TEXT [--db FILE]\n"
+                         "Lists the rows of the postal-code table whose code, prefecture, city and\n"
+                         "town area joined together contain TEXT, like the postal-code guide: one\n"
+                         "row a line, the four values separated by tabs. An empty TEXT lists the\n"
+                         "whole table. Exit code 1 when nothing is found.\n";
     const CommandLine c = parse(args, true);
-    if (c.help) {
-        std::fputs("usage: korvel-print zipcode-search TEXT [--db FILE]\n"
-                   "Lists the rows of the postal-code table whose code, prefecture, city and\n"
-                   "town area joined together contain TEXT, like the postal-code guide: one\n"
-                   "row a line, the four values separated by tabs. An empty TEXT lists the\n"
-                   "whole table. Exit code 1 when nothing is found.\n",
-                   stdout);
-        return 0;
-    }
-    if (!c.problem.isEmpty()) {
-        printError(QStringLiteral("zipcode-search: ") + c.problem + QStringLiteral(" (see --help)"));
-        return 2;
-    }
+    if (const std::optional<int> exit = helpOrProblem(c, "zipcode-search", usage))
+        return *exit;
     TDataModule1 db;
     ZipGuideBuffer buffer;
     const ZipGuideSearchResult r = ZipGuideSearch(db, c.dbPath, c.value, buffer);
@@ -131,22 +135,16 @@ int RunZipcodeSearchCommand(const QStringList &args)
 
 int RunZipcodeImportCommand(const QStringList &args)
 {
+    const char usage[] = "usage: korvel-print zipcode-import CSV [--db FILE]\n"
+                         "Imports the national postal-code list CSV (code in field 3, prefecture,\n"
+                         "city and town area in fields 7 to 9) into the postal-code table, all in\n"
+                         "one transaction, as the postal-code guide does. FILE defaults to the\n"
+                         "shared data folder's zipcode.db3; a new file appears only when complete.\n"
+                         "Exit code 1 when a line is malformed (nothing is kept), 2 on other errors.\n";
     // Never into the program folder's shipped copy.
     const CommandLine c = parse(args, false, DataDirFor() + QLatin1String("/zipcode.db3"));
-    if (c.help) {
-        std::fputs("usage: korvel-print zipcode-import CSV [--db FILE]\n"
-                   "Imports the national postal-code list CSV (code in field 3, prefecture,\n"
-                   "city and town area in fields 7 to 9) into the postal-code table, all in\n"
-                   "one transaction, as the postal-code guide does. FILE defaults to the\n"
-                   "shared data folder's zipcode.db3; a new file appears only when complete.\n"
-                   "Exit code 1 when a line is malformed (nothing is kept), 2 on other errors.\n",
-                   stdout);
-        return 0;
-    }
-    if (!c.problem.isEmpty()) {
-        printError(QStringLiteral("zipcode-import: ") + c.problem + QStringLiteral(" (see --help)"));
-        return 2;
-    }
+    if (const std::optional<int> exit = helpOrProblem(c, "zipcode-import", usage))
+        return *exit;
     TDataModule1 db;
     const ZipImportResult r = ImportNationalPostalCsv(db, c.dbPath, c.value);
     if (r.status == ZipImportStatus::MalformedLine) {

@@ -3,6 +3,9 @@
 // it (preview, layout editor, single print) goes on working; the lists that
 // read it stay empty instead of crashing.
 
+#include "MainWindowTestFiles.h"
+#include "TestNotices.h"
+
 #include "addressbook/ConsigneeListPage.h"
 #include "addressbook/HistoryPage.h"
 #include "addressbook/PrintSettingsPage.h"
@@ -11,7 +14,6 @@
 #include "app/TopBar.h"
 #include "data/DatabaseSchema.h"
 #include "data/TDataModule1.h"
-#include "TestNotices.h"
 #include "render/PreviewPage.h"
 
 #include <QCheckBox>
@@ -19,7 +21,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -28,19 +29,6 @@
 namespace {
 
 enum class Damage { Overwritten, Truncated, NotADatabase };
-
-QString programDir()
-{
-    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
-
-int pdfPageCount(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
-}
 
 // Enough rows that every file spans many pages, so that the damage lands on
 // table pages and not only on the header.

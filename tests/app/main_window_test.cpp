@@ -1,3 +1,5 @@
+#include "MainWindowTestFiles.h"
+
 #include "addressbook/ConsigneeListPage.h"
 #include "addressbook/PrintSettingsPage.h"
 #include "addressbook/TfcustomerEdit.h"
@@ -21,7 +23,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -29,19 +30,6 @@
 #include <QtTest>
 
 namespace {
-
-QString programDir()
-{
-    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
-
-int pdfPageCount(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
-}
 
 int historyRows(Tfzerrat &w)
 {
