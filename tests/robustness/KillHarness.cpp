@@ -113,6 +113,11 @@ int KillIterations()
     return sanitizerBuild() ? 5 : 18;
 }
 
+int FixtureSize(int normal)
+{
+    return sanitizerBuild() ? normal / 6 : normal;
+}
+
 QString IntegrityOf(const QString &dbPath)
 {
     TDataModule1 db;

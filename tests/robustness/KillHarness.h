@@ -33,6 +33,9 @@ std::uint32_t KillSeed();
 // sanitizers, where every run is several times slower.
 int KillIterations();
 
+// The size of a scenario's data: normal, or a sixth of it under the sanitizers.
+int FixtureSize(int normal);
+
 // "ok" or the first finding of PRAGMA integrity_check on the file.
 QString IntegrityOf(const QString &dbPath);
 

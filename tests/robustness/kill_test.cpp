@@ -87,7 +87,7 @@ void makeAddressBook(const QString &dataDir, int count)
 
 TEST_F(KillTest, BatchPrintWithHistory)
 {
-    constexpr int consignees = 2000;
+    const int consignees = FixtureSize(2000);
     makeAddressBook(dataDir(), consignees);
     const QString membersDb = dataDir() + "/membersXe2.db3";
     const QString historyCount = "SELECT count(*) FROM sender WHERE kind=40";
@@ -122,7 +122,7 @@ TEST_F(KillTest, BatchPrintWithHistory)
 
 TEST_F(KillTest, CsvImport)
 {
-    constexpr int lines = 15000;
+    const int lines = FixtureSize(15000);
     QVector<QStringList> rows;
     for (int i = 0; i < lines; ++i)
         rows.append({QString("佐藤%1").arg(i), "様", QString("100-%1").arg(i % 10000, 4, 10, QChar('0')),
@@ -170,7 +170,7 @@ TEST_F(KillTest, CsvImport)
 
 TEST_F(KillTest, PostalCodeImport)
 {
-    constexpr int lines = 80000;
+    const int lines = FixtureSize(80000);
     QStringList csv;
     csv.reserve(lines);
     for (int i = 0; i < lines; ++i)
