@@ -110,7 +110,7 @@ int KillIterations()
     const int fromEnv = qEnvironmentVariable("KORVEL_KILL_ITERATIONS").toInt(&ok);
     if (ok && fromEnv > 0)
         return fromEnv;
-    return sanitizerBuild() ? 5 : 18;
+    return sanitizerBuild() ? 5 : 15;
 }
 
 int FixtureSize(int normal)

@@ -122,7 +122,7 @@ TEST_F(KillTest, BatchPrintWithHistory)
 
 TEST_F(KillTest, CsvImport)
 {
-    const int lines = FixtureSize(15000);
+    const int lines = FixtureSize(10000);
     QVector<QStringList> rows;
     for (int i = 0; i < lines; ++i)
         rows.append({QString("佐藤%1").arg(i), "様", QString("100-%1").arg(i % 10000, 4, 10, QChar('0')),
