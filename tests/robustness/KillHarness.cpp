@@ -17,13 +17,21 @@
 
 namespace {
 
-void configure(QProcess &p, const QStringList &args)
+void configure(QProcess &p, const QString &program, const QStringList &args,
+               const QProcessEnvironment &extra = QProcessEnvironment())
 {
-    p.setProgram(KorvelPrintPath());
+    p.setProgram(program);
     p.setArguments(args);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(extra);
     p.setProcessEnvironment(env);
+}
+
+void killNow(QProcess &p)
+{
+    ::kill(pid_t(p.processId()), SIGKILL);
+    p.waitForFinished(10000);
 }
 
 ToolRun finish(QProcess &p, const QElapsedTimer &timer, bool killed)
@@ -55,13 +63,18 @@ constexpr bool sanitizerBuild()
 
 QString KorvelPrintPath()
 {
-    return qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + QStringLiteral("/korvel-print");
+    return StagedProgramPath(QStringLiteral("korvel-print"));
+}
+
+QString StagedProgramPath(const QString &name)
+{
+    return qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + u'/' + name;
 }
 
 ToolRun RunToCompletion(const QStringList &args)
 {
     QProcess p;
-    configure(p, args);
+    configure(p, KorvelPrintPath(), args);
     QElapsedTimer timer;
     timer.start();
     p.start();
@@ -77,8 +90,13 @@ ToolRun RunToCompletion(const QStringList &args)
 
 ToolRun RunAndKill(const QStringList &args, int delayMs)
 {
+    return RunAndKill(KorvelPrintPath(), args, QProcessEnvironment(), delayMs);
+}
+
+ToolRun RunAndKill(const QString &program, const QStringList &args, const QProcessEnvironment &extra, int delayMs)
+{
     QProcess p;
-    configure(p, args);
+    configure(p, program, args, extra);
     QElapsedTimer timer;
     timer.start();
     p.start();
@@ -86,9 +104,26 @@ ToolRun RunAndKill(const QStringList &args, int delayMs)
         return finish(p, timer, false);
     if (p.waitForFinished(delayMs))
         return finish(p, timer, false);
-    ::kill(pid_t(p.processId()), SIGKILL);
-    p.waitForFinished(10000);
+    killNow(p);
     return finish(p, timer, true);
+}
+
+bool RunUntil(const QString &program, const QProcessEnvironment &extra, const std::function<bool()> &done,
+              int timeoutMs, qint64 *elapsedMs)
+{
+    QProcess p;
+    configure(p, program, {}, extra);
+    QElapsedTimer timer;
+    timer.start();
+    p.start();
+    bool reached = false;
+    while (!reached && timer.elapsed() < timeoutMs && !p.waitForFinished(20))
+        reached = done();
+    if (elapsedMs)
+        *elapsedMs = timer.elapsed();
+    if (p.state() != QProcess::NotRunning)
+        killNow(p);
+    return reached || done();
 }
 
 std::uint32_t KillSeed()

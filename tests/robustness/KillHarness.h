@@ -8,8 +8,14 @@
 #include <cstdint>
 #include <random>
 
+#include <QProcessEnvironment>
+#include <functional>
+
 // The staged program folder's korvel-print.
 QString KorvelPrintPath();
+
+// A program of the staged program folder, e.g. "zerrat_xe2" (the window of edition 40).
+QString StagedProgramPath(const QString &name);
 
 // How a run ended.
 struct ToolRun {
@@ -24,6 +30,14 @@ ToolRun RunToCompletion(const QStringList &args);
 
 // Starts korvel-print with args and kills it after delayMs unless it ended first.
 ToolRun RunAndKill(const QStringList &args, int delayMs);
+
+// The same for any program, with extra environment variables.
+ToolRun RunAndKill(const QString &program, const QStringList &args, const QProcessEnvironment &extra, int delayMs);
+
+// Starts program and kills it as soon as done() holds (asked every 20 ms) or
+// after timeoutMs; true when done() held. For a window that never ends by itself.
+bool RunUntil(const QString &program, const QProcessEnvironment &extra, const std::function<bool()> &done,
+              int timeoutMs, qint64 *elapsedMs = nullptr);
 
 // The seed of this test program's random delays: $KORVEL_KILL_SEED when set,
 // else a fresh one. Printed once, so that a failure can be repeated.
