@@ -57,6 +57,19 @@ protected:
                                           << " ms: " << unreadable.join("\n").toStdString();
     }
 
+    // Runs korvel-print with args, kills it at a random moment of a run that
+    // takes fullRunMs, and checks what it left. A run that ended by itself must
+    // have ended well.
+    ToolRun killOnce(int iteration, const QStringList &args, qint64 fullRunMs)
+    {
+        const int delay = randomDelay(random, fullRunMs);
+        const ToolRun run = RunAndKill(args, delay);
+        if (!run.killed)
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        expectFilesSound(iteration, delay);
+        return run;
+    }
+
     std::mt19937 random{KillSeed()};
     QTemporaryDir root;
 };
@@ -102,12 +115,8 @@ TEST_F(KillTest, BatchPrintWithHistory)
     ASSERT_EQ(countOf(membersDb, historyCount), consignees);
 
     for (int i = 0; i < KillIterations(); ++i) {
-        const int delay = randomDelay(random, full.elapsedMs);
         const qint64 before = countOf(membersDb, historyCount);
-        const ToolRun run = RunAndKill(args, delay);
-        if (!run.killed)
-            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        expectFilesSound(i, delay);
+        const ToolRun run = killOnce(i, args, full.elapsedMs);
         // A batch's rows are written together: all of them or none.
         const qint64 after = countOf(membersDb, historyCount);
         if (run.killed)
@@ -153,11 +162,7 @@ TEST_F(KillTest, CsvImport)
         // the databases included; the import repeated then gives the whole file once.
         QFile::remove(addressDb);
         QFile::remove(membersDb);
-        const int delay = randomDelay(random, full.elapsedMs);
-        const ToolRun run = RunAndKill(args, delay);
-        if (!run.killed)
-            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        expectFilesSound(i, delay);
+        killOnce(i, args, full.elapsedMs);
         if (QFile::exists(addressDb)) {
             const qint64 imported = countOf(addressDb, consigneeCount);
             EXPECT_LE(imported, lines);
@@ -191,14 +196,10 @@ TEST_F(KillTest, PostalCodeImport)
     for (int i = 0; i < KillIterations(); ++i) {
         // Every run builds the table anew, as the guide does when the file is missing.
         QFile::remove(zipDb);
-        const int delay = randomDelay(random, full.elapsedMs);
-        const ToolRun run = RunAndKill(args, delay);
-        if (!run.killed)
-            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        expectFilesSound(i, delay);
+        const ToolRun run = killOnce(i, args, full.elapsedMs);
         // Present means complete: a half-built table is never taken for the finished one.
         if (QFile::exists(zipDb)) {
-            EXPECT_EQ(countOf(zipDb, rowCount), lines) << "kill " << i << " after " << delay << " ms";
+            EXPECT_EQ(countOf(zipDb, rowCount), lines) << "kill " << i << " after " << run.elapsedMs << " ms";
             continue;
         }
         // The import is offered again and ends well, whatever the kill left behind.
