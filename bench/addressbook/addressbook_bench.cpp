@@ -1,6 +1,6 @@
 // Speed of the consignee list and of continuous print: filling the list view
-// with 20,000 consignees, a search over them, and 500 waybills to one PDF with
-// and without history rows.
+// with 20,000 and 100,000 consignees, a search over them, and 500 and 1,000
+// waybills to one PDF with and without history rows.
 
 #include "addressbook/BatchPrint.h"
 #include "addressbook/CheckedConsignees.h"
@@ -57,7 +57,7 @@ struct Book {
 
 void BM_CustomerReadIntoView(benchmark::State &state)
 {
-    Book book(20000);
+    Book book(int(state.range(0)));
     CheckedConsignees checked;
     ConsigneeTableModel model(checked);
     QTableView view;
@@ -71,33 +71,35 @@ void BM_CustomerReadIntoView(benchmark::State &state)
         benchmark::DoNotOptimize(model.rowCount());
     }
 }
-BENCHMARK(BM_CustomerReadIntoView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CustomerReadIntoView)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_Search(benchmark::State &state)
 {
-    Book book(20000);
+    Book book(int(state.range(0)));
     CheckedConsignees checked;
     for (auto _ : state) {
         const auto rows = ReadConsignees(book.db, {book.addressDb, book.membersDb, "山田", -1, false}, checked);
         benchmark::DoNotOptimize(rows.size());
     }
 }
-BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Search)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_ContinuousPrint500(benchmark::State &state)
+// state.range(0) waybills to one PDF; history rows written when state.range(1) is 1.
+void BM_ContinuousPrint(benchmark::State &state)
 {
-    Book book(500);
+    const int pages = int(state.range(0));
+    Book book(pages);
     StyleData style;
     style.OpenStyle(QString::fromLocal8Bit(qgetenv("KORVEL_BENCH_STYLE")));
     QStringList ids;
-    for (int i = 1; i <= 500; ++i)
+    for (int i = 1; i <= pages; ++i)
         ids << QString::number(i);
     const AssemblySources sources{book.addressDb, book.membersDb, book.dir.filePath("singledata.txt"), 40};
     AssemblyOptions options;
     options.listPageActive = true;
     options.selectedSenderId = 1;
     BatchHistory history;
-    history.write = state.range(0) != 0;
+    history.write = state.range(1) != 0;
     for (auto _ : state) {
         RecordAssembly assembly(book.db, sources);
         BatchPrint batch(book.db, assembly, sources);
@@ -105,11 +107,19 @@ void BM_ContinuousPrint500(benchmark::State &state)
         PrintJob::configurePdf(printer, book.dir.filePath("batch.pdf"));
         PrintRecord record;
         const BatchPrintOutcome outcome = batch.run(printer, ids, options, style, record, PrintJob::Options(), history);
-        if (!outcome.ok() || outcome.printed.size() != 500)
-            state.SkipWithError("the batch did not print 500 pages");
+        if (!outcome.ok() || outcome.printed.size() != pages)
+            state.SkipWithError("the batch did not print every page");
+        if (history.write && outcome.historyWritten != pages)
+            state.SkipWithError("the batch did not write a history row for every page");
     }
 }
-BENCHMARK(BM_ContinuousPrint500)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ContinuousPrint)
+    ->Args({500, 1})
+    ->Args({500, 0})
+    ->Args({1000, 1})
+    ->Args({1000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

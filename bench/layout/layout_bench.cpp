@@ -1,5 +1,5 @@
 // Speed of the layout core: the record transfer into a 150-item layout, and
-// loading and saving a 500-line style file.
+// loading and saving a 500- and a 2,000-line style file.
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
 
@@ -77,34 +77,35 @@ void BM_TransferRecord150(benchmark::State &state)
 }
 BENCHMARK(BM_TransferRecord150)->Unit(benchmark::kMicrosecond);
 
-// A 500-line style file written once into a temporary folder.
-struct StyleFile500 {
+// A style file of `lines` lines written once into a temporary folder.
+struct StyleFile {
     QTemporaryDir dir;
     QString path;
-    StyleFile500()
+    explicit StyleFile(int lines)
     {
         path = dir.filePath(QStringLiteral("bench.sle"));
-        StyleData s = makeLayout(499);
+        StyleData s = makeLayout(lines - 1);
         s.CurrentStyleFile = path;
         s.SaveStyleFile();
     }
 };
 
-void BM_LoadStyleFile500(benchmark::State &state)
+void BM_LoadStyleFile(benchmark::State &state)
 {
-    StyleFile500 file;
+    const int lines = int(state.range(0));
+    StyleFile file(lines);
     StyleData s;
     for (auto _ : state) {
         const LayoutStatus status = s.OpenStyle(file.path);
-        if (!status.ok || s.lineCount() != 500)
+        if (!status.ok || s.lineCount() != lines)
             state.SkipWithError("the style file did not load");
     }
 }
-BENCHMARK(BM_LoadStyleFile500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadStyleFile)->Arg(500)->Arg(2000)->Unit(benchmark::kMicrosecond);
 
-void BM_SaveStyleFile500(benchmark::State &state)
+void BM_SaveStyleFile(benchmark::State &state)
 {
-    StyleFile500 file;
+    StyleFile file(int(state.range(0)));
     StyleData s;
     s.OpenStyle(file.path);
     for (auto _ : state) {
@@ -112,7 +113,7 @@ void BM_SaveStyleFile500(benchmark::State &state)
             state.SkipWithError("the style file was not saved");
     }
 }
-BENCHMARK(BM_SaveStyleFile500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveStyleFile)->Arg(500)->Arg(2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,14 +1,15 @@
 #pragma once
-// A 150-item layout for the drawing benchmarks: texts in every mode (with
-// shadows, pitch and rotation), every shape kind and one picture, spread over
-// an A4 page like a busy waybill.
+// A layout for the drawing benchmarks: texts in every mode (with shadows,
+// pitch and rotation), every shape kind and one picture, spread over an A4 page
+// like a busy waybill. 150 items by default (120 texts, 29 shapes, a picture);
+// larger layouts keep the same mix and stack more items on the same page.
 
 #include <QDir>
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
-inline QStringList BenchLayout(const QString &picturePath)
+inline QStringList BenchLayout(const QString &picturePath, int items = 150)
 {
     QStringList lines{QStringLiteral("header;Ver1.2;2;1;0;0;401;100;0;0;;")};
     const QStringList fonts{QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ ゴシック"),
@@ -16,12 +17,14 @@ inline QStringList BenchLayout(const QString &picturePath)
     const QStringList texts{QStringLiteral("東京都千代田区丸の内一丁目"), QStringLiteral("山田太郎 様"),
                             QStringLiteral("03-1234-5678"), QStringLiteral("\\12,800"),
                             QStringLiteral("〇"), QStringLiteral("株式会社コルベル商店")};
+    const int textCount = (items - 1) * 120 / 149;
+    const int shapeCount = items - 1 - textCount;
     int id = 1;
-    // 120 texts: modes 0-4 with pitches, shadows and rotations.
-    for (int i = 0; i < 120; ++i) {
+    // Texts: modes 0-4 with pitches, shadows and rotations.
+    for (int i = 0; i < textCount; ++i) {
         const int mode = i % 5;
         const int x = 10 + (i % 6) * 32;
-        const int y = 10 + (i / 6) * 13;
+        const int y = 10 + (i / 6) % 21 * 13;
         const QString pitch = (i % 7 == 0) ? QStringLiteral("4") : (i % 11 == 0) ? QStringLiteral("-3.5")
                                                                                  : QStringLiteral("0");
         const QString shadow = (i % 9 == 0) ? QStringLiteral("0.5") : QStringLiteral("0");
@@ -36,7 +39,7 @@ inline QStringList BenchLayout(const QString &picturePath)
                      .arg(mode)
                      .arg(pitch, texts[i % texts.size()]);
     }
-    // 29 shapes.
+    // Shapes.
     const QStringList shapes{
         QStringLiteral("line;10;%1;200;%2;1;実線;0;0;"),
         QStringLiteral("rect;10;%1;100;%2;2;実線;0;0;"),
@@ -46,8 +49,8 @@ inline QStringList BenchLayout(const QString &picturePath)
         QStringLiteral("Chord;60;%1;90;%2;5;5;200;10;1;実線;0;右斜線;32768;0;"),
         QStringLiteral("fillrect;120;%1;140;%2;SolidBrush;0;0;0;"),
     };
-    for (int i = 0; i < 29; ++i) {
-        const int y = 20 + i * 9;
+    for (int i = 0; i < shapeCount; ++i) {
+        const int y = 20 + i % 29 * 9;
         lines << (i % 2 ? QStringLiteral("1;%1;0;0;").arg(id++) : QStringLiteral("0;%1;0;0;").arg(id++)) +
                      shapes[i % shapes.size()].arg(y).arg(y + 7);
     }

@@ -1,14 +1,44 @@
 #include "addressbook/BatchPrint.h"
 
 #include "addressbook/ConsigneeRows.h"
+#include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 
 #include <QPrinter>
+#include <QSet>
 #include <vector>
 
 BatchPrint::BatchPrint(TDataModule1 &db, RecordAssembly &assembly, const AssemblySources &sources)
     : m_db(db), m_assembly(assembly), m_sources(sources)
 {
+}
+
+// All rows of one batch in one transaction: a thousand commits, each waiting
+// for the disk, made a large batch wait seconds after its last page, and a run
+// cut short now leaves either every row of the batch or none.
+void BatchPrint::writeHistory(const std::vector<PrintRecord> &records, int count, const BatchHistory &history,
+                              BatchPrintOutcome *outcome)
+{
+    const QString failure = QStringLiteral("送信記録の登録に失敗しました");
+    if (m_db.OpenDatabase(m_sources.membersDb).isError() || m_db.BeginTransaction()) {
+        outcome->historyNotice = failure;
+        return;
+    }
+    int written = 0;
+    for (int page = 0; page < count; ++page) {
+        QString notice;
+        if (!rirekiInsert(m_db, records[size_t(page)].texts(), m_sources.editionCode, history.date, history.today,
+                          &notice))
+            ++written;
+        else if (outcome->historyNotice.isEmpty())
+            outcome->historyNotice = notice;
+    }
+    if (m_db.Commit()) {
+        m_db.Rollback();
+        outcome->historyNotice = failure;
+        return;
+    }
+    outcome->historyWritten = written;
 }
 
 BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, const AssemblyOptions &assembly,
@@ -19,8 +49,9 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
     // A consignee deleted after it was ticked keeps its identifier in the
     // checked list; it gets no page rather than an empty waybill.
     const QStringList existing = ExistingConsignees(m_db, m_sources.addressDb, ids);
+    const QSet<QString> present(existing.begin(), existing.end());
     for (const QString &id : ids)
-        if (!existing.contains(id))
+        if (!present.contains(id))
             outcome.skipped << id;
     if (existing.isEmpty())
         return outcome;
@@ -49,18 +80,9 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
     if (!outcome.draw.ok)
         return outcome; // the job was aborted: no page reached the paper, no row is written
 
-    for (int page = 0; page < drawn; ++page) {
+    for (int page = 0; page < drawn; ++page)
         outcome.printed << existing.at(page);
-        if (!history.write)
-            continue;
-        QString notice;
-        if (rirekiWrite(m_db, m_sources.membersDb, records[size_t(page)], m_sources.editionCode, history.date,
-                        history.today, &notice)) {
-            if (outcome.historyNotice.isEmpty())
-                outcome.historyNotice = notice;
-        } else {
-            ++outcome.historyWritten;
-        }
-    }
+    if (history.write)
+        writeHistory(records, drawn, history, &outcome);
     return outcome;
 }

@@ -10,6 +10,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QPrinter;
 class StyleData;
@@ -48,6 +49,9 @@ public:
                           const BatchHistory &history, const Progress &progress = Progress());
 
 private:
+    void writeHistory(const std::vector<PrintRecord> &records, int count, const BatchHistory &history,
+                      BatchPrintOutcome *outcome);
+
     TDataModule1 &m_db;
     RecordAssembly &m_assembly;
     AssemblySources m_sources;

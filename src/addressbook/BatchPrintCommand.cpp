@@ -7,7 +7,7 @@
 #include "app/Editions.h"
 #include "app/OptionsFile.h"
 #include "app/TextFields.h"
-#include "data/DatabaseSchema.h"
+#include "data/StartupDatabases.h"
 #include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 #include "render/PrintToolOptions.h"
@@ -62,10 +62,9 @@ int RunConsigneeBatch(const PrintToolOptions &o)
     const QString addressDb = folders.dataDir + "/addressXe2.db3";
     const QString membersDb = folders.dataDir + "/membersXe2.db3";
     TDataModule1 db;
-    if (!QFileInfo::exists(addressDb) && CreateAddressDatabase(db, addressDb).isError())
-        return fail(QStringLiteral("cannot create %1").arg(addressDb));
-    if (!QFileInfo::exists(membersDb) && CreateMembersDatabase(db, membersDb).isError())
-        return fail(QStringLiteral("cannot create %1").arg(membersDb));
+    const DatabaseError prepared = PrepareAddressBook(db, addressDb, membersDb);
+    if (prepared.isError())
+        return fail(prepared.message);
 
     QString styleFile = o.style;
     if (styleFile.isEmpty()) {

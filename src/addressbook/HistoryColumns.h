@@ -8,8 +8,6 @@
 
 // The sort state at start-up: send date, newest first.
 constexpr int HistoryInitialSortState = 2;
-// The sort state of "No" ascending: identifier order.
-constexpr int HistoryIdAscending = 11;
 // Columns of the grid: 0 is the narrow empty fixed column, 1..9 hold data.
 constexpr int HistoryColumnCount = 10;
 // The grid's default row height in pixels.

@@ -11,49 +11,19 @@
 
 class TDataModule1;
 
-// One line of the history list: the texts of columns 1 to 9 one after another
-// in a single string, so that a history of a hundred thousand rows costs one
-// allocation per row instead of nine.
-class HistoryListRow
-{
-public:
-    enum Column {
-        Id,      // No
-        Date,    // 送付日, yyyy/MM/dd
-        Name,    // お名前
-        Address, // address1 + address2 + address3
-        Tel,     // every "--" removed
-        Column6, // amount or delivery date, by edition
-        Number,  // 伝票番号
-        Items,   // itemname1 .. itemname4 joined by single spaces
-        Userid,  // 利用者ID
-        ColumnCount
-    };
-
-    HistoryListRow() = default;
-    // texts holds the columns back to back; ends[c] is where column c ends.
-    HistoryListRow(QString texts, const int (&ends)[ColumnCount]);
-
-    QStringView text(Column c) const
-    {
-        const int begin = c == 0 ? 0 : m_end[c - 1];
-        return QStringView(m_texts).mid(begin, m_end[c] - begin);
-    }
-    QString id() const { return text(Id).toString(); }
-    QString date() const { return text(Date).toString(); }
-    QString name() const { return text(Name).toString(); }
-    QString address() const { return text(Address).toString(); }
-    QString tel() const { return text(Tel).toString(); }
-    QString column6() const { return text(Column6).toString(); }
-    QString number() const { return text(Number).toString(); }
-    QString items() const { return text(Items).toString(); }
-    QString userid() const { return text(Userid).toString(); }
-
-private:
-    QString m_texts;
-    int m_end[ColumnCount] = {};
+// One line of the history list, texts as shown in columns 1 to 9.
+struct HistoryListRow {
+    QString id;      // No
+    QString date;    // 送付日, yyyy/MM/dd
+    QString name;    // お名前
+    QString address; // address1 + address2 + address3
+    QString tel;     // every "--" removed
+    QString column6; // amount or delivery date, by edition
+    QString number;  // 伝票番号
+    QString items;   // itemname1 .. itemname4 joined by single spaces
+    QString userid;  // 利用者ID
 };
-// One implicitly shared string and plain numbers: moved as plain memory when the list grows.
+// Nine implicitly shared strings: moved as plain memory when the list grows.
 Q_DECLARE_TYPEINFO(HistoryListRow, Q_RELOCATABLE_TYPE);
 
 // The order clause of a sort state (1..9 descending, 11..19 ascending by
@@ -71,6 +41,21 @@ QString HistorySelectSql(int editionCode, int sortState, const QString &searchTe
 // "/" or "0" shown as nothing.
 QString HistoryColumn6Text(int editionCode, const QString &uriage, const QString &arrivedate);
 
+// The same SELECT with the identifier as its only column: the list's order
+// without its texts.
+QString HistoryIdSelectSql(int editionCode, int sortState, const QString &searchText);
+
 // rirekiRead's data: the rows in query order. error tells a failed query.
 QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
                                         const QString &searchText, DatabaseError *error = nullptr);
+
+// rirekiRead's identifiers in query order; the list reads the texts of the
+// rows it shows with ReadHistoryRows, so a history of a million rows is
+// neither sorted with all its texts nor held in memory.
+QVector<qint64> ReadHistoryIds(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
+                               const QString &searchText, DatabaseError *error = nullptr);
+
+// The list rows of ids, in the order of ids. An identifier whose row is gone
+// gives a row with only its number.
+QVector<HistoryListRow> ReadHistoryRows(TDataModule1 &db, const QString &membersDb, int editionCode,
+                                        const QVector<qint64> &ids, DatabaseError *error = nullptr);

@@ -5,6 +5,8 @@
 #include "addressbook/HistoryRowDelegate.h"
 #include "addressbook/HistoryTableModel.h"
 #include "app/ShowNotice.h"
+#include "data/DatabaseHealth.h"
+#include "data/TDataModule1.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -18,7 +20,8 @@
 
 HistoryPage::HistoryPage(TDataModule1 &db, const QString &membersDb, int editionCode, const QString &registerCaption,
                          QWidget *parent)
-    : QWidget(parent), m_db(db), m_membersDb(membersDb), m_editionCode(editionCode)
+    : QWidget(parent), m_db(db), m_rowReader(std::make_unique<TDataModule1>()), m_membersDb(membersDb),
+      m_editionCode(editionCode)
 {
     setObjectName("TabRireki");
     auto *column = new QVBoxLayout(this);
@@ -99,14 +102,23 @@ HistoryPage::HistoryPage(TDataModule1 &db, const QString &membersDb, int edition
             [this] { withSelectedId(&HistoryPage::registerRequested); });
 }
 
+HistoryPage::~HistoryPage() = default;
+
 bool HistoryPage::rirekiRead()
 {
     DatabaseError error;
-    QVector<HistoryListRow> rows =
-        ReadHistoryList(m_db, m_membersDb, m_editionCode, m_model->sortState(), sendersearch->text(), &error);
-    m_model->setRows(std::move(rows));
+    QVector<qint64> ids =
+        ReadHistoryIds(m_db, m_membersDb, m_editionCode, m_model->sortState(), sendersearch->text(), &error);
+    // The rows are read while the grid is painted, through a connection of
+    // the page's own: a paint in the middle of another operation's statements
+    // must not move the shared connection to another file.
+    m_model->setIds(std::move(ids), [this](const QVector<qint64> &shown) {
+        QVector<HistoryListRow> rows = ReadHistoryRows(*m_rowReader, m_membersDb, m_editionCode, shown);
+        m_rowReader->CloseDatabase(); // the file is not held open between reads
+        return rows;
+    });
     if (error.isError()) {
-        ShowNotice("確認", error.message, this);
+        ShowNotice("確認", DatabaseFileNotice(MembersDatabaseLabel(), m_membersDb, error), this);
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 // the row is wired by the main window.
 
 #include <QWidget>
+#include <memory>
 
 class HistoryTableModel;
 class QAction;
@@ -22,6 +23,7 @@ public:
     // registerCaption: the caption of ActionRirekiToCustomer ("履歴から" + block + "登録").
     HistoryPage(TDataModule1 &db, const QString &membersDb, int editionCode, const QString &registerCaption,
                 QWidget *parent = nullptr);
+    ~HistoryPage() override;
 
     // rirekiRead: refills the grid with the edition's history, by the search
     // text when there is one, else in the sort state's order. A failed query
@@ -61,6 +63,7 @@ private:
     void withSelectedId(void (HistoryPage::*signal)(const QString &));
 
     TDataModule1 &m_db;
+    std::unique_ptr<TDataModule1> m_rowReader; // reads the rows the grid shows
     QString m_membersDb;
     int m_editionCode;
     HistoryTableModel *m_model = nullptr;

@@ -7,16 +7,41 @@ HistoryTableModel::HistoryTableModel(int editionCode, QObject *parent)
 {
 }
 
-void HistoryTableModel::setRows(QVector<HistoryListRow> rows)
+namespace {
+
+constexpr int blockRows = 200;  // rows read together: a few screens of the grid
+constexpr int blocksKept = 64;  // beyond this the blocks read so far are let go
+
+} // namespace
+
+void HistoryTableModel::setIds(QVector<qint64> ids, RowReader reader)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_ids = std::move(ids);
+    m_reader = std::move(reader);
+    m_blocks.clear();
     endResetModel();
 }
 
 QString HistoryTableModel::idAt(int r) const
 {
-    return r >= 0 && r < m_rows.size() ? m_rows.at(r).id() : QString();
+    return r >= 0 && r < m_ids.size() ? QString::number(m_ids.at(r)) : QString();
+}
+
+const HistoryListRow &HistoryTableModel::row(int r) const
+{
+    const int block = r / blockRows;
+    auto it = m_blocks.constFind(block);
+    if (it == m_blocks.constEnd()) {
+        if (m_blocks.size() >= blocksKept)
+            m_blocks.clear();
+        const int first = block * blockRows;
+        const QVector<qint64> ids = m_ids.mid(first, blockRows);
+        QVector<HistoryListRow> rows = m_reader ? m_reader(ids) : QVector<HistoryListRow>();
+        rows.resize(ids.size()); // a failed read shows empty rows, never a crash
+        it = m_blocks.insert(block, std::move(rows));
+    }
+    return it->at(r - block * blockRows);
 }
 
 void HistoryTableModel::setSortState(int state)
@@ -27,20 +52,31 @@ void HistoryTableModel::setSortState(int state)
 
 QString HistoryTableModel::cellText(int r, int column) const
 {
-    if (r < 0 || r >= m_rows.size())
+    if (r < 0 || r >= m_ids.size())
         return QString();
     if (HistoryColumnAlignment(column, m_editionCode) == HistoryAlignment::Hidden)
         return QString();
-    if (column < 1 || column > HistoryListRow::ColumnCount)
-        return QString();
-    return m_rows.at(r).text(HistoryListRow::Column(column - 1)).toString();
+    if (column == 1)
+        return idAt(r);
+    const HistoryListRow &row = this->row(r);
+    switch (column) {
+    case 2: return row.date;
+    case 3: return row.name;
+    case 4: return row.address;
+    case 5: return row.tel;
+    case 6: return row.column6;
+    case 7: return row.number;
+    case 8: return row.items;
+    case 9: return row.userid;
+    default: return QString();
+    }
 }
 
 int HistoryTableModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_rows.isEmpty() ? 1 : int(m_rows.size());
+    return m_ids.isEmpty() ? 1 : int(m_ids.size());
 }
 
 int HistoryTableModel::columnCount(const QModelIndex &parent) const

@@ -13,8 +13,8 @@
 #include "app/ShowNotice.h"
 #include "app/TopBar.h"
 #include "app/WindowPositionFile.h"
-#include "data/DatabaseSchema.h"
 #include "data/HistoryWriter.h"
+#include "data/StartupDatabases.h"
 #include "dialogs/EditingDialogs.h"
 #include "dialogs/PhraseStore.h"
 #include "dialogs/TFDATAEDIT.h"
@@ -38,7 +38,6 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
@@ -334,13 +333,10 @@ void Tfzerrat::FormShow()
     measurePrinter();
     loadOptions();
 
-    if (!QFileInfo::exists(zipcodeDbPath())) {
-        QFile::remove(zipcodeDbPath());
-        QFile::copy(m_folders.programDir + "/databaseXe2/zipcode.db3", zipcodeDbPath());
-        if (!QFileInfo::exists(zipcodeDbPath()))
-            ShowNotice("確認", "郵便番号データベースがありません", this);
-    }
-    openDatabases();
+    const StartupDatabasePaths databases{addressDbPath(), membersDbPath(), zipcodeDbPath(),
+                                         m_folders.programDir + "/databaseXe2/zipcode.db3"};
+    for (const QString &notice : OpenStartupDatabases(m_db, databases))
+        ShowNotice("確認", notice, this);
     m_assembly = std::make_unique<RecordAssembly>(
         m_db, AssemblySources{addressDbPath(), membersDbPath(), SingleDataPath(m_folders.workDir), editionCode()});
     companyRead();
@@ -359,26 +355,6 @@ void Tfzerrat::FormShow()
     loadWindowPosition();
     measurePrinter();
     m_preview->setReady(true);
-}
-
-bool Tfzerrat::openDatabases()
-{
-    bool ok = true;
-    if (!QFileInfo::exists(addressDbPath())) {
-        const DatabaseError e = CreateAddressDatabase(m_db, addressDbPath());
-        if (e.isError()) {
-            ShowNotice("確認", "データベースを作成できませんでした。\n" + addressDbPath() + "\n" + e.message, this);
-            ok = false;
-        }
-    }
-    if (!QFileInfo::exists(membersDbPath())) {
-        const DatabaseError e = CreateMembersDatabase(m_db, membersDbPath());
-        if (e.isError()) {
-            ShowNotice("確認", "データベースを作成できませんでした。\n" + membersDbPath() + "\n" + e.message, this);
-            ok = false;
-        }
-    }
-    return ok;
 }
 
 void Tfzerrat::loadOptions()

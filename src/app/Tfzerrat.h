@@ -147,7 +147,6 @@ private:
 
     // ---- First show and shutdown ------------------------------------------
     void FormShow();
-    bool openDatabases();
     void loadOptions();
     void saveOptions();
     void loadWindowPosition();

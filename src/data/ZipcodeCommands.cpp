@@ -5,10 +5,12 @@
 #include "data/TDataModule1.h"
 #include "data/ZipGuideBuffer.h"
 #include "data/ZipGuideSearch.h"
+#include "data/ZipcodeImport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -19,7 +21,8 @@ struct CommandLine {
     QString problem; // a usage error, empty when fine
 };
 
-CommandLine parse(const QStringList &args, bool valueMayBeEmpty)
+// defaultDb: the database without --db; empty for DefaultZipcodeDatabasePath().
+CommandLine parse(const QStringList &args, bool valueMayBeEmpty, const QString &defaultDb = QString())
 {
     CommandLine c;
     bool haveValue = false;
@@ -46,7 +49,7 @@ CommandLine parse(const QStringList &args, bool valueMayBeEmpty)
     if (!c.help && !haveValue && !valueMayBeEmpty)
         c.problem = QStringLiteral("missing argument");
     if (c.dbPath.isEmpty())
-        c.dbPath = DefaultZipcodeDatabasePath();
+        c.dbPath = defaultDb.isEmpty() ? DefaultZipcodeDatabasePath() : defaultDb;
     return c;
 }
 
@@ -62,6 +65,21 @@ void printError(const QString &text)
     std::fprintf(stderr, "korvel-print: %s\n", text.toUtf8().constData());
 }
 
+// The exit code when the command line asks for help (0, usage printed) or is
+// wrong (2, reported); nothing when the command is to run.
+std::optional<int> helpOrProblem(const CommandLine &c, const char *command, const char *usage)
+{
+    if (c.help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (!c.problem.isEmpty()) {
+        printError(QLatin1String(command) + QStringLiteral(": ") + c.problem + QStringLiteral(" (see --help)"));
+        return 2;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString DefaultZipcodeDatabasePath()
@@ -74,19 +92,13 @@ QString DefaultZipcodeDatabasePath()
 
 int RunZipcodeCommand(const QStringList &args)
 {
+    const char usage[] = "usage: korvel-print zipcode CODE [--db FILE]\n"
+                         "Prints the prefecture, city and town area of the postal code CODE (seven\n"
+                         "digits, used exactly as typed), separated by tabs. Exit code 1 when the\n"
+                         "code is not in the table.\n";
     const CommandLine c = parse(args, false);
-    if (c.help) {
-        std::fputs("usage: korvel-print zipcode CODE [--db FILE]\n"
-                   "Prints the prefecture, city and town area of the postal code CODE (seven\n"
-                   "digits, used exactly as typed), separated by tabs. Exit code 1 when the\n"
-                   "code is not in the table.\n",
-                   stdout);
-        return 0;
-    }
-    if (!c.problem.isEmpty()) {
-        printError(QStringLiteral("zipcode: ") + c.problem + QStringLiteral(" (see --help)"));
-        return 2;
-    }
+    if (const std::optional<int> exit = helpOrProblem(c, "zipcode", usage))
+        return *exit;
     TDataModule1 db;
     const PostalLookupResult r = LookupPostalCode(db, c.dbPath, c.value);
     if (!r.ok()) {
@@ -101,20 +113,14 @@ int RunZipcodeCommand(const QStringList &args)
 
 int RunZipcodeSearchCommand(const QStringList &args)
 {
+    const char usage[] = "usage: korvel-print zipcode-search TEXT [--db FILE]\n"
+                         "Lists the rows of the postal-code table whose code, prefecture, city and\n"
+                         "town area joined together contain TEXT, like the postal-code guide: one\n"
+                         "row a line, the four values separated by tabs. An empty TEXT lists the\n"
+                         "whole table. Exit code 1 when nothing is found.\n";
     const CommandLine c = parse(args, true);
-    if (c.help) {
-        std::fputs("usage: korvel-print zipcode-search TEXT [--db FILE]\n"
-                   "Lists the rows of the postal-code table whose code, prefecture, city and\n"
-                   "town area joined together contain TEXT, like the postal-code guide: one\n"
-                   "row a line, the four values separated by tabs. An empty TEXT lists the\n"
-                   "whole table. Exit code 1 when nothing is found.\n",
-                   stdout);
-        return 0;
-    }
-    if (!c.problem.isEmpty()) {
-        printError(QStringLiteral("zipcode-search: ") + c.problem + QStringLiteral(" (see --help)"));
-        return 2;
-    }
+    if (const std::optional<int> exit = helpOrProblem(c, "zipcode-search", usage))
+        return *exit;
     TDataModule1 db;
     ZipGuideBuffer buffer;
     const ZipGuideSearchResult r = ZipGuideSearch(db, c.dbPath, c.value, buffer);
@@ -125,4 +131,32 @@ int RunZipcodeSearchCommand(const QStringList &args)
     for (int i = 0; i < buffer.size(); ++i)
         printLine(buffer.rowTexts(i).join(QLatin1Char('\t')));
     return buffer.size() > 0 ? 0 : 1;
+}
+
+int RunZipcodeImportCommand(const QStringList &args)
+{
+    const char usage[] = "usage: korvel-print zipcode-import CSV [--db FILE]\n"
+                         "Imports the national postal-code list CSV (code in field 3, prefecture,\n"
+                         "city and town area in fields 7 to 9) into the postal-code table, all in\n"
+                         "one transaction, as the postal-code guide does. FILE defaults to the\n"
+                         "shared data folder's zipcode.db3; a new file appears only when complete.\n"
+                         "Exit code 1 when a line is malformed (nothing is kept), 2 on other errors.\n";
+    // Never into the program folder's shipped copy.
+    const CommandLine c = parse(args, false, DataDirFor() + QLatin1String("/zipcode.db3"));
+    if (const std::optional<int> exit = helpOrProblem(c, "zipcode-import", usage))
+        return *exit;
+    TDataModule1 db;
+    const ZipImportResult r = ImportNationalPostalCsv(db, c.dbPath, c.value);
+    if (r.status == ZipImportStatus::MalformedLine) {
+        printError(QStringLiteral("zipcode-import: line %1 is malformed; nothing was imported: %2")
+                       .arg(r.badLineNumber)
+                       .arg(r.badLine));
+        return 1;
+    }
+    if (!r.ok()) {
+        printError(QStringLiteral("zipcode-import: ") + r.error.message);
+        return 2;
+    }
+    printLine(r.insertCountText() + QLatin1Char('\t') + r.insertTimeText());
+    return r.failedCount == 0 ? 0 : 2;
 }

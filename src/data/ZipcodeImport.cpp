@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <sqlite3.h>
 
 QString ZipImportResult::insertCountText() const
@@ -37,22 +38,29 @@ ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDb
     ZipImportResult result;
     QElapsedTimer timer;
     timer.start();
-    const bool existed = QFileInfo::exists(zipDbPath);
-    // A database file that this import created and could not fill is removed
-    // again: left behind empty, it would count as present and the import
-    // would never be offered again.
+    // A new database is built under a temporary name and moved into place only
+    // when it is complete: an import cut short (a killed program, a power cut)
+    // must not leave a file that counts as present, for the import would never
+    // be offered again. An empty file is what such a cut used to leave.
+    const QFileInfo target(zipDbPath);
+    const bool fresh = !target.exists() || (target.isFile() && target.size() == 0);
+    const QString buildPath = fresh ? zipDbPath + QStringLiteral(".part") : zipDbPath;
+    auto removeBuildFile = [&] {
+        db.CloseDatabase();
+        QFile::remove(buildPath);
+        QFile::remove(buildPath + QStringLiteral("-journal"));
+    };
+    if (fresh)
+        removeBuildFile(); // what an earlier cut-short import left
     auto failed = [&](ZipImportStatus status) {
         result.status = status;
         result.insertedCount = 0;
         result.elapsedMs = timer.elapsed();
-        if (!existed && status != ZipImportStatus::CannotOpenDatabase) {
-            db.CloseDatabase();
-            QFile::remove(zipDbPath);
-            QFile::remove(zipDbPath + QStringLiteral("-journal"));
-        }
+        if (fresh)
+            removeBuildFile();
         return result;
     };
-    result.error = db.OpenDatabase(zipDbPath);
+    result.error = db.OpenDatabase(buildPath);
     if (result.error.isError())
         return failed(ZipImportStatus::CannotOpenDatabase);
     if (db.BeginTransaction(&result.error))
@@ -103,6 +111,16 @@ ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDb
     if (db.Commit(&result.error)) {
         db.Rollback();
         return failed(ZipImportStatus::DatabaseFailed);
+    }
+    if (fresh) {
+        db.CloseDatabase();
+        // rename() replaces the empty file, if any, in one step.
+        if (std::rename(QFile::encodeName(buildPath).constData(), QFile::encodeName(zipDbPath).constData()) != 0) {
+            result.error.code = SQLITE_CANTOPEN;
+            result.error.message = QStringLiteral("cannot move %1 to %2").arg(buildPath, zipDbPath);
+            return failed(ZipImportStatus::DatabaseFailed);
+        }
+        result.error = db.OpenDatabase(zipDbPath);
     }
     result.elapsedMs = timer.elapsed();
     return result;

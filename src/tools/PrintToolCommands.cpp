@@ -8,6 +8,10 @@ int RunPdfCommand(const QStringList &args);
 #ifdef KORVEL_HAVE_ZIPCODE_COMMANDS
 int RunZipcodeCommand(const QStringList &args);
 int RunZipcodeSearchCommand(const QStringList &args);
+int RunZipcodeImportCommand(const QStringList &args);
+#endif
+#ifdef KORVEL_HAVE_IMPORT_COMMANDS
+int RunCsvImportCommand(const QStringList &args);
 #endif
 
 std::vector<PrintToolCommand> PrintToolCommands()
@@ -20,6 +24,10 @@ std::vector<PrintToolCommand> PrintToolCommands()
 #ifdef KORVEL_HAVE_ZIPCODE_COMMANDS
     commands.push_back({"zipcode", RunZipcodeCommand});
     commands.push_back({"zipcode-search", RunZipcodeSearchCommand});
+    commands.push_back({"zipcode-import", RunZipcodeImportCommand});
+#endif
+#ifdef KORVEL_HAVE_IMPORT_COMMANDS
+    commands.push_back({"csv-import", RunCsvImportCommand});
 #endif
     return commands;
 }

@@ -17,6 +17,8 @@ static void printUsage()
         "  pdf             print a layout through the printing path into a PDF file\n"
         "  zipcode         look up a postal code\n"
         "  zipcode-search  search the postal-code table like the postal-code guide\n"
+        "  zipcode-import  import the national postal-code list into the postal-code table\n"
+        "  csv-import      import a CSV intermediate file into the address book\n"
         "\n"
         "'korvel-print COMMAND --help' describes the options of a command.\n",
         stdout);

@@ -58,7 +58,7 @@ protected:
         EXPECT_FALSE(error.isError()) << error.message.toStdString();
         QStringList texts;
         for (const HistoryListRow &row : rows)
-            texts << row.userid() + "|" + row.name();
+            texts << row.userid + "|" + row.name;
         return texts;
     }
 

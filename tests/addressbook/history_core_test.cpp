@@ -13,6 +13,7 @@
 #include "layout/PrintRecord.h"
 
 #include <QMap>
+#include <utility>
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
         EXPECT_FALSE(error.isError()) << error.message.toStdString();
         QStringList ids;
         for (const HistoryListRow &row : rows)
-            ids << row.id();
+            ids << row.id;
         return ids;
     }
 
@@ -137,7 +138,7 @@ TEST_F(HistoryCoreTest, StartUpOrderIsNewestSendDateFirstAndOnlyTheEdition)
     DatabaseError error;
     const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 40, 2, QString(), &error);
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[0].date(), "2024/05/01");
+    EXPECT_EQ(rows[0].date, "2024/05/01");
 }
 
 TEST_F(HistoryCoreTest, EverySortStateGivesTheOrderOfTheListQuery)
@@ -188,6 +189,44 @@ TEST_F(HistoryCoreTest, SearchIgnoresTheSortStateAndMatchesThirteenColumnsLitera
     EXPECT_EQ(listIds(40, 2, "_"), QStringList());
 }
 
+TEST_F(HistoryCoreTest, IdentifiersThenRowsGiveTheWholeListInItsOrder)
+{
+    const QString a = addHistory(40, {{"senderdate", "2024-03-01"}, {"namae1", "りんご園"}, {"tel", "03-1-2"}});
+    const QString b = addHistory(40, {{"senderdate", "2024-05-01"}, {"namae1", "い"}});
+    const QString c = addHistory(40, {{"senderdate", "2024-04-01"}, {"itemname1", "りんご"}});
+    addHistory(50, {{"senderdate", "2024-06-01"}, {"namae1", "りんご"}});
+    for (const auto &[state, search] : {std::pair{HistoryInitialSortState, QString()}, std::pair{12, QString()},
+                                        std::pair{13, QString()}, std::pair{2, QString("りんご")}}) {
+        const QVector<HistoryListRow> whole = ReadHistoryList(db, membersDb, 40, state, search);
+        DatabaseError error;
+        const QVector<qint64> ids = ReadHistoryIds(db, membersDb, 40, state, search, &error);
+        ASSERT_FALSE(error.isError());
+        const QVector<HistoryListRow> rows = ReadHistoryRows(db, membersDb, 40, ids, &error);
+        ASSERT_FALSE(error.isError());
+        ASSERT_EQ(rows.size(), whole.size()) << state;
+        for (int r = 0; r < rows.size(); ++r) {
+            EXPECT_EQ(rows[r].id, whole[r].id) << state;
+            EXPECT_EQ(rows[r].date, whole[r].date);
+            EXPECT_EQ(rows[r].name, whole[r].name);
+            EXPECT_EQ(rows[r].tel, whole[r].tel);
+            EXPECT_EQ(rows[r].items, whole[r].items);
+        }
+    }
+    EXPECT_EQ(ReadHistoryIds(db, membersDb, 40, HistoryInitialSortState, QString()),
+              QVector<qint64>({b.toLongLong(), c.toLongLong(), a.toLongLong()}));
+
+    // Rows in the order asked for; a row deleted meanwhile keeps only its number.
+    ASSERT_FALSE(db.ExecSql("DELETE FROM sender WHERE ID=" + b));
+    const QVector<HistoryListRow> rows =
+        ReadHistoryRows(db, membersDb, 40, {a.toLongLong(), b.toLongLong(), c.toLongLong()});
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].name, "りんご園");
+    EXPECT_EQ(rows[1].id, b);
+    EXPECT_EQ(rows[1].name, "");
+    EXPECT_EQ(rows[1].date, "");
+    EXPECT_EQ(rows[2].items, "りんご   ");
+}
+
 TEST_F(HistoryCoreTest, ListRowsJoinAddressesAndItemsAndDropEmptyTelephoneParts)
 {
     addHistory(20, {{"address1", "東京都港区"}, {"address2", "芝1-2"}, {"address3", "ビル3F"}, {"tel", "--"},
@@ -197,14 +236,14 @@ TEST_F(HistoryCoreTest, ListRowsJoinAddressesAndItemsAndDropEmptyTelephoneParts)
     DatabaseError error;
     const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 20, 1, QString(), &error);
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[1].address(), "東京都港区芝1-2ビル3F");
-    EXPECT_EQ(rows[1].tel(), "");
-    EXPECT_EQ(rows[1].items(), "りんご  なし ");
-    EXPECT_EQ(rows[1].column6(), "12/24");
-    EXPECT_EQ(rows[1].number(), "1234");
-    EXPECT_EQ(rows[1].userid(), "7");
-    EXPECT_EQ(rows[0].tel(), "03-1234-5678");
-    EXPECT_EQ(rows[0].column6(), "");
+    EXPECT_EQ(rows[1].address, "東京都港区芝1-2ビル3F");
+    EXPECT_EQ(rows[1].tel, "");
+    EXPECT_EQ(rows[1].items, "りんご  なし ");
+    EXPECT_EQ(rows[1].column6, "12/24");
+    EXPECT_EQ(rows[1].number, "1234");
+    EXPECT_EQ(rows[1].userid, "7");
+    EXPECT_EQ(rows[0].tel, "03-1234-5678");
+    EXPECT_EQ(rows[0].column6, "");
 }
 
 TEST_F(HistoryCoreTest, ListRowsShowOtherDateFormsAndDropOnlyPairedHyphens)
@@ -224,8 +263,8 @@ TEST_F(HistoryCoreTest, ListRowsShowOtherDateFormsAndDropOnlyPairedHyphens)
     const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 30, 11, QString(), &error);
     ASSERT_EQ(rows.size(), int(std::size(cases)));
     for (int i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].date(), QString::fromUtf8(cases[i].date)) << i;
-        EXPECT_EQ(rows[i].tel(), QString::fromUtf8(cases[i].shownTel)) << i;
+        EXPECT_EQ(rows[i].date, QString::fromUtf8(cases[i].date)) << i;
+        EXPECT_EQ(rows[i].tel, QString::fromUtf8(cases[i].shownTel)) << i;
     }
 }
 

@@ -77,6 +77,28 @@ private slots:
         QVERIFY(!CreateMembersDatabase(db, membersDb).isError());
     }
 
+    void rowsAreReadBlockByBlockAsTheGridShowsThem()
+    {
+        // 450 rows, one a day: the grid's rows come from three blocks of the model.
+        QVERIFY(!db.OpenDatabase(membersDb).isError());
+        db.BeginTransaction();
+        for (int i = 0; i < 450; ++i)
+            QVERIFY(!db.ExecSql(QString("INSERT INTO sender(kind,senderdate,namae1,tel) "
+                                        "VALUES('40','%1','山田%2','03-1234-5678')")
+                                    .arg(QDate(2024, 1, 1).addDays(i).toString("yyyy-MM-dd"))
+                                    .arg(i)));
+        db.Commit();
+        HistoryPage page(db, membersDb, 40, "履歴からお届け先登録");
+        QVERIFY(page.rirekiRead());
+        QCOMPARE(page.rowCount(), 450);
+        for (int r : {449, 0, 199, 200, 399}) {
+            const int i = 449 - r; // newest first
+            QCOMPARE(page.model()->idAt(r), QString::number(i + 1));
+            QCOMPARE(page.model()->cellText(r, 2), QDate(2024, 1, 1).addDays(i).toString("yyyy/MM/dd"));
+            QCOMPARE(page.model()->cellText(r, 3), "山田" + QString::number(i));
+        }
+    }
+
     void startsNewestFirstAndHeaderClicksSwitchDirection()
     {
         const QString a = addHistory(20, {{"senderdate", "2024-01-05"}, {"namae1", "い"}});

@@ -1,3 +1,5 @@
+#include "MainWindowTestFiles.h"
+
 #include "addressbook/ConsigneeListPage.h"
 #include "addressbook/PrintSettingsPage.h"
 #include "addressbook/TfcustomerEdit.h"
@@ -26,7 +28,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -34,11 +35,6 @@
 #include <QtTest>
 
 namespace {
-
-QString programDir()
-{
-    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
 
 int historyRows(Tfzerrat &w)
 {

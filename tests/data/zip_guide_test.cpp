@@ -6,6 +6,7 @@
 #include "data/ZipGuideSearch.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -216,6 +217,33 @@ TEST_F(ZipImportTest, MalformedLineRollsEverythingBack)
     EXPECT_EQ(r.badLine, "1,2,3,4,5,6,7,8");
     EXPECT_EQ(r.insertedCount, 0);
     EXPECT_EQ(count(zipDb), "1"); // the rows that were there stay, none of the import's
+}
+
+TEST_F(ZipImportTest, NewFileAppearsOnlyWhenCompleteAndEmptyLeftoversAreBuiltAnew)
+{
+    // What an import cut short used to leave: an empty file under the final
+    // name, and now a half-built one under the build name.
+    const QString zipDb = dir.filePath("zipcode.db3");
+    {
+        QFile empty(zipDb);
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        QFile part(zipDb + ".part");
+        ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+        part.write("half a database");
+    }
+    const QString csv = write("KEN_ALL.CSV", {PostalLine("1000001", "東京都", "千代田区", "千代田"),
+                                              PostalLine("1000002", "東京都", "千代田区", "皇居外苑")});
+    bool seenDuringImport = true;
+    const ZipImportResult r = ImportNationalPostalCsv(db, zipDb, csv, [&](int, int, const NationalPostalEntry &) {
+        seenDuringImport = seenDuringImport && QFileInfo(zipDb).size() == 0;
+    });
+    ASSERT_TRUE(r.ok()) << r.error.message.toStdString();
+    EXPECT_TRUE(seenDuringImport); // the final name held no rows while the import ran
+    EXPECT_EQ(count(zipDb), "2");
+    EXPECT_FALSE(QFile::exists(zipDb + ".part"));
+    // The connection is left on the finished file.
+    EXPECT_EQ(db.databasePath(), zipDb);
+    EXPECT_EQ(db.QueryRows("SELECT count(*) FROM zipcode").rows.value(0, 0), "2");
 }
 
 TEST_F(ZipImportTest, FailedImportIntoANewFileLeavesNoFileBehind)
