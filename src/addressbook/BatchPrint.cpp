@@ -13,30 +13,19 @@ BatchPrint::BatchPrint(TDataModule1 &db, RecordAssembly &assembly, const Assembl
 {
 }
 
-// All rows of one batch in one transaction: a thousand commits, each waiting
-// for the disk, made a large batch wait seconds after its last page, and a run
-// cut short now leaves either every row of the batch or none.
+// One row a printed page, each committed on its own as a single print's row
+// is: a run cut short keeps the rows of the pages written before it.
 void BatchPrint::writeHistory(const std::vector<PrintRecord> &records, int count, const BatchHistory &history,
                               BatchPrintOutcome *outcome)
 {
-    const QString failure = QStringLiteral("送信記録の登録に失敗しました");
-    if (m_db.OpenDatabase(m_sources.membersDb).isError() || m_db.BeginTransaction()) {
-        outcome->historyNotice = failure;
-        return;
-    }
     int written = 0;
     for (int page = 0; page < count; ++page) {
         QString notice;
-        if (!rirekiInsert(m_db, records[size_t(page)].texts(), m_sources.editionCode, history.date, history.today,
-                          &notice))
+        if (!rirekiWrite(m_db, m_sources.membersDb, records[size_t(page)].texts(), m_sources.editionCode,
+                         history.date, history.today, &notice))
             ++written;
         else if (outcome->historyNotice.isEmpty())
             outcome->historyNotice = notice;
-    }
-    if (m_db.Commit()) {
-        m_db.Rollback();
-        outcome->historyNotice = failure;
-        return;
     }
     outcome->historyWritten = written;
 }

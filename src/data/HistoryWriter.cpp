@@ -88,8 +88,8 @@ QString RirekiInsertSql(const QStringList &recordSlots, int editionCode, const Q
     return sql;
 }
 
-bool rirekiInsert(TDataModule1 &db, const QStringList &recordSlots, int editionCode,
-                  const RirekiDateOptions &dateOptions, const QDate &today, QString *notice)
+bool rirekiWrite(TDataModule1 &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
+                 const RirekiDateOptions &dateOptions, const QDate &today, QString *notice)
 {
     const QString violation = RirekiLengthViolation(recordSlots);
     if (!violation.isEmpty()) {
@@ -97,7 +97,9 @@ bool rirekiInsert(TDataModule1 &db, const QStringList &recordSlots, int editionC
             *notice = violation;
         return true;
     }
-    if (db.ExecSql(RirekiInsertSql(recordSlots, editionCode, RirekiSendDate(dateOptions, today)))) {
+    const QString sql = RirekiInsertSql(recordSlots, editionCode, RirekiSendDate(dateOptions, today));
+    const bool failed = db.OpenDatabase(membersDbPath).isError() || db.ExecSql(sql);
+    if (failed) {
         if (notice)
             *notice = QStringLiteral("送信記録の登録に失敗しました");
         return true;
@@ -105,20 +107,6 @@ bool rirekiInsert(TDataModule1 &db, const QStringList &recordSlots, int editionC
     if (notice)
         notice->clear();
     return false;
-}
-
-bool rirekiWrite(TDataModule1 &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
-                 const RirekiDateOptions &dateOptions, const QDate &today, QString *notice)
-{
-    // The length check comes first: a row that is too long is reported as such
-    // even when the file cannot be opened.
-    const QString violation = RirekiLengthViolation(recordSlots);
-    if (violation.isEmpty() && db.OpenDatabase(membersDbPath).isError()) {
-        if (notice)
-            *notice = QStringLiteral("送信記録の登録に失敗しました");
-        return true;
-    }
-    return rirekiInsert(db, recordSlots, editionCode, dateOptions, today, notice);
 }
 
 bool rirekiWrite(TDataModule1 &db, const QString &membersDbPath, const PrintRecord &record, int editionCode,

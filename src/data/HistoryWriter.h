@@ -32,12 +32,6 @@ QString RirekiInsertSql(const QStringList &recordSlots, int editionCode, const Q
 bool rirekiWrite(TDataModule1 &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
                  const RirekiDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
 
-// Checks the lengths and inserts the row into the database the connection
-// already points at, so that a batch can write all its rows in one
-// transaction. Returns true when the row was not written, as above.
-bool rirekiInsert(TDataModule1 &db, const QStringList &recordSlots, int editionCode,
-                  const RirekiDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
-
 // The same for a PrintRecord.
 bool rirekiWrite(TDataModule1 &db, const QString &membersDbPath, const PrintRecord &record, int editionCode,
                  const RirekiDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
