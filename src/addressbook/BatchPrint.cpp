@@ -1,7 +1,6 @@
 #include "addressbook/BatchPrint.h"
 
 #include "addressbook/ConsigneeRows.h"
-#include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 
 #include <QPrinter>

@@ -45,7 +45,8 @@ QString HistoryColumn6Text(int editionCode, const QString &uriage, const QString
 // without its texts.
 QString HistoryIdSelectSql(int editionCode, int sortState, const QString &searchText);
 
-// rirekiRead's data: the rows in query order. error tells a failed query.
+// The whole list with its texts in one query, in rirekiRead's order (the page
+// itself reads identifiers first, below). error tells a failed query.
 QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &membersDb, int editionCode, int sortState,
                                         const QString &searchText, DatabaseError *error = nullptr);
 

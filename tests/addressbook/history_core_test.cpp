@@ -36,12 +36,13 @@ protected:
 
     QStringList listIds(int kind, int sortState, const QString &search = QString())
     {
+        // The order the page shows: its identifiers, read without their texts.
         DatabaseError error;
-        const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, kind, sortState, search, &error);
+        const QVector<qint64> rows = ReadHistoryIds(db, membersDb, kind, sortState, search, &error);
         EXPECT_FALSE(error.isError()) << error.message.toStdString();
         QStringList ids;
-        for (const HistoryListRow &row : rows)
-            ids << row.id;
+        for (qint64 id : rows)
+            ids << QString::number(id);
         return ids;
     }
 
