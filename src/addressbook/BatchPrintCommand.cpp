@@ -59,8 +59,8 @@ int RunConsigneeBatch(const PrintToolOptions &o)
     // The same first-run work as the program: folders, starter files, databases.
     const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
     const ProgramFolders folders = PrepareProgramFolders(QCoreApplication::applicationDirPath(), info.exeName, root);
-    const QString addressDb = folders.dataDir + "/addressXe2.db3";
-    const QString membersDb = folders.dataDir + "/membersXe2.db3";
+    const QString addressDb = folders.addressDb();
+    const QString membersDb = folders.membersDb();
     TDataModule1 db;
     const DatabaseError prepared = PrepareAddressBook(db, addressDb, membersDb);
     if (prepared.isError())

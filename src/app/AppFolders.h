@@ -31,6 +31,10 @@ struct ProgramFolders {
     QString exeName;
     QString workDir;
     QString dataDir;
+
+    // The address book's two database files in the shared data folder.
+    QString addressDb() const { return dataDir + QStringLiteral("/addressXe2.db3"); }
+    QString membersDb() const { return dataDir + QStringLiteral("/membersXe2.db3"); }
 };
 
 // The first-run folder work of the main window's creation: chooses the edition

@@ -84,8 +84,8 @@ public:
     // print-settings page the row is linked to no consignee.
     bool Button45Click();
 
-    QString addressDbPath() const { return m_folders.dataDir + "/addressXe2.db3"; }
-    QString membersDbPath() const { return m_folders.dataDir + "/membersXe2.db3"; }
+    QString addressDbPath() const { return m_folders.addressDb(); }
+    QString membersDbPath() const { return m_folders.membersDb(); }
     QString zipcodeDbPath() const { return m_folders.dataDir + "/zipcode.db3"; }
     QString optionsFilePath() const;
     QString printerFilePath() const;

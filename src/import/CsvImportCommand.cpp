@@ -70,8 +70,8 @@ int RunCsvImportCommand(const QStringList &args)
     const ProgramFolders folders =
         PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(edition).exeName, root);
     CsvImportTarget target;
-    target.addressDbPath = folders.dataDir + QStringLiteral("/addressXe2.db3");
-    target.membersDbPath = folders.dataDir + QStringLiteral("/membersXe2.db3");
+    target.addressDbPath = folders.addressDb();
+    target.membersDbPath = folders.membersDb();
     target.editionCode = edition;
     if (sender > 0)
         target.senderId = QString::number(sender);
