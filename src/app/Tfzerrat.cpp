@@ -248,12 +248,7 @@ void Tfzerrat::connectAddressBook()
     c.fixedItemsCaption = [this] { return m_settingsPage->CheckBox3->text(); };
     c.selectedSenderId = [this] { return selectedSenderId(); };
     c.senderRows = [this] { return m_senderList->rows(); };
-    c.activatePage = [this] {
-        if (m_left->currentIndex() != 2)
-            m_left->setCurrentIndex(2); // the page switch runs on the change
-        else
-            ActionPageChangeExecute();
-    };
+    c.activatePage = [this] { activateListPage(); };
     c.assembleSelected = [this] { assembleSelected(); };
     m_consigneeCommands = new ConsigneeCommands(m_listPage, m_itemSelect, m_senderSearch, c, this);
 
@@ -769,6 +764,14 @@ void Tfzerrat::ActionAtesakiEditExecute()
     // unless the list no longer reaches it.
     m_listPage->selectIndex(index < m_listPage->rowCount() ? index : -1);
     assembleSelected();
+}
+
+void Tfzerrat::activateListPage()
+{
+    if (m_left->currentIndex() != 2)
+        m_left->setCurrentIndex(2); // the page switch runs on the change
+    else
+        ActionPageChangeExecute();
 }
 
 void Tfzerrat::showListPage()

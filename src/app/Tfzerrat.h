@@ -116,6 +116,9 @@ public:
     void ActionNewAtesakiExecute();
     void ActionAtesakiEditExecute();
     void showListPage();
+    // The consignee list as the active page, refilled by the page switch even
+    // when it was already active.
+    void activateListPage();
     // Opens the phrase list; true with the chosen phrase.
     bool choosePhrase(QString *phrase);
     // Paper kind 0..3: saves the layout and opens the kind's style file.

@@ -195,16 +195,25 @@ void TFDATAEDIT::FormShow()
 {
     setWindowTitle(QApplication::applicationDisplayName());
     Button2->setEnabled(m_context.zipGuide != nullptr);
+    reload();
+    x_namae->setFocus();
+}
+
+bool TFDATAEDIT::reload()
+{
+    bool read = true;
     if (m_context.record && !m_context.workDir.isEmpty()) {
         const QString path = SingleDataPath(m_context.workDir);
         if (QFileInfo::exists(path)) {
             const LayoutStatus status = LoadSingleData(path, *m_context.record);
-            if (!status)
+            if (!status) {
                 ShowNotice("確認", status.message, this);
+                read = false;
+            }
         }
     }
     edit_set();
-    x_namae->setFocus();
+    return read;
 }
 
 void TFDATAEDIT::edit_set()
@@ -262,8 +271,7 @@ void TFDATAEDIT::setBack()
     f.storeInto(*m_context.record, m_context.editionCode, SelectedText(timeSelect));
 }
 
-// Stores the boxes and writes the file; a file that cannot be written is
-// reported and the dialog stays open, so nothing typed is lost.
+// A file that cannot be written keeps the dialog open, so nothing typed is lost.
 bool TFDATAEDIT::storeAndSave()
 {
     setBack();

@@ -25,6 +25,12 @@ public:
     void edit_set();
     // Every box into the current print record.
     void setBack();
+    // The single-print data file (when it exists) into the record, then every
+    // box from the record. A file that cannot be read is reported; false then.
+    bool reload();
+    // setBack, the file written and the record assembled again. A file that
+    // cannot be written is reported and false returned, so nothing is lost.
+    bool storeAndSave();
 
     // ---- Actions (buttons and keys call these) -----------------------------
     // 保　存: setBack, save the file, re-assemble the record, close.
@@ -92,7 +98,6 @@ private:
     void FormCreate();
     void FormShow();
     void convertPostalCode();
-    bool storeAndSave();
 
     EditorContext m_context;
 };

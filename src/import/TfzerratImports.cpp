@@ -13,13 +13,11 @@
 #include "import/CsvImporter.h"
 #include "import/LabelledTextPaste.h"
 #include "import/OrderMailPaste.h"
-#include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -89,15 +87,8 @@ bool Tfzerrat::orderMailPaste(const QString &mailText)
     // The boxes the paste does not write are stored back with it: they must
     // hold the single-print data as saved, not what an earlier opening left
     // (or nothing, when the editor has not been opened yet).
-    const QString path = SingleDataPath(m_folders.workDir);
-    if (QFileInfo::exists(path)) {
-        const LayoutStatus status = LoadSingleData(path, m_record);
-        if (!status) {
-            ShowNotice("確認", status.message, this);
-            return false;
-        }
-    }
-    editor->edit_set();
+    if (!editor->reload())
+        return false;
 
     OrderMailOptions options;
     options.keepPrefecture = m_zipConvOption == 0;
@@ -107,13 +98,8 @@ bool Tfzerrat::orderMailPaste(const QString &mailText)
         return false;
     }
     PutBoxes(*editor, result.boxes);
-    editor->setBack();
-    const LayoutStatus saved = SaveSingleData(path, m_record);
-    if (!saved) {
-        ShowNotice("確認", "[保存できませんでした]\n" + saved.message, this);
+    if (!editor->storeAndSave())
         return false;
-    }
-    currentData(QString());
     editor->exec();
     m_preview->redraw();
     return true;
@@ -151,10 +137,7 @@ CsvImportOutcome Tfzerrat::ActionRenzokuCsvExecute()
     CsvImportOutcome outcome;
     if (!m_started)
         return outcome;
-    if (m_left->currentIndex() != 2)
-        m_left->setCurrentIndex(2); // the page switch runs on the change
-    else
-        ActionPageChangeExecute();
+    activateListPage();
 
     CsvImportTarget target;
     target.addressDbPath = addressDbPath();
