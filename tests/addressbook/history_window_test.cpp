@@ -2,6 +2,7 @@
 // history, is corrected, printed again through the single-print data and
 // registered as a consignee; F8 and "履歴を書き込む".
 
+#include "DialogDriver.h"
 #include "TestNotices.h"
 
 #include "addressbook/ConsigneeListPage.h"
@@ -30,31 +31,6 @@
 #include <functional>
 
 namespace {
-
-// Acts on the next modal dialog that is not a message box, once.
-class DialogDriver
-{
-public:
-    explicit DialogDriver(std::function<void(QWidget *)> act) : m_act(std::move(act))
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || qobject_cast<QMessageBox *>(modal) || m_done)
-                return;
-            m_done = true;
-            seen = modal->metaObject()->className();
-            m_act(modal);
-        });
-        m_timer.start();
-    }
-    QString seen;
-
-private:
-    std::function<void(QWidget *)> m_act;
-    bool m_done = false;
-    QTimer m_timer;
-};
 
 QString programDir()
 {

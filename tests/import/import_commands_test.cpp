@@ -15,7 +15,9 @@
 #include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
 
-#include "../TestNotices.h"
+#include "DialogDriver.h"
+#include "TestNotices.h"
+#include "app/MainWindowTestFiles.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,11 +34,6 @@
 
 namespace {
 
-QString shippedProgramDir()
-{
-    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
-
 // A program folder that holds the shipped starter files and, when given, a
 // stand-in CSV editor script instead of the real one.
 QString makeProgramDir(const QTemporaryDir &root, const QByteArray &editorScript = {})
@@ -44,7 +41,7 @@ QString makeProgramDir(const QTemporaryDir &root, const QByteArray &editorScript
     const QString dir = root.filePath("program");
     QDir().mkpath(dir);
     for (const char *sub : {"style", "conf", "databaseXe2", "images", "help"})
-        QFile::link(shippedProgramDir() + "/" + sub, dir + "/" + sub);
+        QFile::link(programDir() + "/" + sub, dir + "/" + sub);
     if (!editorScript.isEmpty()) {
         QFile script(dir + "/csv_importXe2");
         script.open(QIODevice::WriteOnly);
@@ -59,23 +56,6 @@ QString itemText(Tfzerrat &w, int id)
 {
     const int index = w.style().findItem(id);
     return index < 0 ? QStringLiteral("<none>") : NthFieldOrEmpty(w.style().line(index), 20);
-}
-
-// Runs check on the modal dialog of type T as soon as it is open, then closes it.
-template <typename T>
-void whenModal(std::function<void(T *)> check, bool accept = false)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, check, accept] {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            check(dialog);
-            accept ? dialog->accept() : dialog->reject();
-        }
-    });
-    timer->start();
 }
 
 const char *kOrderMail = "━━━━━━━━━━\r\n"
@@ -100,7 +80,7 @@ private slots:
     {
         QTemporaryDir root;
         NoticeCatcher notices;
-        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
         QVERIFY(!w.actions()->fromClip->isVisible());
         const int draws = w.previewPage()->drawCount();
@@ -126,7 +106,7 @@ private slots:
     {
         QTemporaryDir root;
         NoticeCatcher notices;
-        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
         QVERIFY(w.actions()->rakuten1->isVisible());
         QCOMPARE(w.actions()->rakuten1->shortcut(), QKeySequence(Qt::Key_F9));
@@ -139,10 +119,13 @@ private slots:
 
         QGuiApplication::clipboard()->setText(kOrderMail);
         QString shownName, shownAddress, shownTel2;
-        whenModal<TFDATAEDIT>([&](TFDATAEDIT *editor) {
-            shownName = editor->x_namae->text();
-            shownAddress = editor->x_address1->text();
-            shownTel2 = editor->x_tel2->text();
+        DialogDriver driver([&](QWidget *modal) {
+            if (auto *editor = qobject_cast<TFDATAEDIT *>(modal)) {
+                shownName = editor->x_namae->text();
+                shownAddress = editor->x_address1->text();
+                shownTel2 = editor->x_tel2->text();
+            }
+            qobject_cast<QDialog *>(modal)->reject();
         });
         QVERIFY(w.ActionRakuten1Execute());
         QCOMPARE(shownName, QString("山田 太郎 "));
@@ -164,7 +147,7 @@ private slots:
     {
         QTemporaryDir root;
         NoticeCatcher notices;
-        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
         const QString path = SingleDataPath(w.folders().workDir);
         QFile file(path);
@@ -188,17 +171,18 @@ private slots:
     {
         QTemporaryDir root;
         NoticeCatcher notices;
-        Tfzerrat w(shippedProgramDir(), "zerrat_xe2", root.path());
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
         // Not an order mail: the notice, and the amount is asked for all the same.
         QGuiApplication::clipboard()->setText("こんにちは");
         QString prompt;
-        whenModal<QInputDialog>(
-            [&](QInputDialog *dialog) {
+        DialogDriver driver([&](QWidget *modal) {
+            if (auto *dialog = qobject_cast<QInputDialog *>(modal)) {
                 prompt = dialog->labelText();
                 dialog->setTextValue("12,800");
-            },
-            true);
+            }
+            qobject_cast<QDialog *>(modal)->accept();
+        });
         QVERIFY(!w.ActionRakuten2Execute());
         QCOMPARE(prompt, QString("引換金入力"));
         QVERIFY(w.style().CurrentStyleFile.endsWith("/d_zerrat.sle"));
