@@ -164,8 +164,15 @@ TEST_F(KillTest, CsvImport)
         QFile::remove(addressDb);
         QFile::remove(membersDb);
         killOnce(i, args, full.elapsedMs);
-        if (QFile::exists(addressDb)) {
+        // A kill between the file's creation and the commit of its tables
+        // leaves a database without any table; the next start makes them.
+        const bool hasTables = QFile::exists(addressDb)
+                               && countOf(addressDb, "SELECT count(*) FROM sqlite_master") > 0;
+        if (hasTables) {
+            EXPECT_EQ(countOf(addressDb, "SELECT count(*) FROM sqlite_master WHERE name IN ('address','company')"), 2)
+                << "a half-made address book";
             const qint64 imported = countOf(addressDb, consigneeCount);
+            EXPECT_GE(imported, 0);
             EXPECT_LE(imported, lines);
             EXPECT_EQ(countOf(addressDb, twice), 0) << "a consignee was added twice";
         }
