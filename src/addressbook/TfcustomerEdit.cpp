@@ -72,8 +72,8 @@ void TfcustomerEdit::buildWindow()
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     auto *right = new QVBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
     column->addLayout(columns, 1);
 
     namae1 = MakeBox(this, "namae1", ImeMode::Japanese);
@@ -115,6 +115,8 @@ void TfcustomerEdit::buildWindow()
     notes->setObjectName("notes");
     notes->setMaximumHeight(70);
     left->addWidget(captionRow(this, "備　考", {notes}));
+    // The right column is taller; the left one's rows stay together at the top.
+    left->addStretch(1);
 
     // The item group (right side).
     auto *items = new QGroupBox(this);
@@ -128,8 +130,10 @@ void TfcustomerEdit::buildWindow()
         itemGrid->addWidget(caption, i, 0);
         itemGrid->addWidget(z_goods[i], i, 1);
         itemGrid->addWidget(goodsButton[i], i, 2);
+        z_goods[i]->setMinimumWidth(220);
         connect(goodsButton[i], &QPushButton::clicked, this, [this, i] { goodsButtonClick(i + 1); });
     }
+    itemGrid->setColumnStretch(1, 1);
     right->addWidget(items);
 
     z_kingaku = MakeBox(this, "z_kingaku", ImeMode::Disabled);
