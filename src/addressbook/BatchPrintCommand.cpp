@@ -11,6 +11,7 @@
 #include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 #include "render/PrintToolOptions.h"
+#include "render/ToolStyleOpen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,11 +76,9 @@ int RunConsigneeBatch(const PrintToolOptions &o)
     }
     StyleData style;
     style.setFolders(folders.programDir, folders.workDir);
-    if (!QFileInfo(styleFile).isFile())
-        return fail(QStringLiteral("style file not found: %1").arg(styleFile));
-    const LayoutStatus opened = style.OpenStyle(styleFile);
-    if (!opened)
-        return fail(QStringLiteral("malformed layout: %1").arg(opened.message.section(u'\n', 0, 0)));
+    const QString problem = OpenStyleForTool(style, styleFile);
+    if (!problem.isEmpty())
+        return fail(problem);
 
     QStringList ids;
     QString error;

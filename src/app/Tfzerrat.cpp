@@ -12,6 +12,7 @@
 #include "app/PlaceholderPage.h"
 #include "app/ShowNotice.h"
 #include "app/TopBar.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowPositionFile.h"
 #include "data/HistoryWriter.h"
 #include "data/StartupDatabases.h"
@@ -136,6 +137,11 @@ void Tfzerrat::buildWindow()
     setCentralWidget(central);
 
     statusBar()->setObjectName("StatusBar1");
+    // The current style file stays in view: a permanent widget is not covered
+    // by temporary messages or the status tips of hovered menu entries.
+    m_styleFileLabel = new QLabel(statusBar());
+    m_styleFileLabel->setObjectName("styleFileLabel");
+    statusBar()->addPermanentWidget(m_styleFileLabel);
 
     m_senderList = new SenderList(m_settingsPage->ListView2, m_db, addressDbPath(), this);
     m_phrases = std::make_unique<PhraseStore>(m_db, membersDbPath());
@@ -378,8 +384,16 @@ void Tfzerrat::loadWindowPosition()
 {
     WindowPosition p;
     ReadWindowPositionFile(windowFilePath(), p);
-    resize(qMax(p.width, 400), qMax(p.height, 300));
-    move(p.left, p.top);
+    // The file may come from a screen that is no longer there.
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QRect outer = PlaceWindowOnScreens(QRect(p.left, p.top, qMax(p.width, 400), qMax(p.height, 300)), screens);
+    // The file holds the outer bounds; the frame's decorations are not part of
+    // the size a widget is given.
+    const QSize frame = frameGeometry().size() - size();
+    resize(outer.width() - qMax(frame.width(), 0), outer.height() - qMax(frame.height(), 0));
+    move(outer.topLeft());
 }
 
 void Tfzerrat::saveWindowPosition()
@@ -428,7 +442,7 @@ void Tfzerrat::openDefaultStyle()
     if (!status)
         ShowNotice("確認", status.message, this);
     m_topBar->setOffsets(m_style.window.ofxbox, m_style.window.ofybox);
-    statusBar()->showMessage(m_style.CurrentStyleFile);
+    m_styleFileLabel->setText(m_style.CurrentStyleFile);
     m_lastDrawError.clear();
 }
 

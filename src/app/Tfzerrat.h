@@ -33,6 +33,7 @@ class MainActions;
 class PreviewPage;
 class PrintSettingsPage;
 class LayoutEditorPage;
+class QLabel;
 class QPrinter;
 class QSplitter;
 class QStackedWidget;
@@ -194,6 +195,7 @@ private:
     PrintSettingsPage *m_settingsPage = nullptr;
     LayoutEditorPage *m_editorPage = nullptr;
     PreviewPage *m_preview = nullptr;
+    QLabel *m_styleFileLabel = nullptr;
     HelpCommands *m_help = nullptr;
     ConsigneeListPage *m_listPage = nullptr;
     SenderList *m_senderList = nullptr;

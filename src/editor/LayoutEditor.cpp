@@ -10,6 +10,11 @@ void LayoutEditor::clearSelection()
 {
     m_selectedId = 0;
     m_nl = 0;
+    // The panel's values were the old field's; left in place they would be
+    // shown as if a field were selected.
+    m_settings = FieldSettings();
+    m_keptEdges = FieldEdges();
+    m_keptText.clear();
 }
 
 int LayoutEditor::findLine(int rd) const

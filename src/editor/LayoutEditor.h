@@ -28,8 +28,9 @@ public:
     // The index of the selected field's line in the layout (0 = none).
     int selectedLine() const { return m_nl; }
     bool hasSelection() const { return m_nl != 0; }
-    // Forgets the selection. Called whenever another layout is loaded, so that
-    // no apply can write the old field into a line of the new layout.
+    // Forgets the selection and empties the settings, as before the first
+    // selection. Called whenever another layout is loaded, so that no apply
+    // can write the old field into a line of the new layout.
     void clearSelection();
 
     // ---- The settings panel ------------------------------------------------

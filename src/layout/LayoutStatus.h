@@ -6,13 +6,29 @@
 #include <QString>
 
 struct LayoutStatus {
+    // What went wrong, for callers that word their own message (the
+    // command-line tool speaks English).
+    enum class Problem {
+        None,
+        Other,
+        Missing,      // no file at the path
+        Unreadable,   // the file cannot be opened
+        Empty,        // nothing before the first empty line
+        NotStyleFile, // the first line is no style header
+        BadHeader,    // the header's paper size is not a whole number
+    };
+
     bool ok = true;
     QString message; // empty when ok
+    Problem problem = Problem::None;
 
     // A successful outcome.
     static LayoutStatus success() { return {}; }
     // A failed outcome with the message the window shows.
-    static LayoutStatus failure(const QString &text) { return {false, text}; }
+    static LayoutStatus failure(const QString &text, Problem problem = Problem::Other)
+    {
+        return {false, text, problem};
+    }
 
     explicit operator bool() const { return ok; }
 };

@@ -139,12 +139,14 @@ LayoutStatus StyleData::LoadStyleFile(const QString &path)
 
     m_lines.clear();
     if (!QFileInfo::exists(path))
-        return LayoutStatus::failure(QStringLiteral("スタイルファイルが見つかりません。\n%1").arg(path));
+        return LayoutStatus::failure(QStringLiteral("スタイルファイルが見つかりません。\n%1").arg(path),
+                                     LayoutStatus::Problem::Missing);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LayoutStatus::failure(QStringLiteral("スタイルファイルを読み込めません。\n%1\n%2")
-                                         .arg(path, file.errorString()));
+                                         .arg(path, file.errorString()),
+                                     LayoutStatus::Problem::Unreadable);
     const QStringList all = SplitLines(DecodeText(file.readAll()));
     for (const QString &text : all) {
         if (text.isEmpty())
@@ -152,7 +154,8 @@ LayoutStatus StyleData::LoadStyleFile(const QString &path)
         m_lines.append(text);
     }
     if (m_lines.isEmpty())
-        return LayoutStatus::failure(QStringLiteral("スタイルファイルが空です。\n%1").arg(path));
+        return LayoutStatus::failure(QStringLiteral("スタイルファイルが空です。\n%1").arg(path),
+                                     LayoutStatus::Problem::Empty);
     return LayoutStatus::success();
 }
 
@@ -163,6 +166,14 @@ LayoutStatus StyleData::OpenStyle(const QString &path)
     LayoutStatus status = LoadStyleFile(path);
     if (!status)
         return status;
+    // Every style file starts with its header line. Anything else (a CSV
+    // export, a note given the wrong name) is said to be no style file
+    // instead of being read as a header, and none of it stays in the layout.
+    if (NthField(m_lines.at(0), 1) != QLatin1String("header")) {
+        m_lines.clear();
+        return LayoutStatus::failure(QStringLiteral("スタイルファイルではありません。\n%1").arg(path),
+                                     LayoutStatus::Problem::NotStyleFile);
+    }
     RefreshDateItems();
     status = ReadStyleHeader();
     if (!status)
@@ -230,7 +241,8 @@ LayoutStatus StyleData::ReadStyleHeader()
     if (!paperSizeOk)
         return LayoutStatus::failure(
             QStringLiteral("スタイルファイルのヘッダの用紙サイズが整数ではありません: \"%1\"")
-                .arg(headerField(header, 5)));
+                .arg(headerField(header, 5)),
+            LayoutStatus::Problem::BadHeader);
     return LayoutStatus::success();
 }
 

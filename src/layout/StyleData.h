@@ -60,7 +60,9 @@ public:
 
     // Loads the file, empties items 28-30, reads the header and makes path the
     // current file. On failure the remaining steps are skipped: no current file,
-    // nothing will be saved. On success the window measures the printer and redraws.
+    // nothing will be saved. A file whose first line is no style header fails
+    // as no style file and leaves the layout empty. On success the window
+    // measures the printer and redraws.
     LayoutStatus OpenStyle(const QString &path);
 
     // Writes the lines to CurrentStyleFile (code page 932, CR LF). A layout of

@@ -1,5 +1,6 @@
 #include "render/PrintToolOptions.h"
 
+#include "app/Editions.h"
 #include "app/TextFields.h"
 
 namespace {
@@ -11,6 +12,28 @@ bool wholeInRange(const QString &text, int low, int high, int *value)
         return false;
     *value = v;
     return true;
+}
+
+bool knownEdition(const QString &text, int *code)
+{
+    int value = 0;
+    if (!ParseWholeNumber(text, &value))
+        return false;
+    for (const Edition &e : Editions())
+        if (e.code == value) {
+            *code = value;
+            return true;
+        }
+    return false;
+}
+
+// "10, 20, 30, 40, 50, 60"
+QString editionList()
+{
+    QStringList codes;
+    for (const Edition &e : Editions())
+        codes << QString::number(e.code);
+    return codes.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -61,8 +84,10 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
         } else if (name == QLatin1String("--out")) {
             o.out = value;
         } else if (name == QLatin1String("--edition")) {
-            if (!wholeInRange(value, 0, 999, &o.edition))
-                return fail(QStringLiteral("--edition wants an edition code such as 40, not '%1'").arg(value));
+            // Only the program's own editions: any other code would quietly
+            // draw with another edition's numbering.
+            if (!knownEdition(value, &o.edition))
+                return fail(QStringLiteral("--edition wants one of %1, not '%2'").arg(editionList(), value));
             o.editionGiven = true;
         } else if (name == QLatin1String("--appdata")) {
             o.appdata = value;

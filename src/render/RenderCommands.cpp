@@ -8,6 +8,7 @@
 #include "render/LayoutImage.h"
 #include "render/PrintJob.h"
 #include "render/PrintToolOptions.h"
+#include "render/ToolStyleOpen.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,13 +26,6 @@ int failWith(const QString &message)
     return UsageOrInputError;
 }
 
-// The first line of a message, for one-line errors.
-QString firstLine(const QString &text)
-{
-    return text.section(u'\n', 0, 0).trimmed() + (text.contains(u'\n') ? QStringLiteral(" (") +
-           text.section(u'\n', 1).simplified() + u')' : QString());
-}
-
 void printRenderHelp()
 {
     std::fputs("usage: korvel-print render --style FILE.sle [--record singledata.txt] [--edition CODE]\n"
@@ -44,7 +38,8 @@ void printRenderHelp()
                "100 %, edition 40) or, with --target printer, as the printer prints it: offsets\n"
                "applied, preview-only items left out, --dpi the printer's resolution (default 600).\n"
                "--offset sets the overall offset boxes (default: the layout's header);\n"
-               "--apply-offsets shows them on the preview as well.\n",
+               "--apply-offsets shows them on the preview as well.\n"
+               "--edition is one of 10, 20, 30, 40, 50, 60.\n",
                stdout);
 }
 
@@ -55,7 +50,7 @@ void printPdfHelp()
                "\n"
                "Prints the layout through the program's printing path into a PDF file at 1200 dpi,\n"
                "one page per copy, with the layout's overall offsets applied and preview-only\n"
-               "items left out.\n"
+               "items left out. --edition is one of 10, 20, 30, 40, 50, 60 (default 40).\n"
                "\n"
                "       korvel-print pdf --consignees all|ID,ID,... [--edition CODE] [--appdata DIR]\n"
                "         [--sender ID] [--no-history] [--style FILE.sle] [--date YYYY-MM-DD] --out FILE.pdf\n"
@@ -71,21 +66,16 @@ void printPdfHelp()
 // empty on success.
 QString prepareLayout(const PrintToolOptions &o, StyleData &style)
 {
-    const QFileInfo styleInfo(o.style);
-    if (!styleInfo.isFile())
-        return QStringLiteral("style file not found: %1").arg(o.style);
-    if (styleInfo.size() == 0)
-        return QStringLiteral("style file is empty: %1").arg(o.style);
-    const LayoutStatus opened = style.OpenStyle(o.style);
-    if (!opened)
-        return QStringLiteral("malformed layout: %1").arg(firstLine(opened.message));
+    const QString problem = OpenStyleForTool(style, o.style);
+    if (!problem.isEmpty())
+        return problem;
     if (!o.record.isEmpty()) {
         if (!QFileInfo(o.record).isFile())
             return QStringLiteral("record file not found: %1").arg(o.record);
         PrintRecord record;
         const LayoutStatus loaded = LoadSingleData(o.record, record);
         if (!loaded)
-            return QStringLiteral("record file unreadable: %1").arg(firstLine(loaded.message));
+            return QStringLiteral("record file unreadable: %1").arg(o.record);
         TransferOptions transfer;
         transfer.editionCode = o.edition;
         transfer.yenMark = o.yenMark;

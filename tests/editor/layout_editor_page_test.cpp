@@ -243,6 +243,31 @@ private slots:
         QCOMPARE(notices.texts, QStringList({NoFieldMessage, NoFieldMessage}));
         QCOMPARE(style->lines(), QStringList({Header, Zip1, other}));
     }
+
+    // A new layout leaves nothing selected, so the panel must not go on showing
+    // the old field's place and font: it looks as it did before any selection.
+    void aLoadedLayoutEmptiesThePanel()
+    {
+        StyleData otherStyle;
+        LayoutEditorPage untouched(otherStyle);
+        click("btn3"); // 住所1: X 0.1, Y 30, ＭＳ ゴシック 10, red, vertical, 東京都
+        QCOMPARE(page->cf->text(), QStringLiteral("ＭＳ ゴシック"));
+        page->layoutLoaded();
+        QCOMPARE(page->cx->Value(), Extended(0));
+        QCOMPARE(page->cy->Value(), Extended(0));
+        QCOMPARE(page->cm->Value(), Extended(0));
+        QCOMPARE(page->cs->text(), QString());
+        QCOMPARE(page->cf->text(), QString());
+        QCOMPARE(page->cb->text(), QString());
+        QCOMPARE(page->chrdata->text(), QString());
+        QCOMPARE(page->keptText->text(), QString());
+        QCOMPARE(page->cc->property("tag").toLongLong(), 0);
+        QCOMPARE(page->cx->text(), untouched.cx->text());
+        QCOMPARE(page->cy->text(), untouched.cy->text());
+        QCOMPARE(page->cm->text(), untouched.cm->text());
+        QCOMPARE(page->BorRadio1->isChecked(), untouched.BorRadio1->isChecked());
+        QCOMPARE(style->lines(), QStringList({Header, Zip1, Address1}));
+    }
 };
 
 QTEST_MAIN(LayoutEditorPageTest)

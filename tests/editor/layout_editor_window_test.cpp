@@ -1,4 +1,5 @@
 #include "TestNotices.h"
+#include "app/MainActions.h"
 #include "app/TextFields.h"
 #include "app/Tfzerrat.h"
 #include "controls/TNumberEdit.h"
@@ -41,8 +42,18 @@ private slots:
         QCOMPARE(w.layoutEditorPage()->fieldButton("btn1")->text(), QStringLiteral("郵便番号1"));
     }
 
-    void anotherPaperKindClearsTheSelection()
+    void anotherLayoutClearsTheSelectionAndThePanel_data()
     {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("paper kind") << false;
+        QTest::newRow("style restore") << true;
+    }
+
+    // After the layout is replaced nothing is selected: the panel shows no
+    // field's position, size or font any more, and an apply asks for a field.
+    void anotherLayoutClearsTheSelectionAndThePanel()
+    {
+        QFETCH(bool, restore);
         QTemporaryDir root;
         NoticeCatcher notices;
         Tfzerrat w(programDir(), "zerrat_xe2", root.path());
@@ -50,12 +61,24 @@ private slots:
         w.ensureStarted();
         w.leftPages()->setCurrentIndex(1);
         LayoutEditorPage *page = w.layoutEditorPage();
+        QVERIFY(w.style().findItem(3) > 0);
         QTest::mouseClick(page->fieldButton("btn3"), Qt::LeftButton);
         QVERIFY(page->editor().hasSelection());
+        QVERIFY(page->cx->Value() != 0);
+        QVERIFY(!page->cf->text().isEmpty());
 
-        w.selectPaperKind(1);
+        if (restore)
+            w.actions()->styleRestore->trigger();
+        else
+            w.selectPaperKind(1);
         QVERIFY(!page->editor().hasSelection());
         QVERIFY(page->Label12->text().isEmpty());
+        QCOMPARE(page->cx->Value(), Extended(0));
+        QCOMPARE(page->cy->Value(), Extended(0));
+        QCOMPARE(page->cs->text(), QString());
+        QCOMPARE(page->cf->text(), QString());
+        QCOMPARE(page->cb->text(), QString());
+
         const QStringList loaded = w.style().lines();
         notices.texts.clear();
         page->cx->setFocus();

@@ -112,6 +112,33 @@ TEST_F(StyleFiles, FileOfEmptyLinesOnlyFails)
     EXPECT_TRUE(style.CurrentStyleFile.isEmpty());
 }
 
+// A file that holds something else (a CSV export, a text note) is said to be
+// no style file, with its path, rather than blamed for a paper size; nothing
+// of it stays in the layout.
+TEST_F(StyleFiles, AFileThatIsNotAStyleFileIsNamedAndNotKept)
+{
+    const QStringList notStyles[] = {
+        {QStringLiteral("name;address;telephone"), QStringLiteral("yamada;tokyo;03")},
+        {QStringLiteral("お届け先一覧")},
+        {QStringLiteral("0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;a;0;0;")},
+        {QStringLiteral("headers;Ver1.2;0;0;0;0;401;100;0;0;;")},
+    };
+    for (const QStringList &lines : notStyles) {
+        writeCp932Lines(work("n.sle"), lines);
+        const LayoutStatus status = style.OpenStyle(work("n.sle"));
+        EXPECT_FALSE(status.ok) << lines.first().toStdString();
+        EXPECT_EQ(status.problem, LayoutStatus::Problem::NotStyleFile) << lines.first().toStdString();
+        EXPECT_TRUE(status.message.startsWith(QStringLiteral("スタイルファイルではありません。")))
+            << status.message.toStdString();
+        EXPECT_TRUE(status.message.contains(work("n.sle"))) << status.message.toStdString();
+        EXPECT_EQ(style.lineCount(), 0);
+        EXPECT_TRUE(style.CurrentStyleFile.isEmpty());
+    }
+    // A header with a bad paper size is still a style file with a bad header.
+    writeCp932Lines(work("h.sle"), {QStringLiteral("header;Ver1.2;0;0;A4;0;401;100;0;0;;")});
+    EXPECT_EQ(style.OpenStyle(work("h.sle")).problem, LayoutStatus::Problem::BadHeader);
+}
+
 TEST_F(StyleFiles, SavesCodePage932WithCrLfAndRoundTrips)
 {
     const QStringList lines{QStringLiteral("header;Ver1.2;0;0;9;1;401;100;7;0;;"), charItem(6, QStringLiteral("髙橋")),

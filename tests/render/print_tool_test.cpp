@@ -132,7 +132,7 @@ TEST_F(PrintTool, ErrorsAreOneLineWithANonZeroExitAndNoOutput)
         {{"render", "--style", good}, "--out"},
         {{"render", "--style", broken, "--out", path("x.png")}, "line 2, field 6"},
         {{"render", "--style", badHeader, "--out", path("x.png")}, "malformed layout"},
-        {{"render", "--style", path("junk.sle"), "--out", path("x.png")}, "malformed layout"},
+        {{"render", "--style", path("junk.sle"), "--out", path("x.png")}, "not a style file"},
         {{"render", "--style", good, "--record", path("none.txt"), "--out", path("x.png")}, "record file"},
         {{"pdf", "--style", broken, "--out", path("x.pdf")}, "line 2, field 6"},
         {{"pdf", "--style", good, "--copies", "0", "--out", path("x.pdf")}, "--copies"},
@@ -149,6 +149,52 @@ TEST_F(PrintTool, ErrorsAreOneLineWithANonZeroExitAndNoOutput)
     }
     EXPECT_EQ(run({"render", "--help"}).exitCode, 0);
     EXPECT_TRUE(run({"pdf", "--help"}).out.contains(QStringLiteral("--copies")));
+}
+
+// Only the program's editions are accepted; a script that names another one is
+// told which exist instead of getting another edition's drawing.
+TEST_F(PrintTool, UnknownEditionsAreRefusedWithTheListOfEditions)
+{
+    const QString style = writeStyle("a.sle", {kHeader, kBox});
+    for (const char *edition : {"70", "15", "0"}) {
+        for (const char *command : {"render", "pdf"}) {
+            const QString out = path(command == QLatin1String("render") ? "e.png" : "e.pdf");
+            const ToolRun r = run({command, "--style", style, "--edition", edition, "--out", out});
+            EXPECT_EQ(r.exitCode, 2) << command << " " << edition;
+            const QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral("korvel-print"));
+            ASSERT_EQ(lines.size(), 1) << r.err.toStdString();
+            EXPECT_TRUE(lines.first().contains(QStringLiteral("10, 20, 30, 40, 50, 60"))) << lines.first().toStdString();
+            EXPECT_TRUE(lines.first().contains(QStringLiteral("'%1'").arg(edition))) << lines.first().toStdString();
+            EXPECT_FALSE(QFile::exists(out));
+        }
+    }
+    for (const char *edition : {"10", "60"})
+        EXPECT_EQ(run({"render", "--style", style, "--edition", edition, "--out", path("ok.png")}).exitCode, 0);
+}
+
+// A file that is no style file is named as such, in one language, whichever
+// way the layout is opened.
+TEST_F(PrintTool, AFileThatIsNotAStyleFileIsNamed)
+{
+    const QString notStyle = writeStyle("list.csv", {QStringLiteral("name;address;telephone"),
+                                                     QStringLiteral("yamada;tokyo;03")});
+    const QStringList runs[] = {
+        {"render", "--style", notStyle, "--out", path("x.png")},
+        {"pdf", "--style", notStyle, "--out", path("x.pdf")},
+        {"pdf", "--consignees", "all", "--appdata", path("appdata"), "--style", notStyle, "--out", path("x.pdf")},
+    };
+    for (const QStringList &args : runs) {
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        const QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral("korvel-print"));
+        ASSERT_EQ(lines.size(), 1) << r.err.toStdString();
+        EXPECT_TRUE(lines.first().contains(QStringLiteral("not a style file: ") + notStyle)) << lines.first().toStdString();
+        // One language per message: nothing Japanese in the English line.
+        for (const QChar c : lines.first())
+            EXPECT_LT(c.unicode(), 0x3000) << lines.first().toStdString();
+        EXPECT_FALSE(QFile::exists(path("x.png")));
+        EXPECT_FALSE(QFile::exists(path("x.pdf")));
+    }
 }
 
 } // namespace
