@@ -23,30 +23,38 @@ const QStringList &PrefectureNames()
     return names;
 }
 
-PrefectureSplit SplitPrefecture(const QString &address)
+namespace {
+
+bool isBlank(QChar c)
 {
-    for (const QString &name : PrefectureNames()) {
-        if (address.contains(name)) {
-            QString rest = address;
-            rest.remove(name);
-            return {name, rest};
-        }
-    }
-    return {QString(), address};
+    return c.unicode() <= 32 || c == QChar(0x3000);
 }
+
+int leadingBlanks(const QString &text)
+{
+    int n = 0;
+    while (n < text.size() && isBlank(text.at(n)))
+        ++n;
+    return n;
+}
+
+} // namespace
 
 QString LeadingPrefecture(const QString &address)
 {
+    const QStringView text = QStringView(address).mid(leadingBlanks(address));
     for (const QString &name : PrefectureNames())
-        if (address.startsWith(name))
+        if (text.startsWith(name))
             return name;
     return {};
 }
 
-bool ContainsPrefecture(const QString &text)
+PrefectureSplit SplitLeadingPrefecture(const QString &address)
 {
-    for (const QString &name : PrefectureNames())
-        if (text.contains(name))
-            return true;
-    return false;
+    const QString name = LeadingPrefecture(address);
+    if (name.isEmpty())
+        return {QString(), address};
+    QString rest = address.mid(leadingBlanks(address) + name.size());
+    rest.remove(0, leadingBlanks(rest));
+    return {name, rest};
 }
