@@ -1,5 +1,7 @@
 #include "import/Prefectures.h"
 
+#include "import/TrimBlanks.h"
+
 const QStringList &PrefectureNames()
 {
     static const QStringList names = {
@@ -25,15 +27,10 @@ const QStringList &PrefectureNames()
 
 namespace {
 
-bool isBlank(QChar c)
-{
-    return c.unicode() <= 32 || c == QChar(0x3000);
-}
-
 int leadingBlanks(const QString &text)
 {
     int n = 0;
-    while (n < text.size() && isBlank(text.at(n)))
+    while (n < text.size() && IsWideBlank(text.at(n)))
         ++n;
     return n;
 }

@@ -1,24 +1,10 @@
 #include "import/TelephoneParts.h"
 
+#include "import/TrimBlanks.h"
+
 #include <QStringList>
 
 namespace {
-
-bool isBlank(QChar c)
-{
-    return c.unicode() <= 32 || c == QChar(0x3000);
-}
-
-QString trimmed(const QString &text)
-{
-    int begin = 0;
-    int end = int(text.size());
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // An area code always starts with 0, in ASCII or full-width digits.
 bool startsWithZero(const QString &group)
@@ -32,7 +18,7 @@ QStringList blankSeparatedGroups(const QString &number)
     QStringList groups;
     QString current;
     for (QChar c : number) {
-        if (isBlank(c)) {
+        if (IsWideBlank(c)) {
             if (!current.isEmpty())
                 groups.append(current);
             current.clear();
@@ -106,11 +92,11 @@ QString WithAsciiHyphens(const QString &number)
 
 TelephoneParts SplitTelephone(const QString &number)
 {
-    const QString text = WithAsciiHyphens(trimmed(number));
+    const QString text = WithAsciiHyphens(TrimWideBlanks(number));
     QStringList groups;
     if (text.contains(QLatin1Char('-'))) {
         for (const QString &group : text.split(QLatin1Char('-')))
-            groups.append(trimmed(group));
+            groups.append(TrimWideBlanks(group));
     } else {
         groups = blankSeparatedGroups(text);
     }
