@@ -5,6 +5,7 @@
 #include "data/TDataModule1.h"
 #include "dialogs/EditorText.h"
 #include "import/Prefectures.h"
+#include "import/TelephoneParts.h"
 
 HistoryConsigneeFill HistoryConsigneeFill::fromEntry(const HistoryEntry &e, int editionCode)
 {
@@ -12,14 +13,15 @@ HistoryConsigneeFill HistoryConsigneeFill::fromEntry(const HistoryEntry &e, int 
     f.namae1 = e.namae1;
     f.zipcode1 = PostalPart1(e.zipcode);
     f.zipcode2 = PostalPart2(e.zipcode);
-    const PrefectureSplit split = SplitPrefecture(e.address1);
+    const PrefectureSplit split = SplitLeadingPrefecture(e.address1);
     f.prefecture = split.prefecture;
     f.city = split.rest;
     f.location = e.address2;
     f.building = e.address3;
-    f.tel1 = NthDashField(e.tel, 1);
-    f.tel2 = NthDashField(e.tel, 2);
-    f.tel3 = NthDashField(e.tel, 3);
+    const TelephoneParts tel = SplitTelephone(e.tel);
+    f.tel1 = tel.first;
+    f.tel2 = tel.middle;
+    f.tel3 = tel.last;
     f.amount = HistoryAmount(e, editionCode);
     for (int i = 0; i < 4; ++i)
         f.goods[i] = e.itemname[i];

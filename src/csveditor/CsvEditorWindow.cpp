@@ -221,15 +221,13 @@ bool CsvEditorWindow::reparse()
     return true;
 }
 
-// The mapping remembered for this edition when it fits the file, otherwise a
-// guess from the header.
+// The mapping remembered for this edition where it fits the file, a guess from
+// the header elsewhere.
 void CsvEditorWindow::rememberedOrGuessedMapping()
 {
     const QString stored = CsvMappingStore(m_confDir, m_editionCode).load();
     const QStringList firstRow = m_sourceRows.value(0);
-    CsvColumnMapping mapping = CsvColumnMapping::fromText(stored, firstRow, sourceColumnCount());
-    if (mapping.isEmpty())
-        mapping = CsvColumnMapping::guessFromHeader(firstRow);
+    CsvColumnMapping mapping = CsvColumnMapping::restore(stored, firstRow, sourceColumnCount());
     if (mapping.isEmpty())
         mapping.firstRowIsHeader = false;
     m_mapping = mapping;
@@ -368,7 +366,7 @@ bool CsvEditorWindow::writeResult()
         return false;
     }
     // Losing the remembered mapping is no reason to lose the written result.
-    CsvMappingStore(m_confDir, m_editionCode).save(m_mapping.toText(m_sourceRows.value(0)));
+    CsvMappingStore(m_confDir, m_editionCode).save(m_mapping.toText(m_sourceRows.value(0), sourceColumnCount()));
     accept();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
+#include "data/TownAreaText.h"
 
 QString PostalLookupResult::rowListLine() const
 {
@@ -18,12 +19,25 @@ PostalLookupResult LookupPostalCode(TDataModule1 &db, const QString &zipDbPath, 
         return result;
     const QString sql = QStringLiteral("SELECT AREA,CITY,LOCATION FROM zipcode WHERE ZIP_CODE=") + SqlQuote(code)
                         + QLatin1Char(';');
-    result.error = db.ForEachRow(sql, [&result](const SqliteStatement &row) {
+    // A table imported before town areas were cleaned still holds the list's
+    // remarks and notes run on over several rows; they are joined and cleaned
+    // here as the import does, so a conversion never writes them.
+    PostalEntryJoiner joiner;
+    NationalPostalEntry complete;
+    auto take = [&result, &complete] {
         result.found = true;
-        result.area = row.columnText(0).toString();
-        result.city = row.columnText(1).toString();
-        result.location = row.columnText(2).toString();
+        result.area = complete.area;
+        result.city = complete.city;
+        result.location = complete.location;
+    };
+    result.error = db.ForEachRow(sql, [&](const SqliteStatement &row) {
+        const NationalPostalEntry entry{code, row.columnText(0).toString(), row.columnText(1).toString(),
+                                        row.columnText(2).toString()};
+        if (joiner.add(entry, &complete))
+            take();
     });
+    if (joiner.finish(&complete))
+        take();
     if (!result.ok()) {
         result.found = false;
         result.area.clear();

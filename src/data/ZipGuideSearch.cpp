@@ -2,6 +2,7 @@
 
 #include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
+#include "data/TownAreaText.h"
 #include "data/ZipGuideBuffer.h"
 
 #include <QElapsedTimer>
@@ -29,9 +30,21 @@ ZipGuideSearchResult ZipGuideSearch(TDataModule1 &db, const QString &zipDbPath, 
     timer.start();
     result.error = db.OpenDatabase(zipDbPath, TDataModule1::OpenMode::ExistingOnly);
     if (result.ok()) {
-        result.error = db.ForEachRow(ZipGuideSearchSql(searchText), [&buffer](const SqliteStatement &row) {
-            buffer.append(row.columnText(0), row.columnText(1), row.columnText(2), row.columnText(3));
+        // A result goes into an address on a double-click: an older table's
+        // remarks and run-on notes are joined and cleaned as the import does.
+        PostalEntryJoiner joiner;
+        NationalPostalEntry complete;
+        auto append = [&buffer, &complete] {
+            buffer.append(complete.code, complete.area, complete.city, complete.location);
+        };
+        result.error = db.ForEachRow(ZipGuideSearchSql(searchText), [&](const SqliteStatement &row) {
+            if (joiner.add({row.columnText(0).toString(), row.columnText(1).toString(), row.columnText(2).toString(),
+                            row.columnText(3).toString()},
+                           &complete))
+                append();
         });
+        if (joiner.finish(&complete))
+            append();
         if (!result.ok())
             buffer.clear();
     }

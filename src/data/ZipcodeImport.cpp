@@ -3,6 +3,7 @@
 #include "app/TextCodec.h"
 #include "data/DatabaseSchema.h"
 #include "data/TDataModule1.h"
+#include "data/TownAreaText.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -74,6 +75,22 @@ ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDb
         db.Rollback();
         return failed(ZipImportStatus::DatabaseFailed);
     }
+    // Town areas go in as an address carries them, with the shipped table's
+    // own cleaning, so that a conversion never writes the list's remarks.
+    PostalEntryJoiner joiner;
+    NationalPostalEntry complete;
+    auto insertComplete = [&] {
+        insert.bindText(1, complete.code);
+        insert.bindText(2, complete.area);
+        insert.bindText(3, complete.city);
+        insert.bindText(4, complete.location);
+        const int rc = insert.step();
+        insert.reset();
+        if (rc == SQLITE_DONE)
+            ++result.insertedCount;
+        else
+            ++result.failedCount;
+    };
     const int total = int(lines.size());
     NationalPostalEntry entry;
     for (int i = 0; i < total; ++i) {
@@ -91,22 +108,16 @@ ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDb
         ++result.lineCount;
         if (progress)
             progress(i, total, entry);
-        insert.bindText(1, entry.code);
-        insert.bindText(2, entry.area);
-        insert.bindText(3, entry.city);
-        insert.bindText(4, entry.location);
-        const int rc = insert.step();
-        insert.reset();
-        if (rc == SQLITE_DONE)
-            ++result.insertedCount;
-        else
-            ++result.failedCount;
+        if (joiner.add(entry, &complete))
+            insertComplete();
         if (cancel && cancel()) {
             insert.finalize();
             db.Rollback();
             return failed(ZipImportStatus::Cancelled);
         }
     }
+    if (joiner.finish(&complete))
+        insertComplete();
     insert.finalize();
     if (db.Commit(&result.error)) {
         db.Rollback();

@@ -24,8 +24,8 @@ enum class ZipImportStatus {
 struct ZipImportResult {
     ZipImportStatus status = ZipImportStatus::Ok;
     int lineCount = 0;     // entry lines read (blank lines are not entries)
-    int insertedCount = 0; // rows added
-    int failedCount = 0;   // lines whose insert failed and were skipped
+    int insertedCount = 0; // rows added: fewer than lines where a note runs on over several
+    int failedCount = 0;   // entries whose insert failed and were skipped
     int badLineNumber = 0; // 1-based number of the malformed line
     QString badLine;       // its text
     DatabaseError error;
@@ -45,7 +45,9 @@ using ZipImportProgress = std::function<void(int done, int total, const National
 using ZipImportCancel = std::function<bool()>;
 
 // Opens (creating when missing) the postal-code database zipDbPath, creates its
-// table unless it exists, and adds one row per line of lines in one transaction.
+// table unless it exists, and adds one row per entry of lines in one
+// transaction: the lines of a note that runs on are one entry, and every town
+// area is cleaned (TownAreaText.h).
 ZipImportResult ImportNationalPostalLines(TDataModule1 &db, const QString &zipDbPath, const QStringList &lines,
                                           const ZipImportProgress &progress = {}, const ZipImportCancel &cancel = {});
 

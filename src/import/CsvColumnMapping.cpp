@@ -101,7 +101,54 @@ CsvColumnMapping CsvColumnMapping::guessFromHeader(const QStringList &header)
     return mapping;
 }
 
-QString CsvColumnMapping::toText(const QStringList &header) const
+namespace {
+
+// A mapping text as the settings file holds it.
+struct RememberedMapping {
+    bool readable = false;
+    bool header = true;
+    int columnCount = -1; // -1 in texts written before the count was kept
+    std::array<int, CsvImportFieldCount> columns;
+    QStringList names;
+};
+
+RememberedMapping readRemembered(const QString &text)
+{
+    RememberedMapping r;
+    r.columns.fill(CsvColumnMapping::NoColumn);
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
+    if (!document.isObject())
+        return r;
+    const QJsonObject object = document.object();
+    r.readable = true;
+    r.header = object.value(QStringLiteral("header")).toBool(true);
+    r.columnCount = object.value(QStringLiteral("count")).toInt(-1);
+    const QJsonArray columns = object.value(QStringLiteral("columns")).toArray();
+    const QJsonArray names = object.value(QStringLiteral("names")).toArray();
+    for (int f = 0; f < CsvImportFieldCount; ++f) {
+        r.columns[size_t(f)] = columns.at(f).toInt(CsvColumnMapping::NoColumn);
+        r.names.append(names.at(f).toString());
+    }
+    return r;
+}
+
+// The column of field f's remembered name in header; -1 when the name is not
+// there. A column still under its remembered name stays, so that of two
+// columns with the same name the one chosen is kept.
+int columnByName(const RememberedMapping &r, int f, const QStringList &header)
+{
+    const QString &name = r.names.at(f);
+    if (name.isEmpty())
+        return -1;
+    const int c = r.columns[size_t(f)];
+    if (c >= 0 && c < header.size() && header.at(c) == name)
+        return c;
+    return int(header.indexOf(name));
+}
+
+} // namespace
+
+QString CsvColumnMapping::toText(const QStringList &header, int columnCount) const
 {
     QJsonArray columns;
     QJsonArray names;
@@ -111,36 +158,59 @@ QString CsvColumnMapping::toText(const QStringList &header) const
     }
     QJsonObject object;
     object.insert(QStringLiteral("header"), firstRowIsHeader);
+    object.insert(QStringLiteral("count"), columnCount >= 0 ? columnCount : int(header.size()));
     object.insert(QStringLiteral("columns"), columns);
     object.insert(QStringLiteral("names"), names);
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-CsvColumnMapping CsvColumnMapping::fromText(const QString &text, const QStringList &header, int columnCount)
+CsvColumnMapping CsvColumnMapping::fromText(const QString &text, const QStringList &firstRow, int columnCount)
 {
+    const RememberedMapping r = readRemembered(text);
     CsvColumnMapping mapping;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
-    if (!document.isObject())
+    if (!r.readable)
         return mapping;
-    const QJsonObject object = document.object();
-    mapping.firstRowIsHeader = object.value(QStringLiteral("header")).toBool(true);
-    const QJsonArray columns = object.value(QStringLiteral("columns")).toArray();
-    const QJsonArray names = object.value(QStringLiteral("names")).toArray();
+    mapping.firstRowIsHeader = r.header;
     for (int f = 0; f < CsvImportFieldCount; ++f) {
-        // A column found by its header name wins: the same export with one
-        // column added or moved still maps right.
-        // A column still under its remembered name stays, so that of two
-        // columns with the same name the one chosen is kept.
-        const QString name = names.at(f).toString();
-        const int c = columns.at(f).toInt(NoColumn);
-        const bool unmoved = c >= 0 && c < columnCount && header.value(c) == name;
-        const int byName = name.isEmpty() ? -1 : unmoved ? c : int(header.indexOf(name));
-        if (mapping.firstRowIsHeader && byName >= 0) {
-            mapping.setColumn(f, byName);
-            continue;
+        if (r.header) {
+            // A column found by its header name: the same export with a column
+            // added or moved still maps right, and another export maps nothing
+            // by accident.
+            mapping.setColumn(f, columnByName(r, f, firstRow));
+        } else if (r.columnCount == columnCount) {
+            // Without names only the shape tells whether a position still
+            // holds the same thing.
+            const int c = r.columns[size_t(f)];
+            if (c >= 0 && c < columnCount)
+                mapping.setColumn(f, c);
         }
-        if (c >= 0 && c < columnCount)
-            mapping.setColumn(f, c);
+    }
+    return mapping;
+}
+
+CsvColumnMapping CsvColumnMapping::restore(const QString &text, const QStringList &firstRow, int columnCount)
+{
+    const CsvColumnMapping guess = guessFromHeader(firstRow);
+    const RememberedMapping r = readRemembered(text);
+    CsvColumnMapping mapping = fromText(text, firstRow, columnCount);
+    if (mapping.isEmpty())
+        return guess;
+    if (!r.header)
+        return mapping;
+    // Fields whose remembered column is missing from this file take the
+    // guess, unless a remembered choice already took that column.
+    QVector<bool> used(qMax(columnCount, int(firstRow.size())), false);
+    for (int c : mapping.m_columns)
+        if (c >= 0 && c < used.size())
+            used[c] = true;
+    for (int f = 0; f < CsvImportFieldCount; ++f) {
+        if (r.names.at(f).isEmpty() || mapping.column(f) != NoColumn)
+            continue;
+        const int g = guess.column(f);
+        if (g >= 0 && g < used.size() && !used[g]) {
+            mapping.setColumn(f, g);
+            used[g] = true;
+        }
     }
     return mapping;
 }

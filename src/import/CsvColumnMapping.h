@@ -35,11 +35,23 @@ public:
     // A first guess from the header's column names (お名前, 郵便番号, 住所, 電話 ...).
     static CsvColumnMapping guessFromHeader(const QStringList &header);
 
-    // The mapping as one text (header flag, then the 14 columns and the header
-    // names of the mapped columns) for the settings file, and back. fromText
-    // gives an empty mapping for a text it cannot read.
-    QString toText(const QStringList &header) const;
-    static CsvColumnMapping fromText(const QString &text, const QStringList &header, int columnCount);
+    // The mapping as one text (header flag, the file's number of columns, then
+    // the 14 columns and the header names of the mapped columns) for the
+    // settings file. columnCount defaults to the header's size.
+    QString toText(const QStringList &header, int columnCount = -1) const;
+
+    // The remembered choices that still mean the same in a file whose first
+    // row is firstRow: with a header, a choice applies only where a column of
+    // its remembered name exists; without one, the positions apply only to a
+    // file with the same number of columns. Everything else is unmapped, and a
+    // text that cannot be read gives an empty mapping.
+    static CsvColumnMapping fromText(const QString &text, const QStringList &firstRow, int columnCount);
+
+    // The mapping a newly opened file starts with: the remembered choices that
+    // apply (fromText), with a guess from the header for each field whose
+    // remembered column is missing; when none of them applies, the guess
+    // alone. A field the user chose not to import stays out.
+    static CsvColumnMapping restore(const QString &text, const QStringList &firstRow, int columnCount);
 
     bool operator==(const CsvColumnMapping &other) const
     {

@@ -1,6 +1,7 @@
 #include "import/CsvImportPlan.h"
 
 #include "import/Prefectures.h"
+#include "import/TelephoneParts.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ void SplitCsvAddress(const QString &field4, const QString &field5, QString *area
     *area = field4;
     *city = field5;
     if (!field4.isEmpty() && field5.isEmpty()) {
-        const PrefectureSplit split = SplitPrefecture(field4);
+        const PrefectureSplit split = SplitLeadingPrefecture(field4);
         *area = split.prefecture;
         *city = split.rest;
     } else if (field4.isEmpty() && !field5.isEmpty()) {
-        const PrefectureSplit split = SplitPrefecture(field5);
+        const PrefectureSplit split = SplitLeadingPrefecture(field5);
         *area = split.prefecture;
         *city = split.rest;
     }
@@ -50,7 +51,9 @@ CsvImportPlan PlanCsvImport(const QVector<QStringList> &lines, int editionCode)
         SplitCsvAddress(f.value(3), f.value(4), &row.area, &row.city);
         row.location = f.value(5);
         row.building = f.value(6);
-        row.tel = f.value(7);
+        // Stored with ASCII hyphens, the number falls into its three boxes
+        // wherever the address book takes it apart.
+        row.tel = WithAsciiHyphens(f.value(7));
         row.notes = f.value(8);
         row.uriage = f.value(9);
         row.daibiki = editionCode == 30 ? row.uriage : QString();

@@ -1,6 +1,7 @@
 #include "import/LabelledTextPaste.h"
 
 #include "app/TextCodec.h"
+#include "import/TelephoneParts.h"
 #include "import/TrimBlanks.h"
 #include "layout/StyleData.h"
 
@@ -69,11 +70,10 @@ public:
         }
         if (w.contains(QStringLiteral("電話"))) {
             deleteThrough(w, u'=');
-            put(7, before(w, u'-'));
-            deleteThrough(w, u'-');
-            put(8, before(w, u'-'));
-            deleteThrough(w, u'-');
-            put(9, w);
+            const TelephoneParts tel = SplitTelephone(w);
+            put(7, tel.first);
+            put(8, tel.middle);
+            put(9, tel.last);
         }
         if (w.contains(QStringLiteral("注文 ="))) {
             deleteThrough(w, u'=');

@@ -2,6 +2,7 @@
 
 #include "app/TextCodec.h"
 #include "import/Prefectures.h"
+#include "import/TelephoneParts.h"
 #include "import/TrimBlanks.h"
 #include "layout/PrintRecord.h"
 
@@ -23,15 +24,6 @@ OrderMailResult failure(const OrderMailBoxes &current, const QString &notice)
     result.notice = notice;
     result.boxes = current;
     return result;
-}
-
-// The address without its prefecture for the option "入れない". Only a name the
-// address begins with is removed: a prefecture name further on (a street or a
-// building named after one) belongs to the address and stays.
-QString withoutLeadingPrefecture(const QString &address)
-{
-    const QString name = LeadingPrefecture(address);
-    return name.isEmpty() ? address : address.mid(name.size());
 }
 
 } // namespace
@@ -77,13 +69,14 @@ OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &cu
 
     b.z_goods1 = lines.at(goods + 1);
 
-    // Telephone: cut at the positions of 3 digits, hyphen, 3 digits, hyphen, 4 digits.
+    // Telephone: cut at the writer's hyphens, so a mobile number keeps its
+    // four-digit middle part.
     QString w = telLine;
     w.remove(QStringLiteral("(TEL)"));
-    w = TrimBlanks(w);
-    b.x_tel1 = cut(w, 1, 3);
-    b.x_tel2 = cut(w, 5, 7);
-    b.x_tel3 = cut(w, 9, 12);
+    const TelephoneParts tel = SplitTelephone(w);
+    b.x_tel1 = tel.first;
+    b.x_tel2 = tel.middle;
+    b.x_tel3 = tel.last;
 
     // Name: what stands before the reading in brackets. A name line without a
     // reading keeps the whole name rather than losing it.
@@ -107,8 +100,10 @@ OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &cu
         w.remove(b.x_YUBIN1 + u'-' + b.x_YUBIN2);
     w = TrimBlanks(w);
 
+    // The option "入れない" takes out the prefecture the address begins with;
+    // a prefecture name further on belongs to the address.
     if (!options.keepPrefecture)
-        w = withoutLeadingPrefecture(w);
+        w = SplitLeadingPrefecture(w).rest;
     b.x_address1 = w;
     return result;
 }

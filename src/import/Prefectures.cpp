@@ -1,5 +1,7 @@
 #include "import/Prefectures.h"
 
+#include "import/TrimBlanks.h"
+
 const QStringList &PrefectureNames()
 {
     static const QStringList names = {
@@ -23,30 +25,33 @@ const QStringList &PrefectureNames()
     return names;
 }
 
-PrefectureSplit SplitPrefecture(const QString &address)
+namespace {
+
+int leadingBlanks(const QString &text)
 {
-    for (const QString &name : PrefectureNames()) {
-        if (address.contains(name)) {
-            QString rest = address;
-            rest.remove(name);
-            return {name, rest};
-        }
-    }
-    return {QString(), address};
+    int n = 0;
+    while (n < text.size() && IsWideBlank(text.at(n)))
+        ++n;
+    return n;
 }
+
+} // namespace
 
 QString LeadingPrefecture(const QString &address)
 {
+    const QStringView text = QStringView(address).mid(leadingBlanks(address));
     for (const QString &name : PrefectureNames())
-        if (address.startsWith(name))
+        if (text.startsWith(name))
             return name;
     return {};
 }
 
-bool ContainsPrefecture(const QString &text)
+PrefectureSplit SplitLeadingPrefecture(const QString &address)
 {
-    for (const QString &name : PrefectureNames())
-        if (text.contains(name))
-            return true;
-    return false;
+    const QString name = LeadingPrefecture(address);
+    if (name.isEmpty())
+        return {QString(), address};
+    QString rest = address.mid(leadingBlanks(address) + name.size());
+    rest.remove(0, leadingBlanks(rest));
+    return {name, rest};
 }

@@ -11,17 +11,18 @@ const QStringList &PrefectureNames();
 
 // An address cut into its prefecture and what is left of it.
 struct PrefectureSplit {
-    QString prefecture; // empty when the address names no prefecture
-    QString rest;       // the address with every occurrence of the prefecture removed
+    QString prefecture; // empty when the address does not begin with a prefecture
+    QString rest;       // the address after it
 };
 
-// The first prefecture, in standard order, that equals the address or occurs
-// anywhere in it; the rest is the address with every occurrence of that name
-// removed. Without a match the prefecture is empty and the rest is the whole address.
-PrefectureSplit SplitPrefecture(const QString &address);
-
 // The prefecture name the address begins with; empty when it begins with none.
+// Blanks (including the ideographic space) before the name are passed over.
 QString LeadingPrefecture(const QString &address);
 
-// True when some prefecture name occurs anywhere in the text.
-bool ContainsPrefecture(const QString &text);
+// The address cut after the prefecture it begins with, the blanks around the
+// name dropped. Only a leading name is a prefecture: one further on belongs
+// to the address (a street, a building or a society named after it), so an
+// address that does not begin with a prefecture comes back whole as the rest.
+// Every paste, import and registration that takes the prefecture out of an
+// address uses this.
+PrefectureSplit SplitLeadingPrefecture(const QString &address);

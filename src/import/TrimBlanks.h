@@ -7,3 +7,10 @@
 
 // Removes leading and trailing characters whose code is 32 or less.
 QString TrimBlanks(const QString &text);
+
+// A blank in a telephone number or around a prefecture: a character whose code
+// is 32 or less, or the ideographic space, which never belongs to either.
+bool IsWideBlank(QChar c);
+
+// Removes leading and trailing wide blanks.
+QString TrimWideBlanks(const QString &text);

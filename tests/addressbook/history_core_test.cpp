@@ -287,7 +287,8 @@ TEST_F(HistoryCoreTest, ReprintKeepsWeightAndChargeAndEmptiesDateTimeAndSenderTe
     EXPECT_EQ(record.slot(12), "1000001");
     EXPECT_EQ(record.slot(13), "東京都");
     EXPECT_EQ(record.slot(41), "ビル");
-    EXPECT_EQ(record.slot(15), "0312345678--");
+    // A number stored without hyphens is cut into its three parts.
+    EXPECT_EQ(record.slot(15), "03-1234-5678");
     EXPECT_EQ(record.slot(25), "800");
     EXPECT_EQ(record.slot(16), "old16");
     EXPECT_EQ(record.slot(17), "");
@@ -366,6 +367,31 @@ TEST_F(HistoryCoreTest, RegistrationSplitsThePrefectureAndFindsTheConsignee)
     gone.address1 = "千代田区";
     EXPECT_EQ(HistoryConsigneeFill::fromEntry(gone, 20).prefecture, "");
     EXPECT_EQ(HistoryConsigneeFill::fromEntry(gone, 20).city, "千代田区");
+}
+
+TEST_F(HistoryCoreTest, RegistrationTakesOnlyALeadingPrefectureAndKeepsEveryTelephoneDigit)
+{
+    const struct {
+        const char *address1, *prefecture, *city;
+        const char *tel, *tel1, *tel2, *tel3;
+    } cases[] = {
+        {"横浜市中区 神奈川県ビル", "", "横浜市中区 神奈川県ビル", "045-123-4567", "045", "123", "4567"},
+        {"大阪府大阪市北区茨城県人会館", "大阪府", "大阪市北区茨城県人会館", "06－6123－4567", "06", "6123", "4567"},
+        {"北海道札幌市北海道ビル", "北海道", "札幌市北海道ビル", "03-1234-5678-101", "03", "1234", "5678-101"},
+        {"京都府京都市", "京都府", "京都市", "0751234567", "075", "123", "4567"},
+    };
+    for (const auto &c : cases) {
+        const QString id = addHistory(20, {{"address1", c.address1}, {"tel", c.tel}});
+        const HistoryConsigneeFill f = HistoryConsigneeFill::fromEntry(entry(id), 20);
+        EXPECT_EQ(f.prefecture, c.prefecture) << c.address1;
+        EXPECT_EQ(f.city, c.city) << c.address1;
+        EXPECT_EQ(QStringList({f.tel1, f.tel2, f.tel3}), QStringList({c.tel1, c.tel2, c.tel3})) << c.tel;
+
+        // A reprint joins the same three parts, so the waybill keeps them too.
+        PrintRecord record;
+        ApplyHistoryToRecord(entry(id), 20, record);
+        EXPECT_EQ(record.slot(15), QStringList({c.tel1, c.tel2, c.tel3}).join('-')) << c.tel;
+    }
 }
 
 TEST_F(HistoryCoreTest, EditFormChecksLengthsInOrder)

@@ -109,6 +109,52 @@ private slots:
         QCOMPARE(other.mapping().column(1), -1);
     }
 
+    void rememberedChoicesFollowHeaderNamesNotPositions()
+    {
+        const QString first = writeFile(QStringLiteral("first.csv"),
+                                        "お名前,郵便番号,住所\r\n山田 太郎,100-0001,東京都千代田区千代田\r\n");
+        {
+            CsvEditorWindow window(m_conf, 50);
+            QVERIFY(window.loadFile(first));
+            QCOMPARE(window.mapping().column(0), 0);
+            QVERIFY(window.writeResult());
+        }
+        // Another shop's export: other names in another order. The postal
+        // code must not land in the name because it stands where the name stood.
+        const QString other = writeFile(QStringLiteral("other.csv"),
+                                        "〒,宛名,所在地\r\n530-0001,佐藤 花子,大阪府大阪市北区梅田\r\n");
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(other));
+        QCOMPARE(window.mapping().column(0), 1); // 宛名
+        QCOMPARE(window.mapping().column(2), 0); // 〒
+        QCOMPARE(window.mapping().column(3), -1);
+        QCOMPARE(window.previewTable()->item(0, 0)->text(), QStringLiteral("佐藤 花子"));
+        QCOMPARE(window.previewTable()->item(0, 2)->text(), QStringLiteral("530-0001"));
+    }
+
+    void withoutHeaderPositionsNeedTheSameNumberOfColumns()
+    {
+        const QString three = writeFile(QStringLiteral("three.csv"), "山田 太郎,100-0001,東京都千代田区\r\n");
+        {
+            CsvEditorWindow window(m_conf, 50);
+            QVERIFY(window.loadFile(three));
+            QVERIFY(!window.mapping().firstRowIsHeader);
+            window.setFieldColumn(0, 0);
+            window.setFieldColumn(2, 1);
+            window.setFieldColumn(3, 2);
+            QVERIFY(window.writeResult());
+        }
+        {
+            CsvEditorWindow window(m_conf, 50);
+            QVERIFY(window.loadFile(writeFile(QStringLiteral("again.csv"), "佐藤 花子,530-0001,大阪府大阪市\r\n")));
+            QCOMPARE(window.mapping().column(0), 0);
+            QCOMPARE(window.mapping().column(2), 1);
+        }
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(writeFile(QStringLiteral("four.csv"), "1001,530-0001,佐藤 花子,大阪府大阪市\r\n")));
+        QVERIFY(window.mapping().isEmpty());
+    }
+
     void cancelLeavesNoResult()
     {
         QFile stale(m_conf + QStringLiteral("/csvImport.tmp"));
@@ -183,6 +229,16 @@ private slots:
     }
 
 private:
+    // A small UTF-8 CSV file in the test's folder.
+    QString writeFile(const QString &name, const char *text)
+    {
+        const QString path = m_dir->filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+        return path;
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_conf;
 };

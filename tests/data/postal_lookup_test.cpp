@@ -36,8 +36,24 @@ TEST_F(PostalLookupTest, FindsTheEntryAndGivesFourFields)
 
 TEST_F(PostalLookupTest, SeveralTownAreasTheLastRowWins)
 {
-    EXPECT_EQ(LookupPostalCode(db, zipDb, "6028064").location, "一町目（中立売通堀川東入）");
+    // Both rows name the same town; its street note is no part of an address.
+    EXPECT_EQ(LookupPostalCode(db, zipDb, "6028064").location, "一町目");
     EXPECT_EQ(LookupPostalCode(db, zipDb, "0040000").rowListLine(), "北海道;札幌市清田区;;;");
+}
+
+TEST_F(PostalLookupTest, NeverFillsTheListsRemarksEvenFromAnOlderTable)
+{
+    const QString raw = dir.filePath("old-zipcode.db3");
+    MakeRawZipDb(raw, RawPostalEntries());
+    for (const QString &row : CleanPostalRows()) {
+        const QString code = row.section(':', 0, 0);
+        const PostalLookupResult r = LookupPostalCode(db, raw, code);
+        ASSERT_TRUE(r.ok()) << r.error.message.toStdString();
+        EXPECT_TRUE(r.found) << code.toStdString();
+        EXPECT_EQ(code + ':' + r.location, row);
+    }
+    // The joined note's lines are one entry: the city is still that of the code.
+    EXPECT_EQ(LookupPostalCode(db, raw, "0660005").rowListLine(), "北海道;千歳市;協和;;");
 }
 
 TEST_F(PostalLookupTest, CodeIsUsedExactlyAsTyped)

@@ -3,6 +3,7 @@
 
 #include "QtPrinters.h"
 #include "data/PostalCodeLookup.h"
+#include "data/TownAreaText.h"
 #include "data/TDataModule1.h"
 #include "data/ZipGuideBuffer.h"
 #include "data/ZipGuideSearch.h"
@@ -40,6 +41,20 @@ TEST(ShippedZipcodeDb, HoldsTheWholeNationalList)
                  {"0000000", ";;;;"}};
     for (const auto &c : cases)
         EXPECT_EQ(LookupPostalCode(db, shippedDb(), c.code).rowListLine(), c.line) << c.code.toStdString();
+
+    // The build cleans the town areas with the import's own rule: every one
+    // is already clean, and none is a remark of the list.
+    int unclean = 0;
+    QStringList examples;
+    db.ForEachRow("SELECT ZIP_CODE, LOCATION FROM zipcode", [&](const SqliteStatement &row) {
+        const QString town = row.columnText(1).toString();
+        if (CleanTownArea(town) != town) {
+            ++unclean;
+            if (examples.size() < 5)
+                examples << row.columnText(0).toString() + ":" + town;
+        }
+    });
+    EXPECT_EQ(unclean, 0) << examples.join(' ').toStdString();
 
     ZipGuideBuffer buffer;
     const ZipGuideSearchResult r = ZipGuideSearch(db, shippedDb(), "千代田", buffer);

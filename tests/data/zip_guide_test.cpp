@@ -70,6 +70,21 @@ TEST_F(ZipGuideTest, SearchMatchesAnyPartOfTheJoinedColumns)
     EXPECT_EQ(buffer.text(0, 0), "");
 }
 
+TEST_F(ZipGuideTest, ResultsOfAnOlderTableCarryNoRemarks)
+{
+    // A result is taken into an address by double-click, so it is shown as
+    // the address would carry it.
+    const QString raw = dir.filePath("old-zipcode.db3");
+    MakeRawZipDb(raw, RawPostalEntries());
+    const ZipGuideSearchResult r = ZipGuideSearch(db, raw, "", buffer);
+    ASSERT_TRUE(r.ok()) << r.error.message.toStdString();
+    QStringList rows;
+    for (int i = 0; i < buffer.size(); ++i)
+        rows << buffer.text(i, 1) + ':' + buffer.text(i, 4);
+    EXPECT_EQ(rows, CleanPostalRows());
+    EXPECT_EQ(r.rowCount, CleanPostalRows().size());
+}
+
 TEST_F(ZipGuideTest, SearchReportsItsTimeAndErrors)
 {
     const ZipGuideSearchResult r = ZipGuideSearch(db, zipDb, "東京", buffer);
@@ -257,6 +272,24 @@ TEST_F(ZipImportTest, FailedImportIntoANewFileLeavesNoFileBehind)
     EXPECT_FALSE(QFile::exists(zipDb));
     EXPECT_EQ(ImportNationalPostalCsv(db, dir.filePath("no/folder/z.db3"), bad).status,
               ZipImportStatus::CannotOpenDatabase);
+}
+
+TEST_F(ZipImportTest, JoinsNotesRunOnOverLinesAndCleansTownAreas)
+{
+    QStringList lines;
+    for (const NationalPostalEntry &e : RawPostalEntries())
+        lines << NationalPostalCsvLine(e);
+    const QString zipDb = dir.filePath("zipcode.db3");
+    const ZipImportResult r = ImportNationalPostalCsv(db, zipDb, write("KEN_ALL.CSV", lines));
+    ASSERT_TRUE(r.ok()) << r.error.message.toStdString();
+    EXPECT_EQ(r.lineCount, RawPostalEntries().size());
+    EXPECT_EQ(r.insertedCount, CleanPostalRows().size());
+    EXPECT_EQ(r.failedCount, 0);
+    QStringList rows;
+    const QueryResult stored = db.QueryRows("SELECT ZIP_CODE,LOCATION,CITY FROM zipcode ORDER BY ID");
+    for (int i = 0; i < stored.rows.size(); ++i)
+        rows << stored.rows.value(i, 0) + ':' + stored.rows.value(i, 1);
+    EXPECT_EQ(rows, CleanPostalRows());
 }
 
 } // namespace

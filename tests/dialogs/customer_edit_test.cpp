@@ -161,7 +161,7 @@ private slots:
         dialog.zipcode2->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(dialog.zipcode2, Qt::Key_Return);
         QCOMPARE(dialog.city->text(), QString("千代田区"));
-        QCOMPARE(dialog.location->text(), QString("千代田（次）"));
+        QCOMPARE(dialog.location->text(), QString("千代田二"));
         QCOMPARE(dialog.area->currentText(), QString("東京都"));
         QVERIFY(dialog.isVisible());
 

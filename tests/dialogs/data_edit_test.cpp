@@ -117,8 +117,8 @@ private slots:
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("prefecture") << 0 << "東京都千代田区千代田（次）";
-        QTest::newRow("no prefecture") << 1 << "千代田区千代田（次）";
+        QTest::newRow("prefecture") << 0 << "東京都千代田区千代田二";
+        QTest::newRow("no prefecture") << 1 << "千代田区千代田二";
     }
 
     void enterReplacesTheAddressAndLeavingOnlyFillsAnEmptyOne()

@@ -101,10 +101,82 @@ TEST(CsvColumnMapping, WithoutHeaderPositionsOutsideTheFileAreDropped)
     m.firstRowIsHeader = false;
     m.setColumn(0, 1);
     m.setColumn(1, 7);
-    const CsvColumnMapping back = CsvColumnMapping::fromText(m.toText({}), {}, 3);
+    const CsvColumnMapping back = CsvColumnMapping::fromText(m.toText({}, 3), {}, 3);
     EXPECT_FALSE(back.firstRowIsHeader);
     EXPECT_EQ(back.column(0), 1);
     EXPECT_EQ(back.column(1), CsvColumnMapping::NoColumn);
+}
+
+TEST(CsvColumnMapping, RememberedChoicesApplyOnlyWhereTheirHeaderNameExists)
+{
+    // Remembered from one shop's export: names, postal code, address, notes as 名前2.
+    const QStringList first = {QStringLiteral("お名前"), QStringLiteral("郵便番号"), QStringLiteral("住所"),
+                               QStringLiteral("備考")};
+    CsvColumnMapping m = CsvColumnMapping::guessFromHeader(first);
+    m.setColumn(1, 3);
+    m.setColumn(8, CsvColumnMapping::NoColumn);
+    const QString text = m.toText(first);
+
+    // Another export: none of the names. Positions would put the postal code
+    // into the name; the guess from this header is taken instead.
+    const QStringList other = {QStringLiteral("〒"), QStringLiteral("宛名"), QStringLiteral("電話"),
+                               QStringLiteral("所在地")};
+    const CsvColumnMapping guessed = CsvColumnMapping::guessFromHeader(other);
+    const CsvColumnMapping restored = CsvColumnMapping::restore(text, other, int(other.size()));
+    EXPECT_EQ(restored, guessed);
+    EXPECT_EQ(restored.column(0), 1); // 宛名
+    EXPECT_EQ(restored.column(2), 0); // 〒
+    EXPECT_EQ(restored.column(7), 2); // 電話
+    EXPECT_EQ(restored.column(1), CsvColumnMapping::NoColumn);
+    // Taken alone, the remembered text maps nothing of this file.
+    EXPECT_TRUE(CsvColumnMapping::fromText(text, other, int(other.size())).isEmpty());
+
+    // Some names found: those choices apply, the missing ones are guessed, and
+    // what the user chose not to import stays out.
+    const QStringList partly = {QStringLiteral("備考"), QStringLiteral("お名前"), QStringLiteral("〒"),
+                                QStringLiteral("所在地"), QStringLiteral("住所1")};
+    const CsvColumnMapping mixed = CsvColumnMapping::restore(text, partly, int(partly.size()));
+    EXPECT_EQ(mixed.column(0), 1);                         // お名前, remembered
+    EXPECT_EQ(mixed.column(1), 0);                         // 備考 as 名前2, remembered
+    EXPECT_EQ(mixed.column(2), 2);                         // 郵便番号 missing: guessed 〒
+    EXPECT_EQ(mixed.column(3), 4);                         // 住所 missing: guessed 住所1
+    EXPECT_EQ(mixed.column(8), CsvColumnMapping::NoColumn); // left out on purpose, though 備考 exists
+    EXPECT_TRUE(mixed.firstRowIsHeader);
+
+    // The same export again: exactly what was remembered.
+    EXPECT_EQ(CsvColumnMapping::restore(text, first, int(first.size())), m);
+}
+
+TEST(CsvColumnMapping, WithoutHeaderPositionsApplyOnlyToTheSameNumberOfColumns)
+{
+    CsvColumnMapping m;
+    m.firstRowIsHeader = false;
+    m.setColumn(0, 0);
+    m.setColumn(2, 1);
+    m.setColumn(3, 2);
+    const QString text = m.toText({}, 3);
+    const QStringList data = {QStringLiteral("山田"), QStringLiteral("100-0001"), QStringLiteral("東京都")};
+    EXPECT_EQ(CsvColumnMapping::restore(text, data, 3), m);
+    EXPECT_EQ(CsvColumnMapping::fromText(text, data, 3), m);
+
+    // One column more or fewer: the positions mean something else now.
+    for (int columns : {2, 4}) {
+        EXPECT_TRUE(CsvColumnMapping::fromText(text, data, columns).isEmpty()) << columns;
+        const CsvColumnMapping restored = CsvColumnMapping::restore(text, data, columns);
+        EXPECT_EQ(restored, CsvColumnMapping::guessFromHeader(data)) << columns;
+    }
+    // A remembered text from before the column count was kept tells no count.
+    const QString old = QStringLiteral("{\"header\":false,\"columns\":[0,-1,1,2,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1],"
+                                       "\"names\":[\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"]}");
+    EXPECT_TRUE(CsvColumnMapping::fromText(old, data, 3).isEmpty());
+}
+
+TEST(CsvColumnMapping, UnreadableRememberedTextGivesTheGuess)
+{
+    EXPECT_EQ(CsvColumnMapping::restore(QStringLiteral("not json"), kHeader, int(kHeader.size())),
+              CsvColumnMapping::guessFromHeader(kHeader));
+    EXPECT_EQ(CsvColumnMapping::restore(QString(), kHeader, int(kHeader.size())),
+              CsvColumnMapping::guessFromHeader(kHeader));
 }
 
 } // namespace

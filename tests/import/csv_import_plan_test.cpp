@@ -47,7 +47,28 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"京都府", "京都市", "京都府", "京都市"},
                     AddressCase{"", "", "", ""},
                     // the whole address without a prefecture goes to the city, not the prefecture
-                    AddressCase{"大阪市北区梅田1-1", "", "", "大阪市北区梅田1-1"}));
+                    AddressCase{"大阪市北区梅田1-1", "", "", "大阪市北区梅田1-1"},
+                    // a prefecture name further on is part of the address, not its prefecture
+                    AddressCase{"横浜市中区 神奈川県ビル", "", "", "横浜市中区 神奈川県ビル"},
+                    AddressCase{"大阪府大阪市北区茨城県人会館", "", "大阪府", "大阪市北区茨城県人会館"},
+                    AddressCase{"", "北海道札幌市北区北海道ビル", "北海道", "札幌市北区北海道ビル"},
+                    AddressCase{"", "札幌市北区北海道ビル", "", "札幌市北区北海道ビル"}));
+
+TEST(CsvImportPlan, TelephoneHyphensAreStoredAsAscii)
+{
+    // Stored with ASCII hyphens, the number falls into its three boxes
+    // wherever the address book takes it apart; nothing else changes.
+    const struct {
+        const char *in, *stored;
+    } cases[] = {{"090－1234－5678", "090-1234-5678"},
+                 {"06‐6123−4567", "06-6123-4567"},
+                 {"0312345678", "0312345678"},
+                 {"", ""}};
+    for (const auto &c : cases) {
+        const CsvImportPlan plan = PlanCsvImport({line({{1, QStringLiteral("名")}, {8, QString::fromUtf8(c.in)}})}, 20);
+        EXPECT_EQ(plan.rows.value(0).tel, QString::fromUtf8(c.stored)) << c.in;
+    }
+}
 
 TEST(CsvImportPlan, ColumnsOfOneLine)
 {

@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {item(3, "東京都千代田区千代田１－１")}},
         PasteCase{"addressDigitLast", "住所 = 千代田区千代田1", {item(3, "千代田区千代田1")}},
         PasteCase{"telephone", "電話 = 03-1234-5678", {item(7, "03"), item(8, "1234"), item(9, "5678")}},
-        PasteCase{"telephoneWithoutHyphens", "電話 = 0312345678", {item(7, ""), item(8, ""), item(9, "0312345678")}},
+        // without hyphens the number is cut at fixed places; no digit is dropped
+        PasteCase{"telephoneWithoutHyphens", "電話 = 0312345678", {item(7, "03"), item(8, "1234"), item(9, "5678")}},
+        PasteCase{"telephoneFullWidthHyphens", "電話 = 090－1234－5678", {item(7, "090"), item(8, "1234"), item(9, "5678")}},
+        PasteCase{"telephoneMinusSigns", "電話 = 090−1234‐5678", {item(7, "090"), item(8, "1234"), item(9, "5678")}},
+        PasteCase{"telephoneWithExtension", "電話 = 03-1234-5678-101", {item(7, "03"), item(8, "1234"), item(9, "5678-101")}},
         PasteCase{"telephoneTwoParts", "電話 = 03-1234", {item(7, "03"), item(8, ""), item(9, "1234")}},
         // the space after "=" is the first of the 14 characters
         PasteCase{"order", "注文 = ABCDEFGHIJKLMNOPQRST", {item(19, "ABCDEFGHIJKLM")}},

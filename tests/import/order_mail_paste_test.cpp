@@ -66,6 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // a prefecture name inside the address is part of it: nothing is cut
                     FieldCase{"nameElsewhere", "〒231-0000 横浜市中区 神奈川県ビル", false, "横浜市中区 神奈川県ビル"},
                     FieldCase{"noPrefecture", "〒600-8216 京都市下京区", false, "京都市下京区"},
+                    // an earlier prefecture of the table standing later in the address does not win
+                    FieldCase{"otherNameLater", "〒530-0001 大阪府大阪市北区 茨城県人会館", false, "大阪市北区 茨城県人会館"},
+                    FieldCase{"blankAfterPrefecture", "〒600-8216 京都府 京都市下京区", false, "京都市下京区"},
                     // without a postal code and with empty postal boxes the hyphens stay
                     FieldCase{"noPostalCode", "  東京都千代田区1-2-3  ", false, "千代田区1-2-3"}),
     [](const testing::TestParamInfo<FieldCase> &info) { return std::string(info.param.name); });
@@ -74,7 +77,7 @@ class OrderMailTelTest : public testing::TestWithParam<std::array<const char *, 
 {
 };
 
-TEST_P(OrderMailTelTest, FixedPositionCut)
+TEST_P(OrderMailTelTest, CutAtTheHyphensKeepingEveryDigit)
 {
     const auto &c = GetParam();
     const OrderMailResult r = parse(mail(kName, kAddress, QString::fromUtf8(c[0])));
@@ -86,8 +89,14 @@ TEST_P(OrderMailTelTest, FixedPositionCut)
 
 INSTANTIATE_TEST_SUITE_P(Telephones, OrderMailTelTest,
                          testing::Values(std::array<const char *, 4>{"(TEL) 075-123-4567", "075", "123", "4567"},
-                                         std::array<const char *, 4>{"(TEL) 090-1234-5678", "090", "123", "-567"},
-                                         std::array<const char *, 4>{"(TEL)03-1234", "03-", "234", ""},
+                                         std::array<const char *, 4>{"(TEL) 090-1234-5678", "090", "1234", "5678"},
+                                         std::array<const char *, 4>{"(TEL) 03-1234-5678", "03", "1234", "5678"},
+                                         std::array<const char *, 4>{"(TEL) ０９０－１２３４－５６７８", "０９０", "１２３４", "５６７８"},
+                                         std::array<const char *, 4>{"(TEL) 090‐1234−5678", "090", "1234", "5678"},
+                                         // without hyphens: cut at fixed places, no digit dropped
+                                         std::array<const char *, 4>{"(TEL) 0751234567", "075", "123", "4567"},
+                                         std::array<const char *, 4>{"(TEL) 09012345678", "090", "1234", "5678"},
+                                         std::array<const char *, 4>{"(TEL)03-1234", "03", "", "1234"},
                                          std::array<const char *, 4>{"", "", "", ""}));
 
 TEST(OrderMailPaste, NameWithoutReadingKeepsTheWholeName)

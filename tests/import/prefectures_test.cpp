@@ -32,10 +32,10 @@ class PrefectureSplitTest : public testing::TestWithParam<SplitCase>
 {
 };
 
-TEST_P(PrefectureSplitTest, SplitsAtTheFirstNameInTableOrder)
+TEST_P(PrefectureSplitTest, SplitsOnlyANameTheAddressBeginsWith)
 {
     const SplitCase &c = GetParam();
-    const PrefectureSplit split = SplitPrefecture(QString::fromUtf8(c.address));
+    const PrefectureSplit split = SplitLeadingPrefecture(QString::fromUtf8(c.address));
     EXPECT_EQ(split.prefecture, QString::fromUtf8(c.prefecture));
     EXPECT_EQ(split.rest, QString::fromUtf8(c.rest));
 }
@@ -47,8 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"京都府京都市", "京都府", "京都市"},
                     SplitCase{"神奈川県横浜市", "神奈川県", "横浜市"},
                     SplitCase{"沖縄県", "沖縄県", ""},
-                    // not at the start: still found, every occurrence removed
-                    SplitCase{"横浜市 神奈川県ビル", "神奈川県", "横浜市 ビル"},
+                    // a name further on belongs to the address and stays
+                    SplitCase{"横浜市 神奈川県ビル", "", "横浜市 神奈川県ビル"},
+                    // 茨城県 comes before 大阪府 in the table, but the address begins with 大阪府
+                    SplitCase{"大阪府大阪市北区茨城県人会館", "大阪府", "大阪市北区茨城県人会館"},
+                    // only the leading name goes; the same name further on stays
+                    SplitCase{"北海道札幌市北区北海道ビル", "北海道", "札幌市北区北海道ビル"},
+                    // blanks before and after the name are no part of either
+                    SplitCase{"　東京都　千代田区", "東京都", "千代田区"},
+                    SplitCase{" 京都府 京都市", "京都府", "京都市"},
                     // 東京都 comes before 京都府 in the table, so 東京都府中市 is Tokyo
                     SplitCase{"東京都府中市", "東京都", "府中市"},
                     SplitCase{"大阪市北区", "", "大阪市北区"},
@@ -58,6 +65,5 @@ TEST(Prefectures, LeadingPrefectureOnlyAtTheStart)
 {
     EXPECT_EQ(LeadingPrefecture(QStringLiteral("鹿児島県鹿児島市")), QStringLiteral("鹿児島県"));
     EXPECT_EQ(LeadingPrefecture(QStringLiteral("横浜市 神奈川県ビル")), QString());
-    EXPECT_TRUE(ContainsPrefecture(QStringLiteral("横浜市 神奈川県ビル")));
-    EXPECT_FALSE(ContainsPrefecture(QStringLiteral("横浜市")));
+    EXPECT_EQ(LeadingPrefecture(QStringLiteral("大阪府茨城県人会館")), QStringLiteral("大阪府"));
 }
