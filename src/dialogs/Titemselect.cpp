@@ -148,7 +148,6 @@ Titemselect::Titemselect(int editionCode, QWidget *parent) : QDialog(parent)
 void Titemselect::applyEdition(int editionCode)
 {
     const ItemSelectEdition e = editionTexts(editionCode);
-    setWindowTitle(QApplication::applicationDisplayName());
     titleLabel->setText(QString::fromUtf8(e.title));
     for (int i = 0; i < 4; ++i)
         goodsLabel[i]->setText(QString::fromUtf8(e.itemCaption).arg(i + 1));
@@ -198,8 +197,11 @@ ItemChangeValues Titemselect::values() const
     return v;
 }
 
+// The dialog is built before the edition names the program: the caption is
+// taken at every showing.
 void Titemselect::showEvent(QShowEvent *event)
 {
+    setWindowTitle(QApplication::applicationDisplayName());
     QDialog::showEvent(event);
     Checkitem->setFocus();
 }
