@@ -2,6 +2,7 @@
 
 #include "addressbook/HistoryEntry.h"
 #include "app/TextFields.h"
+#include "dialogs/EditorText.h"
 #include "layout/PrintRecord.h"
 
 void ApplyHistoryToRecord(const HistoryEntry &e, int editionCode, PrintRecord &record)
@@ -12,7 +13,7 @@ void ApplyHistoryToRecord(const HistoryEntry &e, int editionCode, PrintRecord &r
     record.setSlot(14, e.address2);
     record.setSlot(41, e.address3);
     record.setSlot(8, e.namae1);
-    record.setSlot(15, NthDashField(e.tel, 1) + u'-' + NthDashField(e.tel, 2) + u'-' + NthDashField(e.tel, 3));
+    record.setSlot(15, JoinTelephone(NthDashField(e.tel, 1), NthDashField(e.tel, 2), NthDashField(e.tel, 3)));
     record.setSlot(editionCode == 10 ? 16 : 25, HistoryAmount(e, editionCode));
     for (int i = 0; i < 4; ++i)
         record.setSlot(17 + i, e.itemname[i]);
