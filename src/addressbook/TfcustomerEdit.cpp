@@ -245,15 +245,19 @@ void TfcustomerEdit::applyEdition()
 
 // ---- Mode -------------------------------------------------------------------
 
+// Panel 2 holds the source flag, an internal word: the status bar shows the
+// clerk where the data came from instead.
 void TfcustomerEdit::setPanel(int index, const QString &text)
 {
-    if (index >= 0 && index < 3)
-        m_panels[index]->setText(text);
+    if (index < 0 || index >= 3)
+        return;
+    m_panelValues[index] = text;
+    m_panels[index]->setText(index == 2 && text == HistorySource ? QStringLiteral("履歴から登録") : text);
 }
 
 QString TfcustomerEdit::panel(int index) const
 {
-    return index >= 0 && index < 3 ? m_panels[index]->text() : QString();
+    return index >= 0 && index < 3 ? m_panelValues[index] : QString();
 }
 
 int TfcustomerEdit::openNew()

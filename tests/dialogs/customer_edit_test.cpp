@@ -323,6 +323,29 @@ private slots:
         dialog.reject();
     }
 
+    // A consignee registered from the history carries the internal source flag;
+    // the status bar tells the clerk where the data came from instead.
+    void historySourceIsShownInWords()
+    {
+        DialogFixture fx(40);
+        TfcustomerEdit dialog(fx.context());
+        QStringList shown;
+        QString flag;
+        QTimer::singleShot(0, &dialog, [&] {
+            for (const QLabel *label : dialog.StatusBar1->findChildren<QLabel *>())
+                if (label->isVisible())
+                    shown << label->text();
+            flag = dialog.panel(2);
+            dialog.reject();
+        });
+        dialog.namae1->setText("履歴の人");
+        dialog.openFromHistory("追加", QString());
+        QCOMPARE(flag, QString("rireki"));
+        QVERIFY2(!shown.join('|').contains("rireki"), qPrintable(shown.join('|')));
+        QVERIFY2(shown.contains("履歴から登録"), qPrintable(shown.join('|')));
+        QVERIFY(shown.contains("追加"));
+    }
+
     void editionCaptions_data()
     {
         QTest::addColumn<int>("edition");
