@@ -311,15 +311,9 @@ private slots:
         dialog.setPanel(0, "追加");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        for (QLineEdit *box : {dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_Month}) {
-            box->setFocus();
-            TypeText(box, "abc-12.5x");
-            TypeText(box, "３");
-        }
-        QCOMPARE(dialog.z_kingaku->text(), QString("1253"));
-        QCOMPARE(dialog.z_num1->text(), QString("1253"));
-        QCOMPARE(dialog.z_value->text(), QString("1253"));
-        QCOMPARE(dialog.s_Month->text(), QString("12")); // two digits at most
+        // The month box holds two digits at most.
+        QCOMPARE(TypeIntoEach({dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_Month}, "abc-12.5x３"),
+                 QStringList({"1253", "1253", "1253", "12"}));
         dialog.reject();
     }
 
