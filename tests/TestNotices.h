@@ -1,6 +1,7 @@
 #pragma once
 // Answers every message box that opens while it lives (ShowNotice and question
-// boxes) with OK and keeps their texts, so that widget tests never block.
+// boxes) with OK, or with the answer given, and keeps their texts, so that
+// widget tests never block.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,15 +12,19 @@
 class NoticeCatcher
 {
 public:
-    NoticeCatcher()
+    explicit NoticeCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
         m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 texts << box->informativeText();
                 headings << box->text();
-                if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                    ok->click();
+                // A box without that button (a plain notice) is answered with OK.
+                QAbstractButton *button = box->button(answer);
+                if (!button)
+                    button = box->button(QMessageBox::Ok);
+                if (button)
+                    button->click();
             }
         });
         m_timer.start();

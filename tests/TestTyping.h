@@ -4,6 +4,7 @@
 // events cannot carry kana and kanji.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QInputMethodEvent>
 #include <QString>
 #include <QtTest>
@@ -26,4 +27,17 @@ inline void TypeText(QWidget *widget, const QString &text)
         }
         i = end;
     }
+}
+
+// Types text into each box in turn (focus first, as a user tabs along) and
+// returns what each box then holds.
+inline QStringList TypeIntoEach(std::initializer_list<QLineEdit *> boxes, const QString &text)
+{
+    QStringList held;
+    for (QLineEdit *box : boxes) {
+        box->setFocus();
+        TypeText(box, text);
+        held << box->text();
+    }
+    return held;
 }

@@ -11,6 +11,19 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace {
+
+// A question with OK and Cancel under the heading "確認"; true on OK.
+bool askOkCancel(QWidget *parent, const QString &text)
+{
+    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "確認",
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    ask.setInformativeText(text);
+    return ask.exec() == QMessageBox::Ok;
+}
+
+} // namespace
+
 ConsigneeCommands::ConsigneeCommands(ConsigneeListPage *page, Titemselect *itemSelect, TfsenderKensaku *senderSearch,
                                      ConsigneeCommandContext context, QObject *parent)
     : QObject(parent), m_page(page), m_itemSelect(itemSelect), m_senderSearch(senderSearch),
@@ -51,10 +64,7 @@ void ConsigneeCommands::deleteChecked()
 {
     if (m_context.activatePage)
         m_context.activatePage();
-    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "確認",
-                    QMessageBox::Ok | QMessageBox::Cancel, m_page);
-    ask.setInformativeText("チェックを入れた" + m_context.blockCaption + "を削除していいですか？");
-    if (ask.exec() == QMessageBox::Ok)
+    if (askOkCancel(m_page, "チェックを入れた" + m_context.blockCaption + "を削除していいですか？"))
         DeleteConsignees(*m_context.db, m_context.addressDb, m_page->checkedShownIds());
     m_page->customerRead();
 }
@@ -79,7 +89,27 @@ void ConsigneeCommands::itemChange()
     if (m_itemSelect->exec() != QDialog::Accepted)
         return;
     const int senderId = m_context.selectedSenderId ? m_context.selectedSenderId() : 0;
+    if (!confirmItemChange(int(ids.size()), senderId))
+        return;
     ApplyItemChange(*m_context.db, m_context.membersDb, ids, m_context.editionCode, senderId, m_itemSelect->values());
     if (m_context.assembleSelected)
         m_context.assembleSelected();
+}
+
+// The change also gives every ticked consignee the sender selected on the
+// settings page, even when only a date or a time slot was ticked: the question
+// names that sender, so that the clerk can still cancel.
+bool ConsigneeCommands::confirmItemChange(int count, int senderId)
+{
+    QString name;
+    const QVector<QStringList> rows = m_context.senderRows ? m_context.senderRows() : QVector<QStringList>();
+    for (const QStringList &row : rows)
+        if (row.value(0) == QString::number(senderId))
+            name = row.value(1);
+    const QString sender = name.isEmpty() ? QStringLiteral("空欄") : "「" + name + "」";
+    return askOkCancel(m_page, QStringLiteral("チェックを入れた%1件の%2の商品情報を入れ替えます。\n"
+                                              "%3はすべて%4（印刷設定タブで選択中）に変わります。\n"
+                                              "よろしいですか？")
+                                   .arg(count)
+                                   .arg(m_context.blockCaption, m_context.senderGroupCaption, sender));
 }

@@ -47,6 +47,9 @@ public:
     void itemChange();
 
 private:
+    // Asks before the item change of count consignees, naming the sender they get.
+    bool confirmItemChange(int count, int senderId);
+
     ConsigneeListPage *m_page;
     Titemselect *m_itemSelect;
     TfsenderKensaku *m_senderSearch;

@@ -1,7 +1,9 @@
 #include "addressbook/ConsigneeForm.h"
 
+#include "addressbook/ConsigneeEditPresentation.h"
 #include "app/TextFields.h"
 #include "data/SqlLiteral.h"
+#include "dialogs/EditorInput.h"
 #include "dialogs/EditorText.h"
 
 namespace {
@@ -70,6 +72,17 @@ void ConsigneeForm::loadItemRow(const QStringList &row, int editionCode)
     kg = row.value(ItemKg);
     value = row.value(ItemHoken);
     timeSelect = editionCode == 10 ? QString() : row.value(ItemTimeSelect);
+}
+
+QString ConsigneeForm::inputViolation(int editionCode)
+{
+    if (namae1.trimmed().isEmpty() && namae2.trimmed().isEmpty())
+        return QStringLiteral("[保存できませんでした]お名前が入力されていません。");
+    const ConsigneeEditPresentation p = ConsigneeEditPresentation::forEdition(editionCode);
+    return NumberAndDateViolation({{&kingaku, p.amountCaption, p.amountShown},
+                                   {&num, QStringLiteral("個　数"), p.piecesShown},
+                                   {&value, QStringLiteral("保険金額"), p.insuranceShown}},
+                                  {&year, &month, &day, p.dateCaption, p.dateShown, p.yearShown});
 }
 
 QString ConsigneeForm::selectSql(const QString &id)

@@ -27,6 +27,12 @@ struct ConsigneeForm {
     // item names, date, pieces, weight, insurance and the stored time slot.
     void loadItemRow(const QStringList &row, int editionCode);
 
+    // The first reason not to save, as the notice text: no name, or an
+    // amount, count or date box of the edition that is no whole number or no
+    // real date. Empty when the form may be saved; the number and date boxes
+    // are then normalised (full-width digits in ASCII).
+    QString inputViolation(int editionCode);
+
     // ---- Statements ---------------------------------------------------------
     static QString selectSql(const QString &id);
     static QString itemSelectSql(const QString &id, int editionCode);

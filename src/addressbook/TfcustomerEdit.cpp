@@ -136,12 +136,12 @@ void TfcustomerEdit::buildWindow()
     itemGrid->setColumnStretch(1, 1);
     right->addWidget(items);
 
-    z_kingaku = MakeBox(this, "z_kingaku", ImeMode::Disabled);
+    z_kingaku = MakeNumberBox(this, "z_kingaku");
     amountRow = captionRow(this, QString(), {z_kingaku});
     right->addWidget(amountRow);
-    s_year = MakeBox(this, "s_year", ImeMode::Latin);
-    s_Month = MakeBox(this, "s_Month", ImeMode::Latin);
-    s_day = MakeBox(this, "s_day", ImeMode::Latin);
+    s_year = MakeNumberBox(this, "s_year", ImeMode::Latin, 4);
+    s_Month = MakeNumberBox(this, "s_Month", ImeMode::Latin, 2);
+    s_day = MakeNumberBox(this, "s_day", ImeMode::Latin, 2);
     for (QLineEdit *box : {s_year, s_Month, s_day})
         box->setMaximumWidth(55);
     auto *yearLabel = new QLabel("年");
@@ -153,9 +153,10 @@ void TfcustomerEdit::buildWindow()
     timeSelect->setMinimumWidth(140);
     timeRow = captionRow(this, "希望時間帯", {timeSelect});
     right->addWidget(timeRow);
-    z_num1 = MakeBox(this, "z_num1", ImeMode::Disabled);
+    z_num1 = MakeNumberBox(this, "z_num1");
+    // A weight may have decimals: the box stays free.
     z_kg = MakeBox(this, "z_kg", ImeMode::Disabled);
-    z_value = MakeBox(this, "z_value", ImeMode::Disabled);
+    z_value = MakeNumberBox(this, "z_value");
     piecesRow = captionRow(this, "個　数", {z_num1});
     weightRow = captionRow(this, "重　量", {z_kg});
     insuranceRow = captionRow(this, "保険金額", {z_value});
@@ -244,15 +245,19 @@ void TfcustomerEdit::applyEdition()
 
 // ---- Mode -------------------------------------------------------------------
 
+// Panel 2 holds the source flag, an internal word: the status bar shows the
+// clerk where the data came from instead.
 void TfcustomerEdit::setPanel(int index, const QString &text)
 {
-    if (index >= 0 && index < 3)
-        m_panels[index]->setText(text);
+    if (index < 0 || index >= 3)
+        return;
+    m_panelValues[index] = text;
+    m_panels[index]->setText(index == 2 && text == HistorySource ? QStringLiteral("履歴から登録") : text);
 }
 
 QString TfcustomerEdit::panel(int index) const
 {
-    return index >= 0 && index < 3 ? m_panels[index]->text() : QString();
+    return index >= 0 && index < 3 ? m_panelValues[index] : QString();
 }
 
 int TfcustomerEdit::openNew()
@@ -432,6 +437,14 @@ bool TfcustomerEdit::saveRows()
     f.kg = z_kg->text();
     f.value = z_value->text();
     f.companyId = chosenSenderId();
+
+    // Nothing is written for a consignee without a name or with a number or
+    // date that would be printed as typed; the dialog keeps what was typed.
+    const QString refusal = f.inputViolation(m_context.editionCode);
+    if (!refusal.isEmpty()) {
+        ShowNotice("確認", refusal, this);
+        return false;
+    }
 
     QString id = panel(1);
     if (!id.isEmpty() && !IsRecordId(id)) {

@@ -123,5 +123,6 @@ private:
 
     EditorContext m_context;
     QLabel *m_panels[3] = {};
+    QString m_panelValues[3]; // the mode as set; panel 2 is shown in words
     QString m_savedId;
 };

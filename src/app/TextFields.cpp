@@ -131,3 +131,18 @@ QString StripLineBreaks(const QString &text)
     result.remove(u'\n');
     return result;
 }
+
+QChar NarrowChar(QChar c)
+{
+    if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+        return QChar(c.unicode() - 0xFEE0);
+    return c;
+}
+
+QString NarrowText(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result)
+        c = NarrowChar(c);
+    return result;
+}

@@ -39,5 +39,11 @@ int NextIntField(QString &rest, bool *ok = nullptr);
 // Anything else, including an empty text or one out of int range, is not a number.
 bool ParseWholeNumber(const QString &text, int *value);
 
+// The full-width forms of ASCII (U+FF01 to U+FF5E: digits, letters, signs, as
+// a Japanese input method types them) as their ASCII characters; any other
+// character stays as it is.
+QChar NarrowChar(QChar c);
+QString NarrowText(const QString &text);
+
 // Removes every CR and LF, wherever they stand.
 QString StripLineBreaks(const QString &text);

@@ -1,5 +1,7 @@
 #include "controls/NumberInputFilter.h"
 
+#include "app/TextFields.h"
+
 namespace {
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
@@ -24,15 +26,6 @@ QString textOutsideSelection(const EditState &s)
     QString text = s.text;
     text.remove(s.selStart, s.selLength);
     return text;
-}
-
-// Full-width digits, letters and signs (as Japanese input produces them) read as
-// their ASCII forms.
-QChar narrowed(QChar c)
-{
-    if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
-        return QChar(c.unicode() - 0xFEE0);
-    return c;
 }
 
 }  // namespace
@@ -143,7 +136,8 @@ std::optional<EditState> NumberInputFilter::paste(const EditState &state, const 
 
     QString taken;
     for (int i = 0; i < clipboard.size(); ++i) {
-        const QChar c = narrowed(clipboard[i]);
+        // Full-width digits and signs, as Japanese input produces them, count as ASCII.
+        const QChar c = NarrowChar(clipboard[i]);
         const bool signAllowed = i == 0 && caret == 0 && !hasSign;
         if (hex) {
             if (isHexDigit(c) || (c == QLatin1Char('-') && model.ValidMinus() && signAllowed))

@@ -1,9 +1,31 @@
 #include "dialogs/EditorBoxes.h"
 
+#include "app/TextFields.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
+
+namespace {
+
+// Digits only, the full-width ones folded to ASCII on the way in.
+class DigitsValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = NarrowText(input);
+        for (QChar c : input)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int maxLength)
 {
@@ -23,6 +45,13 @@ QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int
     }
     if (maxLength > 0)
         box->setMaxLength(maxLength);
+    return box;
+}
+
+QLineEdit *MakeNumberBox(QWidget *parent, const QString &objectName, ImeMode mode, int maxLength)
+{
+    QLineEdit *box = MakeBox(parent, objectName, mode, maxLength);
+    box->setValidator(new DigitsValidator(box));
     return box;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Plain text boxes of the editing dialogs with their input-method setting:
 // Japanese input for names, addresses and item names, Latin for postal codes,
-// telephone numbers and dates, none at all for amounts and counts. The boxes
-// keep whatever is typed; only their maximum length is set.
+// telephone numbers and dates, none at all for amounts and counts. Amount,
+// count and date boxes take digits only; the others keep whatever is typed.
 
 #include <QString>
 
@@ -20,6 +20,11 @@ enum class ImeMode {
 
 // A QLineEdit named objectName with the input-method mode and, when maxLength > 0, that maximum length.
 QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int maxLength = 0);
+// A box for a whole number (an amount, a count, a part of a date): a typed or
+// pasted character that is not a digit is refused, full-width digits become
+// ASCII. A text set by the program is kept as it is, for the save to judge.
+QLineEdit *MakeNumberBox(QWidget *parent, const QString &objectName, ImeMode mode = ImeMode::Disabled,
+                         int maxLength = 0);
 // Selects the entry whose text equals text exactly; none (-1) when there is none.
 void SelectExactly(QComboBox *box, const QString &text);
 // The selected entry's text; empty when none is selected.

@@ -12,6 +12,8 @@ QString PostalPart2(const QString &code)
 
 QString JoinTelephone(const QString &a, const QString &b, const QString &c)
 {
+    if (a.isEmpty() && b.isEmpty() && c.isEmpty())
+        return QString();
     return a + QLatin1Char('-') + b + QLatin1Char('-') + c;
 }
 

@@ -8,7 +8,8 @@
 QString PostalPart1(const QString &code);
 // Characters 4-7 of a stored postal code (the second box).
 QString PostalPart2(const QString &code);
-// The three telephone parts joined by '-', always with two hyphens ("--" when all are empty).
+// The three telephone parts joined by '-' with two hyphens; empty when all
+// three are empty, so a consignee without a number prints none rather than "--".
 QString JoinTelephone(const QString &a, const QString &b, const QString &c);
 // Year, month and day joined by '/', always with two slashes ("//" when all are empty).
 QString JoinDate(const QString &year, const QString &month, const QString &day);

@@ -1,6 +1,8 @@
 #include "dialogs/SingleDataForm.h"
 
 #include "app/TextFields.h"
+#include "dialogs/DataEditPresentation.h"
+#include "dialogs/EditorInput.h"
 #include "dialogs/EditorText.h"
 #include "layout/PrintRecord.h"
 
@@ -43,6 +45,15 @@ SingleDataForm SingleDataForm::fromRecord(const PrintRecord &record, int edition
     f.day = NthSlashField(date, 3);
     f.timeSlot = record.slot(SlotTime);
     return f;
+}
+
+QString SingleDataForm::inputViolation(int editionCode)
+{
+    const DataEditPresentation p = DataEditPresentation::forEdition(editionCode);
+    return NumberAndDateViolation({{&kingaku, p.amountCaption, p.amountShown},
+                                   {&num, QStringLiteral("個　数"), p.piecesShown},
+                                   {&value, QStringLiteral("保険金額"), p.insuranceShown}},
+                                  {&year, &month, &day, p.dateCaption, p.dateShown, p.yearShown});
 }
 
 void SingleDataForm::storeInto(PrintRecord &record, int editionCode, const QString &timeChoice) const

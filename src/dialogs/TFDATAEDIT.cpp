@@ -102,9 +102,9 @@ void TFDATAEDIT::buildWindow()
     }
     column->addWidget(itemGroup);
 
-    z_kingaku = MakeBox(this, "z_kingaku", ImeMode::Disabled);
-    z_num1 = MakeBox(this, "z_num1", ImeMode::Disabled);
-    z_value = MakeBox(this, "z_value", ImeMode::Disabled);
+    z_kingaku = MakeNumberBox(this, "z_kingaku");
+    z_num1 = MakeNumberBox(this, "z_num1");
+    z_value = MakeNumberBox(this, "z_value");
     z_kg = MakeBox(this, "z_kg", ImeMode::Disabled);
     amountRow = captionRow(this, QString(), {z_kingaku}, &amountLabel);
     piecesRow = captionRow(this, "個　数", {z_num1});
@@ -113,9 +113,9 @@ void TFDATAEDIT::buildWindow()
     for (QWidget *row : {amountRow, piecesRow, weightRow, insuranceRow})
         column->addWidget(row);
 
-    s_year = MakeBox(this, "s_year", ImeMode::Latin);
-    s_Month = MakeBox(this, "s_Month", ImeMode::Latin);
-    s_day = MakeBox(this, "s_day", ImeMode::Latin);
+    s_year = MakeNumberBox(this, "s_year", ImeMode::Latin, 4);
+    s_Month = MakeNumberBox(this, "s_Month", ImeMode::Latin, 2);
+    s_day = MakeNumberBox(this, "s_day", ImeMode::Latin, 2);
     for (QLineEdit *box : {s_year, s_Month, s_day})
         box->setMaximumWidth(60);
     yearBox = new QWidget(this);
@@ -248,8 +248,12 @@ void TFDATAEDIT::edit_set()
 
 void TFDATAEDIT::setBack()
 {
-    if (!m_context.record)
-        return;
+    if (m_context.record)
+        boxes().storeInto(*m_context.record, m_context.editionCode, SelectedText(timeSelect));
+}
+
+SingleDataForm TFDATAEDIT::boxes() const
+{
     SingleDataForm f;
     f.namae = x_namae->text();
     f.yubin1 = x_YUBIN1->text();
@@ -268,13 +272,21 @@ void TFDATAEDIT::setBack()
     f.year = s_year->text();
     f.month = s_Month->text();
     f.day = s_day->text();
-    f.storeInto(*m_context.record, m_context.editionCode, SelectedText(timeSelect));
+    return f;
 }
 
-// A file that cannot be written keeps the dialog open, so nothing typed is lost.
+// A number or date that would be printed as typed, or a file that cannot be
+// written, keeps the dialog open, so nothing typed is lost.
 bool TFDATAEDIT::storeAndSave()
 {
-    setBack();
+    SingleDataForm f = boxes();
+    const QString refusal = f.inputViolation(m_context.editionCode);
+    if (!refusal.isEmpty()) {
+        ShowNotice("確認", refusal, this);
+        return false;
+    }
+    if (m_context.record)
+        f.storeInto(*m_context.record, m_context.editionCode, SelectedText(timeSelect));
     if (m_context.record && !m_context.workDir.isEmpty()) {
         const LayoutStatus status = SaveSingleData(SingleDataPath(m_context.workDir), *m_context.record);
         if (!status) {

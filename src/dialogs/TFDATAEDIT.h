@@ -5,6 +5,7 @@
 // "単票印刷" does the same and then prints.
 
 #include "dialogs/EditorContext.h"
+#include "dialogs/SingleDataForm.h"
 
 #include <QDialog>
 
@@ -28,8 +29,9 @@ public:
     // The single-print data file (when it exists) into the record, then every
     // box from the record. A file that cannot be read is reported; false then.
     bool reload();
-    // setBack, the file written and the record assembled again. A file that
-    // cannot be written is reported and false returned, so nothing is lost.
+    // The boxes checked, stored, the file written and the record assembled
+    // again. A number or date box that is no whole number or real date, or a
+    // file that cannot be written, is reported and false returned, so nothing is lost.
     bool storeAndSave();
 
     // ---- Actions (buttons and keys call these) -----------------------------
@@ -98,6 +100,8 @@ private:
     void FormCreate();
     void FormShow();
     void convertPostalCode();
+    // The boxes as they stand.
+    SingleDataForm boxes() const;
 
     EditorContext m_context;
 };

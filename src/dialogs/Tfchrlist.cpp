@@ -80,9 +80,15 @@ void Tfchrlist::setTitle(const QString &title)
     titleLabel->setText(title);
 }
 
-bool Tfchrlist::choose(QString *phrase)
+// However the list is opened, its caption is the program's title of the moment.
+void Tfchrlist::showEvent(QShowEvent *event)
 {
     setWindowTitle(QApplication::applicationDisplayName());
+    QDialog::showEvent(event);
+}
+
+bool Tfchrlist::choose(QString *phrase)
+{
     refresh();
     if (exec() != QDialog::Accepted)
         return false;

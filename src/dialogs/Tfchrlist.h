@@ -50,6 +50,7 @@ public:
     QStatusBar *StatusBar1 = nullptr;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

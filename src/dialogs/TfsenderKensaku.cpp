@@ -78,7 +78,13 @@ void TfsenderKensaku::setCaptions(const QString &groupCaption, const QString &ti
 {
     GroupBox1->setTitle(groupCaption);
     titleLabel->setText(title);
+}
+
+// The caption is the program's title of the moment, whoever opens the dialog.
+void TfsenderKensaku::showEvent(QShowEvent *event)
+{
     setWindowTitle(QApplication::applicationDisplayName());
+    QDialog::showEvent(event);
 }
 
 QString TfsenderKensaku::selectedId() const

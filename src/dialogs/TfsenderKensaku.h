@@ -36,6 +36,9 @@ public:
     QPushButton *clearButton = nullptr; // 指定解除
     QPushButton *runButton = nullptr;   // 実　行
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fill();
     // Selects the row of sender id, when the list still holds it.

@@ -26,9 +26,12 @@
 Tfzipguide::Tfzipguide(const EditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
 {
     setObjectName("fzipguide");
+    // The caption says what to choose: the national postal-code list that the
+    // postal service publishes as one CSV file.
     m_chooseFile = [this] {
-        return QFileDialog::getOpenFileName(this, QString(), m_context.programDir,
-                                            QStringLiteral("CSV (*.csv *.CSV);;* (*)"));
+        return QFileDialog::getOpenFileName(this, QStringLiteral("全国一括の郵便番号データ（KEN_ALL.CSV）を選んでください"),
+                                            m_context.programDir,
+                                            QStringLiteral("郵便番号データ CSV (*.csv *.CSV);;すべてのファイル (*)"));
     };
     buildWindow();
 }
@@ -115,6 +118,9 @@ void Tfzipguide::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     setWindowTitle(QApplication::applicationDisplayName());
     m_chosen.clear();
+    // Every opening is ready for a search, also after a row was double-clicked
+    // last time (which left the focus in the grid).
+    Edit1->setFocus();
     // After the window is on the screen, so the import's progress can be seen.
     QTimer::singleShot(0, this, &Tfzipguide::FormShow);
 }
@@ -207,6 +213,9 @@ void Tfzipguide::setImporting(bool on)
     Edit1->setEnabled(!on);
     searchButton->setEnabled(!on);
     StringGrid1->setEnabled(!on);
+    // The search box was disabled while rows were added; it is ready again.
+    if (!on && isVisible())
+        Edit1->setFocus();
 }
 
 void Tfzipguide::chooseRow(int row)

@@ -1,5 +1,9 @@
 #include "dialogs/Titemselect.h"
 
+#include "app/ShowNotice.h"
+#include "dialogs/EditorBoxes.h"
+#include "dialogs/EditorInput.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,21 +98,17 @@ Titemselect::Titemselect(int editionCode, QWidget *parent) : QDialog(parent)
     CheckKingaku = new QCheckBox(this);
     CheckKingaku->setObjectName("CheckKingaku");
     kingakuLabel = new QLabel(this);
-    z_kingaku = new QLineEdit(this);
-    z_kingaku->setObjectName("z_kingaku");
+    z_kingaku = MakeNumberBox(this, "z_kingaku");
     amountRow = row(this, {CheckKingaku, kingakuLabel, z_kingaku});
     column->addWidget(amountRow);
 
     CheckDate = new QCheckBox(this);
     CheckDate->setObjectName("CheckDate");
     dateLabel = new QLabel(this);
-    s_year = new QLineEdit(this);
-    s_year->setObjectName("s_year");
+    s_year = MakeNumberBox(this, "s_year", ImeMode::Latin, 4);
     yearLabel = new QLabel("年", this);
-    s_Month = new QLineEdit(this);
-    s_Month->setObjectName("s_Month");
-    s_day = new QLineEdit(this);
-    s_day->setObjectName("s_day");
+    s_Month = MakeNumberBox(this, "s_Month", ImeMode::Latin, 2);
+    s_day = MakeNumberBox(this, "s_day", ImeMode::Latin, 2);
     for (QLineEdit *box : {s_year, s_Month, s_day})
         box->setMaximumWidth(60);
     dateRow = row(this, {CheckDate, dateLabel, s_year, yearLabel, s_Month, new QLabel("月", this), s_day,
@@ -139,7 +139,7 @@ Titemselect::Titemselect(int editionCode, QWidget *parent) : QDialog(parent)
     buttons->addWidget(runButton);
     buttons->addWidget(cancelButton);
     column->addLayout(buttons);
-    connect(runButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(runButton, &QPushButton::clicked, this, &Titemselect::runClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     applyEdition(editionCode);
@@ -148,7 +148,6 @@ Titemselect::Titemselect(int editionCode, QWidget *parent) : QDialog(parent)
 void Titemselect::applyEdition(int editionCode)
 {
     const ItemSelectEdition e = editionTexts(editionCode);
-    setWindowTitle(QApplication::applicationDisplayName());
     titleLabel->setText(QString::fromUtf8(e.title));
     for (int i = 0; i < 4; ++i)
         goodsLabel[i]->setText(QString::fromUtf8(e.itemCaption).arg(i + 1));
@@ -165,6 +164,22 @@ void Titemselect::applyEdition(int editionCode)
     CheckKingaku->setEnabled(e.amountShown);
     CheckDate->setEnabled(e.dateShown);
     Checktime->setEnabled(e.timeShown);
+}
+
+// The amount and the date go into every ticked consignee: a ticked group that
+// is no whole number or no real day is refused before anything is written.
+void Titemselect::runClick()
+{
+    const ItemChangeValues v = values();
+    QString amount = v.kingaku, year = v.year, month = v.month, day = v.day;
+    const QString refusal =
+        NumberAndDateViolation({{&amount, kingakuLabel->text(), v.amount}},
+                               {&year, &month, &day, dateLabel->text(), v.date, s_year->isVisibleTo(this)});
+    if (!refusal.isEmpty()) {
+        ShowNotice("確認", refusal, this);
+        return;
+    }
+    accept();
 }
 
 void Titemselect::setPhraseChooser(std::function<bool(QString *phrase)> chooser)
@@ -198,8 +213,11 @@ ItemChangeValues Titemselect::values() const
     return v;
 }
 
+// The dialog is built before the edition names the program: the caption is
+// taken at every showing.
 void Titemselect::showEvent(QShowEvent *event)
 {
+    setWindowTitle(QApplication::applicationDisplayName());
     QDialog::showEvent(event);
     Checkitem->setFocus();
 }

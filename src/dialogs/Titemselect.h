@@ -23,6 +23,8 @@ public:
 
     // The values of the ticked groups.
     ItemChangeValues values() const;
+    // "実　行": closes with OK unless a ticked amount or date is refused (with a notice).
+    void runClick();
     // "選択" n (1 .. 4): a phrase from the phrase list into z_goods n.
     void chooseClick(int n);
 

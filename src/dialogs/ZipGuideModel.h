@@ -20,6 +20,8 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    // Column names: 郵便番号, 都道府県, 市区町村, 町域 (the empty column 0 has none).
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     const ZipGuideBuffer &m_buffer;

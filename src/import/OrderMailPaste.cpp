@@ -1,6 +1,7 @@
 #include "import/OrderMailPaste.h"
 
 #include "app/TextCodec.h"
+#include "dialogs/EditorText.h"
 #include "import/Prefectures.h"
 #include "import/TelephoneParts.h"
 #include "import/TrimBlanks.h"
@@ -111,7 +112,7 @@ OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &cu
 void StoreOrderMailBoxes(PrintRecord &record, const OrderMailBoxes &boxes)
 {
     record.setSlot(17, boxes.z_goods1);
-    record.setSlot(15, boxes.x_tel1 + u'-' + boxes.x_tel2 + u'-' + boxes.x_tel3);
+    record.setSlot(15, JoinTelephone(boxes.x_tel1, boxes.x_tel2, boxes.x_tel3));
     record.setSlot(8, boxes.x_namae);
     record.setSlot(12, boxes.x_YUBIN1 + boxes.x_YUBIN2);
     record.setSlot(13, boxes.x_address1);

@@ -1,11 +1,18 @@
+#include "DialogDriver.h"
+#include "TestNotices.h"
+
+#include "addressbook/ConsigneeCommands.h"
 #include "addressbook/ConsigneeListPage.h"
 #include "addressbook/ConsigneeTableModel.h"
 #include "data/DatabaseSchema.h"
 #include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
+#include "dialogs/TfsenderKensaku.h"
+#include "dialogs/Titemselect.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +99,62 @@ private slots:
         QCOMPARE(shownNames(page), QStringList({"かとう", "さとう", "あべ", "山田一郎"}));
         page.customerRead(); // a refill keeps the chosen order
         QCOMPARE(shownNames(page), QStringList({"かとう", "さとう", "あべ", "山田一郎"}));
+    }
+
+    // The item change gives every ticked consignee the sender selected on the
+    // settings page, whichever groups were ticked: the question before it
+    // names that sender, and cancelling it writes nothing.
+    void itemChangeNamesTheSenderTheConsigneesGetAndCanBeCancelled()
+    {
+        ConsigneeListPage page(db, addressDb, membersDb);
+        page.customerRead();
+        tick(page, 0);
+        tick(page, 2);
+        Titemselect itemSelect(40);
+        TfsenderKensaku senderSearch;
+        ConsigneeCommandContext c;
+        c.db = &db;
+        c.addressDb = addressDb;
+        c.membersDb = membersDb;
+        c.editionCode = 40;
+        c.blockCaption = "お届け先";
+        c.senderGroupCaption = "ご依頼主";
+        c.selectedSenderId = [] { return 2; };
+        c.senderRows = [] { return QVector<QStringList>{{"1", "本店"}, {"2", "駅前支店"}}; };
+        ConsigneeCommands commands(&page, &itemSelect, &senderSearch, c);
+        const auto onlyTheDate = [](QWidget *modal) {
+            auto *dialog = qobject_cast<Titemselect *>(modal);
+            QVERIFY(dialog);
+            dialog->CheckDate->setChecked(true);
+            dialog->s_Month->setText("12");
+            dialog->s_day->setText("24");
+            dialog->runButton->click();
+        };
+        const auto itemRows = [this] {
+            db.OpenDatabase(membersDb);
+            return db.QueryRows("SELECT userid||':'||companyID||':'||arrivedate FROM memberitem ORDER BY userid")
+                .rows.rows();
+        };
+
+        {
+            DialogDriver driver(onlyTheDate);
+            NoticeCatcher answers(QMessageBox::Cancel);
+            commands.itemChange();
+            QCOMPARE(driver.seen, QString("Titemselect"));
+            QCOMPARE(answers.texts.size(), 1);
+            QVERIFY2(answers.texts.first().contains("ご依頼主") && answers.texts.first().contains("駅前支店"),
+                     qPrintable(answers.texts.first()));
+            QVERIFY2(answers.texts.first().contains("2件"), qPrintable(answers.texts.first()));
+        }
+        QVERIFY(itemRows().isEmpty());
+
+        {
+            DialogDriver driver(onlyTheDate);
+            NoticeCatcher answers;
+            commands.itemChange();
+            QCOMPARE(answers.texts.size(), 1);
+        }
+        QCOMPARE(itemRows(), (QVector<QStringList>{{"1:2:/12/24"}, {"3:2:/12/24"}}));
     }
 };
 

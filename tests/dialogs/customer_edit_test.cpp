@@ -4,14 +4,17 @@
 
 #include "DialogFixture.h"
 #include "TestNotices.h"
+#include "TestTyping.h"
 
 #include "addressbook/TfcustomerEdit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -216,6 +219,125 @@ private slots:
         QCOMPARE(notices.texts.size(), 1);
         QVERIFY(notices.texts.first().startsWith("[保存できませんでした]"));
         QCOMPARE(fx.customerReads, 0);
+    }
+
+    // Boxes as a caller or an older row may fill them: the save checks them
+    // and either refuses with a notice, keeping the dialog open with what was
+    // there, or stores the normalised values.
+    void savingChecksNameNumbersAndDate_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<QString>("insurance");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("refusal"); // part of the notice; empty when it saves
+        QTest::addColumn<QString>("stored");  // daibiki|num|hoken|arrivedate after a save
+
+        QTest::newRow("empty form") << 60 << "" << "" << "" << "" << "" << "" << "お名前" << "";
+        QTest::newRow("blank name") << 60 << "　 " << "" << "" << "" << "" << "" << "お名前" << "";
+        QTest::newRow("letters in pieces") << 60 << "山田" << "" << "abc-12.5x" << "" << "" << "" << "個　数" << "";
+        QTest::newRow("amount with a comma") << 30 << "山田" << "3,000" << "" << "" << "" << "" << "代金引換額" << "";
+        QTest::newRow("month 13") << 60 << "山田" << "" << "" << "" << "13" << "1" << "お届け予定日" << "";
+        QTest::newRow("30 February") << 30 << "山田" << "" << "" << "" << "2" << "30" << "希望お届け日" << "";
+        QTest::newRow("day without month") << 40 << "山田" << "" << "" << "" << "" << "5" << "お届け予定日" << "";
+        QTest::newRow("full-width digits") << 60 << "山田" << "１２００" << "２" << "１２３" << "１２" << "２４" << ""
+                                           << "1200|2|123|/12/24";
+        QTest::newRow("29 February without a year") << 40 << "山田" << "" << "" << "" << "2" << "29" << ""
+                                                     << "|||/2/29";
+        // Edition 40 hides the amount: what it holds cannot be corrected, so it is no reason to refuse.
+        QTest::newRow("hidden amount") << 40 << "山田" << "abc" << "3" << "" << "" << "" << "" << "|3||//";
+    }
+
+    void savingChecksNameNumbersAndDate()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, name);
+        QFETCH(QString, amount);
+        QFETCH(QString, pieces);
+        QFETCH(QString, insurance);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, refusal);
+        QFETCH(QString, stored);
+        DialogFixture fx(edition);
+        TfcustomerEdit dialog(fx.context());
+        NoticeCatcher notices;
+        bool stayedOpen = false;
+        QString kept;
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.namae1->setText(name);
+            dialog.z_kingaku->setText(amount);
+            dialog.z_num1->setText(pieces);
+            dialog.z_value->setText(insurance);
+            dialog.s_Month->setText(month);
+            dialog.s_day->setText(day);
+            dialog.operate_btnClick();
+            stayedOpen = dialog.isVisible();
+            kept = dialog.namae1->text() + u'|' + dialog.z_num1->text() + u'|' + dialog.s_Month->text();
+            if (stayedOpen)
+                dialog.reject();
+        });
+        dialog.openNew();
+        const QString address = fx.context().addressDbPath;
+        const QString members = fx.context().membersDbPath;
+        if (!refusal.isEmpty()) {
+            QVERIFY(stayedOpen);
+            QCOMPARE(kept, name + u'|' + pieces + u'|' + month);
+            QCOMPARE(notices.texts.size(), 1);
+            QVERIFY2(notices.texts.first().startsWith("[保存できませんでした]" + refusal), qPrintable(notices.texts.first()));
+            QCOMPARE(notices.headings.first(), QString("確認"));
+            QCOMPARE(column(fx, address, "SELECT count(*) FROM address"), QString("0"));
+            QCOMPARE(column(fx, members, "SELECT count(*) FROM memberitem"), QString("0"));
+            QCOMPARE(fx.customerReads, 0);
+            return;
+        }
+        QVERIFY(!stayedOpen);
+        QVERIFY2(notices.texts.isEmpty(), qPrintable(notices.texts.join('\n')));
+        QCOMPARE(column(fx, members, "SELECT daibiki||'|'||num||'|'||hoken||'|'||arrivedate FROM memberitem"),
+                 stored);
+        // Three empty telephone boxes are no telephone number, not "--".
+        QCOMPARE(column(fx, address, "SELECT '<'||TEL||'>' FROM address"), QString("<>"));
+    }
+
+    // Typing: letters, signs and separators never reach the amount, pieces and
+    // date boxes; full-width digits from the input method arrive as ASCII.
+    void numberAndDateBoxesTakeDigitsOnly()
+    {
+        DialogFixture fx(60);
+        TfcustomerEdit dialog(fx.context());
+        dialog.setPanel(0, "追加");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The month box holds two digits at most.
+        QCOMPARE(TypeIntoEach({dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_Month}, "abc-12.5x３"),
+                 QStringList({"1253", "1253", "1253", "12"}));
+        dialog.reject();
+    }
+
+    // A consignee registered from the history carries the internal source flag;
+    // the status bar tells the clerk where the data came from instead.
+    void historySourceIsShownInWords()
+    {
+        DialogFixture fx(40);
+        TfcustomerEdit dialog(fx.context());
+        QStringList shown;
+        QString flag;
+        QTimer::singleShot(0, &dialog, [&] {
+            for (const QLabel *label : dialog.StatusBar1->findChildren<QLabel *>())
+                if (label->isVisible())
+                    shown << label->text();
+            flag = dialog.panel(2);
+            dialog.reject();
+        });
+        dialog.namae1->setText("履歴の人");
+        dialog.openFromHistory("追加", QString());
+        QCOMPARE(flag, QString("rireki"));
+        QVERIFY2(!shown.join('|').contains("rireki"), qPrintable(shown.join('|')));
+        QVERIFY2(shown.contains("履歴から登録"), qPrintable(shown.join('|')));
+        QVERIFY(shown.contains("追加"));
     }
 
     void editionCaptions_data()

@@ -3,6 +3,7 @@
 
 #include "DialogFixture.h"
 #include "TestNotices.h"
+#include "TestTyping.h"
 
 #include "dialogs/TFDATAEDIT.h"
 #include "dialogs/Tfzipguide.h"
@@ -17,7 +18,7 @@ class DataEditTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void savingEmptyBoxesKeepsBothSeparators()
+    void savingEmptyBoxesKeepsTheDateSeparatorsAndNoTelephone()
     {
         DialogFixture fx(40);
         TFDATAEDIT dialog(fx.context());
@@ -25,7 +26,8 @@ private slots:
         dialog.x_namae->setText("山田");
         dialog.z_goods[0]->setText("りんご");
         dialog.operate_btnClick();
-        QCOMPARE(fx.record.slot(15), QString("--"));
+        // Three empty telephone boxes are no number; "--" would be printed.
+        QCOMPARE(fx.record.slot(15), QString());
         QCOMPARE(fx.record.slot(22), QString("//"));
         QCOMPARE(fx.record.slot(8), QString("山田"));
         QCOMPARE(fx.currentDataCalls, 1);
@@ -33,7 +35,81 @@ private slots:
         PrintRecord fromFile;
         QVERIFY(bool(LoadSingleData(SingleDataPath(fx.context().workDir), fromFile)));
         QCOMPARE(fromFile.slot(17), QString("りんご"));
-        QCOMPARE(fromFile.slot(15), QString("--"));
+        QCOMPARE(fromFile.slot(15), QString());
+    }
+
+    // Boxes filled by a caller or an older record are checked on saving: a
+    // refusal keeps the dialog open and leaves the record and the file alone.
+    void savingChecksNumbersAndDate_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<QString>("insurance");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("refusal"); // part of the notice; empty when it saves
+        QTest::addColumn<QString>("stored");  // slots 25|26|29|22 after a save
+
+        QTest::newRow("letters in pieces") << 60 << "" << "abc-12.5x" << "" << "" << "" << "個　数" << "";
+        QTest::newRow("full-width insurance") << 60 << "" << "" << "１２３" << "" << "" << "" << "||123|//";
+        QTest::newRow("decimal amount") << 60 << "12.5" << "" << "" << "" << "" << "金 額" << "";
+        QTest::newRow("31 April") << 60 << "" << "" << "" << "4" << "31" << "お届け予定日" << "";
+        QTest::newRow("month only") << 50 << "" << "" << "" << "12" << "" << "ご希望お届け日" << "";
+        QTest::newRow("whole numbers") << 60 << "3000" << "２" << "１２３" << "１２" << "２４" << "" << "3000|2|123|/12/24";
+        QTest::newRow("no date") << 60 << "" << "1" << "" << "" << "" << "" << "|1||//";
+    }
+
+    void savingChecksNumbersAndDate()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, amount);
+        QFETCH(QString, pieces);
+        QFETCH(QString, insurance);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, refusal);
+        QFETCH(QString, stored);
+        DialogFixture fx(edition);
+        TFDATAEDIT dialog(fx.context());
+        NoticeCatcher notices;
+        dialog.show();
+        dialog.z_kingaku->setText(amount);
+        dialog.z_num1->setText(pieces);
+        dialog.z_value->setText(insurance);
+        dialog.s_Month->setText(month);
+        dialog.s_day->setText(day);
+        dialog.operate_btnClick();
+        if (!refusal.isEmpty()) {
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.z_num1->text(), pieces);
+            QCOMPARE(notices.texts.size(), 1);
+            QVERIFY2(notices.texts.first().startsWith("[保存できませんでした]" + refusal), qPrintable(notices.texts.first()));
+            QCOMPARE(fx.record.slot(26), QString());
+            QCOMPARE(fx.record.slot(22), QString());
+            QVERIFY(!QFileInfo::exists(SingleDataPath(fx.context().workDir)));
+            QCOMPARE(fx.currentDataCalls, 0);
+            dialog.reject();
+            return;
+        }
+        QVERIFY(!dialog.isVisible());
+        QVERIFY2(notices.texts.isEmpty(), qPrintable(notices.texts.join('\n')));
+        QCOMPARE(QStringList({fx.record.slot(25), fx.record.slot(26), fx.record.slot(29), fx.record.slot(22)}).join('|'),
+                 stored);
+    }
+
+    // Typing: only digits reach the amount, pieces and insurance boxes; the
+    // input method's full-width digits arrive as ASCII.
+    void numberBoxesTakeDigitsOnly()
+    {
+        DialogFixture fx(60);
+        TFDATAEDIT dialog(fx.context());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The day box holds two digits at most.
+        QCOMPARE(TypeIntoEach({dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_day}, "abc-12.5x３"),
+                 QStringList({"1253", "1253", "1253", "12"}));
+        dialog.reject();
     }
 
     void cancelLeavesRecordAndFileAlone()

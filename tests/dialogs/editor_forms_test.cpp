@@ -5,6 +5,7 @@
 #include "addressbook/ConsigneeEditPresentation.h"
 #include "addressbook/ConsigneeForm.h"
 #include "dialogs/DataEditPresentation.h"
+#include "dialogs/EditorInput.h"
 #include "dialogs/EditorText.h"
 #include "dialogs/SenderEditPresentation.h"
 #include "dialogs/SenderForm.h"
@@ -21,10 +22,12 @@ std::string s(const QString &text)
 
 } // namespace
 
-TEST(EditorText, JoinsAlwaysKeepBothSeparators)
+TEST(EditorText, JoinsKeepBothSeparatorsButNoTelephoneStaysEmpty)
 {
-    EXPECT_EQ(s(JoinTelephone("", "", "")), "--");
+    // Three empty telephone boxes are no number; "--" would be printed.
+    EXPECT_EQ(s(JoinTelephone("", "", "")), "");
     EXPECT_EQ(s(JoinTelephone("03", "1234", "5678")), "03-1234-5678");
+    EXPECT_EQ(s(JoinTelephone("", "", "5678")), "--5678");
     EXPECT_EQ(s(JoinDate("", "", "")), "//");
     EXPECT_EQ(s(JoinDate("", "12", "24")), "/12/24");
 }
@@ -36,6 +39,57 @@ TEST(EditorText, CountsCharactersAndChecksIdentifiers)
     EXPECT_TRUE(IsRecordId("12"));
     for (const char *bad : {"", "1 OR 1=1", "-1", "１２", "3;DROP TABLE address"})
         EXPECT_FALSE(IsRecordId(QString::fromUtf8(bad))) << bad;
+}
+
+TEST(EditorInput, WholeNumbersAreDigitsWithFullWidthOnesFolded)
+{
+    const struct {
+        const char *typed, *normal;
+        bool ok;
+    } cases[] = {
+        {"", "", true},          {"3000", "3000", true}, {"１２３", "123", true}, {" ２ ", "2", true},
+        {"abc-12.5x", "abc-12.5x", false}, {"3,000", "3,000", false}, {"-1", "-1", false}, {"1.5", "1.5", false},
+    };
+    for (const auto &c : cases) {
+        QString text = QString::fromUtf8(c.typed);
+        EXPECT_EQ(NormalizeWholeNumber(text), c.ok) << c.typed;
+        EXPECT_EQ(s(text), c.normal) << c.typed;
+    }
+}
+
+TEST(EditorInput, DatesAreRealDaysOrEmpty)
+{
+    const struct {
+        const char *year, *month, *day;
+        bool ok;
+    } cases[] = {
+        {"", "", "", true},       {"", "12", "24", true},    {"", "2", "29", true},     {"2023", "2", "29", false},
+        {"2024", "2", "29", true}, {"", "１２", "２４", true}, {"", "13", "1", false},   {"", "4", "31", false},
+        {"", "0", "1", false},    {"", "12", "", false},     {"", "", "5", false},      {"2024", "", "", false},
+        {"", "1a", "2", false},   {"", "123", "1", false},
+    };
+    for (const auto &c : cases) {
+        QString year = QString::fromUtf8(c.year), month = QString::fromUtf8(c.month), day = QString::fromUtf8(c.day);
+        EXPECT_EQ(NormalizeDate(year, month, day), c.ok) << c.year << "/" << c.month << "/" << c.day;
+    }
+}
+
+TEST(EditorInput, ViolationNamesTheFirstShownBoxAndNormalisesTheRest)
+{
+    QString amount = "１２００", pieces = "2個", hidden = "abc", year, month = "２", day = "３０";
+    QString notice = NumberAndDateViolation({{&amount, "金 額", true}, {&hidden, "保険金額", false}, {&pieces, "個　数", true}},
+                                            {&year, &month, &day, "お届け予定日", true, false});
+    EXPECT_EQ(s(notice), "[保存できませんでした]個　数には数字だけを入力してください。\r\n2個");
+    EXPECT_EQ(s(amount), "1200");
+    pieces = "2";
+    notice = NumberAndDateViolation({{&amount, "金 額", true}, {&pieces, "個　数", true}},
+                                    {&year, &month, &day, "お届け予定日", true, false});
+    EXPECT_EQ(s(notice), "[保存できませんでした]お届け予定日が正しい日付ではありません。\r\n２月３０日"); // as typed
+    day = "28";
+    EXPECT_EQ(s(NumberAndDateViolation({{&pieces, "個　数", true}}, {&year, &month, &day, "お届け予定日", true, false})),
+              "");
+    EXPECT_EQ(s(month), "2");
+    EXPECT_EQ(s(hidden), "abc"); // a hidden box is left as it is
 }
 
 // ---- Single-print data ------------------------------------------------------
@@ -66,7 +120,7 @@ TEST(SingleDataForm, SplitsOnLoadAndJoinsOnStore)
     SingleDataForm empty;
     PrintRecord out;
     empty.storeInto(out, 30, QString());
-    EXPECT_EQ(s(out.slot(15)), "--");
+    EXPECT_EQ(s(out.slot(15)), "");
     EXPECT_EQ(s(out.slot(22)), "//");
     EXPECT_EQ(s(out.slot(23)), "");
     f.storeInto(out, 30, "印刷しない");
@@ -170,7 +224,7 @@ TEST(SenderForm, StatementsKeepQuotesAndTheTelephoneJoin)
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(s(rows.value(0, 1)), "O'Neil商店");
     EXPECT_EQ(s(rows.value(0, 2)), "1000001");
-    EXPECT_EQ(s(rows.value(0, 7)), "--");
+    EXPECT_EQ(s(rows.value(0, 7)), "");
 
     SenderForm loaded = SenderForm::fromRow(rows.row(0));
     EXPECT_EQ(s(loaded.yubin2), "0001");
@@ -207,7 +261,7 @@ TEST(ConsigneeForm, NewConsigneeWithItemRowAndRemarksOnTwoLines)
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(s(rows.value(0, 1)), "山田花子"); // line breaks go everywhere but the remarks
     EXPECT_EQ(s(rows.value(0, 9)), "一行目\r\n二行目");
-    EXPECT_EQ(s(rows.value(0, 8)), "--");
+    EXPECT_EQ(s(rows.value(0, 8)), "");
 
     ASSERT_TRUE(fx.exec(fx.context().membersDbPath, f.itemInsertSql("1", 30)));
     rows = fx.query(fx.context().membersDbPath, ConsigneeForm::itemSelectSql("1", 30));

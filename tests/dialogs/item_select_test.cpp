@@ -4,6 +4,7 @@
 // that keep their content from one use to the next.
 
 #include "DialogFixture.h"
+#include "TestNotices.h"
 #include "TestTyping.h"
 
 #include "dialogs/PhraseStore.h"
@@ -162,6 +163,33 @@ private slots:
         QVERIFY(!again.items);
         QVERIFY(again.amount);
         QCOMPARE(again.kingaku, QString("3000"));
+    }
+
+    // The amount and date boxes take digits only; "実　行" with a ticked date
+    // that is no real day is refused with a notice and the dialog stays open.
+    void amountAndDateMustBeNumbersAndARealDay()
+    {
+        Titemselect dialog(30);
+        dialog.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        typeInto(dialog.z_kingaku, "abc-1.5x");
+        typeInto(dialog.s_day, "３０");
+        QCOMPARE(dialog.z_kingaku->text(), QString("15"));
+        QCOMPARE(dialog.s_day->text(), QString("30"));
+
+        tick(dialog.CheckDate);
+        typeInto(dialog.s_Month, "2");
+        NoticeCatcher notices;
+        QTest::mouseClick(dialog.runButton, Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(notices.texts.size(), 1);
+        QVERIFY2(notices.texts.first().contains("希望お届け日"), qPrintable(notices.texts.first()));
+
+        // An unticked group is not written, so it is not checked either.
+        tick(dialog.CheckDate);
+        QTest::mouseClick(dialog.runButton, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(notices.texts.size(), 1);
     }
 
     void cancelClosesWithCancel()

@@ -2,11 +2,15 @@
 // import of the national list when the database file is missing.
 
 #include "DialogFixture.h"
+#include "DialogDriver.h"
 #include "TestNotices.h"
 
 #include "dialogs/Tfzipguide.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QTableView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -75,6 +79,67 @@ private slots:
         QCOMPARE(guide.chosenText(4), QString("梅田"));
         QCOMPARE(guide.chosenText(5), QString());
         QCOMPARE(guide.resultCount(), 0); // the buffer is emptied on closing
+    }
+
+    // Opened again after a row was double-clicked, the guide is ready for the
+    // next search: the search box has the focus and Enter searches.
+    void searchBoxHasTheFocusOnEveryOpening()
+    {
+        DialogFixture fx;
+        Tfzipguide guide(fx.context());
+        for (const QString &text : {QString("梅田"), QString("千代田")}) {
+            guide.Edit1->setText(text);
+            guide.show();
+            QVERIFY(QTest::qWaitForWindowActive(&guide));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(guide.Edit1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(guide.resultCount() > 0);
+            // The user clicks into the grid and double-clicks the first row.
+            const QRect cell = guide.StringGrid1->visualRect(guide.StringGrid1->model()->index(0, 1));
+            QTest::mouseClick(guide.StringGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(guide.StringGrid1));
+            QTest::mouseDClick(guide.StringGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+            QCOMPARE(guide.result(), int(QDialog::Accepted));
+            QVERIFY(!guide.isVisible());
+        }
+        QCOMPARE(guide.chosenText(3), QString("千代田区"));
+    }
+
+    void columnHeadersNameTheColumns()
+    {
+        DialogFixture fx;
+        Tfzipguide guide(fx.context());
+        guide.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&guide));
+        QStringList headers;
+        const QAbstractItemModel *model = guide.StringGrid1->model();
+        for (int c = 0; c < model->columnCount(); ++c)
+            headers << model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        QCOMPARE(headers, QStringList({"", "郵便番号", "都道府県", "市区町村", "町域"}));
+        QVERIFY(guide.StringGrid1->horizontalHeader()->isVisible());
+        guide.reject();
+    }
+
+    // The file dialog of the first import names what to choose: the national
+    // postal-code list in CSV form.
+    void importFileDialogNamesTheNationalList()
+    {
+        DialogFixture fx(40, false);
+        Tfzipguide guide(fx.context());
+        QString caption, filters;
+        DialogDriver driver([&](QWidget *modal) {
+            if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                caption = files->windowTitle();
+                filters = files->nameFilters().join('|');
+            }
+            qobject_cast<QDialog *>(modal)->reject();
+        });
+        guide.show();
+        QTRY_COMPARE(driver.seen, QString("QFileDialog"));
+        QVERIFY2(caption.contains("郵便番号") && caption.contains("CSV"), qPrintable(caption));
+        QVERIFY2(filters.contains("*.csv"), qPrintable(filters));
+        QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
+        guide.reject();
     }
 
     void missingDatabaseIsImportedOnShow()
