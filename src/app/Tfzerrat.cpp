@@ -285,7 +285,10 @@ void Tfzerrat::connectHelpCommands()
     m_help->versionDialog();
     connect(m_help, &HelpCommands::databasesRestored, this, [this] {
         companyRead();
-        currentData(QString());
+        // The consignees are the backup's now: a row left from the replaced
+        // address book would lead an edit to a consignee that is not there.
+        m_listPage->customerRead();
+        assembleSelected();
     });
     connect(m_help, &HelpCommands::stylesRestored, this, [this] {
         openDefaultStyle();
