@@ -109,12 +109,26 @@ void ConsigneeListPage::customerRead()
     query.searchText = addressSearch->text();
     query.senderFilter = m_senderFilter;
     query.printOnly = CheckBox1->isChecked();
+    const QString current = selectedId();
     m_quiet = true;
     m_model->setRows(ReadConsignees(m_db, query, m_checked));
     // Rows that a refill brings follow the order the user chose.
     if (m_sortState != 0)
         m_model->sortByState(m_sortState);
     m_quiet = false;
+    // The consignee on the preview stays current while the list still shows
+    // it; one that a search, a filter or a deletion took out of the list is
+    // current no longer, and the preview must not go on showing it.
+    if (current.isEmpty())
+        return;
+    selectIndex(m_model->rowOf(current));
+    if (selectedId() != current)
+        emit consigneeSelected(QString());
+}
+
+void ConsigneeListPage::selectId(const QString &id)
+{
+    selectIndex(m_model->rowOf(id));
 }
 
 void ConsigneeListPage::activate()
@@ -167,7 +181,7 @@ void ConsigneeListPage::clickColumn(int column)
     m_quiet = false;
     // The selected consignee stays selected wherever the sort puts it.
     if (!keep.isEmpty())
-        selectIndex(m_model->rowOf(keep));
+        selectId(keep);
 }
 
 void ConsigneeListPage::selectAll()

@@ -28,7 +28,9 @@ public:
 
     // customerRead: refills the list from the address book with the search
     // text, the sender filter and the print-only option; ticks come from the
-    // checked-consignee list and the sort state is applied again.
+    // checked-consignee list and the sort state is applied again. The selected
+    // consignee stays selected when it is still shown; when it is not, no row
+    // is selected and consigneeSelected reports an empty identifier.
     void customerRead();
     // The activation of the page: remembers the selected row index, refills,
     // selects that index again (row 0 when that selects nothing).
@@ -41,6 +43,8 @@ public:
     // Selects row index (nothing when it is outside the list) without
     // reporting a selection.
     void selectIndex(int index);
+    // Selects the row of consignee id (nothing when it is not shown), quietly as selectIndex.
+    void selectId(const QString &id);
     int rowCount() const;
 
     // A click on header column (0 .. 3): the same column again reverses.
@@ -78,7 +82,8 @@ public:
     QTableView *ListView1 = nullptr;
 
 signals:
-    // The user selected another row (its identifier).
+    // Another row became the current one: the user selected it (its
+    // identifier), or a refill no longer shows the selected consignee (empty).
     void consigneeSelected(const QString &id);
     // A row was double-clicked.
     void editRequested();

@@ -34,6 +34,21 @@ const QString NewMode = QStringLiteral("追加");
 const QString HistorySource = QStringLiteral("rireki");
 
 
+// What the user is told when the consignee being edited has no row any more
+// (deleted elsewhere, or the address book was restored from a backup).
+QString goneConsignee(const QString &id)
+{
+    return QStringLiteral("登録番号 ") + id
+           + QStringLiteral(" のデータが見つかりません。ほかの操作で削除されたか、データのリストアで入れ替わっています。");
+}
+
+// True when the last statement on db changed no row.
+bool changedNothing(TDataModule1 &db)
+{
+    const QueryResult changes = db.QueryRows(QStringLiteral("SELECT changes()"));
+    return changes.ok() && changes.rows.value(0, 0) == QLatin1String("0");
+}
+
 // A row of a caption and the widgets after it, hidden as one.
 QWidget *captionRow(QWidget *parent, const QString &caption, std::initializer_list<QWidget *> widgets,
                     QLabel **captionLabel = nullptr)
@@ -462,6 +477,14 @@ bool TfcustomerEdit::saveRows()
     if (!id.isEmpty()) {
         if (db.ExecSql(f.addressUpdateSql(id), &error))
             return report(error);
+        // An update of a row that is gone changes nothing and fails nothing:
+        // without this the typed data would be lost without a word, and an
+        // item row without its consignee would be written below.
+        if (changedNothing(db)) {
+            ShowNotice("確認", "[保存できませんでした]\n" + goneConsignee(id), this);
+            EditorContext::call(m_context.customerRead);
+            return false;
+        }
     } else {
         if (db.ExecSql(f.addressInsertSql(), &error))
             return report(error);
@@ -504,6 +527,9 @@ void TfcustomerEdit::deleteBtnClick()
         ShowNotice("確認", "削除に失敗しました", this);
         return;
     }
+    // Gone already: the wish is met, but the user learns that someone else was first.
+    if (changedNothing(*m_context.db))
+        ShowNotice("確認", goneConsignee(id), this);
     EditorContext::call(m_context.customerRead);
     accept();
 }

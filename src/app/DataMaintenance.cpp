@@ -50,6 +50,48 @@ bool replaceFile(const QString &from, const QString &to)
     return std::rename(native(from).constData(), native(to).constData()) == 0;
 }
 
+// Makes a new folder for the databases a restore replaces, named after stamp.
+// mkdir fails on a folder that exists, so an earlier safety copy (a second
+// restore within the same second) is never written into.
+MaintenanceResult makeSafetyFolder(const QString &dataDir, const QDateTime &stamp, QString *folder)
+{
+    const QString base = dataDir + QStringLiteral("/before-restore-") + stamp.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QDir parent(dataDir);
+    for (int n = 1; n < 1000; ++n) {
+        const QString candidate = n == 1 ? base : base + u'-' + QString::number(n);
+        if (!QFileInfo::exists(candidate) && parent.mkdir(QFileInfo(candidate).fileName())) {
+            *folder = candidate;
+            return {};
+        }
+    }
+    return MaintenanceResult::failure(QStringLiteral("フォルダーを作成できませんでした。\n") + base);
+}
+
+// Copies the current user databases of dataDir into a new safety folder.
+// Returns the folder in the result; empty when dataDir held none of them.
+MaintenanceResult keepSafetyCopy(const QStringList &names, const QString &dataDir, const QDateTime &stamp)
+{
+    QStringList present;
+    for (const QString &name : names)
+        if (QFileInfo::exists(dataDir + u'/' + name))
+            present << name;
+    if (present.isEmpty())
+        return {};
+    QString folder;
+    MaintenanceResult result = makeSafetyFolder(dataDir, stamp, &folder);
+    if (!result)
+        return result;
+    for (const QString &name : present) {
+        result = copyNew(dataDir + u'/' + name, folder + u'/' + name);
+        if (!result) {
+            QDir(folder).removeRecursively();
+            return result;
+        }
+    }
+    result.safetyCopy = folder;
+    return result;
+}
+
 } // namespace
 
 QStringList DataMaintenance::userDatabaseFiles()
@@ -81,7 +123,8 @@ QString DataMaintenance::missingBackupFile(const QString &backupFolder)
     return {};
 }
 
-MaintenanceResult DataMaintenance::restoreDatabases(const QString &backupFolder, const QString &dataDir)
+MaintenanceResult DataMaintenance::restoreDatabases(const QString &backupFolder, const QString &dataDir,
+                                                    const QDateTime &stamp)
 {
     const QString missing = missingBackupFile(backupFolder);
     if (!missing.isEmpty())
@@ -90,10 +133,17 @@ MaintenanceResult DataMaintenance::restoreDatabases(const QString &backupFolder,
         return MaintenanceResult::failure(QStringLiteral("フォルダーを作成できませんでした。\n") + dataDir);
 
     const QStringList names = userDatabaseFiles();
+    // Phase 0: the databases about to be replaced are kept, whole, before anything changes.
+    const MaintenanceResult safety = keepSafetyCopy(names, dataDir, stamp);
+    if (!safety)
+        return safety;
     QStringList temporaries;
-    const auto dropTemporaries = [&temporaries] {
+    const auto dropTemporaries = [&temporaries, &safety] {
         for (const QString &path : temporaries)
             QFile::remove(path);
+        // The current databases stay: a copy of them would only be clutter.
+        if (!safety.safetyCopy.isEmpty())
+            QDir(safety.safetyCopy).removeRecursively();
     };
 
     // Phase 1: whole copies beside the targets; the current files are not touched.
@@ -143,7 +193,7 @@ MaintenanceResult DataMaintenance::restoreDatabases(const QString &backupFolder,
     for (const QString &target : placed)
         for (const char *suffix : {"-journal", "-wal", "-shm"})
             QFile::remove(target + QLatin1String(suffix));
-    return {};
+    return safety;
 }
 
 int DataMaintenance::restoreShippedStyles(const QString &programDir, const QString &workDir)

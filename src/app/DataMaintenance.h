@@ -4,12 +4,14 @@
 // files back into an edition's work folder. No windows and no database
 // connection here: the caller closes the connection before a restore.
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 struct MaintenanceResult {
     bool ok = true;
     QString message; // why it failed, with the paths involved; empty on success
+    QString safetyCopy; // a restore: the folder that keeps the replaced databases; empty when there were none
 
     explicit operator bool() const { return ok; }
     static MaintenanceResult failure(const QString &message) { return {false, message}; }
@@ -31,13 +33,17 @@ public:
     // or empty when the folder holds them all.
     static QString missingBackupFile(const QString &backupFolder);
 
-    // Replaces the user databases of dataDir by those of backupFolder. Both are
-    // first copied to temporary files beside the targets, and only when both
-    // copies are whole are they moved into place; any failure before that
-    // leaves the current databases untouched. Journal files left over from the
-    // replaced databases are removed, so SQLite cannot roll them into the
-    // restored files. The database connection must be closed.
-    static MaintenanceResult restoreDatabases(const QString &backupFolder, const QString &dataDir);
+    // Replaces the user databases of dataDir by those of backupFolder. The
+    // current ones are first copied into a new dated folder under dataDir
+    // (safety copy, named in the result; never one that exists already), then
+    // the backup's are copied to temporary files beside the targets, and only
+    // when every copy is whole are they moved into place; any failure before
+    // that leaves the current databases untouched and no safety copy behind.
+    // Journal files left over from the replaced databases are removed, so
+    // SQLite cannot roll them into the restored files. The database
+    // connection must be closed. stamp dates the safety copy.
+    static MaintenanceResult restoreDatabases(const QString &backupFolder, const QString &dataDir,
+                                              const QDateTime &stamp = QDateTime::currentDateTime());
 
     // Copies every shipped style file of programDir/style over the work
     // folder's copy of the same name; the user's other files there stay.

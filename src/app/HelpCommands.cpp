@@ -5,6 +5,8 @@
 #include "app/ShowNotice.h"
 #include "app/TFversionInfo.h"
 #include "app/VersionInfo.h"
+#include "data/DatabaseHealth.h"
+#include "data/ProgramDatabaseCheck.h"
 #include "data/TDataModule1.h"
 
 #include <QAction>
@@ -33,6 +35,20 @@ bool confirmWithDialog(QWidget *parent, const QString &question)
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
+}
+
+// The user databases a restore replaces: file name, the name the user knows
+// and the tables this program needs in it.
+struct RestoredDatabase {
+    QString file;
+    QString label;
+    QVector<TableDefinition> tables;
+};
+
+QVector<RestoredDatabase> restoredDatabases()
+{
+    return {{QStringLiteral("addressXe2.db3"), AddressDatabaseLabel(), AddressTables()},
+            {QStringLiteral("membersXe2.db3"), MembersDatabaseLabel(), MembersTables()}};
 }
 
 } // namespace
@@ -138,6 +154,11 @@ void HelpCommands::restore()
         ShowNotice(QStringLiteral("確認"), QStringLiteral("データベースファイルが見つかりません。\n") + missing, m_window);
         return;
     }
+    const QString unusable = unusableBackupFile(folder);
+    if (!unusable.isEmpty()) {
+        ShowNotice(QStringLiteral("確認"), unusable, m_window);
+        return;
+    }
     if (!m_services.confirm(QStringLiteral("バックアップファイルで上書きします。現在のデータは上書きされます。\n"
                                            "実行してもよろしいですか？")))
         return;
@@ -148,7 +169,23 @@ void HelpCommands::restore()
         return;
     }
     emit databasesRestored();
-    ShowNotice(QStringLiteral("確認"), QStringLiteral("リストアしました。"), m_window);
+    QString done = QStringLiteral("リストアしました。");
+    if (!result.safetyCopy.isEmpty())
+        done += QStringLiteral("\nリストア前のデータは次のフォルダーに残してあります。\n") + result.safetyCopy;
+    ShowNotice(QStringLiteral("確認"), done, m_window);
+}
+
+// Every file is opened as a database of this program before anything is asked
+// or replaced: whatever a chosen file holds would otherwise become the user's data.
+QString HelpCommands::unusableBackupFile(const QString &folder)
+{
+    for (const RestoredDatabase &database : restoredDatabases()) {
+        const QString path = folder + u'/' + database.file;
+        const QString problem = ProgramDatabaseProblem(m_db, path, database.tables);
+        if (!problem.isEmpty())
+            return database.label + QStringLiteral("のバックアップファイルは使えません。") + problem + u'\n' + path;
+    }
+    return {};
 }
 
 void HelpCommands::installFolder()

@@ -72,6 +72,9 @@ signals:
 private:
     // Opens url; tells the user when the desktop could not.
     void open(const QUrl &url);
+    // The notice for the first file of a backup folder that is no database of
+    // this program; empty when both can be restored.
+    QString unusableBackupFile(const QString &folder);
 
     QWidget *m_window;
     const ProgramFolders &m_folders;

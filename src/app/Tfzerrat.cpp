@@ -291,7 +291,10 @@ void Tfzerrat::connectHelpCommands()
     m_help->versionDialog();
     connect(m_help, &HelpCommands::databasesRestored, this, [this] {
         companyRead();
-        currentData(QString());
+        // The consignees are the backup's now: a row left from the replaced
+        // address book would lead an edit to a consignee that is not there.
+        m_listPage->customerRead();
+        assembleSelected();
     });
     connect(m_help, &HelpCommands::stylesRestored, this, [this] {
         openDefaultStyle();
@@ -650,6 +653,15 @@ void Tfzerrat::fixedItemPhrase(int n)
 
 bool Tfzerrat::PrintBatch(bool skipDialog)
 {
+    // The record assembly reads a consignee only while the consignee list is
+    // the active page; started from another page, every page would carry the
+    // single-print waybill instead of the ticked consignees.
+    showListPage();
+    if (m_left->currentIndex() != 2) {
+        ShowNotice("確認", m_profile.listPageCaption + "を表示できないため、" + m_actions->print2->text() + "を中止しました。",
+                   this);
+        return false;
+    }
     const QString emptyMessage = m_profile.group1Caption + "リストで印刷したいデータにチェックを入れてください";
     const QStringList ids = m_listPage->checked().ids();
     if (ids.isEmpty() || !m_assembly) {
@@ -757,9 +769,16 @@ void Tfzerrat::ActionNewAtesakiExecute()
     if (!m_started)
         return;
     showListPage();
-    // Refilled as the page switch does, so the new consignee shows with a row selected.
-    m_editors->customerEdit()->openNew();
-    m_listPage->activate();
+    TfcustomerEdit *editor = m_editors->customerEdit();
+    if (editor->openNew() == QDialog::Accepted && !editor->savedId().isEmpty()) {
+        // The consignee just saved is the one the user means to print next:
+        // its row becomes the current one (none when a search hides it).
+        m_listPage->customerRead();
+        m_listPage->selectId(editor->savedId());
+    } else {
+        // Refilled as the page switch does, so a row is selected.
+        m_listPage->activate();
+    }
     assembleSelected();
 }
 

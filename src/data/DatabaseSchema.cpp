@@ -118,6 +118,11 @@ const TableDefinition &ZipcodeTable()
     return t;
 }
 
+QVector<TableDefinition> AddressTables()
+{
+    return {AddressTable(), CompanyTable()};
+}
+
 QVector<TableDefinition> MembersTables()
 {
     return {OrdersheetTable(), SenderTable(), OrderitemTable(), ItemsTable(), MemberitemTable()};

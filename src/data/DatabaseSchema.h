@@ -30,6 +30,8 @@ const TableDefinition &ItemsTable();
 const TableDefinition &MemberitemTable();
 const TableDefinition &ZipcodeTable();
 
+// The tables of "addressXe2.db3" in their creation order.
+QVector<TableDefinition> AddressTables();
 // The tables of "membersXe2.db3" in their creation order.
 QVector<TableDefinition> MembersTables();
 

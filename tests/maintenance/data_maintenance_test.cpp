@@ -45,6 +45,8 @@ protected:
         EXPECT_EQ(readFile(data() + "/addressXe2.db3"), "current address");
         EXPECT_EQ(readFile(data() + "/membersXe2.db3"), "current members");
         EXPECT_EQ(QDir(data()).entryList(QDir::Files).size(), 3) << QDir(data()).entryList(QDir::Files).join(' ').toStdString();
+        // Nothing was replaced, so no safety copy is left either.
+        EXPECT_TRUE(QDir(data()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
     }
 };
 
@@ -95,12 +97,37 @@ TEST_F(MaintenanceFolders, RestoreReplacesBothDatabasesAndDropsTheirOldJournals)
     EXPECT_EQ(readFile(backup() + "/addressXe2.db3"), "saved address");
 }
 
+TEST_F(MaintenanceFolders, RestoreKeepsTheReplacedDatabasesInANewDatedFolderEachTime)
+{
+    writeFile(backup() + "/addressXe2.db3", "saved address");
+    writeFile(backup() + "/membersXe2.db3", "saved members");
+    const QDateTime stamp(QDate(2025, 3, 1), QTime(10, 15, 0));
+
+    const MaintenanceResult first = DataMaintenance::restoreDatabases(backup(), data(), stamp);
+    ASSERT_TRUE(first.ok) << first.message.toStdString();
+    EXPECT_EQ(first.safetyCopy, data() + "/before-restore-20250301-101500");
+    EXPECT_EQ(readFile(first.safetyCopy + "/addressXe2.db3"), "current address");
+    EXPECT_EQ(readFile(first.safetyCopy + "/membersXe2.db3"), "current members");
+    EXPECT_FALSE(QFileInfo::exists(first.safetyCopy + "/zipcode.db3"));
+
+    // A second restore within the same second must not write into the first copy.
+    writeFile(backup() + "/addressXe2.db3", "newer saved address");
+    const MaintenanceResult second = DataMaintenance::restoreDatabases(backup(), data(), stamp);
+    ASSERT_TRUE(second.ok) << second.message.toStdString();
+    EXPECT_EQ(second.safetyCopy, data() + "/before-restore-20250301-101500-2");
+    EXPECT_EQ(readFile(second.safetyCopy + "/addressXe2.db3"), "saved address");
+    EXPECT_EQ(readFile(first.safetyCopy + "/addressXe2.db3"), "current address");
+    EXPECT_EQ(readFile(data() + "/addressXe2.db3"), "newer saved address");
+}
+
 TEST_F(MaintenanceFolders, RestoreIntoAnEmptyDataFolderCreatesBothFiles)
 {
     writeFile(backup() + "/addressXe2.db3", "saved address");
     writeFile(backup() + "/membersXe2.db3", "saved members");
     const QString fresh = root.path() + "/fresh/database";
-    ASSERT_TRUE(DataMaintenance::restoreDatabases(backup(), fresh).ok);
+    const MaintenanceResult result = DataMaintenance::restoreDatabases(backup(), fresh);
+    ASSERT_TRUE(result.ok);
+    EXPECT_TRUE(result.safetyCopy.isEmpty()); // nothing was replaced
     EXPECT_EQ(readFile(fresh + "/addressXe2.db3"), "saved address");
     EXPECT_EQ(readFile(fresh + "/membersXe2.db3"), "saved members");
 }

@@ -2,19 +2,25 @@
 // the desktop and the folder choice and question are answered by the test.
 #include "TestNotices.h"
 
+#include "addressbook/ConsigneeListPage.h"
+#include "addressbook/ConsigneeTableModel.h"
 #include "addressbook/PrintSettingsPage.h"
 #include "app/Editions.h"
 #include "app/HelpCommands.h"
 #include "app/MainActions.h"
 #include "app/TFversionInfo.h"
 #include "app/Tfzerrat.h"
+#include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -37,6 +43,20 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
+}
+
+// Runs one statement on a database file of the test.
+void execSql(const QString &file, const QString &sql)
+{
+    TDataModule1 db;
+    QVERIFY(!db.OpenDatabase(file).isError());
+    QVERIFY2(!db.ExecSql(sql), qPrintable(sql));
+}
+
+// The safety copies a restore left in the data folder.
+QStringList safetyCopies(const QString &dataDir)
+{
+    return QDir(dataDir).entryList({"before-restore-*"}, QDir::Dirs);
 }
 
 // A started main window of one edition with the Help menu's services replaced.
@@ -210,9 +230,99 @@ private slots:
 
         h.answer = true;
         h.help().restore();
-        QCOMPARE(h.notices.texts.last(), QString("リストアしました。"));
+        QCOMPARE(safetyCopies(h.dataDir()).size(), 1);
+        QCOMPARE(h.notices.texts.last(), "リストアしました。\nリストア前のデータは次のフォルダーに残してあります。\n"
+                                             + h.dataDir() + "/" + safetyCopies(h.dataDir()).value(0));
         QCOMPARE(readFile(h.dataDir() + "/addressXe2.db3"), readFile(h.chosen.path() + "/addressXe2.db3"));
         QCOMPARE(h.senders(), 4);
+    }
+
+    // A chosen file must be a database of this program before anything is
+    // replaced; the notice names the file and what is wrong with it.
+    void restoreRefusesFilesThatAreNoDatabasesOfThisProgram_data()
+    {
+        QTest::addColumn<QString>("address"); // what the chosen addressXe2.db3 is
+        QTest::addColumn<QString>("members"); // what the chosen membersXe2.db3 is
+        QTest::addColumn<QString>("notice");  // the notice, %1 standing for the chosen folder
+        const QString noDatabase = "のバックアップファイルは使えません。ファイルが壊れているか、データベースではありません。\n";
+        const QString noTables = "お届け先データベースのバックアップファイルは使えません。"
+                                 "このプログラムのデータベースではありません。(表 address、company がありません)\n";
+        QTest::newRow("two text files") << "text" << "text" << "お届け先データベース" + noDatabase + "%1/addressXe2.db3";
+        QTest::newRow("history is a text file")
+            << "address" << "text" << "送付履歴データベース" + noDatabase + "%1/membersXe2.db3";
+        QTest::newRow("another program's database") << "other" << "members" << noTables + "%1/addressXe2.db3";
+        QTest::newRow("history file under the address name") << "members" << "members" << noTables + "%1/addressXe2.db3";
+        QTest::newRow("empty file") << "empty" << "members" << noTables + "%1/addressXe2.db3";
+        QTest::newRow("history without its tables")
+            << "address" << "other"
+            << "送付履歴データベースのバックアップファイルは使えません。このプログラムのデータベースではありません。"
+               "(表 ordersheet、sender、orderitem、items、memberitem がありません)\n%1/membersXe2.db3";
+    }
+    void restoreRefusesFilesThatAreNoDatabasesOfThisProgram()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, members);
+        QFETCH(QString, notice);
+        Harness h;
+        const QByteArray currentAddress = readFile(h.dataDir() + "/addressXe2.db3");
+        const QByteArray currentMembers = readFile(h.dataDir() + "/membersXe2.db3");
+        const auto make = [&](const QString &kind, const QString &name) {
+            const QString path = h.chosen.path() + "/" + name;
+            if (kind == "text")
+                writeFile(path, "お届け先,山田太郎\r\n");
+            else if (kind == "empty")
+                writeFile(path, QByteArray());
+            else if (kind == "other")
+                execSql(path, "CREATE TABLE orders(id integer, total integer)");
+            else
+                QVERIFY(QFile::copy(h.dataDir() + "/" + kind + "Xe2.db3", path));
+        };
+        make(address, "addressXe2.db3");
+        make(members, "membersXe2.db3");
+
+        h.help().restore();
+        QCOMPARE(h.notices.texts, QStringList{notice.arg(h.chosen.path())});
+        QVERIFY(h.questions.isEmpty());
+        QCOMPARE(readFile(h.dataDir() + "/addressXe2.db3"), currentAddress);
+        QCOMPARE(readFile(h.dataDir() + "/membersXe2.db3"), currentMembers);
+        QVERIFY(safetyCopies(h.dataDir()).isEmpty());
+    }
+
+    // The replaced databases are kept and named; the consignee list and the
+    // preview are those of the restored address book at once.
+    void restoreKeepsTheReplacedDatabasesAndReadsTheConsigneesAgain()
+    {
+        Harness h;
+        execSql(h.window->addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES('旧 太郎','')");
+        h.help().backup();
+        execSql(h.window->addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES('新 花子','')");
+        h.window->leftPages()->setCurrentIndex(2);
+        ConsigneeListPage &list = *h.window->consigneeListPage();
+        QCOMPARE(list.rowCount(), 2);
+        list.ListView1->selectionModel()->setCurrentIndex(list.model()->index(1, 0),
+                                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(h.window->record().slot(8), QString("新 花子"));
+        const QByteArray replacedAddress = readFile(h.dataDir() + "/addressXe2.db3");
+        const QByteArray replacedMembers = readFile(h.dataDir() + "/membersXe2.db3");
+        h.notices.texts.clear();
+
+        h.help().restore();
+        const QStringList kept = safetyCopies(h.dataDir());
+        QCOMPARE(kept.size(), 1);
+        const QString safety = h.dataDir() + "/" + kept[0];
+        QCOMPARE(h.notices.texts,
+                 QStringList{"リストアしました。\nリストア前のデータは次のフォルダーに残してあります。\n" + safety});
+        QCOMPARE(readFile(safety + "/addressXe2.db3"), replacedAddress);
+        QCOMPARE(readFile(safety + "/membersXe2.db3"), replacedMembers);
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.model()->rows().value(0).name, QString("旧 太郎"));
+        QCOMPARE(list.selectedId(), QString());
+        QCOMPARE(h.window->record().slot(8), QString());
+
+        // A second restore keeps its own copy beside the first one.
+        h.help().restore();
+        QCOMPARE(safetyCopies(h.dataDir()).size(), 2);
+        QCOMPARE(readFile(safety + "/addressXe2.db3"), replacedAddress);
     }
 
     void styleRestoreReopensThePaperKindsShippedFileAndKeepsTheUsersOwn()
