@@ -2,6 +2,8 @@
 // Answers every message box that opens while it lives (ShowNotice and question
 // boxes) with OK and keeps their texts, so that widget tests never block.
 
+#include "app/ShowNotice.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -16,8 +18,13 @@ public:
         m_timer.setInterval(20);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->informativeText();
-                headings << box->text();
+                if (box->objectName() == QLatin1String("noticeBox")) {
+                    texts << box->property(NoticeMessageProperty).toString();
+                    headings << box->windowTitle();
+                } else {
+                    texts << box->informativeText();
+                    headings << box->text();
+                }
                 if (QAbstractButton *ok = box->button(QMessageBox::Ok))
                     ok->click();
             }
