@@ -129,7 +129,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.korvel-soft.example/")
 # there (listing them again would name each twice); what no link shows is
 # always listed: the platform plugins that open a window, Qt's Japanese
 # texts for its own dialogs and the Japanese fonts the forms are drawn with.
-set(_korvel_runtime_depends "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont")
+set(_korvel_runtime_depends "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont, fonts-ipamj-mincho")
 find_program(KORVEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KORVEL_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
