@@ -125,14 +125,18 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Korvel Soft <support@korvel-soft.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.korvel-soft.example/")
-# The libraries the executables link, found by dpkg-shlibdeps when it is there,
-# plus what no link shows: the platform plugins that open a window and the
-# Japanese fonts the forms are drawn with.
+# The libraries the executables link are found by dpkg-shlibdeps when it is
+# there (listing them again would name each twice); what no link shows is
+# always listed: the platform plugins that open a window, Qt's Japanese
+# texts for its own dialogs and the Japanese fonts the forms are drawn with.
+set(_korvel_runtime_depends "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont, fonts-ipamj-mincho")
 find_program(KORVEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KORVEL_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${_korvel_runtime_depends}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libsqlite3-0, ${_korvel_runtime_depends}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, libsqlite3-0, fonts-ipafont")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, cups-client")
 include(CPack)

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, only
 # those that are missing (apt-get update once, first).
 set -euo pipefail
-packages=(qt6-base-dev libsqlite3-dev sqlite3 fonts-ipafont xvfb xauth poppler-utils imagemagick
+packages=(qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
           cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm
           clang-14 libclang-rt-14-dev)
 missing=()

@@ -3,6 +3,8 @@
 // boxes) with OK, or with the answer given, and keeps their texts, so that
 // widget tests never block.
 
+#include "app/ShowNotice.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -17,8 +19,13 @@ public:
         m_timer.setInterval(20);
         QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->informativeText();
-                headings << box->text();
+                if (box->objectName() == QLatin1String("noticeBox")) {
+                    texts << box->property(NoticeMessageProperty).toString();
+                    headings << box->windowTitle();
+                } else {
+                    texts << box->informativeText();
+                    headings << box->text();
+                }
                 // A box without that button (a plain notice) is answered with OK.
                 QAbstractButton *button = box->button(answer);
                 if (!button)

@@ -10,6 +10,7 @@
 #include "data/StartupDatabases.h"
 #include "data/TDataModule1.h"
 #include "layout/StyleData.h"
+#include "render/DrawFailureText.h"
 #include "render/PrintToolOptions.h"
 #include "render/ToolStyleOpen.h"
 
@@ -116,7 +117,7 @@ int RunConsigneeBatch(const PrintToolOptions &o)
     for (const QString &id : outcome.skipped)
         std::fprintf(stderr, "korvel-print: pdf: consignee %s does not exist; skipped\n", qPrintable(id));
     if (!outcome.ok())
-        return fail(QStringLiteral("%1 (%2)").arg(outcome.draw.message, styleFile));
+        return fail(QStringLiteral("%1 (%2)").arg(DrawFailureInEnglish(outcome.draw), styleFile));
     if (outcome.printed.isEmpty())
         return fail(QStringLiteral("no consignee to print"), 1);
     if (!outcome.historyNotice.isEmpty())

@@ -46,20 +46,20 @@ PrinterFileStatus ReadPrinterSettingsFile(const QString &path, PrinterSettingsFi
         return PrinterFileStatus::ReadError;
     };
     if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
+        return fail(QStringLiteral("ファイルを開けませんでした。"));
     const QByteArray header = file.read(PrinterFileHeaderSize);
     if (header.size() < PrinterFileHeaderSize)
-        return fail(QStringLiteral("printer settings file is shorter than its header"));
+        return fail(QStringLiteral("ファイルが短すぎます（先頭の設定部分が欠けています）。"));
     const qint32 size = qFromLittleEndian<qint32>(header.constData() + 3 * PrinterFileNameBytes);
     if (size < 0 || qint64(size) > file.size() - PrinterFileHeaderSize)
-        return fail(QStringLiteral("printer settings file is shorter than its header announces"));
+        return fail(QStringLiteral("ファイルが途中で切れています（プリンタの設定データが足りません）。"));
     PrinterSettingsFileData read;
     read.deviceName = readName(header.constData());
     read.driverName = readName(header.constData() + PrinterFileNameBytes);
     read.portName = readName(header.constData() + 2 * PrinterFileNameBytes);
     read.block = file.read(size);
     if (read.block.size() != size)
-        return fail(QStringLiteral("printer settings file could not be read to its end"));
+        return fail(QStringLiteral("ファイルを最後まで読み込めませんでした。"));
     data = read;
     return PrinterFileStatus::Ok;
 }

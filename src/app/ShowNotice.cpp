@@ -1,18 +1,74 @@
 #include "app/ShowNotice.h"
 
+#include "app/NoticeText.h"
+
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+// A message box as wide as its longest line, up to two thirds of the screen,
+// broken only where a Japanese reader expects it. QMessageBox on its own wraps
+// at about 500 pixels and between any two Japanese characters.
+class NoticeBox : public QMessageBox
+{
+public:
+    NoticeBox(const QString &message, QWidget *parent) : QMessageBox(parent), m_message(message)
+    {
+        setTextFormat(Qt::PlainText);
+        setText(message);
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        fitToText();
+    }
+
+private:
+    void fitToText()
+    {
+        auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (!label || !layout())
+            return;
+        const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+        const int screenWidth = shownOn ? shownOn->availableGeometry().width() : 1024;
+        const QMargins margins = layout()->contentsMargins();
+        const qreal maxWidth = qMax(200, screenWidth * 2 / 3 - margins.left() - margins.right());
+        const QFontMetricsF metrics(label->font());
+        const QStringList lines = WrapNoticeText(m_message, maxWidth, [&metrics](const QString &text) {
+            return metrics.horizontalAdvance(text);
+        });
+        label->setWordWrap(false);
+        label->setText(lines.join(u'\n'));
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        layout()->invalidate();
+        layout()->activate();
+        setFixedSize(layout()->totalSizeHint().expandedTo(minimumSizeHint()));
+    }
+
+    QString m_message;
+};
+
+} // namespace
 
 void ShowNotice(const QString &heading, const QString &text, QWidget *parent)
 {
     if (!parent)
         parent = QApplication::activeWindow();
-    QMessageBox box(parent);
+    const QString message = text.left(NoticeTextLimit);
+    NoticeBox box(message, parent);
     box.setObjectName(QStringLiteral("noticeBox"));
+    // Tests and callers read the message as given, before it is broken into lines.
+    box.setProperty(NoticeMessageProperty, message);
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(QApplication::applicationDisplayName().left(NoticeTextLimit));
-    box.setText(heading.left(NoticeTextLimit));
-    box.setInformativeText(text.left(NoticeTextLimit));
+    box.setWindowTitle(heading.left(NoticeTextLimit));
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TFversionInfo::TFversionInfo(const QString &programDir, UrlOpener openUrl, QWidget *parent)
@@ -80,4 +81,15 @@ TFversionInfo::TFversionInfo(const QString &programDir, UrlOpener openUrl, QWidg
     row->setSpacing(24);
     row->addWidget(Image1, 0, Qt::AlignTop);
     row->addLayout(texts, 1);
+}
+
+void TFversionInfo::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    if (!shownOn)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(shownOn->availableGeometry().center());
+    move(frame.topLeft());
 }

@@ -30,6 +30,10 @@ public:
     QLabel *LinkLabel1 = nullptr;
     QPushButton *Button1 = nullptr;
 
+protected:
+    // Centred on the screen, not on the main window, wherever that stands.
+    void showEvent(QShowEvent *event) override;
+
 private:
     UrlOpener m_openUrl;
 };

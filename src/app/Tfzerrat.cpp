@@ -26,6 +26,7 @@
 #include "dialogs/TfsenderKensaku.h"
 #include "dialogs/Titemselect.h"
 #include "editor/LayoutEditorPage.h"
+#include "render/DrawFailureText.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
 #include "render/PreviewPage.h"
@@ -333,7 +334,7 @@ void Tfzerrat::FormShow()
 
     QString error;
     if (DevModeLoadFromFile(printerFilePath(), *m_printer, &error) == PrinterFileStatus::ReadError)
-        ShowNotice("確認", "プリンタ設定ファイルを読み込めませんでした。\n" + error, this);
+        ShowNotice("確認", "プリンタ設定ファイルを読み込めませんでした。\n" + printerFilePath() + "\n" + error, this);
     measurePrinter();
     loadOptions();
 
@@ -603,7 +604,7 @@ bool Tfzerrat::printexecute(bool skipDialog)
             result = PrintJob::print(*m_printer, m_style.lines(), options);
     }
     if (!result.ok) {
-        ShowNotice("確認", result.message, this);
+        ShowNotice("確認", DrawFailureNotice(result, m_style.CurrentStyleFile), this);
         return false;
     }
     if (!m_settingsPage->CheckBox5->isChecked())
@@ -697,7 +698,7 @@ bool Tfzerrat::PrintBatch(bool skipDialog)
     m_right->setCurrentIndex(0);
     redrawPreview();
     if (!outcome.ok()) {
-        ShowNotice("確認", outcome.draw.message, this);
+        ShowNotice("確認", DrawFailureNotice(outcome.draw, m_style.CurrentStyleFile), this);
         return false;
     }
     if (outcome.printed.isEmpty()) {

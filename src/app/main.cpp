@@ -3,6 +3,7 @@
 
 #include "app/AppFolders.h"
 #include "app/Editions.h"
+#include "app/JapaneseTranslations.h"
 #include "app/Tfzerrat.h"
 #include "render/FontSubstitutions.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     const QString invokedName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
+    InstallJapaneseTranslations(&app);
     InstallFontSubstitutions();
     QPalette hints = QToolTip::palette();
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));

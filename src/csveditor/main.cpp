@@ -1,6 +1,7 @@
 // The CSV editor program: started by the waybill program with one argument,
 // "<WorkDir>/conf,<EditionCode>,", and optionally a CSV file to open at once.
 
+#include "app/JapaneseTranslations.h"
 #include "csveditor/CsvEditorWindow.h"
 #include "import/CsvEditorLaunch.h"
 
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    InstallJapaneseTranslations(&app);
     const QStringList args = QApplication::arguments();
     QString confDir;
     int editionCode = 0;

@@ -2,6 +2,7 @@
 
 #include "app/TextFields.h"
 #include "layout/StyleData.h"
+#include "render/DrawFailureText.h"
 #include "render/DrawPass.h"
 #include "render/ImageItemDrawer.h"
 #include "render/ShapeItemDrawer.h"
@@ -71,10 +72,7 @@ DrawResult DrawLayout(GdiCanvas &canvas, const QStringList &lines, const DrawCon
             result.line = i;
             result.field = reader.failedField();
             result.fieldText = reader.failedText();
-            result.message = QStringLiteral("Layout line %1, field %2: \"%3\" is not a valid number.")
-                                 .arg(i + 1)
-                                 .arg(result.field)
-                                 .arg(result.fieldText.left(40));
+            SetDrawFailure(result, DrawResult::Failure::BadNumber);
             break;
         }
     }
@@ -85,7 +83,9 @@ DrawResult DrawLayout(GdiCanvas &canvas, const QStringList &lines, const DrawCon
 
 DrawResult DrawLayout(GdiCanvas &canvas, StyleData &style, const DrawContext &context, int lineIndex)
 {
-    const DrawResult result = DrawLayout(canvas, style.lines(), context, lineIndex);
+    DrawResult result = DrawLayout(canvas, style.lines(), context, lineIndex);
+    if (!result.ok)
+        result.message = DrawFailureNotice(result, style.CurrentStyleFile);
     style.OverallOffsetX = result.overallOffsetX;
     style.OverallOffsetY = result.overallOffsetY;
     return result;

@@ -1,5 +1,6 @@
 #include "render/LayoutImage.h"
 
+#include "render/DrawFailureText.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
 
@@ -17,10 +18,9 @@ LayoutImage RenderLayoutImage(const QStringList &lines, const DrawContext &conte
     LayoutImage out;
     out.image = QImage(pixels, QImage::Format_RGB32);
     if (out.image.isNull()) {
-        out.result.ok = false;
-        out.result.message = QStringLiteral("The page of %1 x %2 pixels is too large to draw.")
-                                 .arg(pixels.width())
-                                 .arg(pixels.height());
+        out.result.pageWidth = pixels.width();
+        out.result.pageHeight = pixels.height();
+        SetDrawFailure(out.result, DrawResult::Failure::PageTooLarge);
         return out;
     }
     out.image.fill(Qt::white);

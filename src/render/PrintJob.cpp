@@ -1,6 +1,7 @@
 #include "render/PrintJob.h"
 
 #include "render/DrawContext.h"
+#include "render/DrawFailureText.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
 
@@ -31,9 +32,8 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        result.ok = false;
-        result.message = toPdf ? QStringLiteral("The PDF file %1 could not be written.").arg(pdfPath)
-                               : QStringLiteral("The printer %1 could not be started.").arg(printer.printerName());
+        result.target = toPdf ? pdfPath : printer.printerName();
+        SetDrawFailure(result, toPdf ? DrawResult::Failure::PdfNotWritten : DrawResult::Failure::PrinterNotStarted);
         return result;
     }
     DrawContext context = DrawContext::forPrinter(printer.logicalDpiX(), printer.logicalDpiY(), options.screenDpiX,
@@ -45,8 +45,8 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
 
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !printer.newPage()) {
-            result.ok = false;
-            result.message = QStringLiteral("The printer refused page %1.").arg(page + 1);
+            result.page = page + 1;
+            SetDrawFailure(result, DrawResult::Failure::PageRefused);
             break;
         }
         painter.save();
@@ -67,8 +67,7 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
         return result;
     }
     if (!painter.end()) {
-        result.ok = false;
-        result.message = QStringLiteral("The print job could not be finished.");
+        SetDrawFailure(result, DrawResult::Failure::JobNotFinished);
     }
     return result;
 }

@@ -4,6 +4,7 @@
 #include "addressbook/BatchPrintCommand.h"
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
+#include "render/DrawFailureText.h"
 #include "render/FontSubstitutions.h"
 #include "render/LayoutImage.h"
 #include "render/PrintJob.h"
@@ -143,7 +144,7 @@ int RunRenderCommand(const QStringList &args)
                             .arg(pixels.height()));
     const LayoutImage drawn = RenderLayoutImage(style.lines(), context, pixels);
     if (!drawn.result.ok)
-        return failWith(QStringLiteral("render: %1 (%2)").arg(drawn.result.message, o->style));
+        return failWith(QStringLiteral("render: %1 (%2)").arg(DrawFailureInEnglish(drawn.result), o->style));
     QImageWriter writer(o->out, "png");
     if (!writer.write(drawn.image))
         return failWith(QStringLiteral("render: cannot write %1: %2").arg(o->out, writer.errorString()));
@@ -173,7 +174,7 @@ int RunPdfCommand(const QStringList &args)
     job.workDir = workDirOf(o->style);
     const DrawResult result = PrintJob::print(printer, style.lines(), job);
     if (!result.ok)
-        return failWith(QStringLiteral("pdf: %1 (%2)").arg(result.message, o->style));
+        return failWith(QStringLiteral("pdf: %1 (%2)").arg(DrawFailureInEnglish(result), o->style));
     std::fprintf(stdout, "%s\n", qPrintable(QFileInfo(o->out).absoluteFilePath()));
     return 0;
 }

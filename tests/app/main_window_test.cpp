@@ -14,6 +14,7 @@
 #include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
 #include "PdfFiles.h"
+#include "TestNotices.h"
 #include "TestTyping.h"
 
 #include <QAbstractButton>
@@ -24,10 +25,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,28 +46,6 @@ int historyRows(Tfzerrat &w)
         return -1;
     return db.QueryRows("select count(*) from sender").rows.value(0, 0).toInt();
 }
-
-// Answers every message box that opens while it lives (a missing postal-code
-// database at start-up, for example) and keeps their texts.
-class NoticeCatcher
-{
-public:
-    NoticeCatcher()
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->informativeText();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        m_timer.start();
-    }
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -403,22 +384,52 @@ private slots:
         QCOMPARE(reread.slot(8), QStringLiteral("単票 花子"));
     }
 
-    void noticeShowsHeadingAndTextUnderTheApplicationTitle()
+    void noticeShowsTheHeadingAsItsTitleAndTheWholeMessage()
     {
         QApplication::setApplicationDisplayName(QStringLiteral("送り状印刷ソフト・ゼラット運輸版"));
-        QString title, heading, text;
+        QString title, message;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
             title = box->windowTitle();
-            heading = box->text();
-            text = box->informativeText();
+            message = box->property(NoticeMessageProperty).toString();
             box->button(QMessageBox::Ok)->click();
         });
         ShowNotice(QStringLiteral("確認"), QString(3000, u'あ'));
-        QCOMPARE(title, QStringLiteral("送り状印刷ソフト・ゼラット運輸版"));
-        QCOMPARE(heading, QStringLiteral("確認"));
-        QCOMPARE(text.size(), NoticeTextLimit);
+        QCOMPARE(title, QStringLiteral("確認"));
+        QCOMPARE(message.size(), NoticeTextLimit);
+    }
+
+    // A long notice is as wide as it needs up to two thirds of the screen and
+    // breaks only after 、 or 。, never inside a word.
+    void longNoticeIsSizedToItsText()
+    {
+        const QString message = QStringLiteral("指定されたフォルダにデータベースファイルがありません。"
+                                               "バックアップしたフォルダを選び直してください、"
+                                               "またはヘルプの手順に従ってデータを復旧してください。");
+        QStringList shownLines;
+        int labelWidth = 0, widestLine = 0, screenWidth = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label);
+            shownLines = label->text().split(u'\n');
+            labelWidth = label->width();
+            for (const QString &line : shownLines)
+                widestLine = qMax(widestLine, label->fontMetrics().horizontalAdvance(line));
+            screenWidth = box->screen()->availableGeometry().width();
+            QVERIFY(box->width() <= screenWidth * 2 / 3 + 1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowNotice(QStringLiteral("確認"), message);
+        QVERIFY(!shownLines.isEmpty());
+        QCOMPARE(shownLines.join(QString()), message);
+        QVERIFY2(labelWidth >= widestLine, qPrintable(QString("%1 < %2").arg(labelWidth).arg(widestLine)));
+        for (int i = 0; i + 1 < shownLines.size(); ++i) {
+            const QChar last = shownLines.at(i).back();
+            QVERIFY2(last == u'、' || last == u'。', qPrintable(shownLines.at(i)));
+        }
     }
 };
 

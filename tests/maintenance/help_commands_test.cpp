@@ -19,6 +19,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -366,9 +367,18 @@ private slots:
         emit d->LinkLabel1->linkActivated("https://www.korvel-soft.example/");
         QCOMPARE(h.opened, QList<QUrl>{QUrl("https://www.korvel-soft.example/")});
 
-        QTimer::singleShot(50, d->Button1, &QPushButton::click);
+        // Centred on the screen even when the main window stands in a corner.
+        h.window->setGeometry(0, 0, 400, 300);
+        QPoint shownCentre;
+        QTimer::singleShot(50, d, [&] {
+            shownCentre = d->frameGeometry().center();
+            d->Button1->click();
+        });
         h.window->actions()->version->trigger();
         QVERIFY(!d->isVisible());
+        const QPoint screenCentre = h.window->screen()->availableGeometry().center();
+        QVERIFY2((shownCentre - screenCentre).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(shownCentre.x()).arg(shownCentre.y())));
     }
 };
 

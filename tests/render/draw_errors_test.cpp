@@ -1,5 +1,13 @@
 #include "RenderTestSupport.h"
 
+#include "layout/StyleData.h"
+#include "render/DrawFailureText.h"
+#include "render/GdiCanvas.h"
+#include "render/LayoutDrawer.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 #include <random>
 
@@ -35,7 +43,9 @@ TEST(DrawErrors, AMalformedNumberStopsThePassAtItsItemAndNamesLineAndField)
         EXPECT_FALSE(out.result.ok) << c.line;
         EXPECT_EQ(out.result.line, 1) << c.line;
         EXPECT_EQ(out.result.field, c.field) << c.line;
-        EXPECT_TRUE(out.result.message.contains(QStringLiteral("line 2"))) << out.result.message.toStdString();
+        EXPECT_TRUE(out.result.message.contains(QStringLiteral("2行目"))) << out.result.message.toStdString();
+        EXPECT_TRUE(DrawFailureInEnglish(out.result).startsWith(QStringLiteral("layout line 2, field %1:").arg(c.field)))
+            << DrawFailureInEnglish(out.result).toStdString();
         EXPECT_EQ(inkCount(out.image), 0) << c.line; // neither the item nor the lines after it
     }
 }
@@ -144,6 +154,46 @@ TEST(DrawErrors, GeneratedMalformedLinesNeverCrashThePass)
     // The damage is varied enough to take both roads.
     EXPECT_GT(failures, 0);
     EXPECT_GT(successes, 0);
+}
+
+} // namespace
+
+namespace {
+
+// The window's notice is Japanese and names the style file, the line and the
+// field; korvel-print gets the same facts in English, never mixed.
+TEST(DrawErrors, TheNoticeNamesTheStyleFileLineAndFieldInJapanese)
+{
+    app();
+    StyleData style;
+    style.setLines({header(), QStringLiteral("0;1;0;0;char;1O;10;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;A;0;0;")});
+    style.CurrentStyleFile = QStringLiteral("/home/shop/style/zerrat.sle");
+    QImage image(100, 100, QImage::Format_RGB32);
+    QPainter painter(&image);
+    GdiCanvas canvas(painter, 96, false, 1.0);
+    const DrawResult result = DrawLayout(canvas, style, DrawContext::forPreview(96, 96, 100));
+    painter.end();
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              QStringLiteral("スタイルデータの2行目、6番目の値「1O」が数値ではありません。\n"
+                             "スタイルファイル: /home/shop/style/zerrat.sle"));
+    EXPECT_EQ(DrawFailureInEnglish(result), QStringLiteral("layout line 2, field 6: \"1O\" is not a valid number"));
+
+    // Every failure has its words in both languages, and none mixes them.
+    using F = DrawResult::Failure;
+    static const QRegularExpression kana(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"));
+    for (F failure : {F::BadNumber, F::PageTooLarge, F::PdfNotWritten, F::PrinterNotStarted, F::PageRefused,
+                      F::JobNotFinished}) {
+        DrawResult r;
+        r.target = QStringLiteral("/tmp/out.pdf");
+        SetDrawFailure(r, failure);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.message.contains(kana)) << r.message.toStdString();
+        EXPECT_FALSE(r.message.contains(QRegularExpression(QStringLiteral("\\b(the|is|could|not)\\b"))))
+            << r.message.toStdString();
+        EXPECT_FALSE(DrawFailureInEnglish(r).isEmpty());
+        EXPECT_FALSE(DrawFailureInEnglish(r).contains(kana)) << DrawFailureInEnglish(r).toStdString();
+    }
 }
 
 } // namespace

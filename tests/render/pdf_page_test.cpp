@@ -175,3 +175,26 @@ TEST_F(PdfPage, GradientTextStaysSmallInTheFile)
 }
 
 } // namespace
+
+TEST_F(PdfPage, CharactersOutsideTheIpaFontsPrintWithRealGlyphs)
+{
+    // 𠮷 and 髙 come from the fallback font: in the file they must be the same
+    // glyphs as on the printer pass, not the box of a missing glyph.
+    Text t;
+    t.text = QStringLiteral("𠮷髙");
+    t.size = QStringLiteral("28");
+    t.font = QStringLiteral("ＭＳ 明朝");
+    const QStringList lines{header(), t.line()};
+    const QImage page = readPage(printPdf(lines, "rare.pdf"));
+    const LayoutImage printed = printer(lines, ReadDpi, page.size());
+    Text missing = t;
+    missing.text = QString::fromUtf8("\xf3\xbf\xbf\xbd\xf3\xbf\xbf\xbd");
+    const QImage boxes = readPage(printPdf({header(), missing.line()}, "missing.pdf"));
+    const QRect pdfInk = inkBounds(page);
+    const QRect rasterInk = inkBounds(printed.image);
+    ASSERT_FALSE(pdfInk.isNull());
+    EXPECT_NEAR(pdfInk.left(), rasterInk.left(), 2);
+    EXPECT_NEAR(pdfInk.right(), rasterInk.right(), 2);
+    EXPECT_NEAR(inkCount(page), inkCount(printed.image), inkCount(printed.image) / 10);
+    EXPECT_NE(page, boxes);
+}

@@ -329,6 +329,37 @@ TEST(TextItem, JapaneseTextIsDrawnWithRealGlyphs)
     EXPECT_GT(inkCount(yen), inkCount(draw({textAt("10", "10", "1,000").line()})));
 }
 
+// Characters that Japanese names use but the IPA fonts lack (𠮷, 髙) must
+// print in every face, Mincho or Gothic, on the preview and on paper.
+TEST(TextItem, CharactersOutsideTheChosenFaceAreDrawnFromTheFallbackFont)
+{
+    const char *fonts[] = {"ＭＳ 明朝", "ＭＳ ゴシック", "ＭＳ Ｐゴシック"};
+    const char *pairs[][2] = {{"𠮷", "吉"}, {"髙", "高"}};
+    for (const char *font : fonts) {
+        for (bool onPaper : {false, true}) {
+            const auto drawText = [&](const char *text) {
+                Text t = textAt("5", "5", text);
+                t.font = QString::fromUtf8(font);
+                t.size = QStringLiteral("20");
+                const QStringList lines{header(), t.line()};
+                const LayoutImage out = onPaper ? printer(lines, 600, QSize(800, 600)) : preview(lines, QSize(200, 150));
+                EXPECT_TRUE(out.result.ok);
+                return out.image;
+            };
+            // A code point no font has: what a missing glyph looks like in this face.
+            const QImage missing = drawText("\xf3\xbf\xbf\xbd");
+            for (const auto &pair : pairs) {
+                const QImage rare = drawText(pair[0]);
+                const QImage common = drawText(pair[1]);
+                const std::string where = std::string(font) + (onPaper ? " on paper " : " on the preview ") + pair[0];
+                EXPECT_GT(inkCount(rare), inkCount(common) / 2) << where;
+                EXPECT_NE(rare, missing) << where;
+                EXPECT_NE(rare, common) << where;
+            }
+        }
+    }
+}
+
 } // namespace
 
 namespace {

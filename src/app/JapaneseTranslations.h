@@ -1,0 +1,11 @@
+#pragma once
+// Qt's own dialogs (printer and page set-up, file chooser, message-box buttons,
+// the calendar, the text boxes' context menus) follow the desktop's language by
+// default. The program is Japanese whatever the desktop says, so they must be too.
+
+class QCoreApplication;
+
+// Loads Qt's Japanese catalogue into app and makes Japanese the default locale
+// (month and day names of the calendar come from the locale, not the catalogue).
+// False when the catalogue is not installed; Qt then keeps its English texts.
+bool InstallJapaneseTranslations(QCoreApplication *app);
