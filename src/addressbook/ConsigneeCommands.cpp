@@ -8,21 +8,7 @@
 #include "dialogs/Titemselect.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPushButton>
-
-namespace {
-
-// A question with OK and Cancel under the heading "確認"; true on OK.
-bool askOkCancel(QWidget *parent, const QString &text)
-{
-    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "確認",
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
-    ask.setInformativeText(text);
-    return ask.exec() == QMessageBox::Ok;
-}
-
-} // namespace
 
 ConsigneeCommands::ConsigneeCommands(ConsigneeListPage *page, Titemselect *itemSelect, TfsenderKensaku *senderSearch,
                                      ConsigneeCommandContext context, QObject *parent)
@@ -64,7 +50,7 @@ void ConsigneeCommands::deleteChecked()
 {
     if (m_context.activatePage)
         m_context.activatePage();
-    if (askOkCancel(m_page, "チェックを入れた" + m_context.blockCaption + "を削除していいですか？"))
+    if (AskOkCancel("チェックを入れた" + m_context.blockCaption + "を削除していいですか？", m_page))
         DeleteConsignees(*m_context.db, m_context.addressDb, m_page->checkedShownIds());
     m_page->customerRead();
 }
@@ -107,9 +93,10 @@ bool ConsigneeCommands::confirmItemChange(int count, int senderId)
         if (row.value(0) == QString::number(senderId))
             name = row.value(1);
     const QString sender = name.isEmpty() ? QStringLiteral("空欄") : "「" + name + "」";
-    return askOkCancel(m_page, QStringLiteral("チェックを入れた%1件の%2の商品情報を入れ替えます。\n"
-                                              "%3はすべて%4（印刷設定タブで選択中）に変わります。\n"
-                                              "よろしいですか？")
-                                   .arg(count)
-                                   .arg(m_context.blockCaption, m_context.senderGroupCaption, sender));
+    return AskOkCancel(QStringLiteral("チェックを入れた%1件の%2の商品情報を入れ替えます。\n"
+                                      "%3はすべて%4（印刷設定タブで選択中）に変わります。\n"
+                                      "よろしいですか？")
+                           .arg(count)
+                           .arg(m_context.blockCaption, m_context.senderGroupCaption, sender),
+                       m_page);
 }

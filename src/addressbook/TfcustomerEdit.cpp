@@ -20,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -517,9 +516,7 @@ void TfcustomerEdit::deleteBtnClick()
     const QString id = panel(1);
     if (id.isEmpty() || !m_context.db)
         return;
-    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "削除してもよろしいですか？",
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    if (ask.exec() != QMessageBox::Ok)
+    if (!AskOkCancel("削除してもよろしいですか？", this))
         return;
     DatabaseError error;
     if (!IsRecordId(id) || m_context.db->OpenDatabase(m_context.addressDbPath).isError()

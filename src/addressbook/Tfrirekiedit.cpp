@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -389,9 +388,7 @@ void Tfrirekiedit::deleteBtnClick()
     const QString id = panel(1);
     if (!m_context.db || id.isEmpty())
         return;
-    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "削除してもよろしいですか？",
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    if (ask.exec() != QMessageBox::Ok)
+    if (!AskOkCancel("削除してもよろしいですか？", this))
         return;
     if (!IsRecordId(id) || m_context.db->OpenDatabase(m_context.membersDbPath).isError()
         || m_context.db->ExecSql(HistoryDeleteSql(id))) {

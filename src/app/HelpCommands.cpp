@@ -14,7 +14,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace {
 
@@ -22,19 +21,6 @@ namespace {
 QString chooseFolderWithDialog(QWidget *parent, const QString &caption)
 {
     return QFileDialog::getExistingDirectory(parent, caption, QString(), QFileDialog::ShowDirsOnly);
-}
-
-// A question box with OK and Cancel, titled with the application title.
-bool confirmWithDialog(QWidget *parent, const QString &question)
-{
-    QMessageBox box(parent);
-    box.setObjectName(QStringLiteral("confirmBox"));
-    box.setIcon(QMessageBox::Question);
-    box.setWindowTitle(QApplication::applicationDisplayName());
-    box.setText(question);
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
 }
 
 // The user databases a restore replaces: file name, the name the user knows
@@ -60,8 +46,9 @@ HelpCommands::HelpCommands(QWidget *window, const ProgramFolders &folders, TData
         m_services.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     if (!m_services.chooseFolder)
         m_services.chooseFolder = [this](const QString &caption) { return chooseFolderWithDialog(m_window, caption); };
+    // Restoring replaces the user's data: キャンセル is the default answer.
     if (!m_services.confirm)
-        m_services.confirm = [this](const QString &question) { return confirmWithDialog(m_window, question); };
+        m_services.confirm = [this](const QString &question) { return AskOkCancel(question, m_window, true); };
 }
 
 HelpCommands::~HelpCommands() = default;

@@ -58,7 +58,12 @@ private:
 
 } // namespace
 
-void ShowNotice(const QString &heading, const QString &text, QWidget *parent)
+namespace {
+
+// The notice and the question boxes are the same box: the heading as the
+// window title and the message sized to its lines.
+QMessageBox::StandardButton runBox(const QString &heading, const QString &text, QWidget *parent,
+                                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     if (!parent)
         parent = QApplication::activeWindow();
@@ -69,7 +74,21 @@ void ShowNotice(const QString &heading, const QString &text, QWidget *parent)
     box.setProperty(NoticeMessageProperty, message);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(heading.left(NoticeTextLimit));
-    box.setStandardButtons(QMessageBox::Ok);
+    box.setStandardButtons(buttons);
+    box.setDefaultButton(defaultButton);
     box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+void ShowNotice(const QString &heading, const QString &text, QWidget *parent)
+{
+    runBox(heading, text, parent, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool AskOkCancel(const QString &question, QWidget *parent, bool cancelByDefault)
+{
+    return runBox(QStringLiteral("確認"), question, parent, QMessageBox::Ok | QMessageBox::Cancel,
+                  cancelByDefault ? QMessageBox::Cancel : QMessageBox::Ok) == QMessageBox::Ok;
 }

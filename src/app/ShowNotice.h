@@ -1,6 +1,6 @@
 #pragma once
-// The program's message box: the heading (「確認」) as its window title, the
-// message as its text, sized to the message, one OK button and no icon.
+// The program's message boxes: the heading (「確認」) as the window title, the
+// message as the text, sized to the message, no icon.
 
 #include <QString>
 
@@ -16,3 +16,7 @@ constexpr const char *NoticeMessageProperty = "noticeMessage";
 // Shows the box modally over parent (the active window when null) and returns
 // when the user presses OK.
 void ShowNotice(const QString &heading, const QString &text, QWidget *parent = nullptr);
+
+// The same box as a question under 「確認」 with OK and キャンセル; true on OK.
+// A question whose OK replaces or removes data may default to キャンセル.
+bool AskOkCancel(const QString &question, QWidget *parent = nullptr, bool cancelByDefault = false);

@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -156,10 +155,7 @@ void Tfchrlist::deleteClick()
     const QString id = selectedId();
     if (id.isEmpty())
         return;
-    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "確認",
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    ask.setInformativeText("削除してもよろしいですか？");
-    if (ask.exec() != QMessageBox::Ok)
+    if (!AskOkCancel("削除してもよろしいですか？", this))
         return;
     if (m_store.remove(id))
         refresh();

@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -258,9 +257,7 @@ void TfsenderEdit::Button1Click()
         reject();
         return;
     }
-    QMessageBox ask(QMessageBox::NoIcon, QApplication::applicationDisplayName(), "削除してもよろしいですか？",
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    if (ask.exec() == QMessageBox::Ok && IsRecordId(id) && m_context.db) {
+    if (AskOkCancel("削除してもよろしいですか？", this) && IsRecordId(id) && m_context.db) {
         DatabaseError error = m_context.db->OpenDatabase(m_context.addressDbPath);
         if (error.isError() || m_context.db->ExecSql(SenderForm::deleteSql(id), &error))
             ShowNotice("確認", "削除に失敗しました", this);

@@ -324,7 +324,8 @@ private slots:
         dialog.setPanel(1, id);
         dialog.show();
         dialog.deleteBtnClick();
-        QCOMPARE(notices.headings, QStringList({"削除してもよろしいですか？"}));
+        QCOMPARE(notices.headings, QStringList({"確認"}));
+        QCOMPARE(notices.texts, QStringList({"削除してもよろしいですか？"}));
         QCOMPARE(reads, 1);
         QVERIFY(!dialog.isVisible());
         if (!db.OpenDatabase(membersDb).isError())

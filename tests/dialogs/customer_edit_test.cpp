@@ -194,7 +194,8 @@ private slots:
         NoticeCatcher notices;
         QTimer::singleShot(0, &dialog, [&] { dialog.deleteBtnClick(); });
         QCOMPARE(dialog.openEdit("1"), int(QDialog::Accepted));
-        QCOMPARE(notices.headings, QStringList{"削除してもよろしいですか？"});
+        QCOMPARE(notices.headings, QStringList{"確認"});
+        QCOMPARE(notices.texts, QStringList{"削除してもよろしいですか？"});
         QCOMPARE(column(fx, fx.context().addressDbPath, "SELECT count(*) FROM address"), QString("0"));
         QCOMPARE(column(fx, fx.context().membersDbPath, "SELECT count(*) FROM memberitem"), QString("1"));
         QCOMPARE(fx.customerReads, 1);

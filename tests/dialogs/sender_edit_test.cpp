@@ -97,7 +97,8 @@ private slots:
         dialog.Button1Click();
         QCOMPARE(senderCount(fx), 3);
         QVERIFY(senderColumn(fx, 3, "NAMAE1").isEmpty());
-        QCOMPARE(notices.headings, QStringList{"削除してもよろしいですか？"});
+        QCOMPARE(notices.headings, QStringList{"確認"});
+        QCOMPARE(notices.texts, QStringList{"削除してもよろしいですか？"});
     }
 
     void openingCopiesTheSenderIntoTheRecord()
