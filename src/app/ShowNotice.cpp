@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 namespace {
@@ -30,12 +31,24 @@ protected:
         fitToText();
     }
 
+    // QMessageBox sizes itself again on style, font and screen changes, which
+    // on a real desktop arrive after the show: it then turns its own wrapping
+    // back on and narrows the box. Fit again whenever that happened.
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QMessageBox::resizeEvent(event);
+        const auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (!m_fitting && label && label->wordWrap())
+            fitToText();
+    }
+
 private:
     void fitToText()
     {
         auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         if (!label || !layout())
             return;
+        const QScopedValueRollback<bool> fitting(m_fitting, true);
         const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
         const int screenWidth = shownOn ? shownOn->availableGeometry().width() : 1024;
         const QMargins margins = layout()->contentsMargins();
@@ -54,6 +67,7 @@ private:
     }
 
     QString m_message;
+    bool m_fitting = false;
 };
 
 } // namespace
