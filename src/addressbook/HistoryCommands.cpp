@@ -5,6 +5,7 @@
 #include "addressbook/HistoryReprint.h"
 #include "addressbook/TfcustomerEdit.h"
 #include "app/ShowNotice.h"
+#include "data/DatabaseErrorText.h"
 #include "dialogs/EditorBoxes.h"
 #include "layout/PrintRecord.h"
 
@@ -25,7 +26,7 @@ bool HistoryCommands::readEntry(const QString &id, HistoryEntry *entry)
     DatabaseError error;
     const std::optional<HistoryEntry> found = ReadHistoryEntry(*m_context.db, m_context.membersDb, id, &error);
     if (!found) {
-        ShowNotice("確認", error.isError() ? error.message : "送付履歴が見つかりません。\n" + id, m_context.window);
+        ShowNotice("確認", error.isError() ? DatabaseErrorInJapanese(error) : "送付履歴が見つかりません。\n" + id, m_context.window);
         return false;
     }
     *entry = *found;

@@ -3,6 +3,7 @@
 #include "addressbook/ConsigneeEditPresentation.h"
 #include "addressbook/ConsigneeForm.h"
 #include "app/ShowNotice.h"
+#include "data/DatabaseErrorText.h"
 #include "data/PostalCodeLookup.h"
 #include "data/TDataModule1.h"
 #include "dialogs/EditorBoxes.h"
@@ -373,7 +374,7 @@ void TfcustomerEdit::loadConsignee(const QString &id)
         return;
     const QueryResult address = m_context.db->QueryRows(ConsigneeForm::selectSql(id));
     if (!address.ok()) {
-        ShowNotice("確認", address.error.message, this);
+        ShowNotice("確認", DatabaseErrorInJapanese(address.error), this);
         return;
     }
     f.loadAddressRow(address.rows.row(0));
@@ -468,7 +469,7 @@ bool TfcustomerEdit::saveRows()
     TDataModule1 &db = *m_context.db;
     DatabaseError error = db.OpenDatabase(m_context.addressDbPath);
     const auto report = [this](const DatabaseError &e) {
-        ShowNotice("確認", "[保存できませんでした]\n" + e.message, this);
+        ShowNotice("確認", "[保存できませんでした]\n" + DatabaseErrorInJapanese(e), this);
         return false;
     };
     if (error.isError())

@@ -4,6 +4,7 @@
 #include "addressbook/HistoryEditPresentation.h"
 #include "addressbook/HistoryEntry.h"
 #include "app/ShowNotice.h"
+#include "data/DatabaseErrorText.h"
 #include "data/TDataModule1.h"
 #include "dialogs/EditorBoxes.h"
 #include "dialogs/EditorText.h"
@@ -282,7 +283,7 @@ void Tfrirekiedit::loadRow(const QString &id)
     DatabaseError error;
     const std::optional<HistoryEntry> entry = ReadHistoryEntry(*m_context.db, m_context.membersDbPath, id, &error);
     if (!entry) {
-        ShowNotice("確認", error.isError() ? error.message : "送付履歴が見つかりません。\n" + id, this);
+        ShowNotice("確認", error.isError() ? DatabaseErrorInJapanese(error) : "送付履歴が見つかりません。\n" + id, this);
         return;
     }
     const HistoryEditForm f = HistoryEditForm::fromEntry(*entry, m_context.editionCode);
@@ -375,7 +376,7 @@ void Tfrirekiedit::operate_btnClick()
     // A failed save is said, and the dialog stays open with what was typed.
     DatabaseError error = m_context.db->OpenDatabase(m_context.membersDbPath);
     if (error.isError() || m_context.db->ExecSql(f.updateSql(id, m_context.editionCode), &error)) {
-        ShowNotice("確認", "保存に失敗しました\n" + error.message, this);
+        ShowNotice("確認", "保存に失敗しました\n" + DatabaseErrorInJapanese(error), this);
         return;
     }
     if (m_context.rirekiRead)

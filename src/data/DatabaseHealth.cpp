@@ -1,5 +1,6 @@
 #include "data/DatabaseHealth.h"
 
+#include "data/DatabaseErrorText.h"
 #include "data/TDataModule1.h"
 
 #include <QFileInfo>
@@ -81,5 +82,5 @@ QString DatabaseFileNotice(const QString &label, const QString &path, const Data
 {
     if (isDamage(error.code))
         return label + QStringLiteral("を開けません。ファイルが壊れているか、データベースではありません。\n") + path;
-    return label + QStringLiteral("を開けません。\n") + path + QLatin1Char('\n') + error.message;
+    return label + QStringLiteral("を開けません。\n") + path + QLatin1Char('\n') + DatabaseErrorInJapanese(error);
 }

@@ -1,5 +1,6 @@
 #include "data/StartupDatabases.h"
 
+#include "data/DatabaseErrorText.h"
 #include "data/DatabaseSchema.h"
 #include "data/TDataModule1.h"
 
@@ -31,7 +32,7 @@ void prepare(TDataModule1 &db, const QString &label, const QString &path, Create
     DatabaseError error;
     const DatabaseFileCheck check = PrepareDatabaseFile(db, path, create, &error);
     if (error.isError())
-        notices->append(QStringLiteral("データベースを作成できませんでした。\n") + path + QLatin1Char('\n') + error.message);
+        notices->append(QStringLiteral("データベースを作成できませんでした。\n") + path + QLatin1Char('\n') + DatabaseErrorInJapanese(error));
     else if (check.state == DatabaseFileState::Damaged || check.state == DatabaseFileState::Unreadable)
         notices->append(DatabaseFileNotice(label, path, check.error));
 }

@@ -1,6 +1,7 @@
 #include "dialogs/TfsenderEdit.h"
 
 #include "app/ShowNotice.h"
+#include "data/DatabaseErrorText.h"
 #include "data/PostalCodeLookup.h"
 #include "data/TDataModule1.h"
 #include "dialogs/EditorBoxes.h"
@@ -184,7 +185,7 @@ void TfsenderEdit::dataRead()
         return;
     const QueryResult result = m_context.db->QueryRows(SenderForm::selectSql(id));
     if (!result.ok()) {
-        ShowNotice("確認", result.error.message, this);
+        ShowNotice("確認", DatabaseErrorInJapanese(result.error), this);
         return;
     }
     if (result.rows.isEmpty())
@@ -238,7 +239,7 @@ void TfsenderEdit::operate_btnClick()
     const bool failed = error.isError() || m_context.db->ExecSql(id.isEmpty() ? f.insertSql() : f.updateSql(id), &error);
     // A failed insert is reported as well: closing silently would lose the new sender.
     if (failed) {
-        ShowNotice("確認", "登録に失敗しました\n" + error.message, this);
+        ShowNotice("確認", "登録に失敗しました\n" + DatabaseErrorInJapanese(error), this);
         return;
     }
     if (!id.isEmpty())

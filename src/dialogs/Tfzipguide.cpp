@@ -1,5 +1,6 @@
 #include "dialogs/Tfzipguide.h"
 
+#include "data/DatabaseErrorText.h"
 #include "dialogs/EditorBoxes.h"
 
 #include "app/ShowNotice.h"
@@ -155,7 +156,7 @@ void Tfzipguide::runSearch(const QString &text)
     m_model->endRefill();
     m_panels[0]->setText(result.elapsedText());
     if (!result.ok())
-        ShowNotice("確認", "郵便番号データベースを読めませんでした。\n" + result.error.message, this);
+        ShowNotice("確認", "郵便番号データベースを読めませんでした。\n" + DatabaseErrorInJapanese(result.error), this);
 }
 
 bool Tfzipguide::importFromFile(const QString &csvPath)
@@ -189,8 +190,11 @@ bool Tfzipguide::importFromFile(const QString &csvPath)
                                    .arg(result.badLine),
                        this);
             break;
+        case ZipImportStatus::CannotReadFile:
+            ShowNotice("確認", "郵便番号データのファイルを読めませんでした。\n" + csvPath, this);
+            break;
         default:
-            ShowNotice("確認", "郵便番号データを取り込めませんでした。\n" + result.error.message, this);
+            ShowNotice("確認", "郵便番号データを取り込めませんでした。\n" + DatabaseErrorInJapanese(result.error), this);
             break;
         }
         return false;
