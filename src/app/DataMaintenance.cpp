@@ -1,6 +1,7 @@
 #include "app/DataMaintenance.h"
 
 #include "app/AppFolders.h"
+#include "app/FileErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,8 +36,8 @@ MaintenanceResult copyNew(const QString &from, const QString &to)
     if (!source.isFile())
         return MaintenanceResult::failure(copyFailure(from, to, QStringLiteral("コピー元のファイルがありません。")));
     QFile in(from);
-    if (!QFile::copy(from, to))
-        return MaintenanceResult::failure(copyFailure(from, to, in.errorString()));
+    if (!in.copy(to))
+        return MaintenanceResult::failure(copyFailure(from, to, FileErrorInJapanese(in.error())));
     if (QFileInfo(to).size() != source.size()) {
         QFile::remove(to);
         return MaintenanceResult::failure(copyFailure(from, to, QStringLiteral("コピーが途中で終わりました。")));

@@ -1,5 +1,7 @@
 #include "app/TextCodec.h"
 
+#include "app/FileErrorText.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -240,19 +242,19 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = FileErrorInJapanese(file.error());
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
         if (error)
-            *error = file.errorString();
+            *error = FileErrorInJapanese(file.error());
         file.cancelWriting();
         return false;
     }
     // QSaveFile flushes and fsyncs before it renames the temporary file over the old one.
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = FileErrorInJapanese(file.error());
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "layout/StyleData.h"
 
 #include "app/AppFolders.h"
+#include "app/FileErrorText.h"
 #include "app/TextCodec.h"
 #include "app/TextFields.h"
 
@@ -145,7 +146,7 @@ LayoutStatus StyleData::LoadStyleFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LayoutStatus::failure(QStringLiteral("スタイルファイルを読み込めません。\n%1\n%2")
-                                         .arg(path, file.errorString()),
+                                         .arg(path, FileErrorInJapanese(file.error())),
                                      LayoutStatus::Problem::Unreadable);
     const QStringList all = SplitLines(DecodeText(file.readAll()));
     for (const QString &text : all) {
