@@ -29,6 +29,7 @@
 #include "render/DrawFailureText.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
+#include "render/PdfReplaceGuard.h"
 #include "render/PreviewPage.h"
 #include "render/PrintJob.h"
 #include "render/PrinterBinding.h"
@@ -44,6 +45,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -70,8 +72,9 @@ Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QStr
     if (m_defaultStyleFile.isEmpty())
         m_defaultStyleFile = PaperKinds().front().styleFile;
 
+    m_automaticPdfPath = m_folders.workDir + "/pdf/" + EditionFor(editionCode()).exeName + ".pdf";
     if (!HasSystemPrinter())
-        EnsurePdfOutput(*m_printer, m_folders.workDir + "/pdf/" + EditionFor(editionCode()).exeName + ".pdf");
+        EnsurePdfOutput(*m_printer, m_automaticPdfPath);
 
     buildWindow();
     styleset();
@@ -543,7 +546,8 @@ void Tfzerrat::paperSetup()
 {
     if (QFileInfo::exists(printerFilePath()))
         DevModeLoadFromFile(printerFilePath(), *m_printer);
-    QPrintDialog dialog(m_printer.get(), this);
+    // Paper and orientation only: nothing is printed, so no output file is asked about.
+    QPageSetupDialog dialog(m_printer.get(), this);
     dialog.setWindowTitle("用紙設定");
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -566,7 +570,11 @@ bool Tfzerrat::preparePrint(bool skipDialog, PrintJob::Options *options)
     if (!skipDialog) {
         QPrintDialog dialog(m_printer.get(), this);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        if (dialog.exec() != QDialog::Accepted)
+        ShowWholeOutputFileName(dialog);
+        PdfReplaceGuard previousPdf(m_printer->outputFileName(), m_automaticPdfPath);
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        previousPdf.finish(accepted, m_printer->outputFileName());
+        if (!accepted)
             return false;
     }
     measurePrinter();
@@ -607,6 +615,8 @@ bool Tfzerrat::printexecute(bool skipDialog)
         ShowNotice("確認", DrawFailureNotice(result, m_style.CurrentStyleFile), this);
         return false;
     }
+    if (!m_printer->outputFileName().isEmpty())
+        statusBar()->showMessage("PDFファイルに印刷しました: " + m_printer->outputFileName());
     if (!m_settingsPage->CheckBox5->isChecked())
         writeHistoryRow();
     return true;
@@ -707,7 +717,10 @@ bool Tfzerrat::PrintBatch(bool skipDialog)
     }
     if (!outcome.historyNotice.isEmpty())
         ShowNotice("確認", outcome.historyNotice, this);
-    ShowNotice("確認", "送信記録を登録しました", this);
+    const QString pdf = m_printer->outputFileName();
+    if (!pdf.isEmpty())
+        statusBar()->showMessage("PDFファイルに印刷しました: " + pdf);
+    ShowNotice("確認", pdf.isEmpty() ? QString("送信記録を登録しました") : "送信記録を登録しました\nPDFファイル: " + pdf, this);
     return true;
 }
 

@@ -186,6 +186,9 @@ private:
     std::unique_ptr<RecordAssembly> m_assembly;
     std::unique_ptr<QPrinter> m_printer;
     QString m_defaultStyleFile;
+    // The PDF printed to when the machine has no printer; replaced without a
+    // question by every print that goes there.
+    QString m_automaticPdfPath;
 
     MainActions *m_actions = nullptr;
     TopBar *m_topBar = nullptr;

@@ -1,10 +1,14 @@
 #include "render/PrinterBinding.h"
 
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QScreen>
 
 PrinterSetup CapturePrinterSetup(const QPrinter &printer)
 {
@@ -103,4 +107,19 @@ void EnsurePdfOutput(QPrinter &printer, const QString &defaultPdfPath)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
         printer.setOutputFileName(defaultPdfPath);
+}
+
+void ShowWholeOutputFileName(QPrintDialog &dialog)
+{
+    auto *box = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!box)
+        return;
+    const QScreen *screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    const int limit = screen ? screen->availableGeometry().width() * 2 / 3 : 800;
+    const auto widen = [box, limit](const QString &text) {
+        const int wanted = box->fontMetrics().horizontalAdvance(text) + box->fontMetrics().averageCharWidth() * 3;
+        box->setMinimumWidth(qMin(wanted, limit));
+    };
+    widen(box->text());
+    QObject::connect(box, &QLineEdit::textChanged, box, widen);
 }

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QPrintDialog;
 class QPrinter;
 
 // What the program remembers of the printer.
@@ -32,3 +33,7 @@ bool HasSystemPrinter();
 
 // Points a printer without a system printer at a PDF file, when it has none yet.
 void EnsurePdfOutput(QPrinter &printer, const QString &defaultPdfPath);
+
+// Widens the printer dialog's output file box to show the whole path (up to
+// two thirds of the screen): a clerk must see where the PDF goes.
+void ShowWholeOutputFileName(QPrintDialog &dialog);

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -144,7 +145,9 @@ private slots:
             QVERIFY(PdfPageText(pdf, 1).contains("Charlie"));
             QVERIFY(PdfPageText(pdf, 3).contains("Bravo"));
         }
-        QCOMPARE(w.notices.texts, QStringList{"送信記録を登録しました"});
+        // The closing notice and the status bar name the file the pages went to.
+        QCOMPARE(w.notices.texts, QStringList{"送信記録を登録しました\nPDFファイル: " + pdf});
+        QCOMPARE(w.window->statusBar()->currentMessage(), "PDFファイルに印刷しました: " + pdf);
     }
 
     void batchPrintWithNothingTickedSaysSoFromAnyPage()

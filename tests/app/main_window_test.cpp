@@ -13,6 +13,7 @@
 #include "dialogs/TFDATAEDIT.h"
 #include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
+#include "DialogDriver.h"
 #include "PdfFiles.h"
 #include "TestNotices.h"
 #include "TestTyping.h"
@@ -31,6 +32,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -117,6 +119,61 @@ private slots:
         QVERIFY(accepted);
         QVERIFY(notices.texts.isEmpty());
         QCOMPARE(PdfPageCount(pdf), 1);
+    }
+
+    // The program's own PDF is replaced by the next print without the dialog's
+    // overwrite question; the dialog shows the whole path and the status bar
+    // says where the pages went. 用紙設定 is a page set-up, not a print dialog.
+    void printsToTheProgramsPdfReplaceItWithoutAQuestion()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        if (w.printer().outputFormat() != QPrinter::PdfFormat)
+            QSKIP("a system printer is installed; the PDF fallback is not in use");
+        const QString pdf = w.printer().outputFileName();
+        int boxWidth = 0, pathWidth = 0;
+        const auto acceptDialog = [&] {
+            QTimer::singleShot(100, &w, [&] {
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                if (auto *box = dialog->findChild<QLineEdit *>("filename")) {
+                    boxWidth = box->width();
+                    pathWidth = box->fontMetrics().horizontalAdvance(box->text());
+                }
+                dialog->accept();
+                QTimer::singleShot(300, dialog, [dialog] {
+                    if (dialog->isVisible())
+                        dialog->reject();
+                });
+            });
+        };
+        acceptDialog();
+        QVERIFY(w.printexecute());
+        QCOMPARE(PdfPageCount(pdf), 1);
+        w.topBar()->setCopies(2);
+        acceptDialog();
+        QVERIFY(w.printexecute());
+        QCOMPARE(notices.texts, QStringList());
+        QCOMPARE(PdfPageCount(pdf), 2);
+        QVERIFY(!QFileInfo::exists(pdf + ".previous"));
+        QVERIFY2(boxWidth >= pathWidth, qPrintable(QString("%1 < %2").arg(boxWidth).arg(pathWidth)));
+        QCOMPARE(w.statusBar()->currentMessage(), "PDFファイルに印刷しました: " + pdf);
+
+        // A cancelled print leaves the last PDF as it was.
+        QTimer::singleShot(100, &w, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        QVERIFY(!w.printexecute());
+        QCOMPARE(PdfPageCount(pdf), 2);
+
+        DialogDriver setup([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+        w.actions()->paperSetup->trigger();
+        QCOMPARE(setup.seen, QString("QPageSetupDialog"));
+        QCOMPARE(notices.texts, QStringList());
     }
 
     void editionsShowTheirCaptionsAndControls_data()
