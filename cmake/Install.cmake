@@ -33,6 +33,13 @@ set(KORVEL_INSTALL_EDITIONS brenno_xe2 quillo_xe2 dovrak_xe2 zerrat_xe2 morvik_x
 
 foreach(ed ${KORVEL_INSTALL_EDITIONS})
   install(PROGRAMS $<TARGET_FILE:korvel> DESTINATION ${KORVEL_INSTALL_DIR} RENAME ${ed})
+  # Renamed copies are not stripped by `install --strip` or the package as
+  # targets are; do it here when either asks for it.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KORVEL_INSTALL_DIR}/${ed}\")
+    endif()
+  ")
 endforeach()
 install(TARGETS korvel-print csv_importXe2 RUNTIME DESTINATION ${KORVEL_INSTALL_DIR})
 
@@ -110,6 +117,21 @@ if(NOT TARGET uninstall)
 endif()
 
 # ---- The Debian package -------------------------------------------------------
+
+# What Debian expects of every package: the copyright of what it holds and a
+# compressed changelog under share/doc/<package>.
+set(_korvel_changelog_gz ${CMAKE_BINARY_DIR}/debian/changelog.gz)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/debian)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog ${CMAKE_BINARY_DIR}/debian/changelog COPYONLY)
+# gzip -n: no name or time stamp in the header, so the package builds the same each time.
+execute_process(COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/debian/changelog
+                OUTPUT_FILE ${_korvel_changelog_gz} RESULT_VARIABLE _korvel_gzip_failed)
+if(_korvel_gzip_failed)
+  message(WARNING "gzip failed: the Debian package will have no changelog")
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright ${_korvel_changelog_gz}
+        DESTINATION share/doc/korvel)
+set(CPACK_STRIP_FILES ON)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvel)
