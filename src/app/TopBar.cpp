@@ -26,28 +26,32 @@ QToolButton *actionButton(QAction *action, QWidget *parent)
     return button;
 }
 
-// A numeric box with the up and down buttons beside it; the buttons step the
-// value by 1 within min .. max, the box itself takes any number.
+// A numeric box of whole numbers held to min .. max, with up and down buttons
+// beside it that step it by 1 within the same range. What the box shows once
+// the user leaves it or presses Enter is the number the program uses.
 TNumberEdit *spin(int min, int max, int value, const QString &name, QWidget *parent, QHBoxLayout *row)
 {
     auto *box = new TNumberEdit(parent);
     box->setObjectName(name);
+    box->setFigure(0);
+    box->setMax(max);
+    box->setMin(min);
+    box->setLimit(true);
     box->setValue(value);
     box->setMaximumWidth(60);
     auto *buttons = new QWidget(parent);
     auto *column = new QVBoxLayout(buttons);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    const std::pair<const char *, int> steps[] = {{"▲", 1}, {"▼", -1}};
-    for (const auto &[arrow, delta] : steps) {
+    const std::pair<const char *, TArrowDirection> steps[] = {{"▲", TArrowDirection::adUp},
+                                                              {"▼", TArrowDirection::adDown}};
+    for (const auto &[arrow, direction] : steps) {
         auto *button = new QToolButton(buttons);
-        button->setObjectName(name + (delta > 0 ? "Up" : "Down"));
+        button->setObjectName(name + (direction == TArrowDirection::adUp ? "Up" : "Down"));
         button->setText(QString::fromUtf8(arrow));
         button->setAutoRepeat(true);
         button->setFixedSize(16, 12);
-        QObject::connect(button, &QToolButton::clicked, box, [box, min, max, d = delta] {
-            box->setValue(qBound(min, box->AsInteger() + d, max));
-        });
+        QObject::connect(button, &QToolButton::clicked, box, [box, d = direction] { box->stepBy(d); });
         column->addWidget(button);
     }
     row->addWidget(box);
@@ -156,7 +160,7 @@ void TopBar::setOffsets(int x, int y)
     m_quiet = false;
 }
 
-int TopBar::copies() const { return qBound(1, NumberEdit1->AsInteger(), 1000); }
+int TopBar::copies() const { return NumberEdit1->AsInteger(); }
 
 void TopBar::setCopies(int copies)
 {

@@ -28,7 +28,7 @@ public:
     int offsetY() const;
     // Sets both boxes without reporting a change (the header was just read).
     void setOffsets(int x, int y);
-    // NumberEdit1: copies for single print, held to 1 .. 1000 whatever is typed
+    // NumberEdit1: copies for single print, held to 1 .. 1000 by the box
     // (no copies at all would print nothing and still record a history row).
     int copies() const;
     void setCopies(int copies);

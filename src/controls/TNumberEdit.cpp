@@ -160,6 +160,11 @@ void TNumberEdit::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter takes the typed number as leaving does: a value held to the
+        // limits or cut to Figure decimals is shown before anyone acts on it.
+        leave();
+    }
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
 
     // Backspace and Delete step over a group separator onto the digit beyond

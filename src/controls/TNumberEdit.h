@@ -95,6 +95,10 @@ public:
     // Pastes a text under the paste rules, as the platform's paste request does.
     void pasteText(const QString &clipboardText);
 
+    // One step by Increment, held to the limits as the arrow keys step (spin
+    // buttons beside the box use it, so typing and stepping share one range).
+    void stepBy(TArrowDirection direction);
+
 public slots:
     // Pastes the clipboard's text under the paste rules. Hides the line edit's
     // own paste, which would let any text in.
@@ -123,10 +127,9 @@ private:
     void handleChange();
     // Replaces the text by the canonical text (the change handling runs).
     void rewriteCanonical();
-    // Canonical text on leaving, under the guard.
+    // Canonical text on leaving and on Enter, under the guard: the box then
+    // shows the number it holds, the one its users read.
     void leave();
-    // One arrow-key step.
-    void stepBy(TArrowDirection direction);
 
     NumberEditModel m_model;
     ArrowKeyChangeHandler m_onArrowKeyChange;

@@ -24,14 +24,16 @@ namespace {
 
 const char *const TagProperty = "tag";
 
+// The largest length, either way, that a box of the panel takes into the layout.
+const Extended LengthLimit = 1e12L;
+
 Millimetre toMm(Extended value)
 {
-    // Beyond the layout's range a typed number is held at its edge.
-    const Extended limit = 1e12L;
-    if (!(value > -limit))
-        value = -limit;
-    if (value > limit)
-        value = limit;
+    // Beyond the layout's range a number is held at its edge.
+    if (!(value > -LengthLimit))
+        value = -LengthLimit;
+    if (value > LengthLimit)
+        value = LengthLimit;
     return Millimetre::fromUnits(std::llround(double(value * Millimetre::UnitsPerMm)));
 }
 
@@ -45,6 +47,31 @@ TNumberEdit *numberBox(const QString &name, QWidget *parent)
     auto *box = new TNumberEdit(parent);
     box->setObjectName(name);
     return box;
+}
+
+// A length box that holds and shows the length as the line will take it:
+// within the layout's range, with the decimals the line keeps.
+TNumberEdit *lengthBox(const QString &name, QWidget *parent, int decimals, TRoundMode mode)
+{
+    TNumberEdit *box = numberBox(name, parent);
+    box->setMax(LengthLimit);
+    box->setMin(-LengthLimit);
+    box->setLimit(true);
+    box->setFigure(decimals);
+    box->setRoundMode(mode);
+    return box;
+}
+
+// Positions are written cut to a tenth of a millimetre.
+TNumberEdit *positionBox(const QString &name, QWidget *parent)
+{
+    return lengthBox(name, parent, 1, TRoundMode::rmDown);
+}
+
+// Other lengths keep four decimals, rounded half away from zero.
+TNumberEdit *fineLengthBox(const QString &name, QWidget *parent)
+{
+    return lengthBox(name, parent, 4, TRoundMode::rmRound);
 }
 
 QLabel *readOut(const QString &name, QWidget *parent)
@@ -113,9 +140,9 @@ QWidget *LayoutEditorPage::buildSettingsPanel()
     Label12->setObjectName("Label12");
     grid->addWidget(Label12, 0, 0, 1, 4);
 
-    cx = numberBox("cx", panel);
-    cy = numberBox("cy", panel);
-    cm = numberBox("cm", panel);
+    cx = positionBox("cx", panel);
+    cy = positionBox("cy", panel);
+    cm = fineLengthBox("cm", panel);
     grid->addWidget(new QLabel("位置(X)", panel), 1, 0);
     grid->addWidget(cx, 1, 1);
     grid->addWidget(new QLabel("位置(Y)", panel), 2, 0);
@@ -157,8 +184,8 @@ QWidget *LayoutEditorPage::buildSettingsPanel()
     auto *hidden = new QWidget(panel);
     hidden->setObjectName("hiddenValues");
     auto *hiddenRow = new QHBoxLayout(hidden);
-    KX = numberBox("KX", hidden);
-    KY = numberBox("KY", hidden);
+    KX = fineLengthBox("KX", hidden);
+    KY = fineLengthBox("KY", hidden);
     nl = numberBox("nl", hidden);
     KC = new QLabel(hidden);
     KC->setObjectName("KC");

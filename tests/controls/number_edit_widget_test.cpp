@@ -244,6 +244,66 @@ private slots:
         QCOMPARE(w.box->cursorPosition(), w.box->text().size());
     }
 
+    // Enter, like leaving, shows the number the box holds: held to its limits
+    // and rounded to its decimals, so no one reads a value that is not used.
+    void enterAndLeavingShowTheValueInUse_data()
+    {
+        QTest::addColumn<bool>("limit");
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<TRoundMode>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter");  // false: the focus moves away
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<double>("value");
+        const TRoundMode down = TRoundMode::rmDown;
+        const TRoundMode round = TRoundMode::rmRound;
+        QTest::newRow("above the range, Enter") << true << 0 << down << "5000" << true << "1000" << 1000.0;
+        QTest::newRow("above the range, left") << true << 0 << down << "5000" << false << "1000" << 1000.0;
+        QTest::newRow("below the range, Enter") << true << 0 << down << "0" << true << "1" << 1.0;
+        QTest::newRow("negative, Enter") << true << 0 << down << "-3" << true << "1" << 1.0;
+        QTest::newRow("fraction cut, Enter") << true << 0 << down << "2.7" << true << "2" << 2.0;
+        QTest::newRow("fraction cut, left") << true << 0 << down << "2.7" << false << "2" << 2.0;
+        QTest::newRow("in range, Enter") << true << 0 << down << "7" << true << "7" << 7.0;
+        QTest::newRow("tenth cut, Enter") << false << 1 << down << "12.57" << true << "12.5" << 12.5;
+        QTest::newRow("negative tenth cut, Enter") << false << 1 << down << "-3.99" << true << "-3.9" << -3.9;
+        QTest::newRow("four decimals rounded, Enter") << false << 4 << round << "1.23456" << true << "1.2346" << 1.2346;
+        QTest::newRow("no rounding, Enter") << false << -1 << down << "0.125" << true << "0.125" << 0.125;
+    }
+
+    void enterAndLeavingShowTheValueInUse()
+    {
+        QFETCH(bool, limit);
+        QFETCH(int, figure);
+        QFETCH(TRoundMode, mode);
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(QString, shown);
+        QFETCH(double, value);
+        BoxWindow w;
+        QVERIFY(w.active);
+        w.box->setMin(1);
+        w.box->setMax(1000);
+        w.box->setLimit(limit);
+        w.box->setFigure(figure);
+        w.box->setRoundMode(mode);
+        QString textAtEnter;
+        connect(w.box, &QLineEdit::returnPressed, w.box, [&] { textAtEnter = w.box->text(); });
+        w.enter();
+        w.type(typed);
+        if (enter)
+            QTest::keyClick(w.box, Qt::Key_Return);
+        else
+            w.leave();
+        QCOMPARE(w.box->text(), shown);
+        QCOMPARE(double(w.box->Value()), value);
+        if (enter) {
+            // Whoever acts on Enter already sees the text in use.
+            QCOMPARE(textAtEnter, shown);
+            QVERIFY(w.box->hasFocus());
+            QVERIFY(w.box->isModified());
+        }
+    }
+
     void arrowKeysStepWithinTheLimits()
     {
         TNumberEdit box;

@@ -7,6 +7,7 @@
 #include "render/FontSubstitutions.h"
 #include "layout/StyleData.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,7 +88,7 @@ private slots:
         QCOMPARE(page->Label12->text(), QStringLiteral("郵便番号1"));
         QCOMPARE(page->LeftBtn->toolTip(), QStringLiteral("郵便番号1を左に移動"));
         QCOMPARE(page->DownBtn->toolTip(), QStringLiteral("郵便番号1を下に移動"));
-        QCOMPARE(page->cx->text(), QStringLiteral("12.34"));
+        QCOMPARE(page->cx->text(), QStringLiteral("12.3")); // what an apply writes: cut to a tenth
         QCOMPARE(page->cy->text(), QStringLiteral("20"));
         QCOMPARE(page->cf->text(), QStringLiteral("ＭＳ 明朝"));
         QCOMPARE(page->nl->AsInteger(), 1);
@@ -126,6 +127,46 @@ private slots:
         QCOMPARE(field(*style, 1, 20), QStringLiteral("123"));
         QCOMPARE(page->cx->text(), QStringLiteral("45.6")); // "the box shows what the line holds"
         QCOMPARE(changed.count(), 2);
+    }
+
+    // The position and pitch boxes show, once the focus moves on, what an
+    // apply will write: positions cut to a tenth, the pitch to four decimals.
+    void numberBoxesShowWhatTheLineWillHold_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("fieldNo");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");   // once the focus moves on
+        QTest::addColumn<QString>("written"); // into the line by Enter, and shown again
+        QTest::newRow("X with hundredths") << "cx" << 6 << "12.57" << "12.5" << "12.5";
+        QTest::newRow("X below a tenth") << "cx" << 6 << "0.05" << "0.0" << "0";
+        QTest::newRow("Y negative") << "cy" << 7 << "-3.99" << "-3.9" << "-3.9";
+        QTest::newRow("pitch with five decimals") << "cm" << 18 << "1.23456" << "1.2346" << "1.2346";
+        QTest::newRow("pitch below the fourth decimal") << "cm" << 18 << "0.00004" << "0.0000" << "0";
+        QTest::newRow("X in tenths") << "cx" << 6 << "45.6" << "45.6" << "45.6";
+    }
+
+    void numberBoxesShowWhatTheLineWillHold()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, fieldNo);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, written);
+        QApplication::setActiveWindow(page);
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        TNumberEdit *edit = page->findChild<TNumberEdit *>(box);
+        QVERIFY(edit);
+        TNumberEdit *next = edit == page->cx ? page->cy : page->cx;
+        click("btn1");
+        edit->setFocus(Qt::TabFocusReason);
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        next->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), shown);
+        typeAndEnter(edit, QString()); // Enter alone applies what the box shows
+        QCOMPARE(field(*style, 1, fieldNo), written);
+        QCOMPARE(edit->text(), written);
     }
 
     void arrowsMoveByTheStepOfTheKeysHeld()

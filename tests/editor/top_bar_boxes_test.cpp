@@ -3,6 +3,7 @@
 #include "app/TopBar.h"
 #include "controls/TNumberEdit.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -33,6 +34,7 @@ private slots:
         QTest::newRow("up at the top") << "ofxboxUp" << 100 << 100;
         QTest::newRow("down at the bottom") << "ofxboxDown" << -100 << -100;
         QTest::newRow("typed beyond the range") << "ofxboxUp" << 250 << 100;
+        QTest::newRow("down from beyond the range") << "ofxboxDown" << 250 << 99;
     }
 
     void spinButtonsStepWithinTheirRange()
@@ -42,22 +44,23 @@ private slots:
         QFETCH(int, expected);
         TopBar *bar = w->topBar();
         bar->setOffsets(start, 0);
+        const int before = bar->offsetX(); // a start beyond the range is held at its edge
         QSignalSpy changed(bar, &TopBar::headerValuesChanged);
         QVERIFY(spinButton(button));
         QTest::mouseClick(spinButton(button), Qt::LeftButton);
         QCOMPARE(bar->offsetX(), expected);
         QCOMPARE(bar->ofxbox->text(), QString::number(expected));
-        QCOMPARE(changed.count(), expected == start ? 0 : 1);
+        QCOMPARE(changed.count(), expected == before ? 0 : 1);
     }
 
     void copiesStayBetweenOneAndAThousand_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("copies");
-        QTest::addColumn<int>("afterUp"); // the spin button steps the typed number
+        QTest::addColumn<int>("afterUp"); // the spin button steps the number in use
         QTest::newRow("seven") << "7" << 7 << 8;
-        QTest::newRow("none") << "0" << 1 << 1;
-        QTest::newRow("negative") << "-3" << 1 << 1;
+        QTest::newRow("none") << "0" << 1 << 2;
+        QTest::newRow("negative") << "-3" << 1 << 2;
         QTest::newRow("too many") << "5000" << 1000 << 1000;
     }
 
@@ -74,6 +77,56 @@ private slots:
         QCOMPARE(bar->copies(), copies);
         QTest::mouseClick(spinButton("NumberEdit1Up"), Qt::LeftButton);
         QCOMPARE(bar->copies(), afterUp);
+    }
+
+    // What the offsets and copies boxes show after Enter or after the focus
+    // moves on is the number printing uses: whole millimetres from -100 to 100
+    // and whole copies from 1 to 1000.
+    void boxesShowTheValuePrintingUses_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter"); // false: the focus moves to the next box
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("used");
+        QTest::newRow("offset with decimals") << "ofxbox" << "12.57" << true << "12" << 12;
+        QTest::newRow("offset with decimals, left") << "ofybox" << "12.57" << false << "12" << 12;
+        QTest::newRow("negative offset with decimals") << "ofxbox" << "-12.9" << true << "-12" << -12;
+        QTest::newRow("offset too far right") << "ofxbox" << "250" << true << "100" << 100;
+        QTest::newRow("offset too far up, left") << "ofybox" << "-250" << false << "-100" << -100;
+        QTest::newRow("offset in range") << "ofybox" << "-7" << true << "-7" << -7;
+        QTest::newRow("no copies") << "NumberEdit1" << "0" << true << "1" << 1;
+        QTest::newRow("negative copies, left") << "NumberEdit1" << "-3" << false << "1" << 1;
+        QTest::newRow("copies with decimals") << "NumberEdit1" << "2.7" << true << "2" << 2;
+        QTest::newRow("too many copies") << "NumberEdit1" << "5000" << true << "1000" << 1000;
+        QTest::newRow("too many copies, left") << "NumberEdit1" << "5000" << false << "1000" << 1000;
+        QTest::newRow("copies in range") << "NumberEdit1" << "7" << true << "7" << 7;
+    }
+
+    void boxesShowTheValuePrintingUses()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(QString, shown);
+        QFETCH(int, used);
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        TopBar *bar = w->topBar();
+        TNumberEdit *edit = bar->findChild<TNumberEdit *>(box);
+        QVERIFY(edit);
+        TNumberEdit *next = edit == bar->ofxbox ? bar->ofybox : bar->ofxbox;
+        edit->setFocus(Qt::TabFocusReason);
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        if (enter)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            next->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), shown);
+        const int inUse = box == "ofxbox" ? bar->offsetX() : box == "ofybox" ? bar->offsetY() : bar->copies();
+        QCOMPARE(inUse, used);
     }
 };
 
