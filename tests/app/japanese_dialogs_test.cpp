@@ -4,6 +4,7 @@
 #include "app/JapaneseTranslations.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFileDialog>
@@ -71,6 +72,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(englishTexts(&dialog), QStringList());
         dialog.reject();
+        // The type column of the file list.
+        QCOMPARE(QAbstractFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("フォルダー"));
     }
 
     void printDialog()
