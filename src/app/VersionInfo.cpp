@@ -25,7 +25,7 @@ VersionInfo VersionInfo::program()
 
 QString VersionInfo::versionLine() const
 {
-    return QStringLiteral("ProductVersion").leftJustified(16, u' ') + QStringLiteral(" : ") + productVersion;
+    return QStringLiteral("バージョン : ") + productVersion;
 }
 
 QUrl HomePageUrl()

@@ -23,7 +23,8 @@ struct VersionInfo {
     // This release's values.
     static VersionInfo program();
 
-    // "ProductVersion" in a field of 16 characters, " : ", then the version.
+    // "バージョン : " and the version: the dialog speaks Japanese like the rest
+    // of the program, not the version block's English key.
     QString versionLine() const;
 };
 

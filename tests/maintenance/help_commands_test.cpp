@@ -356,7 +356,7 @@ private slots:
         QCOMPARE(d->windowTitle(), QString("製品案内"));
         QCOMPARE(d->size(), QSize(810, 360));
         QCOMPARE(d->appname->text(), QString("送り状印刷ソフト・モルヴィク運送版"));
-        QCOMPARE(d->verlabel->text(), QString("ProductVersion   : 2.6.0.0"));
+        QCOMPARE(d->verlabel->text(), QString("バージョン : 2.6.0.0"));
         QCOMPARE(d->companylabel->text(), QString("コルヴェル・ソフト"));
         QVERIFY(d->copyright->text().contains("コルヴェル・ソフト"));
         QVERIFY(!d->officelabel->text().isEmpty());

@@ -6,11 +6,11 @@
 
 namespace {
 
-TEST(VersionInfo, ProductVersionLineIsPaddedTo16Characters)
+TEST(VersionInfo, VersionLineIsJapanese)
 {
     const VersionInfo v = VersionInfo::program();
     EXPECT_EQ(v.productVersion, "2.6.0.0");
-    EXPECT_EQ(v.versionLine(), "ProductVersion   : 2.6.0.0");
+    EXPECT_EQ(v.versionLine(), QStringLiteral("バージョン : 2.6.0.0"));
     EXPECT_FALSE(v.companyName.isEmpty());
     EXPECT_TRUE(v.legalCopyright.contains(v.companyName));
     EXPECT_FALSE(v.comments.isEmpty());
