@@ -266,7 +266,7 @@ WriteStatus WriteTextLines(const QString &path, const QStringList &lines, TextEn
     const auto bytes = EncodeLines(lines, encoding);
     if (!bytes) {
         if (error)
-            *error = QStringLiteral("text cannot be written in code page 932");
+            *error = QStringLiteral("シフトJISで書けない文字が含まれています。");
         return WriteStatus::Unencodable;
     }
     return WriteFileAtomically(path, *bytes, error) ? WriteStatus::Ok : WriteStatus::IoError;

@@ -59,7 +59,7 @@ bool WriteCsvImportFile(const QString &path, const QVector<QStringList> &rows, Q
     const std::optional<QByteArray> bytes = EncodeLines(lines, TextEncoding::Utf8Bom);
     if (!bytes) {
         if (error)
-            *error = QStringLiteral("encoding failed");
+            *error = QStringLiteral("文字を書き出せませんでした（文字コードの変換に失敗しました）。");
         return false;
     }
     return WriteFileAtomically(path, *bytes, error);
