@@ -49,6 +49,23 @@ int historyRows(Tfzerrat &w)
     return db.QueryRows("select count(*) from sender").rows.value(0, 0).toInt();
 }
 
+// Accepts the next modal dialog after a moment, letting look see it first. A
+// dialog that refuses its file stays open: it is closed so the test ends.
+void acceptNextDialog(QObject *context, const std::function<void(QDialog *)> &look)
+{
+    QTimer::singleShot(100, context, [look] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        look(dialog);
+        dialog->accept();
+        QTimer::singleShot(300, dialog, [dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    });
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -104,17 +121,7 @@ private slots:
         const QString pdf = w.printer().outputFileName();
         QVERIFY(!QFileInfo::exists(QFileInfo(pdf).path()));
         bool accepted = false;
-        QTimer::singleShot(100, &w, [&] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                dialog->accept();
-                accepted = true;
-                // A refused file leaves the dialog open: close it so the test ends.
-                QTimer::singleShot(300, dialog, [dialog] {
-                    if (dialog->isVisible())
-                        dialog->reject();
-                });
-            }
-        });
+        acceptNextDialog(&w, [&](QDialog *) { accepted = true; });
         QVERIFY(w.printexecute());
         QVERIFY(accepted);
         QVERIFY(notices.texts.isEmpty());
@@ -135,19 +142,11 @@ private slots:
         const QString pdf = w.printer().outputFileName();
         int boxWidth = 0, pathWidth = 0;
         const auto acceptDialog = [&] {
-            QTimer::singleShot(100, &w, [&] {
-                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-                if (!dialog)
-                    return;
+            acceptNextDialog(&w, [&](QDialog *dialog) {
                 if (auto *box = dialog->findChild<QLineEdit *>("filename")) {
                     boxWidth = box->width();
                     pathWidth = box->fontMetrics().horizontalAdvance(box->text());
                 }
-                dialog->accept();
-                QTimer::singleShot(300, dialog, [dialog] {
-                    if (dialog->isVisible())
-                        dialog->reject();
-                });
             });
         };
         acceptDialog();

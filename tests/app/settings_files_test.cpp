@@ -2,6 +2,7 @@
 #include "app/PrinterSettingsFile.h"
 #include "app/TextCodec.h"
 #include "app/WindowPositionFile.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,20 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 TEST(OptionsFile, WritesThirteenLinesInOrderAndReadsThemBack)
 {
@@ -38,7 +25,7 @@ TEST(OptionsFile, WritesThirteenLinesInOrderAndReadsThemBack)
     o.previewLocate = true;
     o.rirekiWrite = true;
     ASSERT_TRUE(WriteOptionsFile(path, o));
-    const QByteArray bytes = readBytes(path);
+    const QByteArray bytes = readFile(path);
     EXPECT_TRUE(bytes.startsWith("[Version]=1.00\r\n[ZIP_CHANGE]=1\r\n"));
     EXPECT_TRUE(bytes.endsWith("[RirekiWrite]=True\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 13);
@@ -83,7 +70,7 @@ TEST(OptionsFile, MissingOrGarbageFilesLeaveTheDefaults)
     QTemporaryDir dir;
     MainOptions o;
     EXPECT_FALSE(ReadOptionsFile(dir.filePath("none.conf"), o));
-    writeBytes(dir.filePath("junk.conf"), QByteArray("\x00\xff\x81[COPYS]\r\n\x00=", 14));
+    writeFile(dir.filePath("junk.conf"), QByteArray("\x00\xff\x81[COPYS]\r\n\x00=", 14));
     EXPECT_TRUE(ReadOptionsFile(dir.filePath("junk.conf"), o));
     EXPECT_EQ(OptionLines(o), OptionLines(MainOptions()));
 }
@@ -108,7 +95,7 @@ TEST(WindowPositionFile, WritesTheDocumentAndReadsItBack)
     QTemporaryDir dir;
     const QString path = dir.filePath("morvik_xe2.xml");
     ASSERT_TRUE(WriteWindowPositionFile(path, "morvik_xe2.exe", {1024, 768, 33, 44}));
-    const QByteArray xml = readBytes(path);
+    const QByteArray xml = readFile(path);
     EXPECT_TRUE(xml.contains("<morvik_xe2>"));
     EXPECT_TRUE(xml.contains("<Form>"));
     EXPECT_TRUE(xml.contains("<Width Name=\"Width\">1024</Width>"));
@@ -131,7 +118,7 @@ TEST(WindowPositionFile, MissingOrBadValuesFallBackOneByOne)
     EXPECT_EQ(p.width, 938);
     EXPECT_EQ(p.top, 10);
 
-    writeBytes(dir.filePath("w.xml"), "<?xml version=\"1.0\"?><zerrat_xe2><Form>"
+    writeFile(dir.filePath("w.xml"), "<?xml version=\"1.0\"?><zerrat_xe2><Form>"
                                       "<Width Name=\"Width\">abc</Width><TOP Name=\"TOP\">5</TOP>"
                                       "</Form></zerrat_xe2>");
     ReadWindowPositionFile(dir.filePath("w.xml"), p);
@@ -140,7 +127,7 @@ TEST(WindowPositionFile, MissingOrBadValuesFallBackOneByOne)
     EXPECT_EQ(p.top, 5);
     EXPECT_EQ(p.left, 10);
 
-    writeBytes(dir.filePath("g.xml"), "<<<garbage");
+    writeFile(dir.filePath("g.xml"), "<<<garbage");
     ReadWindowPositionFile(dir.filePath("g.xml"), p);
     EXPECT_EQ(p.width, 938);
 }
@@ -158,7 +145,7 @@ TEST(PrinterSettingsFile, HeaderIs1564BytesAndRoundTrips)
     setup.outputFileName = "/tmp/out.pdf";
     PrinterSettingsFileData data{setup.printerName, "driver", "port", setup.toBlock()};
     ASSERT_TRUE(WritePrinterSettingsFile(path, data));
-    const QByteArray bytes = readBytes(path);
+    const QByteArray bytes = readFile(path);
     ASSERT_EQ(bytes.size(), PrinterFileHeaderSize + data.block.size());
     EXPECT_EQ(qFromLittleEndian<qint32>(bytes.constData() + 1560), data.block.size());
     EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 520), u'd');
@@ -178,19 +165,19 @@ TEST(PrinterSettingsFile, ShortOrDamagedFilesAreErrorsAndForeignBlocksAreIgnored
     PrinterSettingsFileData data;
     EXPECT_EQ(ReadPrinterSettingsFile(dir.filePath("none.prt"), data), PrinterFileStatus::Missing);
 
-    writeBytes(dir.filePath("short.prt"), QByteArray(100, 'x'));
+    writeFile(dir.filePath("short.prt"), QByteArray(100, 'x'));
     EXPECT_EQ(ReadPrinterSettingsFile(dir.filePath("short.prt"), data), PrinterFileStatus::ReadError);
 
     QByteArray header(PrinterFileHeaderSize, '\0');
     qToLittleEndian<qint32>(500, header.data() + 1560);
-    writeBytes(dir.filePath("trunc.prt"), header + QByteArray(20, 'y'));
+    writeFile(dir.filePath("trunc.prt"), header + QByteArray(20, 'y'));
     QString error;
     EXPECT_EQ(ReadPrinterSettingsFile(dir.filePath("trunc.prt"), data, &error), PrinterFileStatus::ReadError);
     // The reason reaches the start-up notice: Japanese, like every text there.
     EXPECT_EQ(error, QStringLiteral("ファイルが途中で切れています（プリンタの設定データが足りません）。"));
 
     qToLittleEndian<qint32>(-4, header.data() + 1560);
-    writeBytes(dir.filePath("neg.prt"), header);
+    writeFile(dir.filePath("neg.prt"), header);
     EXPECT_EQ(ReadPrinterSettingsFile(dir.filePath("neg.prt"), data), PrinterFileStatus::ReadError);
 
     EXPECT_FALSE(PrinterSetup::fromBlock(QByteArray(220, '\x5a')).has_value());  // a Windows device mode

@@ -1,5 +1,6 @@
 // Backup, restore and style restore on temporary folders.
 #include "app/DataMaintenance.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,20 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // A data folder and a backup folder, each holding databases with known contents.
 class MaintenanceFolders : public ::testing::Test

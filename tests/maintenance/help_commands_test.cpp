@@ -1,5 +1,6 @@
 // The Help menu on a main window over temporary folders: nothing is opened on
 // the desktop and the folder choice and question are answered by the test.
+#include "TestFiles.h"
 #include "TestNotices.h"
 
 #include "addressbook/ConsigneeListPage.h"
@@ -31,19 +32,6 @@ namespace {
 QString programDir()
 {
     return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 // Runs one statement on a database file of the test.

@@ -1,26 +1,10 @@
 #include "render/PdfReplaceGuard.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 // The program's own PDF is set aside while the printer dialog is open, so the
 // dialog has nothing to ask about; it is dropped only when the print goes to
@@ -42,13 +26,13 @@ TEST(PdfReplaceGuard, TheOldPdfIsKeptUnlessTheNewPrintReplacesIt)
     for (const Case &c : cases) {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("zerrat_xe2.pdf"));
-        write(pdf, "old");
+        writeFile(pdf, "old");
         {
             PdfReplaceGuard guard(pdf, c.automatic ? pdf : dir.filePath(QStringLiteral("other.pdf")));
             EXPECT_EQ(QFile::exists(pdf), !c.automatic) << c.name;
             guard.finish(c.accepted, c.samePath ? pdf : dir.filePath(QStringLiteral("elsewhere.pdf")));
         }
-        EXPECT_EQ(read(pdf), c.expected) << c.name;
+        EXPECT_EQ(readFile(pdf), c.expected) << c.name;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), c.expected == "<missing>" ? 0 : 1) << c.name;
     }
 }
@@ -57,10 +41,10 @@ TEST(PdfReplaceGuard, AGuardLeftWithoutAnAnswerPutsTheFileBack)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("a.pdf"));
-    write(pdf, "old");
+    writeFile(pdf, "old");
     {
         PdfReplaceGuard guard(pdf, pdf);
         EXPECT_FALSE(guard.asidePath().isEmpty());
     }
-    EXPECT_EQ(read(pdf), QByteArray("old"));
+    EXPECT_EQ(readFile(pdf), QByteArray("old"));
 }
