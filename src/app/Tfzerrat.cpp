@@ -133,7 +133,8 @@ void Tfzerrat::buildWindow()
     m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_right);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({401, 600});
+    // The list page starts wide enough to show its columns (plus the tab frame).
+    m_splitter->setSizes({qMax(401, m_listPage->sizeHint().width() + 8), 600});
     column->addWidget(m_splitter, 1);
     setCentralWidget(central);
 
