@@ -49,6 +49,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -117,7 +118,13 @@ void Tfzerrat::buildWindow()
     m_left->setObjectName("PageControl1");
     m_left->setMinimumWidth(310);
     m_settingsPage = new PrintSettingsPage(m_left);
-    m_left->addTab(m_settingsPage, "印刷設定");
+    // Scrolled rather than holding the window taller than the screen in the
+    // edition that shows the paper-kind selector as well.
+    auto *settingsScroll = new QScrollArea(m_left);
+    settingsScroll->setFrameShape(QFrame::NoFrame);
+    settingsScroll->setWidgetResizable(true);
+    settingsScroll->setWidget(m_settingsPage);
+    m_left->addTab(settingsScroll, "印刷設定");
     m_editorPage = new LayoutEditorPage(m_style, m_left);
     m_left->addTab(m_editorPage, "印刷位置調整");
     m_listPage = new ConsigneeListPage(m_db, addressDbPath(), membersDbPath(), m_left);

@@ -63,7 +63,9 @@ private slots:
         QVERIFY(showAtDefaultSize(w));
         QVERIFY2(w.minimumSizeHint().width() <= WindowPosition::DefaultWidth,
                  qPrintable(QString::number(w.minimumSizeHint().width())));
-        QCOMPARE(w.width(), WindowPosition::DefaultWidth);
+        QVERIFY2(w.minimumSizeHint().height() <= WindowPosition::DefaultHeight,
+                 qPrintable(QString::number(w.minimumSizeHint().height())));
+        QCOMPARE(w.size(), QSize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight));
         const QRect window = w.rect();
         for (QWidget *child : w.topBar()->findChildren<QWidget *>()) {
             if (!child->isVisibleTo(&w))
