@@ -133,7 +133,9 @@ void CsvEditorWindow::buildUi()
     m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Every heading starts whole (「都道府県（または住所全体）」 is the longest);
     // a longer value ends with "…" and shows whole as the cell's tool tip.
-    m_preview->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    QHeaderView *previewHeader = m_preview->horizontalHeader();
+    for (int f = 0; f < CsvImportFieldCount; ++f)
+        previewHeader->resizeSection(f, qMax(previewHeader->defaultSectionSize(), previewHeader->sectionSizeHint(f)));
     m_preview->setItemDelegate(new ElidingItemDelegate(m_preview));
     m_preview->setTextElideMode(Qt::ElideRight);
     top->addWidget(new QLabel(QStringLiteral("取込内容の確認（先頭 %1 件）").arg(PreviewRows), this));
