@@ -3,6 +3,9 @@
 #include "addressbook/ConsigneeRows.h"
 #include "addressbook/ConsigneeTableModel.h"
 #include "addressbook/ListSort.h"
+#include "controls/ColumnWidths.h"
+#include "controls/ElidingItemDelegate.h"
+#include "controls/StretchedPicture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +17,8 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,9 +31,10 @@ ConsigneeListPage::ConsigneeListPage(TDataModule1 &db, const QString &addressDb,
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(2, 2, 2, 2);
 
-    searchBar = new QLabel(this);
+    searchBar = new StretchedPicture(this);
     searchBar->setObjectName("searchBar");
-    searchBar->setScaledContents(false);
+    // The bar follows the panel's width and never holds the panel wider.
+    searchBar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     column->addWidget(searchBar);
 
     auto *searchRow = new QHBoxLayout;
@@ -71,9 +77,20 @@ ConsigneeListPage::ConsigneeListPage(TDataModule1 &db, const QString &addressDb,
     ListView1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     ListView1->horizontalHeader()->setSectionsClickable(true);
     ListView1->horizontalHeader()->setStretchLastSection(true);
-    ListView1->setColumnWidth(0, 140);
-    ListView1->setColumnWidth(1, 70);
-    ListView1->setColumnWidth(2, 220);
+    // Columns start wide enough for a typical entry in the font in use; a
+    // longer text ends with "…" and shows whole as the cell's tool tip.
+    ListView1->setItemDelegate(new ElidingItemDelegate(ListView1));
+    ListView1->setTextElideMode(Qt::ElideRight);
+    QStyle *style = ListView1->style();
+    const int cellPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1) + 1) + 6;
+    const int checkBox = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, ListView1)
+                         + 2 * style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, ListView1);
+    const QFontMetrics metrics(ListView1->font());
+    static const char *const typical[] = {"山田　太郎", "123-4567", "東京都千代田区千代田1-1", "03-1234-5678"};
+    for (int c = 0; c < 4; ++c) {
+        const QStringList texts{QString::fromUtf8(typical[c]), m_model->headerData(c, Qt::Horizontal).toString()};
+        ListView1->setColumnWidth(c, ColumnWidthFor(metrics, texts, cellPadding + (c == 0 ? checkBox : 0)));
+    }
     ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
     column->addWidget(ListView1, 1);
 
@@ -223,6 +240,18 @@ void ConsigneeListPage::applyCaptions(const QString &senderSearchCaption, const 
 {
     Button5->setText(senderSearchCaption);
     const QPixmap bar(barPicturePath);
-    searchBar->setPixmap(bar);
+    searchBar->setPicture(bar);
     searchBar->setVisible(!bar.isNull());
+}
+
+QSize ConsigneeListPage::sizeHint() const
+{
+    QSize size = QWidget::sizeHint();
+    int columns = 0;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        columns += ListView1->columnWidth(c);
+    const QMargins margins = contentsMargins() + layout()->contentsMargins();
+    const int list = columns + 2 * ListView1->frameWidth() + ListView1->verticalScrollBar()->sizeHint().width();
+    size.setWidth(qMax(size.width(), list + margins.left() + margins.right()));
+    return size;
 }

@@ -13,6 +13,7 @@ class ConsigneeTableModel;
 class QAction;
 class QCheckBox;
 class QLabel;
+class StretchedPicture;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -71,7 +72,10 @@ public:
     const CheckedConsignees &checked() const { return m_checked; }
     ConsigneeTableModel *model() const { return m_model; }
 
-    QLabel *searchBar = nullptr;        // the edition's header picture
+    // Wide enough for the list's columns at their start widths.
+    QSize sizeHint() const override;
+
+    StretchedPicture *searchBar = nullptr; // the edition's header picture
     QLineEdit *addressSearch = nullptr;
     QPushButton *Button3 = nullptr;     // 住所検索
     QCheckBox *CheckBox1 = nullptr;     // 印刷するデータのみ表示

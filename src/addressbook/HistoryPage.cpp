@@ -5,6 +5,7 @@
 #include "addressbook/HistoryRowDelegate.h"
 #include "addressbook/HistoryTableModel.h"
 #include "app/ShowNotice.h"
+#include "controls/ColumnWidths.h"
 #include "data/DatabaseHealth.h"
 #include "data/TDataModule1.h"
 
@@ -17,6 +18,31 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// What the columns typically hold: a column starts at least wide enough for
+// it and for its header with the sort arrow, whatever the font's size.
+QString typicalEntry(int column)
+{
+    static const char *const entries[HistoryColumnCount] = {
+        "", "12345", "2024/12/31", "山田　太郎", "東京都千代田区千代田1-1", "03-1234-5678", "12/24", "1234-5678-9012",
+        "りんご 10kg", "12345"};
+    return QString::fromUtf8(entries[column]);
+}
+
+int startWidth(int column, int editionCode, const QFontMetrics &cells, const QFontMetrics &header)
+{
+    if (column == 0)
+        return HistoryColumnWidth(0);
+    // 2 pixels before a text, 5 after it in right-aligned columns, and room
+    // for the header's border.
+    const int cell = ColumnWidthFor(cells, {typicalEntry(column)}, 10);
+    const int caption = ColumnWidthFor(header, {HistoryHeaderText(column, editionCode, column)}, 12);
+    return qMax(HistoryColumnWidth(column), qMax(cell, caption));
+}
+
+} // namespace
 
 HistoryPage::HistoryPage(TDataModule1 &db, const QString &membersDb, int editionCode, const QString &registerCaption,
                          QWidget *parent)
@@ -54,14 +80,18 @@ HistoryPage::HistoryPage(TDataModule1 &db, const QString &membersDb, int edition
     Button47->setObjectName("Button47");
     Button47->setVisible(false);
 
+    // The search above the commands: one row of both is wider than the
+    // panel at the window's default size in editions with long captions.
     bar->addWidget(sendersearch, 1);
     bar->addWidget(Button2);
-    bar->addSpacing(12);
-    bar->addWidget(Button46);
-    bar->addWidget(Button6);
-    bar->addWidget(Button7);
-    bar->addWidget(Button47);
     column->addLayout(bar);
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(Button46);
+    commands->addWidget(Button6);
+    commands->addWidget(Button7);
+    commands->addWidget(Button47);
+    commands->addStretch(1);
+    column->addLayout(commands);
 
     m_model = new HistoryTableModel(editionCode, this);
     rirekiGrid = new QTableView(this);
@@ -88,7 +118,7 @@ HistoryPage::HistoryPage(TDataModule1 &db, const QString &membersDb, int edition
                                   "border: 0px; border-right: 1px solid #8a8ca0; }")
                               .arg(HistoryAccentColour().name()));
     for (int c = 0; c < HistoryColumnCount; ++c)
-        header->resizeSection(c, HistoryColumnWidth(c));
+        header->resizeSection(c, startWidth(c, editionCode, rirekiGrid->fontMetrics(), header->fontMetrics()));
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     column->addWidget(rirekiGrid, 1);
 

@@ -11,6 +11,32 @@ constexpr int LeftMargin = 2;
 constexpr int RightMargin = 5;
 } // namespace
 
+namespace {
+
+bool rightAligned(const QModelIndex &index)
+{
+    return index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
+}
+
+// Where the cell's text goes.
+QRect textArea(const QRect &cell, bool right)
+{
+    return cell.adjusted(LeftMargin, TextTop, right ? -RightMargin : -1, 0);
+}
+
+} // namespace
+
+int HistoryRowDelegate::textRoom(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    return textArea(option.rect, rightAligned(index)).width();
+}
+
+QString HistoryRowDelegate::shownText(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    return QFontMetrics(option.font).elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
+                                                textRoom(option, index));
+}
+
 void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QRect cell = option.rect;
@@ -25,11 +51,11 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     } else {
         painter->fillRect(cell, Qt::white);
     }
-    const QString text = index.data(Qt::DisplayRole).toString();
+    // A text wider than its column ends with "…"; its tool tip shows it whole.
+    const QString text = shownText(option, index);
     if (!text.isEmpty()) {
-        const int alignment = index.data(Qt::TextAlignmentRole).toInt();
-        const bool right = alignment & Qt::AlignRight;
-        const QRect area = cell.adjusted(LeftMargin, TextTop, right ? -RightMargin : -1, 0);
+        const bool right = rightAligned(index);
+        const QRect area = textArea(cell, right);
         painter->setClipRect(cell);
         painter->setFont(option.font);
         painter->setPen(selected ? Qt::white : Qt::black);

@@ -51,6 +51,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -120,7 +121,13 @@ void Tfzerrat::buildWindow()
     m_left->setObjectName("PageControl1");
     m_left->setMinimumWidth(310);
     m_settingsPage = new PrintSettingsPage(m_left);
-    m_left->addTab(m_settingsPage, "印刷設定");
+    // Scrolled rather than holding the window taller than the screen in the
+    // edition that shows the paper-kind selector as well.
+    auto *settingsScroll = new QScrollArea(m_left);
+    settingsScroll->setFrameShape(QFrame::NoFrame);
+    settingsScroll->setWidgetResizable(true);
+    settingsScroll->setWidget(m_settingsPage);
+    m_left->addTab(settingsScroll, "印刷設定");
     m_editorPage = new LayoutEditorPage(m_style, m_left);
     m_left->addTab(m_editorPage, "印刷位置調整");
     m_listPage = new ConsigneeListPage(m_db, addressDbPath(), membersDbPath(), m_left);
@@ -136,7 +143,8 @@ void Tfzerrat::buildWindow()
     m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_right);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({401, 600});
+    // The list page starts wide enough to show its columns (plus the tab frame).
+    m_splitter->setSizes({qMax(401, m_listPage->sizeHint().width() + 8), 600});
     column->addWidget(m_splitter, 1);
     setCentralWidget(central);
 

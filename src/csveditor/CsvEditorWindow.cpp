@@ -1,5 +1,6 @@
 #include "csveditor/CsvEditorWindow.h"
 
+#include "controls/ElidingItemDelegate.h"
 #include "import/CsvImportFile.h"
 #include "import/CsvImportPlan.h"
 #include "import/CsvMappingStore.h"
@@ -130,6 +131,13 @@ void CsvEditorWindow::buildUi()
     m_preview->setHorizontalHeaderLabels(names);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Every heading starts whole (「都道府県（または住所全体）」 is the longest);
+    // a longer value ends with "…" and shows whole as the cell's tool tip.
+    QHeaderView *previewHeader = m_preview->horizontalHeader();
+    for (int f = 0; f < CsvImportFieldCount; ++f)
+        previewHeader->resizeSection(f, qMax(previewHeader->defaultSectionSize(), previewHeader->sectionSizeHint(f)));
+    m_preview->setItemDelegate(new ElidingItemDelegate(m_preview));
+    m_preview->setTextElideMode(Qt::ElideRight);
     top->addWidget(new QLabel(QStringLiteral("取込内容の確認（先頭 %1 件）").arg(PreviewRows), this));
     top->addWidget(m_preview, 1);
 

@@ -1,5 +1,7 @@
 #include "render/PreviewPage.h"
 
+#include "controls/StretchedPicture.h"
+
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,24 +44,6 @@ private:
 
 // The physical sheet behind the printable area, in the colour of the paper's
 // unprintable margins.
-// The header row behind the zoom and edit buttons: the edition's bar picture
-// stretched to the row, or the plain window colour without one.
-class HeaderBar : public QWidget
-{
-public:
-    using QWidget::QWidget;
-    QPixmap picture;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (picture.isNull())
-            return;
-        QPainter painter(this);
-        painter.drawPixmap(rect(), picture);
-    }
-};
-
 class SheetPanel : public QWidget
 {
 public:
@@ -80,7 +64,9 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
 
-    m_header = new HeaderBar(this);
+    // The header row behind the zoom and edit buttons: the bar picture
+    // stretched to the row, or the plain window colour without one.
+    m_header = new StretchedPicture(this);
     m_header->setObjectName("PreviewHeader");
     auto *header = new QHBoxLayout(m_header);
     header->setContentsMargins(4, 2, 4, 2);
@@ -88,6 +74,10 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(QString("%1%").arg(percents[i]), this);
         button->setObjectName(QString("GradBtn%1").arg(i + 1));
+        // A push button asks for 80 pixels whatever its text; the short
+        // percentages may give that up so that a narrow panel keeps the edit
+        // buttons whole.
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
         const int percent = percents[i];
         connect(button, &QPushButton::clicked, this, [this, percent] { emit zoomRequested(percent); });
         header->addWidget(button);
@@ -118,13 +108,12 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
 
 void PreviewPage::setHeaderPicture(const QString &path)
 {
-    m_header->picture = path.isEmpty() ? QPixmap() : QPixmap(path);
-    m_header->update();
+    m_header->setPicture(path.isEmpty() ? QPixmap() : QPixmap(path));
 }
 
 const QPixmap &PreviewPage::headerPicture() const
 {
-    return m_header->picture;
+    return m_header->picture();
 }
 
 void PreviewPage::setRenderer(Renderer renderer)

@@ -11,11 +11,11 @@
 #include <QWidget>
 #include <functional>
 
-class HeaderBar;
 class QLabel;
 class QPixmap;
 class QPushButton;
 class QScrollArea;
+class StretchedPicture;
 class PrintableArea;
 
 class PreviewPage : public QWidget
@@ -73,7 +73,7 @@ private:
     Renderer m_renderer;
     PrinterMeasurements m_measurements;
     PreviewGeometry m_geometry;
-    HeaderBar *m_header = nullptr;
+    StretchedPicture *m_header = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_sheet = nullptr;
     PrintableArea *m_area = nullptr;

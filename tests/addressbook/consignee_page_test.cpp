@@ -1,9 +1,11 @@
 #include "DialogDriver.h"
 #include "TestNotices.h"
+#include "ViewCells.h"
 
 #include "addressbook/ConsigneeCommands.h"
 #include "addressbook/ConsigneeListPage.h"
 #include "addressbook/ConsigneeTableModel.h"
+#include "controls/ElidingItemDelegate.h"
 #include "data/DatabaseSchema.h"
 #include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
@@ -11,6 +13,8 @@
 #include "dialogs/Titemselect.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QTableView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -69,6 +73,26 @@ private slots:
         page.customerRead();
         QCOMPARE(page.checked().ids(), QStringList({"1", "3"}));
         QCOMPARE(page.model()->data(page.model()->index(2, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    }
+
+    // A cut cell ends with "…" and its tool tip is the whole text with the
+    // list's hint below it; a cell that fits keeps the hint alone.
+    void cutCellsShowTheirWholeTextAsToolTip()
+    {
+        ConsigneeListPage page(db, addressDb, membersDb);
+        page.resize(500, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.customerRead();
+        QCOMPARE(page.ListView1->textElideMode(), Qt::ElideRight);
+        page.ListView1->horizontalHeader()->resizeSection(2, 24);
+        auto *delegate = qobject_cast<ElidingItemDelegate *>(page.ListView1->itemDelegate());
+        QVERIFY(delegate);
+        const QString hint = "クリックするとプレビューされます";
+        const QModelIndex cut = page.model()->index(0, 2);
+        QCOMPARE(delegate->toolTipFor(CellOption(page.ListView1, cut), cut), QString("東京都\n") + hint);
+        const QModelIndex whole = page.model()->index(0, 3);
+        QCOMPARE(delegate->toolTipFor(CellOption(page.ListView1, whole), whole), hint);
     }
 
     void selectAllAfterASearchTicksOnlyTheFoundRows()

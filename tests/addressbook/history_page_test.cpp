@@ -3,9 +3,11 @@
 // loading, length checks, saving and deleting a row.
 
 #include "TestNotices.h"
+#include "ViewCells.h"
 
 #include "addressbook/HistoryColumns.h"
 #include "addressbook/HistoryPage.h"
+#include "addressbook/HistoryRowDelegate.h"
 #include "addressbook/HistoryTableModel.h"
 #include "addressbook/Tfrirekiedit.h"
 #include "data/DatabaseSchema.h"
@@ -171,6 +173,64 @@ private slots:
         const int alignment = page.model()->data(page.model()->index(0, 6), Qt::TextAlignmentRole).toInt();
         QCOMPARE(bool(alignment & Qt::AlignRight), right6);
         QCOMPARE(page.rirekiGrid->horizontalHeader()->sectionSize(4), HistoryColumnWidth(4));
+    }
+
+    // Columns start wide enough for what they typically hold and for their
+    // header with its sort arrow, in every edition's words.
+    void columnsStartWideEnoughForTypicalEntries_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typical");
+        for (int edition : {10, 50}) {
+            const QString e = QString::number(edition);
+            QTest::newRow(qPrintable(e + " No")) << edition << 1 << "12345";
+            QTest::newRow(qPrintable(e + " date")) << edition << 2 << "2024/12/31";
+            QTest::newRow(qPrintable(e + " tel")) << edition << 5 << "03-1234-5678";
+            QTest::newRow(qPrintable(e + " number")) << edition << 7 << "1234-5678-9012";
+            QTest::newRow(qPrintable(e + " user")) << edition << 9 << "12345";
+        }
+    }
+
+    void columnsStartWideEnoughForTypicalEntries()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, column);
+        QFETCH(QString, typical);
+        HistoryPage page(db, membersDb, edition, "x");
+        const QFontMetrics metrics(page.rirekiGrid->font());
+        const int width = page.rirekiGrid->horizontalHeader()->sectionSize(column);
+        // 2 pixels before the text, 5 after it in right-aligned columns.
+        QVERIFY2(width >= metrics.horizontalAdvance(typical) + 7, qPrintable(QString::number(width)));
+        const QString header = HistoryHeaderText(column, edition, column);
+        QVERIFY2(width > page.rirekiGrid->horizontalHeader()->fontMetrics().horizontalAdvance(header), qPrintable(header));
+    }
+
+    // A text wider than its column ends with "…", and its tool tip is the
+    // whole text; a text that fits is drawn and tipped as it is.
+    void cutTextsEndWithAnEllipsisAndShowWholeAsToolTip()
+    {
+        const QString address = "東京都千代田区千代田一丁目一番一号　千代田ハイツ一〇一号室";
+        addHistory(40, {{"namae1", "山田"}, {"address1", address}, {"tel", "03-1234-5678"}});
+        HistoryPage page(db, membersDb, 40, "x");
+        page.resize(900, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.rirekiRead();
+        page.rirekiGrid->horizontalHeader()->resizeSection(4, 120);
+        auto *delegate = qobject_cast<HistoryRowDelegate *>(page.rirekiGrid->itemDelegate());
+        QVERIFY(delegate);
+        const QModelIndex cut = page.model()->index(0, 4);
+        const QStyleOptionViewItem cutOption = CellOption(page.rirekiGrid, cut);
+        const QString shown = delegate->shownText(cutOption, cut);
+        QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+        QVERIFY(address.startsWith(shown.chopped(1)));
+        QCOMPARE(delegate->toolTipFor(cutOption, cut), address);
+
+        const QModelIndex whole = page.model()->index(0, 5);
+        const QStyleOptionViewItem wholeOption = CellOption(page.rirekiGrid, whole);
+        QCOMPARE(delegate->shownText(wholeOption, whole), QString("03-1234-5678"));
+        QCOMPARE(delegate->toolTipFor(wholeOption, whole), QString("03-1234-5678"));
     }
 
     // The selected row is a gradient from light to darker accent, white text;

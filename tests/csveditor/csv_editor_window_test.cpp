@@ -1,10 +1,15 @@
+#include "ViewCells.h"
+
+#include "controls/ElidingItemDelegate.h"
 #include "csveditor/CsvEditorWindow.h"
+#include "import/CsvColumnMapping.h"
 #include "import/CsvImportFile.h"
 #include "import/CsvMappingStore.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -180,6 +185,48 @@ private slots:
         QVERIFY(window.fieldCombo(0)->itemText(1).contains(QStringLiteral("お名前")));
         window.setFirstRowIsHeader(true);
         QCOMPARE(window.mappedRows().size(), 3);
+    }
+
+    // Every preview header is shown whole, the longest
+    // 「都道府県（または住所全体）」 included.
+    void previewHeadersAreShownWhole()
+    {
+        CsvEditorWindow window(m_conf, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QHeaderView *header = window.previewTable()->horizontalHeader();
+        const QStringList names = CsvColumnMapping::fieldNames();
+        QVERIFY(names.contains(QStringLiteral("都道府県（または住所全体）")));
+        for (int f = 0; f < names.size(); ++f)
+            QVERIFY2(header->sectionSize(f) > header->fontMetrics().horizontalAdvance(names.at(f)),
+                     qPrintable(names.at(f) + " " + QString::number(header->sectionSize(f))));
+    }
+
+    // A value wider than its column is cut with "…" and shown whole as the
+    // cell's tool tip, after the warning of a value that is too long.
+    void cutValuesShowWholeAsToolTip()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("wide.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString building = QStringLiteral("千代田ハイツ一〇一号室のとても長い建物名称がここに続きます");
+        file.write((QStringLiteral("name,building\n山田,") + building + QStringLiteral("\n")).toUtf8());
+        file.close();
+        CsvEditorWindow window(m_conf, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.loadFile(path));
+        window.setFieldColumn(0, 0);
+        window.setFieldColumn(6, 1);
+        QTableWidget *table = window.previewTable();
+        QCOMPARE(table->textElideMode(), Qt::ElideRight);
+        table->horizontalHeader()->resizeSection(6, 60);
+        auto *delegate = qobject_cast<ElidingItemDelegate *>(table->itemDelegate());
+        QVERIFY(delegate);
+        const QModelIndex cut = table->model()->index(0, 6);
+        QCOMPARE(delegate->toolTipFor(CellOption(table, cut), cut), building);
+        const QModelIndex whole = table->model()->index(0, 0);
+        QCOMPARE(delegate->toolTipFor(CellOption(table, whole), whole), QString());
     }
 
     void tooLongValuesAreFlaggedBeforeWriting()
