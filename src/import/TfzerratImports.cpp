@@ -158,6 +158,7 @@ CsvImportOutcome Tfzerrat::ActionRenzokuCsvExecute()
     case CsvImportOutcome::EditorMissing:
     case CsvImportOutcome::Aborted:
     case CsvImportOutcome::Failed:
+    case CsvImportOutcome::Cancelled:
         ShowNotice("確認", outcome.notice, this);
         break;
     }
