@@ -228,6 +228,11 @@ DatabaseError TDataModule1::ForEachRow(const QString &sql, const std::function<v
     return {};
 }
 
+qint64 TDataModule1::LastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
 void TDataModule1::setBusyTimeout(int milliseconds)
 {
     m_busyTimeoutMs = milliseconds;

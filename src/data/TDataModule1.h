@@ -57,6 +57,9 @@ public:
     // Prepares one statement for repeated use with bound values (bulk inserts).
     SqliteStatement Prepare(const QString &sql, DatabaseError *error);
 
+    // The row ID of the last row this connection inserted; 0 when none.
+    qint64 LastInsertId() const;
+
     // Plain-SQL transactions; each returns true when it failed.
     bool BeginTransaction(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Begin Transaction"), error); }
     bool Commit(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Commit"), error); }

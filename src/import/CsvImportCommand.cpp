@@ -93,6 +93,7 @@ int RunCsvImportCommand(const QStringList &args)
         return fail(QString(outcome.notice).replace(QStringLiteral("\r\n"), QStringLiteral(": ")), 1);
     case CsvImportOutcome::EditorMissing:
     case CsvImportOutcome::Failed:
+    case CsvImportOutcome::Cancelled: // nothing here cancels
         break;
     }
     return fail(outcome.notice);

@@ -6,7 +6,10 @@
 #include "import/CsvImportFile.h"
 #include "import/CsvImportPlan.h"
 
+#include <QFileInfo>
 #include <QHash>
+#include <algorithm>
+#include <sqlite3.h>
 
 namespace {
 
@@ -30,7 +33,7 @@ public:
     }
     bool contains(const QString &namae1, const QString &namae2) const { return m_ids.contains(keyOf(namae1, namae2)); }
     QString id(const QString &namae1, const QString &namae2) const { return m_ids.value(keyOf(namae1, namae2)); }
-    void add(const QString &namae1, const QString &namae2) { m_ids.insert(keyOf(namae1, namae2), QString()); }
+    void add(const QString &namae1, const QString &namae2, const QString &id) { m_ids.insert(keyOf(namae1, namae2), id); }
 
 private:
     static QString keyOf(const QString &namae1, const QString &namae2)
@@ -41,42 +44,87 @@ private:
     QHash<QString, QString> m_ids;
 };
 
-QString insertConsigneeSql(const CsvImportRow &r)
+// The import's statements, prepared once and run with each line's values
+// bound: parsing a new SQL text for every line took most of the import's time.
+// Bound values keep the literals' meaning, quotes in values included; the
+// item statements go to the member-item file attached as "members".
+class ImportStatements
 {
-    return QStringLiteral("INSERT INTO address(NAMAE1,NAMAE2,ZIPCODE,AREA,CITY,LOCATION,BUILDING,TEL,NOTES) VALUES(")
-           + QStringList{SqlQuote(r.namae1), SqlQuote(r.namae2), SqlQuote(r.zipcode), SqlQuote(r.area),
-                         SqlQuote(r.city), SqlQuote(r.location), SqlQuote(r.building), SqlQuote(r.tel),
-                         SqlQuote(r.notes)}
-                 .join(u',')
-           + u')';
-}
+public:
+    explicit ImportStatements(TDataModule1 &db) : m_db(db) {}
 
-QString updateItemSql(const CsvImportRow &r, const QString &id, int editionCode)
-{
-    QString sql = QStringLiteral("UPDATE memberitem SET ");
-    sql += QStringLiteral("uriage=") + SqlQuote(r.uriage) + u',';
-    for (int n = 0; n < 4; ++n)
-        sql += QStringLiteral("itemname%1=").arg(n + 1) + SqlQuote(r.itemNames.value(n)) + u',';
-    sql += QStringLiteral("daibiki=") + SqlQuote(r.daibiki) + u',';
-    sql += QStringLiteral("hoken=") + SqlQuote(r.hoken) + u',';
-    sql += QStringLiteral("NOTES=''");
-    sql += QStringLiteral(" WHERE userID=") + id + QStringLiteral(" and kind=") + QString::number(editionCode);
-    return sql;
-}
+    DatabaseError prepare()
+    {
+        DatabaseError error;
+        m_insertConsignee =
+            m_db.Prepare(QStringLiteral("INSERT INTO address(NAMAE1,NAMAE2,ZIPCODE,AREA,CITY,LOCATION,BUILDING,TEL,"
+                                        "NOTES) VALUES(?,?,?,?,?,?,?,?,?)"),
+                         &error);
+        if (!error.isError())
+            m_countItems = m_db.Prepare(
+                QStringLiteral("SELECT count(*) FROM members.memberitem where userid=? and kind=?"), &error);
+        if (!error.isError())
+            m_updateItem = m_db.Prepare(QStringLiteral("UPDATE members.memberitem SET uriage=?,itemname1=?,"
+                                                       "itemname2=?,itemname3=?,itemname4=?,daibiki=?,hoken=?,"
+                                                       "NOTES='' WHERE userID=? and kind=?"),
+                                        &error);
+        if (!error.isError())
+            m_insertItem = m_db.Prepare(
+                QStringLiteral("INSERT INTO members.memberitem(userid,kind,companyID,uriage,itemname1,itemname2,"
+                               "itemname3,itemname4,itemname5,arrivedate,timeselect,daibiki,num,kg,charge,hoken,"
+                               "NOTES) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                &error);
+        return error;
+    }
 
-QString insertItemSql(const CsvImportRow &r, const QString &id, const CsvImportTarget &target)
-{
-    const QStringList values = {id, QString::number(target.editionCode), target.senderId, r.uriage,
-                                r.itemNames.value(0), r.itemNames.value(1), r.itemNames.value(2), r.itemNames.value(3),
-                                QString(), QString(), QString(), r.daibiki, QString(), QString(), QString(), r.hoken,
-                                QString()};
-    QStringList quoted;
-    for (const QString &v : values)
-        quoted.append(SqlQuote(v));
-    return QStringLiteral("INSERT INTO memberitem(userid,kind,companyID,uriage,itemname1,itemname2,itemname3,"
-                          "itemname4,itemname5,arrivedate,timeselect,daibiki,num,kg,charge,hoken,NOTES) VALUES(")
-           + quoted.join(u',') + u')';
-}
+    // Adds a line's consignee; its new ID, or empty text when the insert failed.
+    QString insertConsignee(const CsvImportRow &r)
+    {
+        if (!run(m_insertConsignee, {r.namae1, r.namae2, r.zipcode, r.area, r.city, r.location, r.building, r.tel,
+                                     r.notes}))
+            return QString();
+        return QString::number(m_db.LastInsertId());
+    }
+
+    // Writes a line's item data onto the consignee's row for the edition, or
+    // as a new row when it has none; true when it was written.
+    bool writeItemData(const CsvImportRow &r, const QString &id, const CsvImportTarget &target)
+    {
+        const QString kind = QString::number(target.editionCode);
+        if (rowExists(id, kind))
+            return run(m_updateItem, {r.uriage, r.itemNames.value(0), r.itemNames.value(1), r.itemNames.value(2),
+                                      r.itemNames.value(3), r.daibiki, r.hoken, id, kind});
+        return run(m_insertItem, {id, kind, target.senderId, r.uriage, r.itemNames.value(0), r.itemNames.value(1),
+                                  r.itemNames.value(2), r.itemNames.value(3), QString(), QString(), QString(),
+                                  r.daibiki, QString(), QString(), QString(), r.hoken, QString()});
+    }
+
+private:
+    bool rowExists(const QString &id, const QString &kind)
+    {
+        m_countItems.bindText(1, id);
+        m_countItems.bindText(2, kind);
+        const bool exists = m_countItems.step() == SQLITE_ROW && m_countItems.columnText(0).toInt() > 0;
+        m_countItems.reset();
+        return exists;
+    }
+
+    // Runs a statement with the values bound in order; true when it ran to its
+    // end. A statement that fails is skipped; the import goes on.
+    static bool run(SqliteStatement &statement, const QStringList &values)
+    {
+        // An empty value is bound as empty text, as the literal '' was: a
+        // null text would bind NULL, which "NAMAE2=''" no longer matches.
+        for (int i = 0; i < values.size(); ++i)
+            statement.bindText(i + 1, values.at(i).isNull() ? QStringView(u"") : QStringView(values.at(i)));
+        const bool done = statement.step() == SQLITE_DONE;
+        statement.reset();
+        return done;
+    }
+
+    TDataModule1 &m_db;
+    SqliteStatement m_insertConsignee, m_countItems, m_updateItem, m_insertItem;
+};
 
 CsvImportOutcome failed(const DatabaseError &error)
 {
@@ -86,46 +134,74 @@ CsvImportOutcome failed(const DatabaseError &error)
     return outcome;
 }
 
-// First pass: the consignees not yet in the address book.
-DatabaseError addConsignees(TDataModule1 &db, const QVector<CsvImportRow> &rows, ConsigneeIndex &index, int *added)
+// The member-item file joins the connection of the consignee file under the
+// name "members", so that one transaction covers both: a cancel or a crash
+// takes back the consignees and the item data of the import together.
+DatabaseError openBothFiles(TDataModule1 &db, const CsvImportTarget &target)
 {
-    DatabaseError error;
-    if (db.BeginTransaction(&error))
+    // Opened on its own first, so that a missing or damaged file is reported
+    // as such instead of being created by the attach.
+    DatabaseError error = db.OpenDatabase(target.membersDbPath, TDataModule1::OpenMode::ExistingOnly);
+    if (error.isError())
         return error;
-    for (const CsvImportRow &r : rows) {
-        if (r.namae1.isEmpty() || index.contains(r.namae1, r.namae2))
-            continue;
-        // A statement that fails is skipped; the import goes on.
-        if (!db.ExecSql(insertConsigneeSql(r))) {
-            index.add(r.namae1, r.namae2);
-            ++*added;
-        }
-    }
-    db.Commit(&error);
+    error = db.OpenDatabase(target.addressDbPath, TDataModule1::OpenMode::ExistingOnly);
+    if (error.isError())
+        return error;
+    if (!db.ExecSql(QStringLiteral("ATTACH DATABASE ") + SqlQuote(QFileInfo(target.membersDbPath).absoluteFilePath())
+                        + QStringLiteral(" AS members"),
+                    &error))
+        db.ExecSql(QStringLiteral("PRAGMA members.synchronous = FULL"), &error);
     return error;
 }
 
-// Second pass: each line's item data for the edition, on the consignee with its name lines.
-DatabaseError writeItemData(TDataModule1 &db, const QVector<CsvImportRow> &rows, const ConsigneeIndex &index,
-                            const CsvImportTarget &target, int *written)
+void detachMembers(TDataModule1 &db)
 {
-    DatabaseError error;
-    if (db.BeginTransaction(&error))
-        return error;
-    const QString kind = QString::number(target.editionCode);
-    for (const CsvImportRow &r : rows) {
-        const QString id = index.id(r.namae1, r.namae2);
-        if (id.isEmpty())
-            continue;
-        const QueryResult count = db.QueryRows(QStringLiteral("SELECT count(*) FROM memberitem where userid='") + id
-                                               + QStringLiteral("' and kind='") + kind + QStringLiteral("';"));
-        const bool exists = count.rows.value(0, 0).toInt() > 0;
-        const QString sql = exists ? updateItemSql(r, id, target.editionCode) : insertItemSql(r, id, target);
-        if (!db.ExecSql(sql))
-            ++*written;
+    db.ExecSql(QStringLiteral("DETACH DATABASE members"));
+}
+
+// How many lines pass between two reports: every line of a small file, about
+// a hundred reports over a middling one, every hundredth line of a large one.
+int progressStep(int total)
+{
+    return std::clamp(total / 100, 1, 100);
+}
+
+// Writes the plan's lines inside the open transaction, line by line: the
+// consignee first, then its item data. That gives the same rows as a pass of
+// consignees followed by a pass of item data, since a line's consignee is in
+// the index (added by that line or an earlier one) when its item data is
+// written. A value too long stops the import before any item data is written.
+// Returns false when the import was cancelled or a statement could not be
+// prepared (then *error is set).
+bool writeLines(TDataModule1 &db, const CsvImportPlan &plan, ConsigneeIndex &index, const CsvImportTarget &target,
+                const CsvImportProgress &progress, CsvImportOutcome *outcome, DatabaseError *error)
+{
+    ImportStatements statements(db);
+    *error = statements.prepare();
+    if (error->isError())
+        return false;
+    const bool withItemData = !plan.aborted();
+    const int total = int(plan.rows.size());
+    const int step = progressStep(total);
+    for (int i = 0; i < total; ++i) {
+        const CsvImportRow &r = plan.rows.at(i);
+        if (!r.namae1.isEmpty() && !index.contains(r.namae1, r.namae2)) {
+            const QString id = statements.insertConsignee(r);
+            if (!id.isEmpty()) {
+                index.add(r.namae1, r.namae2, id);
+                ++outcome->consigneesAdded;
+            }
+        }
+        if (withItemData) {
+            const QString id = index.id(r.namae1, r.namae2);
+            if (!id.isEmpty() && statements.writeItemData(r, id, target))
+                ++outcome->itemRowsWritten;
+        }
+        const int done = i + 1;
+        if (progress && (done % step == 0 || done == total) && !progress(done, total))
+            return false;
     }
-    db.Commit(&error);
-    return error;
+    return true;
 }
 
 } // namespace
@@ -142,52 +218,61 @@ QString CsvEditorMissingNotice()
                           "https://www.korvel-soft.example/");
 }
 
-CsvImportOutcome ImportCsvLines(TDataModule1 &db, const QVector<QStringList> &lines, const CsvImportTarget &target)
+QString CsvImportCancelledNotice()
+{
+    return QStringLiteral("CSVファイルの取り込みをキャンセルしました。\r\nこのファイルのデータは何も登録されていません。");
+}
+
+CsvImportOutcome ImportCsvLines(TDataModule1 &db, const QVector<QStringList> &lines, const CsvImportTarget &target,
+                                const CsvImportProgress &progress)
 {
     const CsvImportPlan plan = PlanCsvImport(lines, target.editionCode);
-    CsvImportOutcome outcome;
-
-    DatabaseError error = db.OpenDatabase(target.addressDbPath, TDataModule1::OpenMode::ExistingOnly);
-    if (error.isError())
-        return failed(error);
+    DatabaseError error = openBothFiles(db, target);
     ConsigneeIndex index;
-    error = index.load(db);
+    if (!error.isError())
+        error = index.load(db);
+    if (!error.isError())
+        db.BeginTransaction(&error);
+    if (error.isError()) {
+        detachMembers(db);
+        return failed(error);
+    }
+
+    CsvImportOutcome outcome;
+    const bool finished = writeLines(db, plan, index, target, progress, &outcome, &error);
+    if (!finished || db.Commit(&error))
+        db.Rollback();
+    detachMembers(db);
     if (error.isError())
         return failed(error);
-    error = addConsignees(db, plan.rows, index, &outcome.consigneesAdded);
-    if (error.isError())
-        return failed(error);
+    if (!finished) {
+        CsvImportOutcome cancelled;
+        cancelled.status = CsvImportOutcome::Cancelled;
+        cancelled.notice = CsvImportCancelledNotice();
+        return cancelled;
+    }
     if (plan.aborted()) {
         outcome.status = CsvImportOutcome::Aborted;
         outcome.notice = plan.abortNotice;
-        return outcome;
+    } else {
+        outcome.status = CsvImportOutcome::Imported;
+        outcome.notice = CsvImportedNotice();
     }
-    // The IDs of the consignees just added.
-    error = index.load(db);
-    if (error.isError())
-        return failed(error);
-
-    error = db.OpenDatabase(target.membersDbPath, TDataModule1::OpenMode::ExistingOnly);
-    if (error.isError())
-        return failed(error);
-    error = writeItemData(db, plan.rows, index, target, &outcome.itemRowsWritten);
-    if (error.isError())
-        return failed(error);
-    outcome.status = CsvImportOutcome::Imported;
-    outcome.notice = CsvImportedNotice();
     return outcome;
 }
 
-CsvImportOutcome ImportCsvFile(TDataModule1 &db, const QString &path, const CsvImportTarget &target)
+CsvImportOutcome ImportCsvFile(TDataModule1 &db, const QString &path, const CsvImportTarget &target,
+                               const CsvImportProgress &progress)
 {
     const std::optional<QVector<QStringList>> lines = ReadCsvImportFile(path);
     if (!lines)
         return {};
-    return ImportCsvLines(db, *lines, target);
+    return ImportCsvLines(db, *lines, target, progress);
 }
 
 CsvImportOutcome RunCsvEditorImport(TDataModule1 &db, const QString &programDir, const QString &workDir,
-                                    const CsvImportTarget &target, const std::function<void(bool running)> &running)
+                                    const CsvImportTarget &target, const std::function<void(bool running)> &running,
+                                    const CsvImportProgress &progress)
 {
     const QString editor = FindCsvEditor(programDir);
     if (editor.isEmpty()) {
@@ -201,5 +286,5 @@ CsvImportOutcome RunCsvEditorImport(TDataModule1 &db, const QString &programDir,
     RunAndWait(editor, {CsvEditorArgument(workDir, target.editionCode)});
     if (running)
         running(false);
-    return ImportCsvFile(db, CsvImportPath(workDir), target);
+    return ImportCsvFile(db, CsvImportPath(workDir), target, progress);
 }

@@ -10,6 +10,7 @@
 #include "dialogs/EditingDialogs.h"
 #include "dialogs/TFDATAEDIT.h"
 #include "editor/LayoutEditorPage.h"
+#include "import/CsvImportProgressDialog.h"
 #include "import/CsvImporter.h"
 #include "import/LabelledTextPaste.h"
 #include "import/OrderMailPaste.h"
@@ -146,8 +147,14 @@ CsvImportOutcome Tfzerrat::ActionRenzokuCsvExecute()
     const int sender = selectedSenderId();
     if (sender > 0)
         target.senderId = QString::number(sender);
-    outcome = RunCsvEditorImport(m_db, m_folders.programDir, m_folders.workDir, target,
-                                 [this](bool running) { setCsvEditorRunning(running); });
+    {
+        // Gone before the closing notice opens.
+        CsvImportProgressDialog progress(this);
+        outcome = RunCsvEditorImport(
+            m_db, m_folders.programDir, m_folders.workDir, target,
+            [this](bool running) { setCsvEditorRunning(running); },
+            [&progress](int done, int total) { return progress.report(done, total); });
+    }
     switch (outcome.status) {
     case CsvImportOutcome::NoFile:
         break;
@@ -158,6 +165,7 @@ CsvImportOutcome Tfzerrat::ActionRenzokuCsvExecute()
     case CsvImportOutcome::EditorMissing:
     case CsvImportOutcome::Aborted:
     case CsvImportOutcome::Failed:
+    case CsvImportOutcome::Cancelled:
         ShowNotice("確認", outcome.notice, this);
         break;
     }

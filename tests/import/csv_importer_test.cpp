@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -169,6 +171,113 @@ TEST_F(CsvImporterTest, EmptyFirstNameAddsNobodyButFeedsAMatchingConsignee)
     EXPECT_EQ(i.value(0, 0), QStringLiteral("1"));
     EXPECT_EQ(i.value(0, 4), QStringLiteral("品"));
     EXPECT_EQ(i.value(1, 0), QStringLiteral("3"));
+}
+
+// Everything the import can touch, as one text per table.
+class CsvImporterCancelTest : public CsvImporterTest
+{
+protected:
+    QStringList snapshot()
+    {
+        return query(m_target.addressDbPath, QStringLiteral("SELECT * FROM address ORDER BY ID")).lines()
+               + query(m_target.addressDbPath, QStringLiteral("SELECT * FROM company ORDER BY ID")).lines()
+               + query(m_target.membersDbPath, QStringLiteral("SELECT * FROM memberitem ORDER BY userid,kind")).lines();
+    }
+    // An address book with one consignee and its item row for the edition,
+    // which the lines below would rewrite, and one consignee the file lacks.
+    void fillAddressBook()
+    {
+        ASSERT_EQ(ImportCsvLines(m_db,
+                                 {line(QStringLiteral("既存"), QString(), QStringLiteral("東京都港区"),
+                                       QStringLiteral("100"), QStringLiteral("古い品")),
+                                  line(QStringLiteral("他人"), QString(), QStringLiteral("京都府京都市"))},
+                                 m_target)
+                      .status,
+                  CsvImportOutcome::Imported);
+    }
+    QVector<QStringList> fiveLines() const
+    {
+        QVector<QStringList> lines;
+        lines.append(line(QStringLiteral("既存"), QString(), QStringLiteral("東京都港区"), QStringLiteral("900"),
+                          QStringLiteral("新しい品")));
+        for (int i = 1; i < 5; ++i)
+            lines.append(line(QStringLiteral("新規%1").arg(i), QString(), QStringLiteral("大阪府大阪市北区"),
+                              QStringLiteral("300"), QStringLiteral("りんご")));
+        return lines;
+    }
+};
+
+TEST_F(CsvImporterCancelTest, CancelAtAnyRowLeavesTheAddressBookAsItWas)
+{
+    fillAddressBook();
+    const QStringList before = snapshot();
+    // The first line, one in the middle and the last one (after every row is written).
+    for (const int cancelAt : {1, 3, 5}) {
+        SCOPED_TRACE(cancelAt);
+        int lastSeen = 0;
+        const CsvImportOutcome outcome = ImportCsvLines(m_db, fiveLines(), m_target, [&](int done, int) {
+            lastSeen = done;
+            return done < cancelAt;
+        });
+        EXPECT_EQ(lastSeen, cancelAt);
+        EXPECT_EQ(outcome.status, CsvImportOutcome::Cancelled);
+        EXPECT_EQ(outcome.notice, CsvImportCancelledNotice());
+        EXPECT_EQ(outcome.consigneesAdded, 0);
+        EXPECT_EQ(outcome.itemRowsWritten, 0);
+        EXPECT_EQ(snapshot(), before);
+    }
+    // Nothing of the cancelled runs lingers: the same lines then import whole.
+    const CsvImportOutcome outcome = ImportCsvLines(m_db, fiveLines(), m_target, [](int, int) { return true; });
+    EXPECT_EQ(outcome.status, CsvImportOutcome::Imported);
+    EXPECT_EQ(outcome.consigneesAdded, 4);
+    EXPECT_EQ(outcome.itemRowsWritten, 5);
+    EXPECT_EQ(items().value(0, 4), QStringLiteral("新しい品"));
+}
+
+TEST_F(CsvImporterCancelTest, CancelAfterAnAbortTakesBackItsConsigneesToo)
+{
+    fillAddressBook();
+    const QStringList before = snapshot();
+    QVector<QStringList> lines = fiveLines();
+    lines[3][7] = QString(16, u'0'); // a telephone too long on the fourth line
+    const CsvImportOutcome outcome = ImportCsvLines(m_db, lines, m_target, [](int done, int) { return done < 2; });
+    EXPECT_EQ(outcome.status, CsvImportOutcome::Cancelled);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(CsvImporterCancelTest, ProgressCountsRiseToTheTotal)
+{
+    struct Case {
+        const char *name;
+        int lines;
+        int tooLongAt; // -1: no value too long
+        int total;     // the lines the import works through
+        CsvImportOutcome::Status status;
+    };
+    const Case cases[] = {
+        {"five lines", 5, -1, 5, CsvImportOutcome::Imported},
+        {"a thousand lines", 1000, -1, 1000, CsvImportOutcome::Imported},
+        {"stopped by a value too long", 5, 3, 3, CsvImportOutcome::Aborted},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QVector<QStringList> lines;
+        for (int i = 0; i < c.lines; ++i)
+            lines.append(line(QStringLiteral("顧客%1").arg(i), QString(), QStringLiteral("東京都港区")));
+        if (c.tooLongAt >= 0)
+            lines[c.tooLongAt][0] = QString(41, u'長');
+        QVector<int> seen;
+        const CsvImportOutcome outcome = ImportCsvLines(m_db, lines, m_target, [&](int done, int total) {
+            EXPECT_EQ(total, c.total);
+            seen.append(done);
+            return true;
+        });
+        EXPECT_EQ(outcome.status, c.status);
+        ASSERT_FALSE(seen.isEmpty());
+        // Every count is above the one before it.
+        EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end(), std::greater_equal<int>()), seen.end());
+        EXPECT_EQ(seen.last(), c.total);
+    }
 }
 
 TEST_F(CsvImporterTest, NoSenderSelectedStoresAnEmptySender)

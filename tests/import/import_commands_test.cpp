@@ -12,6 +12,7 @@
 #include "dialogs/TFDATAEDIT.h"
 #include "editor/LayoutEditorPage.h"
 #include "import/CsvImportFile.h"
+#include "import/CsvImporter.h"
 #include "layout/PrintRecord.h"
 #include "render/PreviewPage.h"
 
@@ -25,6 +26,8 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -56,6 +59,55 @@ QString itemText(Tfzerrat &w, int id)
 {
     const int index = w.style().findItem(id);
     return index < 0 ? QStringLiteral("<none>") : NthFieldOrEmpty(w.style().line(index), 20);
+}
+
+// Notes the first progress dialog that shows while it lives, with what it
+// showed at that moment, and presses its cancel button when told to.
+class ProgressWatcher : public QObject
+{
+public:
+    explicit ProgressWatcher(bool cancel) : m_cancel(cancel) { qApp->installEventFilter(this); }
+    ~ProgressWatcher() override { qApp->removeEventFilter(this); }
+
+    bool seen = false;
+    QString title, label, button;
+    int value = -1, maximum = -1;
+    bool windowModal = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QProgressDialog *>(watched);
+        if (!dialog || event->type() != QEvent::Show || seen)
+            return false;
+        seen = true;
+        title = dialog->windowTitle();
+        label = dialog->labelText();
+        value = dialog->value();
+        maximum = dialog->maximum();
+        windowModal = dialog->windowModality() == Qt::WindowModal;
+        if (auto *cancel = dialog->findChild<QPushButton *>()) {
+            button = cancel->text();
+            if (m_cancel)
+                cancel->click();
+        }
+        return false;
+    }
+
+private:
+    bool m_cancel;
+};
+
+// Every row of the tables an import writes, as text.
+QStringList addressBookRows(Tfzerrat &w)
+{
+    TDataModule1 db;
+    QStringList rows;
+    if (!db.OpenDatabase(w.addressDbPath()).isError())
+        rows << db.QueryRows("SELECT * FROM address ORDER BY ID").rows.lines();
+    if (!db.OpenDatabase(w.membersDbPath()).isError())
+        rows << db.QueryRows("SELECT * FROM memberitem ORDER BY userid, kind").rows.lines();
+    return rows;
 }
 
 const char *kOrderMail = "━━━━━━━━━━\r\n"
@@ -210,8 +262,10 @@ private slots:
 
         bool closed = true;
         QTimer::singleShot(300, &w, [&] { closed = w.close(); });
+        ProgressWatcher progress(false);
         const CsvImportOutcome outcome = w.ActionRenzokuCsvExecute();
         QVERIFY(!closed);
+        QVERIFY2(!progress.seen, "a one-line import shows no progress dialog");
         QCOMPARE(outcome.status, CsvImportOutcome::Imported);
         QCOMPARE(w.leftPages()->currentIndex(), 2);
         QTRY_COMPARE(notices.texts.size(), 2);
@@ -227,6 +281,54 @@ private slots:
         QCOMPARE(rows.value(0, 2), QString("6008216"));
         // The editor has ended: closing works again.
         QVERIFY(w.close());
+    }
+
+    void csvImportShowsItsProgressAndACancelTakesEverythingBack()
+    {
+        QTemporaryDir root;
+        // The stand-in leaves a large result prepared by the test.
+        const int lines = 6000;
+        QVector<QStringList> rows;
+        for (int i = 0; i < lines; ++i)
+            rows.append({QString("佐藤%1").arg(i), "様", "100-0001", "東京都千代田区千代田", "", "1-1", "", "03-1234-5678",
+                         "", "500", "りんご", "", "", ""});
+        const QString result = root.filePath("result.tmp");
+        QVERIFY(WriteCsvImportFile(result, rows));
+        const QString program = makeProgramDir(
+            root, "#!/bin/sh\narg=\"$1\"; rest=\"${arg%,}\"; conf=\"${rest%,*}\"\ncp '" + result.toUtf8()
+                      + "' \"$conf/csvImport.tmp\"\n");
+        NoticeCatcher notices;
+        Tfzerrat w(program, "zerrat_xe2", root.path());
+        w.show();
+        w.ensureStarted();
+        // One consignee with item data for the edition, which the file would rewrite.
+        TDataModule1 db;
+        QVERIFY(!db.OpenDatabase(w.addressDbPath()).isError());
+        QVERIFY(!db.ExecSql("INSERT INTO address(NAMAE1,NAMAE2) VALUES('佐藤0','様')"));
+        QVERIFY(!db.OpenDatabase(w.membersDbPath()).isError());
+        QVERIFY(!db.ExecSql(QString("INSERT INTO memberitem(userid,kind,itemname1) VALUES(1,%1,'みかん')")
+                                .arg(w.editionCode())));
+        db.CloseDatabase();
+        const QStringList before = addressBookRows(w);
+
+        ProgressWatcher canceller(true);
+        const CsvImportOutcome outcome = w.ActionRenzokuCsvExecute();
+        QVERIFY(canceller.seen);
+        QCOMPARE(canceller.title, QApplication::applicationDisplayName());
+        QVERIFY(canceller.windowModal);
+        QCOMPARE(canceller.button, QString("キャンセル"));
+        QCOMPARE(canceller.maximum, lines);
+        // Shown while the import is under way, with the lines done and the total.
+        QVERIFY(canceller.value > 0 && canceller.value < lines);
+        QCOMPARE(canceller.label, QString("CSVファイルから取り込んでいます（%1 / 6,000 行）")
+                                      .arg(QLocale(QLocale::Japanese).toString(canceller.value)));
+
+        QCOMPARE(outcome.status, CsvImportOutcome::Cancelled);
+        QTRY_COMPARE(notices.texts.size(), 1);
+        QCOMPARE(notices.texts.at(0), CsvImportCancelledNotice());
+        QCOMPARE(notices.headings.at(0), QString("確認"));
+        QCOMPARE(addressBookRows(w), before);
+        QCOMPARE(w.consigneeListPage()->rowCount(), 1);
     }
 
     void csvImportWithoutTheEditorSaysWhereToGetIt()
