@@ -36,6 +36,14 @@ public:
 
 } // namespace
 
+void PreferJapaneseSystemLocale()
+{
+    qputenv("LC_MESSAGES", "ja_JP.UTF-8");
+    qputenv("LC_TIME", "ja_JP.UTF-8");
+    // LC_ALL would override both.
+    qunsetenv("LC_ALL");
+}
+
 bool InstallJapaneseTranslations(QCoreApplication *app)
 {
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);

@@ -5,6 +5,12 @@
 
 class QCoreApplication;
 
+// Qt's file chooser formats sizes and dates with the desktop's own locale,
+// not the default one ("231 bytes", "10 Dec"). Asking for Japanese messages
+// and dates before the application object exists makes that locale Japanese
+// too; numbers keep the desktop's settings.
+void PreferJapaneseSystemLocale();
+
 // Loads Qt's Japanese catalogue into app and makes Japanese the default locale
 // (month and day names of the calendar come from the locale, not the catalogue).
 // False when the catalogue is not installed; Qt then keeps its English texts.

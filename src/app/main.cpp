@@ -16,6 +16,7 @@ int main(int argc, char **argv)
     // argv[0] as given (a symbolic link keeps its own name); the program folder
     // is that of the real executable.
     const QString invokedName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName();
+    PreferJapaneseSystemLocale();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
     InstallJapaneseTranslations(&app);

@@ -11,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    PreferJapaneseSystemLocale();
     QApplication app(argc, argv);
     InstallJapaneseTranslations(&app);
     const QStringList args = QApplication::arguments();

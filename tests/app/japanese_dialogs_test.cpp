@@ -72,8 +72,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(englishTexts(&dialog), QStringList());
         dialog.reject();
-        // The type column of the file list.
+        // The type and size columns of the file list.
         QCOMPARE(QAbstractFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("フォルダー"));
+        QCOMPARE(QLocale::system().formattedDataSize(231), QStringLiteral("231 バイト"));
     }
 
     void printDialog()
@@ -102,5 +103,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(JapaneseDialogsTest)
+int main(int argc, char **argv)
+{
+    // As the program does, before the application object exists.
+    PreferJapaneseSystemLocale();
+    QApplication app(argc, argv);
+    JapaneseDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "japanese_dialogs_test.moc"
