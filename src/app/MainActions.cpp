@@ -12,6 +12,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     print1 = make("ActionPrint1", "単票印刷");
     print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print2 = make("ActionPrint2", "連票印刷", false);
+    testPrint = make("ActionTestPrint", "テスト印刷");
     paperSetup = make("N37", "用紙設定");
     exit = make("ActionExit", "終了");
     for (const PaperKindInfo &info : PaperKinds()) {
@@ -81,6 +82,7 @@ void MainActions::buildMenus(QMainWindow *window)
     file->setObjectName("menuFile");
     file->addAction(print1);
     file->addAction(print2);
+    file->addAction(testPrint);
     file->addSeparator();
     file->addAction(paperSetup);
     file->addSeparator();

@@ -24,6 +24,7 @@ public:
     // ファイル(&F)
     QAction *print1 = nullptr;       // ActionPrint1 "単票印刷", Ctrl+P
     QAction *print2 = nullptr;       // ActionPrint2 "連票印刷"
+    QAction *testPrint = nullptr;    // ActionTestPrint "テスト印刷": form drawing and marks on plain paper
     QAction *paperSetup = nullptr;   // N37 "用紙設定"
     QAction *exit = nullptr;         // "終了"
     QAction *paperKind[4] = {};      // ControlAction10 .. 13: on no visible menu

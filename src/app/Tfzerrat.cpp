@@ -203,6 +203,7 @@ void Tfzerrat::connectSignals()
 {
     connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_actions->print1, &QAction::triggered, this, [this] { printexecute(); });
+    connect(m_actions->testPrint, &QAction::triggered, this, [this] { testPrintExecute(); });
     connect(m_actions->paperSetup, &QAction::triggered, this, &Tfzerrat::paperSetup);
     for (QAction *kind : m_actions->paperKind)
         connect(kind, &QAction::triggered, this, [this, kind] { selectPaperKind(kind->data().toInt()); });
@@ -619,15 +620,33 @@ bool Tfzerrat::printexecute(bool skipDialog)
         for (int copy = 0; copy < copies && result.ok; ++copy)
             result = PrintJob::print(*m_printer, m_style.lines(), options);
     }
+    if (!reportPrinted(result))
+        return false;
+    if (!m_settingsPage->CheckBox5->isChecked())
+        writeHistoryRow();
+    return true;
+}
+
+bool Tfzerrat::reportPrinted(const DrawResult &result)
+{
     if (!result.ok) {
         ShowNotice("確認", DrawFailureNotice(result, m_style.CurrentStyleFile), this);
         return false;
     }
     if (!m_printer->outputFileName().isEmpty())
         statusBar()->showMessage("PDFファイルに印刷しました: " + m_printer->outputFileName());
-    if (!m_settingsPage->CheckBox5->isChecked())
-        writeHistoryRow();
     return true;
+}
+
+bool Tfzerrat::testPrintExecute(bool skipDialog)
+{
+    PrintJob::Options options;
+    if (!preparePrint(skipDialog, &options))
+        return false;
+    // One plain sheet whatever the copies box says, and no history row: no
+    // waybill was sent.
+    options.testPrint = true;
+    return reportPrinted(PrintJob::print(*m_printer, m_style.lines(), options));
 }
 
 void Tfzerrat::ActionPageChangeExecute()

@@ -106,6 +106,10 @@ public:
     // Single print: the printer dialog unless skipDialog, then the copies and
     // one history row. Returns false when nothing was printed.
     bool printexecute(bool skipDialog = false);
+    // Test print on plain paper: one sheet with the preview-only form drawing,
+    // rulers and cross marks, as a single print prepares it; no history row.
+    // Returns false when nothing was printed.
+    bool testPrintExecute(bool skipDialog = false);
     // Continuous print: one page per checked consignee in tick order, one
     // history row each. Returns false when nothing was printed.
     bool PrintBatch(bool skipDialog = false);
@@ -114,6 +118,8 @@ public:
     // currentData for the consignee list's selected row (empty without one).
     void assembleSelected();
     bool preparePrint(bool skipDialog, PrintJob::Options *options);
+    // After a print job: the drawing error, or where a PDF went. False on an error.
+    bool reportPrinted(const DrawResult &result);
     void ActionNewAtesakiExecute();
     void ActionAtesakiEditExecute();
     void showListPage();

@@ -9,6 +9,9 @@ struct DrawContext {
     // The printer pass leaves out preview-only items, widens pens by 4/144 inch,
     // sizes fonts at the printer's resolution and scales pictures by printer/screen.
     bool isPrinter = false;
+    // A test print on plain paper puts the preview-only form drawing on the
+    // page as well, so that it can be held against a real form.
+    bool withFormItems = false;
 
     // Resolution of the target in dots per inch: PreviewDpiX/Y on the preview,
     // the printer's resolution when printing.
@@ -33,6 +36,9 @@ struct DrawContext {
     int ofxbox = 0;
     int ofybox = 0;
     bool previewOpt1 = false;
+
+    // Whether an item marked preview-only stays off this target.
+    bool leavesOut(int previewOnly) const { return isPrinter && !withFormItems && previewOnly == 1; }
 
     // WorkDir: a bare picture name is looked up in WorkDir/style.
     QString workDir;

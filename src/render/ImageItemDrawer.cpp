@@ -95,7 +95,7 @@ void ImageItemDrawer::DrawImageItem(Millimetre x, Millimetre y, Millimetre w, Mi
                                     const QString &fileName, int previewOnly)
 {
     const DrawContext &ctx = m_pass.context;
-    if (fileName.isEmpty() || (ctx.isPrinter && previewOnly == 1))
+    if (fileName.isEmpty() || ctx.leavesOut(previewOnly))
         return;
     const QString path = resolvePicture(fileName, ctx.workDir);
     if (path.isEmpty())

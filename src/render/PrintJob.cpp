@@ -4,6 +4,7 @@
 #include "render/DrawFailureText.h"
 #include "render/GdiCanvas.h"
 #include "render/LayoutDrawer.h"
+#include "render/TestPrintMarks.h"
 
 #include <QFile>
 #include <QPainter>
@@ -41,6 +42,7 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
     context.ofxbox = options.ofxbox;
     context.ofybox = options.ofybox;
     context.workDir = options.workDir;
+    context.withFormItems = options.testPrint;
     const double patternScale = double(context.targetDpiX) / std::max(1, context.previewDpiX);
 
     for (int page = 0; page < pages; ++page) {
@@ -52,6 +54,8 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
         painter.save();
         GdiCanvas canvas(painter, context.targetDpiY, true, patternScale);
         result = DrawLayout(canvas, pageLines(page), context);
+        if (result.ok && options.testPrint)
+            DrawTestPrintMarks(canvas, context, QSize(printer.width(), printer.height()));
         painter.restore();
         if (!result.ok)
             break;

@@ -24,6 +24,9 @@ public:
         int ofxbox = 0;          // overall offsets, whole mm
         int ofybox = 0;
         QString workDir;         // bare picture names are looked up in WorkDir/style
+        // A test print on plain paper: the preview-only form drawing as well,
+        // and the rulers, crosses and note of TestPrintMarks on every page.
+        bool testPrint = false;
         // Called after page (0-based) is drawn; returning false ends the job
         // there, normally, with the pages drawn so far (a cancelled batch).
         std::function<bool(int page)> afterPage;

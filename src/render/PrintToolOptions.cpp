@@ -57,6 +57,10 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
             o.applyOffsets = true;
             continue;
         }
+        if (!render && name == QLatin1String("--with-form")) {
+            o.withForm = true;
+            continue;
+        }
         if (!render && name == QLatin1String("--no-history")) {
             o.noHistory = true;
             continue;
@@ -136,6 +140,9 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
     // A batch from the databases takes the edition's own layout unless --style names one.
     if (o.style.isEmpty() && o.consignees.isEmpty())
         return fail(QStringLiteral("--style FILE.sle is required"));
+    // A test print is one sheet of the layout; a batch of it would only waste paper.
+    if (o.withForm && !o.consignees.isEmpty())
+        return fail(QStringLiteral("--with-form prints one layout and cannot be combined with --consignees"));
     if (o.out.isEmpty())
         return fail(QStringLiteral("--out FILE is required"));
     if (o.dpi == 0)

@@ -23,6 +23,7 @@ struct PrintToolOptions {
     int copies = 1;
     QDate date;           // print date items 121-123; today when not given
     bool yenMark = false; // the amount gets its "\" mark
+    bool withForm = false; // pdf: a test print with the form drawing and the marks
     // Batch printing from the databases (pdf only).
     bool editionGiven = false;
     QString appdata;      // the common application data folder; empty: the program's own rule

@@ -47,11 +47,16 @@ void printRenderHelp()
 void printPdfHelp()
 {
     std::fputs("usage: korvel-print pdf --style FILE.sle [--record singledata.txt] [--edition CODE]\n"
-               "         [--copies N] [--zoom PERCENT] [--date YYYY-MM-DD] [--yen-mark] --out FILE.pdf\n"
+               "         [--copies N] [--zoom PERCENT] [--date YYYY-MM-DD] [--yen-mark] [--with-form]\n"
+               "         --out FILE.pdf\n"
                "\n"
                "Prints the layout through the program's printing path into a PDF file at 1200 dpi,\n"
                "one page per copy, with the layout's overall offsets applied and preview-only\n"
                "items left out. --edition is one of 10, 20, 30, 40, 50, 60 (default 40).\n"
+               "--with-form makes a test print for plain paper: the preview-only form drawing is\n"
+               "printed too, with millimetre rulers along the top and left edges, cross marks at\n"
+               "10 mm and 100 mm from the printable area's corner (never moved by the overall\n"
+               "offsets) and a note on how to measure the printer's shift.\n"
                "\n"
                "       korvel-print pdf --consignees all|ID,ID,... [--edition CODE] [--appdata DIR]\n"
                "         [--sender ID] [--no-history] [--style FILE.sle] [--date YYYY-MM-DD] --out FILE.pdf\n"
@@ -172,6 +177,7 @@ int RunPdfCommand(const QStringList &args)
     job.ofxbox = style.window.ofxbox;
     job.ofybox = style.window.ofybox;
     job.workDir = workDirOf(o->style);
+    job.testPrint = o->withForm;
     const DrawResult result = PrintJob::print(printer, style.lines(), job);
     if (!result.ok)
         return failWith(QStringLiteral("pdf: %1 (%2)").arg(DrawFailureInEnglish(result), o->style));

@@ -84,7 +84,7 @@ void ShapeItemDrawer::drawPenShape(StyleLineReader &reader, Figure figure)
         canvas.setBrushColor(brushColor); // a clear brush given a colour becomes solid
     }
     const DrawContext &ctx = m_pass.context;
-    if (ctx.isPrinter && previewOnly == 1)
+    if (ctx.leavesOut(previewOnly))
         return;
     canvas.setPenWidth(PenWidthPixels(ctx.previewDpiX, width, ctx.isPrinter, penStyle));
 
@@ -147,7 +147,7 @@ void ShapeItemDrawer::DrawFillRectItem(StyleLineReader &reader, int flag)
     canvas.setBrushStyle(brushStyle);
     canvas.setPenColor(borderColor);
     const DrawContext &ctx = m_pass.context;
-    if (ctx.isPrinter && previewOnly == 1)
+    if (ctx.leavesOut(previewOnly))
         return;
     const DeviceScale &s = m_pass.scale;
     const int dx1 = s.deviceX(x1), dy1 = s.deviceY(y1), dx2 = s.deviceX(x2), dy2 = s.deviceY(y2);

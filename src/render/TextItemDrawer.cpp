@@ -69,7 +69,7 @@ void TextItemDrawer::DrawTextItem(Millimetre x, Millimetre y, int size, qint64 c
                                   int previewOnly, int maxLength)
 {
     const DrawContext &ctx = m_pass.context;
-    if (x.isZero() || fullText.isEmpty() || (ctx.isPrinter && previewOnly == 1))
+    if (x.isZero() || fullText.isEmpty() || ctx.leavesOut(previewOnly))
         return;
     const QString text = cutToMaxLength(fullText, maxLength);
     GdiCanvas &canvas = m_pass.canvas;

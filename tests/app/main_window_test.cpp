@@ -28,6 +28,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -254,6 +256,41 @@ private slots:
         QVERIFY(w.printexecute(true));
         QCOMPARE(PdfPageCount(pdf), 1);
         QCOMPARE(historyRows(w), 1);
+    }
+
+    void testPrintIsOneSheetAfterTheOtherPrintsAndWritesNoHistory()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        auto *file = w.menuBar()->findChild<QMenu *>("menuFile");
+        QVERIFY(file);
+        QStringList captions;
+        for (QAction *a : file->actions())
+            captions << a->text();
+        QCOMPARE(captions.mid(0, 3), QStringList({"単票印刷", "連票印刷", "テスト印刷"}));
+        QVERIFY(w.actions()->testPrint->isEnabled());
+        QCOMPARE(file->actions().at(2), w.actions()->testPrint);
+
+        const QString pdf = root.filePath("test.pdf");
+        w.printer().setOutputFormat(QPrinter::PdfFormat);
+        w.printer().setOutputFileName(pdf);
+        w.topBar()->setCopies(3);
+        QVERIFY(w.testPrintExecute(true));
+        QCOMPARE(PdfPageCount(pdf), 1);
+        QCOMPARE(historyRows(w), 0);
+        QCOMPARE(w.statusBar()->currentMessage(), "PDFファイルに印刷しました: " + pdf);
+        QCOMPARE(notices.texts, QStringList());
+
+        // The menu command asks for the printer as a single print does;
+        // cancelled, it prints and records nothing.
+        QFile::remove(pdf);
+        DialogDriver cancel([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+        w.actions()->testPrint->trigger();
+        QCOMPARE(cancel.seen, "QPrintDialog");
+        QVERIFY(!QFileInfo::exists(pdf));
+        QCOMPARE(historyRows(w), 0);
     }
 
     void closingWritesOptionsAndWindowFiles()

@@ -1,10 +1,13 @@
 // Pages printed into a PDF file through the printing path, read back as pixels
 // with pdftoppm: gradient text keeps its rows, its bold and its box however it
-// is written into the file, and stays small in the file.
+// is written into the file, and stays small in the file; a test print carries
+// the form drawing and its marks where they belong.
 
 #include "RenderTestSupport.h"
 
+#include "render/DeviceScale.h"
 #include "render/PrintJob.h"
+#include "render/TestPrintMarks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,14 +35,18 @@ protected:
             GTEST_SKIP() << "pdftoppm (poppler-utils) is needed to read PDF pages back";
     }
 
-    // Prints lines as one page into a PDF at 1200 dpi; the file's path.
-    QString printPdf(const QStringList &lines, const char *name)
+    // Prints lines as one page into a PDF at 1200 dpi; the file's path. With
+    // margins (points) the printable area starts inside the sheet, as on a printer.
+    QString printPdf(const QStringList &lines, const char *name, const PrintJob::Options &options = {},
+                     const QMarginsF &margins = QMarginsF())
     {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QPrinter printer(QPrinter::HighResolution);
         PrintJob::configurePdf(printer, path);
-        printer.setFullPage(true);
-        const DrawResult result = PrintJob::print(printer, lines, PrintJob::Options());
+        printer.setFullPage(margins.isNull());
+        if (!margins.isNull())
+            printer.setPageMargins(margins, QPageLayout::Point);
+        const DrawResult result = PrintJob::print(printer, lines, options);
         EXPECT_TRUE(result.ok) << result.message.toStdString();
         return path;
     }
@@ -197,4 +204,184 @@ TEST_F(PdfPage, CharactersOutsideTheIpaFontsPrintWithRealGlyphs)
     EXPECT_NEAR(pdfInk.right(), rasterInk.right(), 2);
     EXPECT_NEAR(inkCount(page), inkCount(printed.image), inkCount(printed.image) / 10);
     EXPECT_NE(page, boxes);
+}
+
+namespace {
+
+// The printable area of the test prints starts 18 points (6.35 mm) from the
+// left and 24 points from the top of the sheet, as a printer's unprintable
+// margins would put it. Whole points: the PDF page keeps its margins in points.
+const QMarginsF TestMargins(18, 24, 18, 24);
+
+// Read-back pixels of a position in mm from the printable area's corner.
+double readX(double mm)
+{
+    return TestMargins.left() * ReadDpi / 72 + mm * ReadDpi / 25.4;
+}
+double readY(double mm)
+{
+    return TestMargins.top() * ReadDpi / 72 + mm * ReadDpi / 25.4;
+}
+
+// Where the printer pass puts a whole millimetre (1200 dpi, fraction dropped),
+// in read-back pixels from the printable corner.
+double printedMm(int mm)
+{
+    return double(DeviceScale::toPixels(Millimetre::fromWhole(mm), DeviceScale::pxPerMmUnits(1200))) / 1200 * 25.4;
+}
+
+// The centre of the cross whose arms run through the window: the middle of
+// the columns (rows) that hold at least half of the best column's (row's) ink.
+QPointF crossCentre(const QImage &page, QRect window)
+{
+    QVector<int> columns(window.width()), rows(window.height());
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x)
+            if (isInk(page.pixel(window.left() + x, window.top() + y))) {
+                ++columns[x];
+                ++rows[y];
+            }
+    const auto middle = [](const QVector<int> &counts) {
+        const int best = *std::max_element(counts.begin(), counts.end());
+        int first = -1, last = -1;
+        for (int i = 0; i < counts.size(); ++i)
+            if (best > 0 && counts[i] * 2 >= best) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+        return first < 0 ? -1000.0 : (first + last) / 2.0;
+    };
+    return QPointF(window.left() + middle(columns), window.top() + middle(rows));
+}
+
+// A read-back square of side 2 x half mm around a point in mm from the printable corner.
+QRect readSquare(double xMm, double yMm, double halfMm)
+{
+    return QRect(QPoint(int(readX(xMm - halfMm)), int(readY(yMm - halfMm))),
+                 QPoint(int(readX(xMm + halfMm)), int(readY(yMm + halfMm))));
+}
+
+// The form drawing of a layout: a box and a caption shown on the preview only,
+// and a waybill text that every print carries.
+QStringList formLayout()
+{
+    Text caption;
+    caption.x = QStringLiteral("35");
+    caption.y = QStringLiteral("45");
+    caption.size = QStringLiteral("20");
+    caption.text = QStringLiteral("お届け先");
+    caption.previewOnly = QStringLiteral("1");
+    Text data;
+    data.x = QStringLiteral("40");
+    data.y = QStringLiteral("130");
+    data.size = QStringLiteral("16");
+    data.text = QStringLiteral("山田");
+    return {header(), QStringLiteral("0;900;0;0;rect;30;40;80;70;1;実線;0;1;"), caption.line(900), data.line(6)};
+}
+
+// The form lies in 25..90 mm, clear of the crosses, the rulers and the note.
+constexpr double FormFrom = 25, FormTo = 90;
+
+} // namespace
+
+TEST_F(PdfPage, TestPrintPutsTheFormDrawingWhereThePreviewHasIt)
+{
+    const QStringList lines = formLayout();
+    PrintJob::Options test;
+    test.testPrint = true;
+    const QImage page = readPage(printPdf(lines, "test.pdf", test, TestMargins));
+    const QImage normal = readPage(printPdf(lines, "normal.pdf", {}, TestMargins));
+    const QRect formArea(QPoint(int(readX(FormFrom)), int(readY(FormFrom))),
+                         QPoint(int(readX(FormTo)), int(readY(FormTo))));
+    EXPECT_EQ(inkCount(normal, formArea), 0);
+    EXPECT_GT(inkCount(normal), 0); // the waybill text is printed all the same
+
+    // The preview at 96 dpi, its ink in mm, against the paper's ink in mm.
+    const LayoutImage shown = preview(lines, QSize(400, 400));
+    const QRect previewInk = inkBounds(shown.image, QRect(QPoint(int(FormFrom * 96 / 25.4), int(FormFrom * 96 / 25.4)),
+                                                          QPoint(int(FormTo * 96 / 25.4), int(FormTo * 96 / 25.4))));
+    const QRect paperInk = inkBounds(page, formArea);
+    ASSERT_FALSE(previewInk.isNull());
+    ASSERT_FALSE(paperInk.isNull());
+    const auto mm = [](double px, double dpi) { return px * 25.4 / dpi; };
+    // The printed pen is (1 + 4) / 144 inch wide, half of it outside the box.
+    const double tolerance = 0.6;
+    EXPECT_NEAR(mm(paperInk.left() - readX(0), ReadDpi), mm(previewInk.left(), 96), tolerance);
+    EXPECT_NEAR(mm(paperInk.top() - readY(0), ReadDpi), mm(previewInk.top(), 96), tolerance);
+    EXPECT_NEAR(mm(paperInk.right() - readX(0), ReadDpi), mm(previewInk.right(), 96), tolerance);
+    EXPECT_NEAR(mm(paperInk.bottom() - readY(0), ReadDpi), mm(previewInk.bottom(), 96), tolerance);
+    // The caption inside the box is on the test print too.
+    EXPECT_GT(inkCount(page, readSquare(55, 55, 12)), 0);
+    EXPECT_GT(inkCount(shown.image, QRect(QPoint(int(43 * 96 / 25.4), int(43 * 96 / 25.4)),
+                                          QPoint(int(67 * 96 / 25.4), int(67 * 96 / 25.4)))),
+              0);
+}
+
+TEST_F(PdfPage, TestPrintCrossesStayAtTheCornerWhateverTheOverallOffsets)
+{
+    struct Case {
+        int ofx, ofy;
+        const char *file;
+    };
+    const QStringList lines = formLayout();
+    QRect formWithoutOffsets;
+    for (const Case &c : {Case{0, 0, "plain.pdf"}, Case{5, 3, "shifted.pdf"}, Case{-4, -6, "back.pdf"}}) {
+        SCOPED_TRACE(c.file);
+        PrintJob::Options test;
+        test.testPrint = true;
+        test.ofxbox = c.ofx;
+        test.ofybox = c.ofy;
+        const QImage page = readPage(printPdf(lines, c.file, test, TestMargins));
+        for (int at : TestPrintCrossesMm) {
+            SCOPED_TRACE(at);
+            // The window holds the arms and keeps out the label and the rulers.
+            const QPointF centre = crossCentre(page, readSquare(at, at, 2.5));
+            EXPECT_NEAR(centre.x(), readX(printedMm(at)), 1.0);
+            EXPECT_NEAR(centre.y(), readY(printedMm(at)), 1.0);
+        }
+        // The form drawing moves with the offsets.
+        const QRect form = inkBounds(page, readSquare(57.5, 57.5, 22.5 + 10));
+        ASSERT_FALSE(form.isNull());
+        if (c.ofx == 0 && c.ofy == 0) {
+            formWithoutOffsets = form;
+            continue;
+        }
+        ASSERT_FALSE(formWithoutOffsets.isNull());
+        EXPECT_NEAR(form.left() - formWithoutOffsets.left(), c.ofx * ReadDpi / 25.4, 1.5);
+        EXPECT_NEAR(form.top() - formWithoutOffsets.top(), c.ofy * ReadDpi / 25.4, 1.5);
+    }
+}
+
+TEST_F(PdfPage, TestPrintRulerTicksStandEveryMillimetre)
+{
+    PrintJob::Options test;
+    test.testPrint = true;
+    const QImage page = readPage(printPdf({header()}, "ruler.pdf", test, TestMargins));
+    // One read-back row 1.5 mm below the top edge crosses every tick of the top
+    // ruler and none of the left one; one column 1.5 mm right of the left edge
+    // likewise.
+    const auto runs = [&page](bool top) {
+        QVector<double> centres;
+        int start = -1;
+        const int n = top ? int(readX(150)) : int(readY(150));
+        const int from = top ? int(readX(0)) - 3 : int(readY(0)) - 3;
+        for (int i = from; i <= n; ++i) {
+            const bool ink = top ? isInk(page.pixel(i, int(readY(1.5)))) : isInk(page.pixel(int(readX(1.5)), i));
+            if (ink && start < 0)
+                start = i;
+            if (!ink && start >= 0) {
+                centres.append((start + i - 1) / 2.0);
+                start = -1;
+            }
+        }
+        return centres;
+    };
+    for (bool top : {true, false}) {
+        SCOPED_TRACE(top ? "top" : "left");
+        const QVector<double> ticks = runs(top);
+        ASSERT_GE(ticks.size(), 150);
+        for (int mm : {0, 1, 5, 10, 57, 100, 149})
+            EXPECT_NEAR(ticks[mm], top ? readX(printedMm(mm)) : readY(printedMm(mm)), 1.0) << mm;
+    }
 }

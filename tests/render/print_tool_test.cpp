@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -137,6 +138,8 @@ TEST_F(PrintTool, ErrorsAreOneLineWithANonZeroExitAndNoOutput)
         {{"pdf", "--style", broken, "--out", path("x.pdf")}, "line 2, field 6"},
         {{"pdf", "--style", good, "--copies", "0", "--out", path("x.pdf")}, "--copies"},
         {{"pdf", "--style", good, "--dpi", "300", "--out", path("x.pdf")}, "unknown option"},
+        {{"render", "--style", good, "--with-form", "--out", path("x.png")}, "unknown option"},
+        {{"pdf", "--consignees", "all", "--with-form", "--out", path("x.pdf")}, "--with-form"},
     };
     for (const Case &c : cases) {
         const ToolRun r = run(c.args);
@@ -149,6 +152,32 @@ TEST_F(PrintTool, ErrorsAreOneLineWithANonZeroExitAndNoOutput)
     }
     EXPECT_EQ(run({"render", "--help"}).exitCode, 0);
     EXPECT_TRUE(run({"pdf", "--help"}).out.contains(QStringLiteral("--copies")));
+    EXPECT_TRUE(run({"pdf", "--help"}).out.contains(QStringLiteral("--with-form")));
+}
+
+TEST_F(PrintTool, PdfWithFormPrintsThePreviewOnlyFormDrawing)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is needed to read PDF pages back";
+    const QString style = writeStyle("form.sle", {kHeader, kPreviewOnlyBox});
+    // The box's left edge (100 mm plus the printable area's margin) stands in
+    // 98..128 mm across, 15..25 mm down on the sheet; nothing else of a test print does.
+    const QRect boxEdge(int(98 / 25.4 * 100), int(15 / 25.4 * 100), int(30 / 25.4 * 100), int(10 / 25.4 * 100));
+    struct Case {
+        QStringList extra;
+        bool ink;
+    } cases[] = {{{}, false}, {{"--with-form"}, true}};
+    for (const Case &c : cases) {
+        const QString pdf = path("form.pdf");
+        ASSERT_EQ(run(QStringList{"pdf", "--style", style, "--out", pdf} + c.extra).exitCode, 0);
+        QProcess read;
+        read.start(pdftoppm, {"-r", "100", "-singlefile", "-png", pdf, path("form")});
+        ASSERT_TRUE(read.waitForFinished(60000));
+        const QImage page(path("form.png"));
+        ASSERT_FALSE(page.isNull());
+        EXPECT_EQ(inkAt(page, boxEdge), c.ink) << c.extra.join(' ').toStdString();
+    }
 }
 
 // Only the program's editions are accepted; a script that names another one is
