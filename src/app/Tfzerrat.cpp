@@ -633,9 +633,16 @@ bool Tfzerrat::reportPrinted(const DrawResult &result)
         ShowNotice("確認", DrawFailureNotice(result, m_style.CurrentStyleFile), this);
         return false;
     }
-    if (!m_printer->outputFileName().isEmpty())
-        statusBar()->showMessage("PDFファイルに印刷しました: " + m_printer->outputFileName());
+    notePdfOutput();
     return true;
+}
+
+QString Tfzerrat::notePdfOutput()
+{
+    const QString pdf = m_printer->outputFileName();
+    if (!pdf.isEmpty())
+        statusBar()->showMessage("PDFファイルに印刷しました: " + pdf);
+    return pdf;
 }
 
 bool Tfzerrat::testPrintExecute(bool skipDialog)
@@ -744,9 +751,7 @@ bool Tfzerrat::PrintBatch(bool skipDialog)
     }
     if (!outcome.historyNotice.isEmpty())
         ShowNotice("確認", outcome.historyNotice, this);
-    const QString pdf = m_printer->outputFileName();
-    if (!pdf.isEmpty())
-        statusBar()->showMessage("PDFファイルに印刷しました: " + pdf);
+    const QString pdf = notePdfOutput();
     ShowNotice("確認", pdf.isEmpty() ? QString("送信記録を登録しました") : "送信記録を登録しました\nPDFファイル: " + pdf, this);
     return true;
 }

@@ -120,6 +120,9 @@ public:
     bool preparePrint(bool skipDialog, PrintJob::Options *options);
     // After a print job: the drawing error, or where a PDF went. False on an error.
     bool reportPrinted(const DrawResult &result);
+    // Names in the status bar the PDF file a job went to; the file, or empty
+    // when a printer took the job.
+    QString notePdfOutput();
     void ActionNewAtesakiExecute();
     void ActionAtesakiEditExecute();
     void showListPage();

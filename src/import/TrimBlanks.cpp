@@ -1,14 +1,25 @@
 #include "import/TrimBlanks.h"
 
-QString TrimBlanks(const QString &text)
+namespace {
+
+// The text between the first and the last character that is not a blank.
+template <typename IsBlank>
+QString trimWhere(const QString &text, IsBlank isBlank)
 {
     int begin = 0;
     int end = int(text.size());
-    while (begin < end && text.at(begin).unicode() <= 32)
+    while (begin < end && isBlank(text.at(begin)))
         ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 32)
+    while (end > begin && isBlank(text.at(end - 1)))
         --end;
     return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+QString TrimBlanks(const QString &text)
+{
+    return trimWhere(text, [](QChar c) { return c.unicode() <= 32; });
 }
 
 bool IsWideBlank(QChar c)
@@ -18,11 +29,5 @@ bool IsWideBlank(QChar c)
 
 QString TrimWideBlanks(const QString &text)
 {
-    int begin = 0;
-    int end = int(text.size());
-    while (begin < end && IsWideBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && IsWideBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
+    return trimWhere(text, IsWideBlank);
 }
