@@ -1,6 +1,7 @@
 #include "dialogs/EditorBoxes.h"
 
 #include "app/TextFields.h"
+#include "dialogs/EditorInput.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,10 +19,7 @@ public:
     State validate(QString &input, int &) const override
     {
         input = NarrowText(input);
-        for (QChar c : input)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return Invalid;
-        return Acceptable;
+        return IsAsciiDigits(input) ? Acceptable : Invalid;
     }
 };
 

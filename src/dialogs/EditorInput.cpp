@@ -6,7 +6,11 @@
 
 namespace {
 
-bool digitsOnly(const QString &text)
+const QString Refused = QStringLiteral("[保存できませんでした]");
+
+} // namespace
+
+bool IsAsciiDigits(const QString &text)
 {
     for (QChar c : text)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
@@ -14,14 +18,10 @@ bool digitsOnly(const QString &text)
     return true;
 }
 
-const QString Refused = QStringLiteral("[保存できませんでした]");
-
-} // namespace
-
 bool NormalizeWholeNumber(QString &text)
 {
     text = NarrowText(text).trimmed();
-    return digitsOnly(text);
+    return IsAsciiDigits(text);
 }
 
 bool NormalizeDate(QString &year, QString &month, QString &day)

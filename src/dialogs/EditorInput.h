@@ -8,6 +8,9 @@
 #include <QString>
 #include <initializer_list>
 
+// True when text is empty or ASCII digits only.
+bool IsAsciiDigits(const QString &text);
+
 // Full-width digits folded to ASCII and surrounding blanks removed, in place;
 // true when what remains is empty or ASCII digits only.
 bool NormalizeWholeNumber(QString &text);
