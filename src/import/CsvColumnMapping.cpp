@@ -132,6 +132,16 @@ RememberedMapping readRemembered(const QString &text)
     return r;
 }
 
+// A header name as the settings file keeps it. Qt's JSON writer drops U+FEFF,
+// which a header cell carries when two exports were joined into one file, so
+// names are stored and compared without it.
+QString storedName(const QString &name)
+{
+    QString stored = name;
+    stored.remove(QChar(0xFEFF));
+    return stored;
+}
+
 // The column of field f's remembered name in header; -1 when the name is not
 // there. A column still under its remembered name stays, so that of two
 // columns with the same name the one chosen is kept.
@@ -141,9 +151,12 @@ int columnByName(const RememberedMapping &r, int f, const QStringList &header)
     if (name.isEmpty())
         return -1;
     const int c = r.columns[size_t(f)];
-    if (c >= 0 && c < header.size() && header.at(c) == name)
+    if (c >= 0 && c < header.size() && storedName(header.at(c)) == name)
         return c;
-    return int(header.indexOf(name));
+    for (int column = 0; column < header.size(); ++column)
+        if (storedName(header.at(column)) == name)
+            return column;
+    return -1;
 }
 
 } // namespace
@@ -154,7 +167,7 @@ QString CsvColumnMapping::toText(const QStringList &header, int columnCount) con
     QJsonArray names;
     for (int c : m_columns) {
         columns.append(c);
-        names.append(firstRowIsHeader && c >= 0 ? header.value(c) : QString());
+        names.append(firstRowIsHeader && c >= 0 ? storedName(header.value(c)) : QString());
     }
     QJsonObject object;
     object.insert(QStringLiteral("header"), firstRowIsHeader);

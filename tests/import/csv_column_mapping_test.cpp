@@ -180,3 +180,17 @@ TEST(CsvColumnMapping, UnreadableRememberedTextGivesTheGuess)
 }
 
 } // namespace
+
+// Two exports joined into one file leave a byte-order mark inside a header
+// cell; the settings file cannot hold that character, and the mapping must
+// still come back as it was chosen (found by fuzzing).
+TEST(CsvColumnMapping, AHeaderCellWithAByteOrderMarkRestoresUnchanged)
+{
+    const QStringList header{QStringLiteral("番号"), QStringLiteral("郵便番号"), QStringLiteral("住所"),
+                             QStringLiteral("\uFEFF名前"), QStringLiteral("郵便番号"), QStringLiteral("住所")};
+    const CsvColumnMapping guess = CsvColumnMapping::guessFromHeader(header);
+    ASSERT_EQ(guess.column(0), 3);
+    const CsvColumnMapping restored =
+        CsvColumnMapping::fromText(guess.toText(header), header, int(header.size()));
+    EXPECT_EQ(restored, guess);
+}
