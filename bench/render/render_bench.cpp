@@ -60,7 +60,7 @@ void BM_PreviewRedraw(benchmark::State &state)
     for (auto _ : state) {
         page.fill(Qt::white);
         QPainter painter(&page);
-        GdiCanvas canvas(painter, 96, false, 1.0);
+        GdiCanvas canvas(painter, 96, 96, 1.0);
         const DrawResult result = DrawLayout(canvas, lines, context);
         if (!result.ok)
             state.SkipWithError(qPrintable(result.message));

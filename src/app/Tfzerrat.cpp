@@ -169,7 +169,7 @@ void Tfzerrat::buildWindow()
         context.ofybox = m_topBar->offsetY();
         context.previewOpt1 = m_topBar->previewLocate();
         context.workDir = m_folders.workDir;
-        GdiCanvas canvas(painter, g.previewDpiY, false, 1.0);
+        GdiCanvas canvas(painter, g.previewDpiX, g.previewDpiY, 1.0);
         return DrawLayout(canvas, m_style, context);
     });
 }

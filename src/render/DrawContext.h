@@ -6,8 +6,8 @@
 #include <QString>
 
 struct DrawContext {
-    // The printer pass leaves out preview-only items, widens pens by 4/144 inch,
-    // sizes fonts at the printer's resolution and scales pictures by printer/screen.
+    // The printer pass leaves out preview-only items, widens pens by 4/144 inch
+    // and scales pictures by printer/screen.
     bool isPrinter = false;
     // A test print on plain paper puts the preview-only form drawing on the
     // page as well, so that it can be held against a real form.
@@ -19,7 +19,8 @@ struct DrawContext {
     int targetDpiY = 96;
 
     // PreviewDpiX: integer part of the screen resolution times the zoom. It is
-    // the font resolution and the pen-width base on every target.
+    // the pen-width base and the base of a rotated text's cell height on every
+    // target.
     int previewDpiX = 96;
     // Zoom percent of the preview (natural picture size, rotated font height).
     int zoomPercent = 100;
@@ -46,8 +47,8 @@ struct DrawContext {
     // Preview values for a screen resolution and zoom: PreviewDpiX/Y are the
     // integer part of screen dpi x zoom / 100.
     static DrawContext forPreview(int screenDpiX, int screenDpiY, int zoomPercent);
-    // Printer values: the page's resolution; fonts and pens still follow the
-    // preview resolution of the given screen and zoom.
+    // Printer values: the page's resolution; pens and rotated text still follow
+    // the preview resolution of the given screen and zoom.
     static DrawContext forPrinter(int printerDpiX, int printerDpiY, int screenDpiX, int screenDpiY,
                                   int zoomPercent);
 };

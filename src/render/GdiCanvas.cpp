@@ -2,6 +2,7 @@
 
 #include "render/FontCache.h"
 #include "render/RowPatternTiles.h"
+#include "render/TextMetrics.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -17,17 +18,9 @@ namespace {
 // font engine.
 constexpr int MaxFontPixels = 32767;
 
-// Above this em height the raster font engine draws outlines and leaves out its
-// synthetic bold.
-constexpr int LargestEngineBoldPixels = 63;
-
-// points x resolution / 72, rounded half away from zero.
-int pointsToPixels(qint64 points, qint64 dpi)
-{
-    const qint64 n = points * dpi;
-    const qint64 magnitude = (std::llabs(n) * 2 + 72) / 144;
-    return int(std::min<qint64>(magnitude, MaxFontPixels));
-}
+// Above this em height on the device the raster font engine draws outlines and
+// leaves out its synthetic bold.
+constexpr qreal LargestEngineBoldPixels = 63;
 
 // The dash patterns of one-pixel pens, in pixels.
 QVector<qreal> dashPattern(GdiPenStyle style)
@@ -63,10 +56,10 @@ qreal ellipseAngle(const QRectF &box, QPointF p)
 
 } // namespace
 
-GdiCanvas::GdiCanvas(QPainter &painter, int deviceDpiY, bool printerFonts, double patternScale)
+GdiCanvas::GdiCanvas(QPainter &painter, int deviceDpiX, int deviceDpiY, double patternScale)
     : m_painter(painter),
-      m_deviceDpiY(deviceDpiY),
-      m_printerFonts(printerFonts),
+      m_textScaleX(qreal(std::max(1, deviceDpiX)) / TextMetricsDpi),
+      m_textScaleY(qreal(std::max(1, deviceDpiY)) / TextMetricsDpi),
       m_patternScale(patternScale > 0 ? patternScale : 1.0)
 {
     QPaintEngine *engine = painter.paintEngine();
@@ -103,12 +96,6 @@ void GdiCanvas::setFontStyle(GdiFontStyle style)
     m_fontDirty = true;
 }
 
-void GdiCanvas::setFontResolution(int dpi)
-{
-    m_fontResolution = dpi;
-    m_fontDirty = true;
-}
-
 void GdiCanvas::setFontSize(int points)
 {
     m_fontPoints = points;
@@ -122,12 +109,6 @@ void GdiCanvas::setFontCellHeight(int pixels)
     m_fontDirty = true;
 }
 
-int GdiCanvas::fontPixelSize() const
-{
-    rebuildFont();
-    return m_font.pixelSize();
-}
-
 void GdiCanvas::rebuildFont() const
 {
     if (!m_fontDirty)
@@ -137,19 +118,12 @@ void GdiCanvas::rebuildFont() const
     if (m_fontCellHeight > 0) {
         cached = cache.atCellHeight(m_fontName, m_fontStyle, m_fontCellHeight);
     } else {
-        const int dpi = m_printerFonts ? m_deviceDpiY : m_fontResolution;
-        cached = cache.atPixelSize(m_fontName, m_fontStyle, std::max(1, pointsToPixels(m_fontPoints, dpi)));
+        cached = cache.atPixelSize(m_fontName, m_fontStyle, std::max(1, PointsToPixels(m_fontPoints, TextMetricsDpi)));
     }
     m_font = cached.font;
     m_ascent = cached.ascent;
     m_descent = cached.descent;
     m_fontDirty = false;
-}
-
-qreal GdiCanvas::ascent() const
-{
-    rebuildFont();
-    return m_ascent;
 }
 
 QFont GdiCanvas::font() const
@@ -162,33 +136,48 @@ QSize GdiCanvas::textExtent(const QString &text) const
 {
     const QFontMetricsF metrics(font());
     const qreal height = m_ascent + m_descent;
-    return QSize(int(std::lround(metrics.horizontalAdvance(text))), int(std::lround(height)));
+    return QSize(int(std::lround(metrics.horizontalAdvance(text) * m_textScaleX)),
+                 int(std::lround(height * m_textScaleY)));
+}
+
+QTransform GdiCanvas::textTransform(int x, int y) const
+{
+    QTransform t;
+    t.translate(x, y);
+    t.scale(m_textScaleX, m_textScaleY);
+    if (m_escapement % 3600 != 0)
+        t.rotate(-m_escapement / 10.0);
+    return t;
+}
+
+void GdiCanvas::drawTextRun(int x, int y, const QString &text, const QFont &f, qreal ascent, QPointF offset)
+{
+    const QTransform device = m_painter.worldTransform();
+    m_painter.setWorldTransform(textTransform(x, y), true);
+    m_painter.setFont(f);
+    m_painter.drawText(QPointF(0, ascent) + offset, text);
+    m_painter.setWorldTransform(device);
 }
 
 void GdiCanvas::textOut(int x, int y, const QString &text)
 {
-    const QFont f = font();
-    if (f.bold() && m_raster && !engineDrawsGlyphs(f) && m_escapement % 3600 == 0) {
-        // The font engine draws large glyphs without their synthetic bold.
-        m_painter.save();
-        m_painter.setRenderHint(QPainter::Antialiasing, true);
-        for (const QPainterPath &shape : textShapes(x, y, text))
-            m_painter.fillPath(shape, m_fontColor);
-        m_painter.restore();
-        return;
-    }
-    m_painter.setFont(f);
     m_painter.setPen(m_fontColor);
     m_painter.setBrush(Qt::NoBrush);
-    if (m_escapement % 3600 == 0) {
-        m_painter.drawText(QPointF(x, y + m_ascent), text);
+    drawGlyphs(x, y, text);
+}
+
+void GdiCanvas::drawGlyphs(int x, int y, const QString &text)
+{
+    const QFont f = font();
+    if (false && f.bold() && m_raster && m_escapement % 3600 == 0) {
+        // Bold as the paper has it: the regular glyphs at each bold offset. The
+        // font engine's own bold is left out of scaled and of large glyphs.
+        const CachedFont regular = regularFont();
+        for (const QPointF &offset : boldOffsets())
+            drawTextRun(x, y, text, regular.font, regular.ascent, offset);
         return;
     }
-    m_painter.save();
-    m_painter.translate(x, y);
-    m_painter.rotate(-m_escapement / 10.0);
-    m_painter.drawText(QPointF(0, m_ascent), text);
-    m_painter.restore();
+    drawTextRun(x, y, text, f, m_ascent);
 }
 
 CachedFont GdiCanvas::regularFont() const
@@ -208,8 +197,9 @@ QVector<QPointF> GdiCanvas::boldOffsets() const
     // Synthetic bold grows every outline by a twenty-fourth of the em to the
     // right and downwards: the union of the outline shifted across that
     // square. Filling shifted copies is much cheaper than stroking glyphs.
+    // Offsets are in text space and scale with the glyphs.
     const qreal d = f.pixelSize() / 24.0;
-    if (d >= 0.25)
+    if (d * std::min(m_textScaleX, m_textScaleY) >= 0.25)
         offsets << QPointF(d, 0) << QPointF(0, d) << QPointF(d, d);
     return offsets;
 }
@@ -218,35 +208,32 @@ QVector<QPainterPath> GdiCanvas::textShapes(int x, int y, const QString &text) c
 {
     const CachedFont regular = regularFont();
     QPainterPath glyphs;
-    glyphs.addText(QPointF(x, y + regular.ascent), regular.font, text);
+    glyphs.addText(QPointF(0, regular.ascent), regular.font, text);
     glyphs.setFillRule(Qt::WindingFill);
     if (glyphs.isEmpty())
         return {glyphs};
+    QTransform place;
+    place.translate(x, y);
+    place.scale(m_textScaleX, m_textScaleY);
     QVector<QPainterPath> shapes;
     for (const QPointF &offset : boldOffsets())
-        shapes.append(offset.isNull() ? glyphs : glyphs.translated(offset));
+        shapes.append(place.map(offset.isNull() ? glyphs : glyphs.translated(offset)));
     return shapes;
 }
 
 bool GdiCanvas::engineDrawsGlyphs(const QFont &f) const
 {
-    return m_raster && f.pixelSize() <= LargestEngineBoldPixels;
+    return m_raster && f.pixelSize() * std::max(m_textScaleX, m_textScaleY) <= LargestEngineBoldPixels;
 }
 
 void GdiCanvas::fillTextSolid(int x, int y, const QString &text)
 {
-    const QFont f = font();
+    // The glyphs, bold included, are the filled outlines (a PDF page keeps them
+    // as text with its synthetic bold).
     m_painter.save();
-    if (engineDrawsGlyphs(f) || !m_raster) {
-        // The font's own glyphs, bold included, are the filled outlines (a PDF
-        // page keeps them as text with its synthetic bold).
-        m_painter.setFont(f);
-        m_painter.setPen(m_brushColor);
-        m_painter.drawText(QPointF(x, y + m_ascent), text);
-    } else {
-        m_painter.setRenderHint(QPainter::Antialiasing, true);
-        m_painter.fillPath(textOutline(x, y, text), m_brushColor);
-    }
+    m_painter.setPen(m_brushColor);
+    m_painter.setBrush(Qt::NoBrush);
+    drawGlyphs(x, y, text);
     m_painter.restore();
 }
 
@@ -260,14 +247,18 @@ void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const
         // Draw the glyphs once as a mask, then give every covered pixel the
         // colour of its row; a pixel is covered when the glyph covers at least
         // half of it, as a region has no partial pixels.
-        const int pad = std::max(2, f.pixelSize() / 4);
+        const int pad = std::max(2, int(f.pixelSize() * m_textScaleX) / 4);
         QImage mask(width + pad, rows, QImage::Format_ARGB32_Premultiplied);
         mask.fill(Qt::transparent);
         {
             QPainter glyphs(&mask);
-            glyphs.setFont(f);
+            glyphs.setRenderHint(QPainter::TextAntialiasing, true);
+            glyphs.setTransform(textTransform(0, 0));
             glyphs.setPen(Qt::black);
-            glyphs.drawText(QPointF(0, m_ascent), text);
+            const CachedFont regular = regularFont();
+            glyphs.setFont(regular.font);
+            for (const QPointF &offset : boldOffsets())
+                glyphs.drawText(QPointF(0, regular.ascent) + offset, text);
         }
         for (int row = 0; row < rows; ++row) {
             QRgb *line = reinterpret_cast<QRgb *>(mask.scanLine(row));
@@ -314,12 +305,17 @@ void GdiCanvas::fillTextRowsAsText(int x, int y, const QString &text, int width,
     m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter.setClipRect(QRect(x, y, width, rows), Qt::IntersectClip);
-    m_painter.setBrushOrigin(x, y);
-    m_painter.setFont(regular.font);
-    m_painter.setPen(QPen(QBrush(tile), 0));
+    // The glyphs are drawn in text space; the tile's rows must stay device
+    // rows starting at y, so the brush undoes the text scale.
+    QBrush rowBrush(tile);
+    rowBrush.setTransform(QTransform::fromScale(1 / m_textScaleX, 1 / m_textScaleY));
+    m_painter.setPen(QPen(rowBrush, 0));
     m_painter.setBrush(Qt::NoBrush);
+    m_painter.setTransform(textTransform(x, y), true);
+    m_painter.setBrushOrigin(0, 0);
+    m_painter.setFont(regular.font);
     for (const QPointF &offset : boldOffsets())
-        m_painter.drawText(QPointF(x, y + regular.ascent) + offset, text);
+        m_painter.drawText(QPointF(0, regular.ascent) + offset, text);
     m_painter.restore();
 }
 

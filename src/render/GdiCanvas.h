@@ -6,6 +6,10 @@
 // corner of its cell; lines that leave out their last pixel; boxes that end
 // before their right and bottom edges. One canvas wraps a QPainter on the
 // preview image, on a printer page or on a PDF page.
+//
+// Fonts are built and text is shaped at TextMetricsDpi on every device and
+// drawn scaled to the device, so that a text has the same extent in
+// millimetres on the preview at any zoom, on the printer and in a PDF.
 
 #include "render/FontCache.h"
 #include "render/GdiStyles.h"
@@ -16,6 +20,7 @@
 #include <QPainterPath>
 #include <QRect>
 #include <QString>
+#include <QTransform>
 #include <QVector>
 
 class QPainter;
@@ -23,12 +28,11 @@ class QPainter;
 class GdiCanvas
 {
 public:
-    // painter must be active. deviceDpiY is the device's vertical resolution;
-    // with printerFonts the pixel height of a point-sized font is re-derived at
-    // that resolution, as a printer page does. patternScale is the number of
+    // painter must be active. deviceDpiX/Y are the device's resolutions: text
+    // shaped at TextMetricsDpi is scaled by them. patternScale is the number of
     // device pixels per preview pixel: hatch spacing and dash lengths grow with
     // it so that a printed pattern looks like the one on the screen.
-    GdiCanvas(QPainter &painter, int deviceDpiY, bool printerFonts, double patternScale);
+    GdiCanvas(QPainter &painter, int deviceDpiX, int deviceDpiY, double patternScale);
 
     // ---- Pen -------------------------------------------------------------
     // Style, width in device pixels (at least 1) and colour of the pen.
@@ -52,24 +56,19 @@ public:
     void setFontName(const QString &name);
     void setFontStyle(GdiFontStyle style);
     void setFontColor(qint64 bgr) { m_fontColor = ColorFromBgr(bgr); }
-    // Resolution that turns points into pixels (ignored on a printer page).
-    void setFontResolution(int dpi);
-    // Size in points; the pixel height is points x resolution / 72, rounded.
+    // Size in points; the em height is points x TextMetricsDpi / 72 pixels,
+    // rounded, scaled to the device.
     void setFontSize(int points);
-    // Size by cell height (ascent plus descent) in device pixels, as a font
-    // built from a cell height is; replaces the point size until setFontSize.
+    // Size by cell height (ascent plus descent) in pixels at TextMetricsDpi, as
+    // a font built from a cell height is; replaces the point size until
+    // setFontSize.
     void setFontCellHeight(int pixels);
     // Escapement in tenths of a degree, counter-clockwise.
     void setFontEscapement(int tenths) { m_escapement = tenths; }
     QColor fontColor() const { return m_fontColor; }
     GdiFontStyle fontStyle() const { return m_fontStyle; }
-    // The font as it draws on this device.
+    // The font as it is shaped, at TextMetricsDpi.
     QFont font() const;
-    // Em height in device pixels of the current font.
-    int fontPixelSize() const;
-    // Ascent in device pixels of the current font: the baseline's distance
-    // below the top of the cell.
-    qreal ascent() const;
 
     // ---- Text ------------------------------------------------------------
     // Width and height of the text's cell run in device pixels.
@@ -120,9 +119,17 @@ public:
     QPainter &painter() { return m_painter; }
 
 private:
-    // Whether the font engine draws this font's glyphs itself, bold included
-    // (raster devices, glyphs small enough for its glyph cache).
+    // Whether the glyphs are small enough on this raster device for the font
+    // engine's glyph cache (gradient rows then go through a glyph mask).
     bool engineDrawsGlyphs(const QFont &f) const;
+    // Maps text space (TextMetricsDpi pixels, origin at the cell's top-left
+    // corner) onto the device with the cell's corner at (x, y).
+    QTransform textTransform(int x, int y) const;
+    // Draws text with the painter's pen in text space, the cell's top-left
+    // corner at (x, y) on the device.
+    void drawTextRun(int x, int y, const QString &text, const QFont &f, qreal ascent, QPointF offset = {});
+    // textOut with the painter's current pen.
+    void drawGlyphs(int x, int y, const QString &text);
     QPen currentPen() const;
     // The box a pen outline is drawn on, so that the figure ends before the
     // right and bottom edges (and stays inside for an inside-frame pen).
@@ -145,8 +152,9 @@ private:
     QVector<QPointF> boldOffsets() const;
 
     QPainter &m_painter;
-    int m_deviceDpiY;
-    bool m_printerFonts;
+    // Device pixels per text-space pixel.
+    qreal m_textScaleX;
+    qreal m_textScaleY;
     double m_patternScale;
     bool m_raster;
     QRect m_deviceRect;
@@ -160,7 +168,6 @@ private:
     QString m_fontName;
     GdiFontStyle m_fontStyle;
     QColor m_fontColor = Qt::black;
-    int m_fontResolution = 96;
     int m_fontPoints = 12;
     int m_fontCellHeight = 0; // > 0: sized by cell height
     int m_escapement = 0;

@@ -29,7 +29,7 @@ LayoutImage RenderLayoutImage(const QStringList &lines, const DrawContext &conte
     out.image.setDotsPerMeterY(int(std::lround(context.targetDpiY / 0.0254)));
     QPainter painter(&out.image);
     const double patternScale = context.isPrinter ? double(context.targetDpiX) / std::max(1, context.previewDpiX) : 1.0;
-    GdiCanvas canvas(painter, context.targetDpiY, context.isPrinter, patternScale);
+    GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
     out.result = DrawLayout(canvas, lines, context);
     painter.end();
     return out;

@@ -52,7 +52,7 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
             break;
         }
         painter.save();
-        GdiCanvas canvas(painter, context.targetDpiY, true, patternScale);
+        GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
         result = DrawLayout(canvas, pageLines(page), context);
         if (result.ok && options.testPrint)
             DrawTestPrintMarks(canvas, context, QSize(printer.width(), printer.height()));

@@ -45,7 +45,6 @@ public:
         m_canvas.setFontStyle(GdiFontStyle());
         m_canvas.setFontColor(0);
         m_canvas.setFontEscapement(0);
-        m_canvas.setFontResolution(context.targetDpiY);
     }
 
     int x(Millimetre mm) const { return m_scale.deviceX(mm); }

@@ -1,5 +1,7 @@
 #include "render/TextItemDrawer.h"
 
+#include "render/TextMetrics.h"
+
 #include <QVector>
 #include <algorithm>
 
@@ -75,7 +77,6 @@ void TextItemDrawer::DrawTextItem(Millimetre x, Millimetre y, int size, qint64 c
     GdiCanvas &canvas = m_pass.canvas;
     canvas.setFontColor(color);
     canvas.setBrushStyle(GdiBrushStyle::Clear);
-    canvas.setFontResolution(ctx.previewDpiX);
     canvas.setFontSize(size);
     canvas.setFontEscapement(0);
     const int dX = m_pass.scale.deviceX(x);
@@ -95,7 +96,6 @@ void TextItemDrawer::DrawTextItem(Millimetre x, Millimetre y, int size, qint64 c
         GdiFontStyle style = canvas.fontStyle();
         style.bold = true;
         canvas.setFontStyle(style);
-        canvas.setFontResolution(ctx.previewDpiX);
         canvas.setFontSize(size);
         drawFilled(dX, dY, runText(text), color, mode == Gradient, modeParameter);
         return;
@@ -182,15 +182,11 @@ void TextItemDrawer::drawRotated(int dX, int dY, int size, qint64 escapement, co
     canvas.setBrushStyle(GdiBrushStyle::Clear);
     canvas.setFontName(fontName);
     canvas.setFontStyle(GdiFontStyle{}); // the rotated font has weight 0 and no italic
-    qint64 cell = 0;
-    if (ctx.isPrinter) {
-        // The page reads the cell height of size pixels as points at PreviewDpiX
-        // and re-derives it at its own vertical resolution.
-        const qint64 dpi = std::max(1, ctx.previewDpiX);
-        cell = (qint64(size) * ctx.targetDpiY * 2 + dpi) / (2 * dpi);
-    } else {
-        cell = (qint64(size) + 4) * ctx.zoomPercent / 100;
-    }
+    // The cell height of size pixels is read as points at PreviewDpiX and
+    // re-derived at the text resolution, as the printer page does at its own;
+    // the preview shows that same cell scaled, so that it predicts the paper.
+    const qint64 dpi = std::max(1, ctx.previewDpiX);
+    const qint64 cell = (qint64(size) * TextMetricsDpi * 2 + dpi) / (2 * dpi);
     canvas.setFontCellHeight(int(std::clamp<qint64>(std::llabs(cell), 1, 1 << 20)));
     canvas.setFontEscapement(int(escapement % 3600));
     canvas.textOut(dX, dY, text);

@@ -170,7 +170,7 @@ TEST(DrawErrors, TheNoticeNamesTheStyleFileLineAndFieldInJapanese)
     style.CurrentStyleFile = QStringLiteral("/home/shop/style/zerrat.sle");
     QImage image(100, 100, QImage::Format_RGB32);
     QPainter painter(&image);
-    GdiCanvas canvas(painter, 96, false, 1.0);
+    GdiCanvas canvas(painter, 96, 96, 1.0);
     const DrawResult result = DrawLayout(canvas, style, DrawContext::forPreview(96, 96, 100));
     painter.end();
     ASSERT_FALSE(result.ok);

@@ -174,7 +174,7 @@ TEST(TextItem, AHeaderItemLoadsTheOffsetBoxesForTheItemsAfterIt)
     style.setLines(lines);
     QImage image(300, 200, QImage::Format_RGB32);
     QPainter painter(&image);
-    GdiCanvas canvas(painter, 96, false, 1.0);
+    GdiCanvas canvas(painter, 96, 96, 1.0);
     ASSERT_TRUE(DrawLayout(canvas, style, screen).ok);
     EXPECT_EQ(style.OverallOffsetX, 10);
     EXPECT_EQ(style.OverallOffsetY, 0);
@@ -268,19 +268,25 @@ TEST(TextItem, RotationNinetyReadsUpwardsAndIgnoresTheStyle)
     EXPECT_GT(flat.width(), 2 * flat.height());
 }
 
-TEST(TextItem, RotatedFontHeightFollowsZoomOnThePreviewAndTheResolutionOnPaper)
+TEST(TextItem, RotatedTextOnThePreviewHasTheHeightItPrintsWithFromThatZoom)
 {
     Text t = textAt("20", "60", "ABCDEFGH");
     t.rotation = QStringLiteral("90");
     t.size = QStringLiteral("20");
     const QStringList lines{header(), t.line()};
-    // Preview at 100 %: cell (20 + 4) px. At 200 %: 48 px.
+    // The printed cell is size x resolution / PreviewDpiX pixels: 40 px at
+    // 192 dpi printed from 100 %, 20 px printed from 200 %.
+    const QRect paperFrom100 = inkBounds(printer(lines, 192, QSize(600, 600)).image);
+    const QRect paperFrom200 = inkBounds(printer(lines, 192, QSize(600, 600), 200).image);
+    EXPECT_NEAR(double(paperFrom100.width()) / paperFrom200.width(), 2.0, 0.15);
+    // The preview at 100 % (96 dpi) shows the first at half its pixels; the
+    // preview at 200 % (192 dpi) shows the second pixel for pixel.
     const QRect at100 = inkBounds(preview(lines, QSize(300, 300)).image);
     const QRect at200 = inkBounds(preview(lines, QSize(600, 600), 200).image);
-    EXPECT_NEAR(double(at200.height()) / at100.height(), 2.0, 0.15);
-    // Printer at 192 dpi: size x 192 / 96 = 40 px, against 24 px on the preview.
-    const QRect onPaper = inkBounds(printer(lines, 192, QSize(600, 600)).image);
-    EXPECT_NEAR(double(onPaper.height()) / at100.height(), 40.0 / 24.0, 0.15);
+    EXPECT_NEAR(at100.width(), paperFrom100.width() / 2.0, 1.0);
+    EXPECT_NEAR(at100.height(), paperFrom100.height() / 2.0, 1.0);
+    EXPECT_NEAR(at200.width(), paperFrom200.width(), 2.0);
+    EXPECT_NEAR(at200.height(), paperFrom200.height(), 2.0);
 }
 
 TEST(TextItem, PrinterFontsAreSizedAtThePrinterResolution)
