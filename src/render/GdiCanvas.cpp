@@ -140,44 +140,44 @@ QSize GdiCanvas::textExtent(const QString &text) const
                  int(std::lround(height * m_textScaleY)));
 }
 
-QTransform GdiCanvas::textTransform(int x, int y) const
+QTransform GdiCanvas::textTransform(QPointF at) const
 {
     QTransform t;
-    t.translate(x, y);
+    t.translate(at.x(), at.y());
     t.scale(m_textScaleX, m_textScaleY);
     if (m_escapement % 3600 != 0)
         t.rotate(-m_escapement / 10.0);
     return t;
 }
 
-void GdiCanvas::drawTextRun(int x, int y, const QString &text, const QFont &f, qreal ascent, QPointF offset)
+void GdiCanvas::drawTextRun(QPointF at, const QString &text, const QFont &f, qreal ascent, QPointF offset)
 {
     const QTransform device = m_painter.worldTransform();
-    m_painter.setWorldTransform(textTransform(x, y), true);
+    m_painter.setWorldTransform(textTransform(at), true);
     m_painter.setFont(f);
     m_painter.drawText(QPointF(0, ascent) + offset, text);
     m_painter.setWorldTransform(device);
 }
 
-void GdiCanvas::textOut(int x, int y, const QString &text)
+void GdiCanvas::textOut(QPointF at, const QString &text)
 {
     m_painter.setPen(m_fontColor);
     m_painter.setBrush(Qt::NoBrush);
-    drawGlyphs(x, y, text);
+    drawGlyphs(at, text);
 }
 
-void GdiCanvas::drawGlyphs(int x, int y, const QString &text)
+void GdiCanvas::drawGlyphs(QPointF at, const QString &text)
 {
     const QFont f = font();
-    if (false && f.bold() && m_raster && m_escapement % 3600 == 0) {
+    if (f.bold() && m_raster && m_escapement % 3600 == 0) {
         // Bold as the paper has it: the regular glyphs at each bold offset. The
         // font engine's own bold is left out of scaled and of large glyphs.
         const CachedFont regular = regularFont();
         for (const QPointF &offset : boldOffsets())
-            drawTextRun(x, y, text, regular.font, regular.ascent, offset);
+            drawTextRun(at, text, regular.font, regular.ascent, offset);
         return;
     }
-    drawTextRun(x, y, text, f, m_ascent);
+    drawTextRun(at, text, f, m_ascent);
 }
 
 CachedFont GdiCanvas::regularFont() const
@@ -204,7 +204,7 @@ QVector<QPointF> GdiCanvas::boldOffsets() const
     return offsets;
 }
 
-QVector<QPainterPath> GdiCanvas::textShapes(int x, int y, const QString &text) const
+QVector<QPainterPath> GdiCanvas::textShapes(QPointF at, const QString &text) const
 {
     const CachedFont regular = regularFont();
     QPainterPath glyphs;
@@ -213,7 +213,7 @@ QVector<QPainterPath> GdiCanvas::textShapes(int x, int y, const QString &text) c
     if (glyphs.isEmpty())
         return {glyphs};
     QTransform place;
-    place.translate(x, y);
+    place.translate(at.x(), at.y());
     place.scale(m_textScaleX, m_textScaleY);
     QVector<QPainterPath> shapes;
     for (const QPointF &offset : boldOffsets())
@@ -226,23 +226,24 @@ bool GdiCanvas::engineDrawsGlyphs(const QFont &f) const
     return m_raster && f.pixelSize() * std::max(m_textScaleX, m_textScaleY) <= LargestEngineBoldPixels;
 }
 
-void GdiCanvas::fillTextSolid(int x, int y, const QString &text)
+void GdiCanvas::fillTextSolid(QPointF at, const QString &text)
 {
     // The glyphs, bold included, are the filled outlines (a PDF page keeps them
     // as text with its synthetic bold).
     m_painter.save();
     m_painter.setPen(m_brushColor);
     m_painter.setBrush(Qt::NoBrush);
-    drawGlyphs(x, y, text);
+    drawGlyphs(at, text);
     m_painter.restore();
 }
 
-void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors)
+void GdiCanvas::fillTextRows(QPointF at, const QString &text, int width, const QVector<QRgb> &rowColors)
 {
     if (rowColors.isEmpty() || width <= 0)
         return;
     const QFont f = font();
     const int rows = int(rowColors.size());
+    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
     if (engineDrawsGlyphs(f)) {
         // Draw the glyphs once as a mask, then give every covered pixel the
         // colour of its row; a pixel is covered when the glyph covers at least
@@ -253,7 +254,8 @@ void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const
         {
             QPainter glyphs(&mask);
             glyphs.setRenderHint(QPainter::TextAntialiasing, true);
-            glyphs.setTransform(textTransform(0, 0));
+            // The glyphs keep their place between pixels; the rows are whole.
+            glyphs.setTransform(textTransform(at - QPointF(x, y)));
             glyphs.setPen(Qt::black);
             const CachedFont regular = regularFont();
             glyphs.setFont(regular.font);
@@ -270,14 +272,15 @@ void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const
         return;
     }
     if (!m_raster) {
-        fillTextRowsAsText(x, y, text, width, rowColors);
+        fillTextRowsAsText(at, text, width, rowColors);
         return;
     }
     // Large glyphs: clip to the outlines once and paint the rows inside, as
     // whole device rows without antialiasing so that no gaps show between them.
-    const QPainterPath outline = textOutline(x, y, text);
+    const QPainterPath outline = textOutline(at, text);
     if (outline.isEmpty())
         return;
+    const int coveredWidth = int(std::ceil(at.x() + width)) - x;
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setClipPath(outline, Qt::IntersectClip);
@@ -285,14 +288,15 @@ void GdiCanvas::fillTextRows(int x, int y, const QString &text, int width, const
     for (int i = 1; i <= rows; ++i) {
         if (i < rows && rowColors[i] == rowColors[start])
             continue;
-        m_painter.fillRect(QRect(x, y + start, width, i - start), QColor::fromRgb(rowColors[start]));
+        m_painter.fillRect(QRect(x, y + start, coveredWidth, i - start), QColor::fromRgb(rowColors[start]));
         start = i;
     }
     m_painter.restore();
 }
 
-void GdiCanvas::fillTextRowsAsText(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors)
+void GdiCanvas::fillTextRowsAsText(QPointF at, const QString &text, int width, const QVector<QRgb> &rowColors)
 {
+    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
     // The glyphs stay text on the page, filled with a tiling pattern whose rows
     // are the row colours and clipped to the rows' box as the region fill is;
     // outlines as a clip would cost a hundred times the bytes on every page.
@@ -304,14 +308,14 @@ void GdiCanvas::fillTextRowsAsText(int x, int y, const QString &text, int width,
     // Lossless: a tile compressed as a photograph would shift the row colours.
     m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    m_painter.setClipRect(QRect(x, y, width, rows), Qt::IntersectClip);
+    m_painter.setClipRect(QRect(x, y, int(std::ceil(at.x() + width)) - x, rows), Qt::IntersectClip);
     // The glyphs are drawn in text space; the tile's rows must stay device
     // rows starting at y, so the brush undoes the text scale.
     QBrush rowBrush(tile);
     rowBrush.setTransform(QTransform::fromScale(1 / m_textScaleX, 1 / m_textScaleY));
     m_painter.setPen(QPen(rowBrush, 0));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.setTransform(textTransform(x, y), true);
+    m_painter.setTransform(textTransform(at), true);
     m_painter.setBrushOrigin(0, 0);
     m_painter.setFont(regular.font);
     for (const QPointF &offset : boldOffsets())
@@ -319,13 +323,13 @@ void GdiCanvas::fillTextRowsAsText(int x, int y, const QString &text, int width,
     m_painter.restore();
 }
 
-QPainterPath GdiCanvas::textOutline(int x, int y, const QString &text) const
+QPainterPath GdiCanvas::textOutline(QPointF at, const QString &text) const
 {
     QPainterPath outline;
     outline.setFillRule(Qt::WindingFill);
     // Shifted copies of the same outlines each wind the same way, so with the
     // winding rule their sum is their union.
-    for (const QPainterPath &shape : textShapes(x, y, text))
+    for (const QPainterPath &shape : textShapes(at, text))
         outline.addPath(shape);
     return outline;
 }

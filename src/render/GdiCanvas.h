@@ -73,23 +73,24 @@ public:
     // ---- Text ------------------------------------------------------------
     // Width and height of the text's cell run in device pixels.
     QSize textExtent(const QString &text) const;
-    // Draws text with the top-left corner of its cell at (x, y), in the font
-    // colour, rotated by the escapement about that corner.
-    void textOut(int x, int y, const QString &text);
+    // Draws text with the top-left corner of its cell at the device point at
+    // (which may fall between pixels), in the font colour, rotated by the
+    // escapement about that corner.
+    void textOut(QPointF at, const QString &text);
     // Fills the glyphs of text, placed as textOut places it, with the brush
     // colour (the clip-region fill of the outline mode).
-    void fillTextSolid(int x, int y, const QString &text);
-    // Fills the glyphs of text by device rows from y: row i gets rowColors[i];
+    void fillTextSolid(QPointF at, const QString &text);
+    // Fills the glyphs of text by device rows from the row of at: row i gets rowColors[i];
     // width is the text's measured width. No antialiasing between rows or at
     // the glyph edges, as a clip region fill has none.
-    void fillTextRows(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors);
+    void fillTextRows(QPointF at, const QString &text, int width, const QVector<QRgb> &rowColors);
     // The shapes whose union is the text placed as textOut would place it (no
     // escapement): the glyph outlines and, for a bold font, the shifted copies
     // that make them bold. Bold is built here rather than left to the font
     // engine, which stops emboldening large glyphs.
-    QVector<QPainterPath> textShapes(int x, int y, const QString &text) const;
+    QVector<QPainterPath> textShapes(QPointF at, const QString &text) const;
     // The union of textShapes as one path (winding fill).
-    QPainterPath textOutline(int x, int y, const QString &text) const;
+    QPainterPath textOutline(QPointF at, const QString &text) const;
 
     // ---- Shapes ----------------------------------------------------------
     // A line from (x1, y1) to (x2, y2) with the pen; the last pixel is left out.
@@ -123,13 +124,13 @@ private:
     // engine's glyph cache (gradient rows then go through a glyph mask).
     bool engineDrawsGlyphs(const QFont &f) const;
     // Maps text space (TextMetricsDpi pixels, origin at the cell's top-left
-    // corner) onto the device with the cell's corner at (x, y).
-    QTransform textTransform(int x, int y) const;
+    // corner) onto the device with the cell's corner at the device point at.
+    QTransform textTransform(QPointF at) const;
     // Draws text with the painter's pen in text space, the cell's top-left
-    // corner at (x, y) on the device.
-    void drawTextRun(int x, int y, const QString &text, const QFont &f, qreal ascent, QPointF offset = {});
+    // corner at the device point at.
+    void drawTextRun(QPointF at, const QString &text, const QFont &f, qreal ascent, QPointF offset = {});
     // textOut with the painter's current pen.
-    void drawGlyphs(int x, int y, const QString &text);
+    void drawGlyphs(QPointF at, const QString &text);
     QPen currentPen() const;
     // The box a pen outline is drawn on, so that the figure ends before the
     // right and bottom edges (and stays inside for an inside-frame pen).
@@ -138,7 +139,7 @@ private:
     void fillArea(const QPainterPath &area);
     void fillHatch(const QPainterPath &area);
     // fillTextRows on a vector page.
-    void fillTextRowsAsText(int x, int y, const QString &text, int width, const QVector<QRgb> &rowColors);
+    void fillTextRowsAsText(QPointF at, const QString &text, int width, const QVector<QRgb> &rowColors);
     // Strokes path with the pen and fills it with the brush.
     void drawFigure(const QPainterPath &outline, bool filled);
     // Arc path between the two rays, starting at the start ray.

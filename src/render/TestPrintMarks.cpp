@@ -67,7 +67,7 @@ public:
     void text(int px, int py, int points, const QString &s)
     {
         m_canvas.setFontSize(points);
-        m_canvas.textOut(px, py, s);
+        m_canvas.textOut(QPointF(px, py), s);
     }
 
 private:

@@ -66,6 +66,18 @@ void TextItemDrawer::drawItem(const TextItem &item)
                  item.previewOnly, item.maxLength);
 }
 
+QPointF TextItemDrawer::textAnchor(Millimetre x, Millimetre y) const
+{
+    // Placed on the grid the text is shaped on, fraction dropped as for any
+    // position, and scaled onto the device: the preview puts a text exactly
+    // where the printer does, not up to a screen pixel before it.
+    const DeviceScale &device = m_pass.scale;
+    const DeviceScale grid(TextMetricsDpi, TextMetricsDpi, device.offsetX(), device.offsetY());
+    const DrawContext &ctx = m_pass.context;
+    return QPointF(grid.deviceX(x) * qreal(ctx.targetDpiX) / TextMetricsDpi,
+                   grid.deviceY(y) * qreal(ctx.targetDpiY) / TextMetricsDpi);
+}
+
 void TextItemDrawer::DrawTextItem(Millimetre x, Millimetre y, int size, qint64 color, int mode, qint64 modeParameter,
                                   Millimetre pitch, const QString &fontName, const QString &fullText,
                                   int previewOnly, int maxLength)
@@ -79,13 +91,12 @@ void TextItemDrawer::DrawTextItem(Millimetre x, Millimetre y, int size, qint64 c
     canvas.setBrushStyle(GdiBrushStyle::Clear);
     canvas.setFontSize(size);
     canvas.setFontEscapement(0);
-    const int dX = m_pass.scale.deviceX(x);
-    const int dY = m_pass.scale.deviceY(y);
+    const QPointF at = textAnchor(x, y);
 
     switch (mode) {
     case Horizontal:
         if (pitch.isZero())
-            canvas.textOut(dX, dY, runText(text));
+            canvas.textOut(at, runText(text));
         else
             drawPitched(x, y, pitch, false, text);
         return;
@@ -97,11 +108,11 @@ void TextItemDrawer::DrawTextItem(Millimetre x, Millimetre y, int size, qint64 c
         style.bold = true;
         canvas.setFontStyle(style);
         canvas.setFontSize(size);
-        drawFilled(dX, dY, runText(text), color, mode == Gradient, modeParameter);
+        drawFilled(at, runText(text), color, mode == Gradient, modeParameter);
         return;
     }
     case Rotated:
-        drawRotated(dX, dY, size, modeParameter, fontName, runText(text));
+        drawRotated(at, size, modeParameter, fontName, runText(text));
         return;
     default: { // vertical, and every other mode
         Millimetre verticalPitch = pitch;
@@ -126,7 +137,7 @@ void TextItemDrawer::drawPitched(Millimetre x, Millimetre y, Millimetre pitch, b
             x = x - back;
     }
     for (const QString &c : characters) {
-        m_pass.canvas.textOut(m_pass.scale.deviceX(x), m_pass.scale.deviceY(y), c);
+        m_pass.canvas.textOut(textAnchor(x, y), c);
         if (vertical)
             y = y + pitch;
         else
@@ -134,7 +145,7 @@ void TextItemDrawer::drawPitched(Millimetre x, Millimetre y, Millimetre pitch, b
     }
 }
 
-void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 color, bool gradient, qint64 secondColor)
+void TextItemDrawer::drawFilled(QPointF at, const QString &text, qint64 color, bool gradient, qint64 secondColor)
 {
     GdiCanvas &canvas = m_pass.canvas;
     canvas.setBrushColor(color);
@@ -145,7 +156,7 @@ void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 colo
     if (w <= 0)
         return;
     if (!gradient) {
-        canvas.fillTextSolid(dX, dY, text);
+        canvas.fillTextSolid(at, text);
         return;
     }
     if (h <= 0)
@@ -169,12 +180,12 @@ void TextItemDrawer::drawFilled(int dX, int dY, const QString &text, qint64 colo
         last = qRgb(value[0], value[1], value[2]);
         rows.append(last);
     }
-    canvas.fillTextRows(dX, dY, text, w, rows);
+    canvas.fillTextRows(at, text, w, rows);
     // The brush keeps the last row's colour, as the row fills leave it.
     canvas.setBrushColor(qint64(qRed(last)) | (qint64(qGreen(last)) << 8) | (qint64(qBlue(last)) << 16));
 }
 
-void TextItemDrawer::drawRotated(int dX, int dY, int size, qint64 escapement, const QString &fontName,
+void TextItemDrawer::drawRotated(QPointF at, int size, qint64 escapement, const QString &fontName,
                                  const QString &text)
 {
     const DrawContext &ctx = m_pass.context;
@@ -189,6 +200,6 @@ void TextItemDrawer::drawRotated(int dX, int dY, int size, qint64 escapement, co
     const qint64 cell = (qint64(size) * TextMetricsDpi * 2 + dpi) / (2 * dpi);
     canvas.setFontCellHeight(int(std::clamp<qint64>(std::llabs(cell), 1, 1 << 20)));
     canvas.setFontEscapement(int(escapement % 3600));
-    canvas.textOut(dX, dY, text);
+    canvas.textOut(at, text);
     canvas.setFontEscapement(0);
 }

@@ -6,6 +6,8 @@
 #include "render/DrawPass.h"
 #include "render/TextItem.h"
 
+#include <QPointF>
+
 class TextItemDrawer
 {
 public:
@@ -33,8 +35,10 @@ public:
 
 private:
     void drawPitched(Millimetre x, Millimetre y, Millimetre pitch, bool vertical, const QString &text);
-    void drawFilled(int dX, int dY, const QString &text, qint64 color, bool gradient, qint64 secondColor);
-    void drawRotated(int dX, int dY, int size, qint64 escapement, const QString &fontName, const QString &text);
+    // The device point of a text's cell corner at layout position (x, y).
+    QPointF textAnchor(Millimetre x, Millimetre y) const;
+    void drawFilled(QPointF at, const QString &text, qint64 color, bool gradient, qint64 secondColor);
+    void drawRotated(QPointF at, int size, qint64 escapement, const QString &fontName, const QString &text);
 
     DrawPass &m_pass;
 };

@@ -149,9 +149,9 @@ TEST(TextItem, OverallOffsetsApplyOnPaperAndOnThePreviewOnlyWhenAsked)
     paper.ofybox = -3;
     const QRect onScreen = inkBounds(RenderLayoutImage(lines, screen, QSize(300, 200)).image);
     const QRect onPaper = inkBounds(RenderLayoutImage(lines, paper, QSize(300, 200)).image);
-    // 15 mm = 56 px against 10 mm = 37 px; 7 mm = 26 px against 37 px.
-    EXPECT_EQ(onPaper.left() - onScreen.left(), 19);
-    EXPECT_EQ(onPaper.top() - onScreen.top(), -11);
+    // The offsets move the text by 5 mm = 18.9 px and -3 mm = -11.3 px.
+    EXPECT_NEAR(onPaper.left() - onScreen.left(), 18.9, 1.0);
+    EXPECT_NEAR(onPaper.top() - onScreen.top(), -11.3, 1.0);
     screen.previewOpt1 = true;
     EXPECT_EQ(inkBounds(RenderLayoutImage(lines, screen, QSize(300, 200)).image), onPaper);
 }
