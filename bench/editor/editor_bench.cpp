@@ -32,7 +32,7 @@ void BM_NudgeMeasured(benchmark::State &state)
         return;
     }
     style.chrchange(6, QStringLiteral("山田　太郎"));
-    LayoutEditor editor(style, EdgeMeasure(96, 96));
+    LayoutEditor editor(style, EdgeMeasure());
     editor.dataselect(6);
     bool right = true;
     for (auto _ : state) {

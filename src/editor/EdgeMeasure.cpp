@@ -1,8 +1,9 @@
 #include "editor/EdgeMeasure.h"
 
 #include "app/TextFields.h"
+#include "render/FontCache.h"
+#include "render/TextMetrics.h"
 
-#include <QFont>
 #include <QFontMetricsF>
 #include <QStringList>
 #include <cmath>
@@ -27,7 +28,7 @@ QStringList characters(const QString &text)
 
 } // namespace
 
-EdgeMeasure::EdgeMeasure(double dpiX, double dpiY) : EdgeMeasure(&EdgeMeasure::measureWithFont, dpiX, dpiY) {}
+EdgeMeasure::EdgeMeasure() : EdgeMeasure(&EdgeMeasure::measureWithFont, TextMetricsDpi, TextMetricsDpi) {}
 
 EdgeMeasure::EdgeMeasure(TextMeasurer measurer, double dpiX, double dpiY)
     : m_measurer(std::move(measurer)), m_dpiX(dpiX > 0 ? dpiX : 96), m_dpiY(dpiY > 0 ? dpiY : 96)
@@ -36,10 +37,8 @@ EdgeMeasure::EdgeMeasure(TextMeasurer measurer, double dpiX, double dpiY)
 
 QSizeF EdgeMeasure::measureWithFont(const QString &fontName, int pixelSize, const QString &text)
 {
-    QFont font(fontName);
-    font.setPixelSize(std::max(1, pixelSize));
-    const QFontMetricsF metrics(font);
-    return QSizeF(metrics.horizontalAdvance(text), metrics.height());
+    const CachedFont font = FontCache::instance().atPixelSize(fontName, GdiFontStyle{}, std::max(1, pixelSize));
+    return QSizeF(QFontMetricsF(font.font).horizontalAdvance(text), font.ascent + font.descent);
 }
 
 Millimetre EdgeMeasure::wholeMm(double pixels, double dpi)
@@ -53,7 +52,7 @@ FieldEdges EdgeMeasure::measure(const FieldSettings &s, const QString &rawText) 
     int points = 12;
     if (!ParseWholeNumber(s.fontSize, &points))
         points = 12;
-    const int pixelSize = int(std::lround(points * m_dpiY / 72.0));
+    const int pixelSize = PointsToPixels(points, qint64(std::lround(m_dpiY)));
     const Millimetre x = CutToTenth(s.x);
     const Millimetre y = CutToTenth(s.y);
     if (text.isEmpty())

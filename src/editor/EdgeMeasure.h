@@ -1,8 +1,9 @@
 #pragma once
 // Measures where a field's text ends (fields 8 and 9 of its line). Nothing
 // draws from these values; they tell a reader of the layout how far a field
-// reaches. Lengths are measured in screen pixels and counted in whole
-// millimetres, the way the preview shows them at 100 %.
+// reaches. Lengths are measured with the drawing pass's fonts at the resolution
+// text is shaped at, so that they are where the printed text ends whatever the
+// screen, and counted in whole millimetres.
 
 #include "editor/FieldSettings.h"
 
@@ -16,9 +17,9 @@ public:
     // Width and height in pixels of text in the font at the given pixel size.
     using TextMeasurer = std::function<QSizeF(const QString &fontName, int pixelSize, const QString &text)>;
 
-    // The installed fonts (through the Windows-name substitutions) at the given
-    // screen resolution.
-    EdgeMeasure(double dpiX = 96, double dpiY = 96);
+    // The installed fonts (through the Windows-name substitutions) at the
+    // resolution text is shaped at.
+    EdgeMeasure();
     EdgeMeasure(TextMeasurer measurer, double dpiX, double dpiY);
 
     // The edges of text (trimmed of blanks) placed with the settings. A
@@ -30,7 +31,8 @@ public:
     // drawing pass does. A size that is not a number counts as 12 points.
     FieldEdges measure(const FieldSettings &settings, const QString &text) const;
 
-    // QFontMetricsF of the named font at pixelSize.
+    // Advance and cell height of text in the drawing pass's regular font of
+    // that name at pixelSize.
     static QSizeF measureWithFont(const QString &fontName, int pixelSize, const QString &text);
 
 private:

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -106,8 +105,6 @@ LayoutEditorPage::LayoutEditorPage(StyleData &style, QWidget *parent)
     : QWidget(parent), m_editor(style), m_fontChooser(&FieldFontDialog::choose)
 {
     setObjectName("TabSheet1");
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        m_editor.setMeasure(EdgeMeasure(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -20,7 +20,7 @@ struct CachedFont {
 class FontCache
 {
 public:
-    static constexpr int MaxEntries = 128;
+    static constexpr int MaxEntries = 512;
 
     // The one cache of the program (the drawing runs on one thread).
     static FontCache &instance();

@@ -68,6 +68,12 @@ GdiCanvas::GdiCanvas(QPainter &painter, int deviceDpiX, int deviceDpiY, double p
         m_deviceRect = QRect(0, 0, device->width(), device->height());
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_deviceTransform = painter.worldTransform();
+}
+
+GdiCanvas::~GdiCanvas()
+{
+    deviceSpace();
 }
 
 void GdiCanvas::setPenWidth(int pixels)
@@ -123,6 +129,18 @@ void GdiCanvas::rebuildFont() const
     m_font = cached.font;
     m_ascent = cached.ascent;
     m_descent = cached.descent;
+    // The glyphs are drawn from the font nearest the device's em and stretched
+    // the last fraction of a pixel: unhinted advances grow in proportion to the
+    // em, so they land where the shaping font puts them, and the font engine
+    // draws (and emboldens) glyphs of that size from its cache as it always has.
+    const int shapingEm = m_font.pixelSize();
+    const int drawingEm = std::clamp(int(std::lround(shapingEm * m_textScaleY)), 1, MaxFontPixels);
+    GdiFontStyle regularStyle = m_fontStyle;
+    regularStyle.bold = false;
+    m_drawingFont = cache.atPixelSize(m_fontName, m_fontStyle, drawingEm).font;
+    m_regularDrawingFont = cache.atPixelSize(m_fontName, regularStyle, drawingEm).font;
+    m_drawingScaleX = shapingEm * m_textScaleX / drawingEm;
+    m_drawingScaleY = shapingEm * m_textScaleY / drawingEm;
     m_fontDirty = false;
 }
 
@@ -140,23 +158,51 @@ QSize GdiCanvas::textExtent(const QString &text) const
                  int(std::lround(height * m_textScaleY)));
 }
 
-QTransform GdiCanvas::textTransform(QPointF at) const
+void GdiCanvas::textSpace()
+{
+    if (m_inTextSpace && m_textSpaceScaleX == m_drawingScaleX && m_textSpaceScaleY == m_drawingScaleY)
+        return;
+    m_textSpaceScaleX = m_drawingScaleX;
+    m_textSpaceScaleY = m_drawingScaleY;
+    m_painter.setWorldTransform(QTransform::fromScale(m_drawingScaleX, m_drawingScaleY) * m_deviceTransform);
+    m_inTextSpace = true;
+}
+
+void GdiCanvas::deviceSpace()
+{
+    if (m_inTextSpace) {
+        m_painter.setWorldTransform(m_deviceTransform);
+        m_inTextSpace = false;
+    }
+}
+
+QTransform GdiCanvas::drawingTransform(QPointF at) const
 {
     QTransform t;
     t.translate(at.x(), at.y());
-    t.scale(m_textScaleX, m_textScaleY);
     if (m_escapement % 3600 != 0)
         t.rotate(-m_escapement / 10.0);
+    t.scale(m_drawingScaleX, m_drawingScaleY);
     return t;
 }
 
-void GdiCanvas::drawTextRun(QPointF at, const QString &text, const QFont &f, qreal ascent, QPointF offset)
+void GdiCanvas::drawTextRun(QPointF at, const QString &text, const QFont &f, QPointF offset)
 {
-    const QTransform device = m_painter.worldTransform();
-    m_painter.setWorldTransform(textTransform(at), true);
+    rebuildFont();
     m_painter.setFont(f);
-    m_painter.drawText(QPointF(0, ascent) + offset, text);
-    m_painter.setWorldTransform(device);
+    // The baseline, in device pixels below the cell's top.
+    const qreal baseline = m_ascent * m_textScaleY;
+    if (m_escapement % 3600 == 0) {
+        textSpace();
+        m_painter.drawText(QPointF((at.x() + offset.x()) / m_drawingScaleX,
+                                   (at.y() + baseline + offset.y()) / m_drawingScaleY),
+                           text);
+        return;
+    }
+    deviceSpace();
+    m_painter.setWorldTransform(drawingTransform(at), true);
+    m_painter.drawText(QPointF(offset.x() / m_drawingScaleX, (baseline + offset.y()) / m_drawingScaleY), text);
+    m_painter.setWorldTransform(m_deviceTransform);
 }
 
 void GdiCanvas::textOut(QPointF at, const QString &text)
@@ -168,16 +214,15 @@ void GdiCanvas::textOut(QPointF at, const QString &text)
 
 void GdiCanvas::drawGlyphs(QPointF at, const QString &text)
 {
-    const QFont f = font();
-    if (f.bold() && m_raster && m_escapement % 3600 == 0) {
-        // Bold as the paper has it: the regular glyphs at each bold offset. The
-        // font engine's own bold is left out of scaled and of large glyphs.
-        const CachedFont regular = regularFont();
+    rebuildFont();
+    if (m_font.bold() && m_raster && !engineDrawsGlyphs() && m_escapement % 3600 == 0) {
+        // The font engine draws large glyphs without their synthetic bold:
+        // the regular glyphs at each bold offset make it.
         for (const QPointF &offset : boldOffsets())
-            drawTextRun(at, text, regular.font, regular.ascent, offset);
+            drawTextRun(at, text, m_regularDrawingFont, offset);
         return;
     }
-    drawTextRun(at, text, f, m_ascent);
+    drawTextRun(at, text, m_drawingFont);
 }
 
 CachedFont GdiCanvas::regularFont() const
@@ -195,12 +240,13 @@ QVector<QPointF> GdiCanvas::boldOffsets() const
     if (!f.bold())
         return offsets;
     // Synthetic bold grows every outline by a twenty-fourth of the em to the
-    // right and downwards: the union of the outline shifted across that
-    // square. Filling shifted copies is much cheaper than stroking glyphs.
-    // Offsets are in text space and scale with the glyphs.
-    const qreal d = f.pixelSize() / 24.0;
-    if (d * std::min(m_textScaleX, m_textScaleY) >= 0.25)
-        offsets << QPointF(d, 0) << QPointF(0, d) << QPointF(d, d);
+    // right and upwards, as the font engine emboldens the smaller glyphs it
+    // draws itself: the union of the outline shifted across that square.
+    // Filling shifted copies is much cheaper than stroking glyphs.
+    const qreal dx = f.pixelSize() / 24.0 * m_textScaleX;
+    const qreal dy = f.pixelSize() / 24.0 * m_textScaleY;
+    if (std::min(dx, dy) >= 0.25)
+        offsets << QPointF(dx, 0) << QPointF(0, -dy) << QPointF(dx, -dy);
     return offsets;
 }
 
@@ -215,57 +261,59 @@ QVector<QPainterPath> GdiCanvas::textShapes(QPointF at, const QString &text) con
     QTransform place;
     place.translate(at.x(), at.y());
     place.scale(m_textScaleX, m_textScaleY);
+    glyphs = place.map(glyphs);
     QVector<QPainterPath> shapes;
     for (const QPointF &offset : boldOffsets())
-        shapes.append(place.map(offset.isNull() ? glyphs : glyphs.translated(offset)));
+        shapes.append(offset.isNull() ? glyphs : glyphs.translated(offset));
     return shapes;
 }
 
-bool GdiCanvas::engineDrawsGlyphs(const QFont &f) const
+bool GdiCanvas::engineDrawsGlyphs() const
 {
-    return m_raster && f.pixelSize() * std::max(m_textScaleX, m_textScaleY) <= LargestEngineBoldPixels;
+    rebuildFont();
+    return m_raster && m_drawingFont.pixelSize() <= LargestEngineBoldPixels;
 }
 
 void GdiCanvas::fillTextSolid(QPointF at, const QString &text)
 {
     // The glyphs, bold included, are the filled outlines (a PDF page keeps them
     // as text with its synthetic bold).
-    m_painter.save();
     m_painter.setPen(m_brushColor);
     m_painter.setBrush(Qt::NoBrush);
     drawGlyphs(at, text);
-    m_painter.restore();
 }
 
 void GdiCanvas::fillTextRows(QPointF at, const QString &text, int width, const QVector<QRgb> &rowColors)
 {
     if (rowColors.isEmpty() || width <= 0)
         return;
-    const QFont f = font();
+    rebuildFont();
     const int rows = int(rowColors.size());
     const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
-    if (engineDrawsGlyphs(f)) {
+    deviceSpace();
+    if (engineDrawsGlyphs()) {
         // Draw the glyphs once as a mask, then give every covered pixel the
         // colour of its row; a pixel is covered when the glyph covers at least
         // half of it, as a region has no partial pixels.
-        const int pad = std::max(2, int(f.pixelSize() * m_textScaleX) / 4);
+        const int pad = std::max(2, m_drawingFont.pixelSize() / 4);
         QImage mask(width + pad, rows, QImage::Format_ARGB32_Premultiplied);
         mask.fill(Qt::transparent);
         {
             QPainter glyphs(&mask);
             glyphs.setRenderHint(QPainter::TextAntialiasing, true);
             // The glyphs keep their place between pixels; the rows are whole.
-            glyphs.setTransform(textTransform(at - QPointF(x, y)));
+            glyphs.setTransform(QTransform::fromScale(m_drawingScaleX, m_drawingScaleY));
+            glyphs.setFont(m_drawingFont);
             glyphs.setPen(Qt::black);
-            const CachedFont regular = regularFont();
-            glyphs.setFont(regular.font);
-            for (const QPointF &offset : boldOffsets())
-                glyphs.drawText(QPointF(0, regular.ascent) + offset, text);
+            glyphs.drawText(QPointF((at.x() - x) / m_drawingScaleX,
+                                    (at.y() - y + m_ascent * m_textScaleY) / m_drawingScaleY),
+                            text);
         }
+        const int columns = mask.width();
         for (int row = 0; row < rows; ++row) {
             QRgb *line = reinterpret_cast<QRgb *>(mask.scanLine(row));
             const QRgb colour = rowColors[row] | 0xFF000000u;
-            for (int col = 0; col < mask.width(); ++col)
+            for (int col = 0; col < columns; ++col)
                 line[col] = qAlpha(line[col]) >= 128 ? colour : 0u;
         }
         m_painter.drawImage(QPoint(x, y), mask);
@@ -296,30 +344,33 @@ void GdiCanvas::fillTextRows(QPointF at, const QString &text, int width, const Q
 
 void GdiCanvas::fillTextRowsAsText(QPointF at, const QString &text, int width, const QVector<QRgb> &rowColors)
 {
-    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
     // The glyphs stay text on the page, filled with a tiling pattern whose rows
     // are the row colours and clipped to the rows' box as the region fill is;
     // outlines as a clip would cost a hundred times the bytes on every page.
     // Bold is drawn as textShapes builds it: the regular glyphs at each offset.
+    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
     const int rows = int(rowColors.size());
     const QImage tile = RowPatternTiles::instance().tile(rowColors);
-    const CachedFont regular = regularFont();
+    deviceSpace();
     m_painter.save();
     // Lossless: a tile compressed as a photograph would shift the row colours.
     m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter.setClipRect(QRect(x, y, int(std::ceil(at.x() + width)) - x, rows), Qt::IntersectClip);
-    // The glyphs are drawn in text space; the tile's rows must stay device
-    // rows starting at y, so the brush undoes the text scale.
+    // The glyphs are drawn stretched by the drawing scale; the tile's rows
+    // must stay device rows starting at y, so the brush undoes the stretch.
     QBrush rowBrush(tile);
-    rowBrush.setTransform(QTransform::fromScale(1 / m_textScaleX, 1 / m_textScaleY));
+    rowBrush.setTransform(QTransform::fromTranslate(x, y) *
+                          QTransform::fromScale(1 / m_drawingScaleX, 1 / m_drawingScaleY));
     m_painter.setPen(QPen(rowBrush, 0));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.setTransform(textTransform(at), true);
+    m_painter.setWorldTransform(QTransform::fromScale(m_drawingScaleX, m_drawingScaleY), true);
     m_painter.setBrushOrigin(0, 0);
-    m_painter.setFont(regular.font);
+    m_painter.setFont(m_regularDrawingFont);
+    const qreal baseline = at.y() + m_ascent * m_textScaleY;
     for (const QPointF &offset : boldOffsets())
-        m_painter.drawText(QPointF(0, regular.ascent) + offset, text);
+        m_painter.drawText(QPointF((at.x() + offset.x()) / m_drawingScaleX, (baseline + offset.y()) / m_drawingScaleY),
+                           text);
     m_painter.restore();
 }
 
@@ -352,6 +403,7 @@ QPen GdiCanvas::currentPen() const
 
 void GdiCanvas::line(int x1, int y1, int x2, int y2)
 {
+    deviceSpace();
     const QPen pen = currentPen();
     m_painter.setPen(pen);
     m_painter.setBrush(Qt::NoBrush);
@@ -429,6 +481,7 @@ void GdiCanvas::fillHatch(const QPainterPath &area)
 
 void GdiCanvas::drawFigure(const QPainterPath &outline, bool filled)
 {
+    deviceSpace();
     if (filled)
         fillArea(outline);
     m_painter.setPen(currentPen());
@@ -485,6 +538,7 @@ void GdiCanvas::fillRect(const QRect &box)
     const QRect b = box.normalized();
     if (b.isEmpty() || m_brushStyle == GdiBrushStyle::Clear)
         return;
+    deviceSpace();
     if (m_brushStyle == GdiBrushStyle::Solid) {
         m_painter.fillRect(b, m_brushColor);
         return;
@@ -498,6 +552,7 @@ void GdiCanvas::drawPicture(const QRectF &target, const QImage &image)
 {
     if (image.isNull() || target.isEmpty())
         return;
+    deviceSpace();
     m_painter.save();
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     m_painter.drawImage(target, image);

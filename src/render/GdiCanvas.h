@@ -33,6 +33,10 @@ public:
     // device pixels per preview pixel: hatch spacing and dash lengths grow with
     // it so that a printed pattern looks like the one on the screen.
     GdiCanvas(QPainter &painter, int deviceDpiX, int deviceDpiY, double patternScale);
+    // Leaves the painter with the transform it came with.
+    ~GdiCanvas();
+    GdiCanvas(const GdiCanvas &) = delete;
+    GdiCanvas &operator=(const GdiCanvas &) = delete;
 
     // ---- Pen -------------------------------------------------------------
     // Style, width in device pixels (at least 1) and colour of the pen.
@@ -117,20 +121,32 @@ public:
     // Draws image scaled into target.
     void drawPicture(const QRectF &target, const QImage &image);
 
-    QPainter &painter() { return m_painter; }
+    // The painter, in device pixels.
+    QPainter &painter()
+    {
+        deviceSpace();
+        return m_painter;
+    }
 
 private:
-    // Whether the glyphs are small enough on this raster device for the font
-    // engine's glyph cache (gradient rows then go through a glyph mask).
-    bool engineDrawsGlyphs(const QFont &f) const;
-    // Maps text space (TextMetricsDpi pixels, origin at the cell's top-left
-    // corner) onto the device with the cell's corner at the device point at.
-    QTransform textTransform(QPointF at) const;
-    // Draws text with the painter's pen in text space, the cell's top-left
-    // corner at the device point at.
-    void drawTextRun(QPointF at, const QString &text, const QFont &f, qreal ascent, QPointF offset = {});
+    // Whether the font engine draws the glyphs itself on this raster device,
+    // bold included (glyphs small enough for its glyph cache; gradient rows
+    // then go through a glyph mask).
+    bool engineDrawsGlyphs() const;
+    // Maps the drawing font's space (origin at the cell's top-left corner) onto
+    // the device with the cell's corner at the device point at, rotated by the
+    // escapement.
+    QTransform drawingTransform(QPointF at) const;
+    // Draws text in the drawing font f with the painter's pen, the cell's
+    // top-left corner at the device point at, moved by offset device pixels.
+    void drawTextRun(QPointF at, const QString &text, const QFont &f, QPointF offset = {});
     // textOut with the painter's current pen.
     void drawGlyphs(QPointF at, const QString &text);
+    // The painter's transform for text (the drawing font's stretch) or for
+    // everything else (device pixels). Texts follow one another on a page;
+    // switching only when that changes keeps the preview fast.
+    void textSpace();
+    void deviceSpace();
     QPen currentPen() const;
     // The box a pen outline is drawn on, so that the figure ends before the
     // right and bottom edges (and stays inside for an inside-frame pen).
@@ -147,9 +163,9 @@ private:
     void rebuildFont() const;
     // The current font without bold, at the same em height.
     CachedFont regularFont() const;
-    // Where the regular glyphs are placed, relative to the text's own place, so
-    // that together they make the current font's synthetic bold; one offset
-    // (none) for a font that is not bold.
+    // Where the regular glyphs are placed, in device pixels relative to the
+    // text's own place, so that together they make the current font's
+    // synthetic bold; one offset (none) for a font that is not bold.
     QVector<QPointF> boldOffsets() const;
 
     QPainter &m_painter;
@@ -159,6 +175,10 @@ private:
     double m_patternScale;
     bool m_raster;
     QRect m_deviceRect;
+    QTransform m_deviceTransform;
+    bool m_inTextSpace = false;
+    qreal m_textSpaceScaleX = 1;
+    qreal m_textSpaceScaleY = 1;
 
     GdiPenStyle m_penStyle = GdiPenStyle::Solid;
     int m_penWidth = 1;
@@ -172,7 +192,13 @@ private:
     int m_fontPoints = 12;
     int m_fontCellHeight = 0; // > 0: sized by cell height
     int m_escapement = 0;
-    mutable QFont m_font;
+    mutable QFont m_font; // the shaping font, at TextMetricsDpi
+    // The same face at the em nearest the device's, and the stretch from it to
+    // the shaping font scaled onto the device.
+    mutable QFont m_drawingFont;
+    mutable QFont m_regularDrawingFont;
+    mutable qreal m_drawingScaleX = 1;
+    mutable qreal m_drawingScaleY = 1;
     mutable qreal m_ascent = 0;
     mutable qreal m_descent = 0;
     mutable bool m_fontDirty = true;

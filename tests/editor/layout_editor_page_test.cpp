@@ -4,7 +4,9 @@
 #include "controls/TNumberEdit.h"
 #include "editor/FieldFontDialog.h"
 #include "editor/LayoutEditorPage.h"
+#include "render/DrawContext.h"
 #include "render/FontSubstitutions.h"
+#include "render/LayoutImage.h"
 #include "layout/StyleData.h"
 
 #include <QApplication>
@@ -258,7 +260,7 @@ private slots:
         s.y = Millimetre::fromWhole(20);
         s.fontName = QStringLiteral("ＭＳ 明朝");
         s.fontSize = QStringLiteral("12");
-        const EdgeMeasure measure(96, 96);
+        const EdgeMeasure measure;
         const FieldEdges two = measure.measure(s, QStringLiteral("山田"));
         const FieldEdges four = measure.measure(s, QStringLiteral("山田太郎"));
         // 12 pt is about 4.2 mm per full-width character and a line of about 5 mm.
@@ -266,6 +268,37 @@ private slots:
         QVERIFY2(within(two.right, 17, 19), qPrintable(two.right.toString()));
         QVERIFY2(within(four.right, 26, 28), qPrintable(four.right.toString()));
         QVERIFY2(within(two.bottom, 24, 26), qPrintable(two.bottom.toString()));
+    }
+
+    void aLongTextsEdgeIsWhereItsPrintedInkEnds()
+    {
+        // 30 characters of 10-point Mincho run about 106 mm: a measure taken
+        // with the screen's whole-pixel font sizes ended 2 to 3 mm short of
+        // the printed text.
+        InstallFontSubstitutions();
+        const QString text = QStringLiteral("東京都千代田区丸の内一丁目二番三号山田ビル四階株式会社見本商");
+        FieldSettings s;
+        s.x = Millimetre::fromWhole(10);
+        s.y = Millimetre::fromWhole(10);
+        s.fontName = QStringLiteral("ＭＳ 明朝");
+        s.fontSize = QStringLiteral("10");
+        const FieldEdges edges = EdgeMeasure().measure(s, text);
+        const QString line = QStringLiteral("0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;10;;0;0;0;%1;0;0;").arg(text);
+        const LayoutImage page = RenderLayoutImage({Header, line}, DrawContext::forPrinter(600, 600, 96, 96, 100),
+                                                   PrintableAreaPixels(150, 40, 600, 600, 100));
+        QVERIFY(page.result.ok);
+        int inkRight = -1;
+        for (int y = 0; y < page.image.height(); ++y)
+            for (int x = page.image.width() - 1; x > inkRight; --x)
+                if (qGray(page.image.pixel(x, y)) < 128) {
+                    inkRight = x;
+                    break;
+                }
+        const double inkEndMm = (inkRight + 1) * 25.4 / 600;
+        QVERIFY2(inkEndMm > 100, qPrintable(QString::number(inkEndMm)));
+        // Whole millimetres: the edge is the millimetre the ink ends in.
+        QVERIFY2(std::abs(edges.right.toDouble() - std::floor(inkEndMm)) <= 1,
+                 qPrintable(QStringLiteral("%1 against %2").arg(edges.right.toString()).arg(inkEndMm)));
     }
 
     void aLoadedLayoutClearsTheSelection()
