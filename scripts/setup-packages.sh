@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, only
-# those that are missing (apt-get update once, first).
+# those that are missing (apt-get update once, first). cups and cups-pdf serve
+# the private print queue of scripts/cups_test_queue.sh; their system service
+# is not needed.
 set -euo pipefail
 packages=(qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
+          cups printer-driver-cups-pdf
           cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm
           clang-14 libclang-rt-14-dev)
 missing=()
