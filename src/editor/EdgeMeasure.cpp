@@ -52,7 +52,7 @@ FieldEdges EdgeMeasure::measure(const FieldSettings &s, const QString &rawText) 
     int points = 12;
     if (!ParseWholeNumber(s.fontSize, &points))
         points = 12;
-    const int pixelSize = PointsToPixels(points, qint64(std::lround(m_dpiY)));
+    const int pixelSize = int(std::lround(points * m_dpiY / 72.0));
     const Millimetre x = CutToTenth(s.x);
     const Millimetre y = CutToTenth(s.y);
     if (text.isEmpty())
