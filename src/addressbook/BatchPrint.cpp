@@ -1,6 +1,7 @@
 #include "addressbook/BatchPrint.h"
 
 #include "addressbook/ConsigneeRows.h"
+#include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 
 #include <QPrinter>
@@ -12,19 +13,44 @@ BatchPrint::BatchPrint(TDataModule1 &db, RecordAssembly &assembly, const Assembl
 {
 }
 
-// One row a printed page, each committed on its own as a single print's row
-// is: a run cut short keeps the rows of the pages written before it.
-void BatchPrint::writeHistory(const std::vector<PrintRecord> &records, int count, const BatchHistory &history,
-                              BatchPrintOutcome *outcome)
+// The rows of the printed pages go in as one transaction once the job has
+// been handed over: a row claims its page reached the printer, which is only
+// so when the job ends, and a commit (with its flushes to the disk) per page
+// cost more than printing the page on a busy disk.
+void BatchPrint::writeHistory(const std::vector<PendingHistoryRow> &rows, int count, BatchPrintOutcome *outcome)
 {
+    const QString failure = QStringLiteral("送信記録の登録に失敗しました");
     int written = 0;
+    if (m_db.OpenDatabase(m_sources.membersDb).isError() || m_db.BeginTransaction()) {
+        outcome->historyNotice = failure;
+        outcome->historyWritten = 0;
+        return;
+    }
     for (int page = 0; page < count; ++page) {
-        QString notice;
-        if (!rirekiWrite(m_db, m_sources.membersDb, records[size_t(page)].texts(), m_sources.editionCode,
-                         history.date, history.today, &notice))
-            ++written;
-        else if (outcome->historyNotice.isEmpty())
-            outcome->historyNotice = notice;
+        const PendingHistoryRow &row = rows[size_t(page)];
+        if (!row.refusal.isEmpty()) {
+            if (outcome->historyNotice.isEmpty())
+                outcome->historyNotice = row.refusal;
+            continue;
+        }
+        if (m_db.ExecSql(QString::fromUtf8(row.insertSql))) {
+            outcome->historyNotice = failure;
+            if (!m_db.InTransaction()) {
+                // The database dropped the transaction (a full disk, say):
+                // the rows before are gone, and the rows after must not
+                // slip in one by one outside it.
+                outcome->historyWritten = 0;
+                return;
+            }
+            continue;
+        }
+        ++written;
+    }
+    if (m_db.Commit()) {
+        // Nothing of the transaction is kept: no row may claim a page.
+        m_db.Rollback();
+        written = 0;
+        outcome->historyNotice = failure;
     }
     outcome->historyWritten = written;
 }
@@ -44,8 +70,12 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
     if (existing.isEmpty())
         return outcome;
 
-    std::vector<PrintRecord> records;
-    records.reserve(size_t(existing.size()));
+    // Only what the history rows need is kept between the page and the end
+    // of the job, so that a long run does not hold every page's record.
+    std::vector<PendingHistoryRow> rows;
+    if (history.write)
+        rows.reserve(size_t(existing.size()));
+    const QDate sendDate = RirekiSendDate(history.date, history.today);
     int drawn = 0;
     PrintJob::Options options = job;
     options.copies = 1;
@@ -61,7 +91,14 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
         printer, int(existing.size()),
         [&](int page) {
             m_assembly.currentData(existing.at(page), assembly, record, style);
-            records.push_back(record);
+            if (history.write) {
+                const QStringList texts = record.texts();
+                PendingHistoryRow row;
+                row.refusal = RirekiLengthViolation(texts);
+                if (row.refusal.isEmpty())
+                    row.insertSql = RirekiInsertSql(texts, m_sources.editionCode, sendDate).toUtf8();
+                rows.push_back(std::move(row));
+            }
             return style.lines();
         },
         options);
@@ -71,6 +108,6 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
     for (int page = 0; page < drawn; ++page)
         outcome.printed << existing.at(page);
     if (history.write)
-        writeHistory(records, drawn, history, &outcome);
+        writeHistory(rows, drawn, &outcome);
     return outcome;
 }

@@ -1,13 +1,15 @@
 #pragma once
 // Continuous print: one page per ticked consignee in one print job, in tick
 // order, each page filled by the record assembly, and one history row per
-// printed page. Used by the main window and by korvel-print.
+// printed page, all written in one transaction after the job. Used by the main
+// window and by korvel-print.
 
 #include "addressbook/RecordAssembly.h"
 #include "data/HistoryWriter.h"
 #include "render/DrawResult.h"
 #include "render/PrintJob.h"
 
+#include <QByteArray>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -49,8 +51,13 @@ public:
                           const BatchHistory &history, const Progress &progress = Progress());
 
 private:
-    void writeHistory(const std::vector<PrintRecord> &records, int count, const BatchHistory &history,
-                      BatchPrintOutcome *outcome);
+    // A printed page's history row, made while the page is drawn.
+    struct PendingHistoryRow {
+        QByteArray insertSql; // UTF-8
+        QString refusal;      // why the row is not written (a text too long); empty: it is
+    };
+    // Writes the rows of the first count pages in one transaction.
+    void writeHistory(const std::vector<PendingHistoryRow> &rows, int count, BatchPrintOutcome *outcome);
 
     TDataModule1 &m_db;
     RecordAssembly &m_assembly;

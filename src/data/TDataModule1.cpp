@@ -249,3 +249,8 @@ DatabaseError TDataModule1::lastEngineError() const
         return {};
     return errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
+
+bool TDataModule1::InTransaction() const
+{
+    return m_db && sqlite3_get_autocommit(m_db) == 0;
+}

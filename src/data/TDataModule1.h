@@ -64,6 +64,9 @@ public:
     bool BeginTransaction(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Begin Transaction"), error); }
     bool Commit(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Commit"), error); }
     bool Rollback(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Rollback"), error); }
+    // Whether a transaction is open: a failed statement may have made the
+    // database roll the whole transaction back by itself.
+    bool InTransaction() const;
 
     // How long a statement waits for another program's lock before it fails.
     void setBusyTimeout(int milliseconds);

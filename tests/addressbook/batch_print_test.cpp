@@ -3,6 +3,7 @@
 
 #include "addressbook/BatchPrint.h"
 #include "addressbook/ConsigneeRows.h"
+#include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 
 #include <QFile>
@@ -56,6 +57,36 @@ TEST_F(BatchPrintTest, FiveConsigneesGiveOneJobOfFivePagesAndFiveRowsInTickOrder
     EXPECT_TRUE(PdfPageText(pdf, 1).contains("Charlie"));
     EXPECT_TRUE(PdfPageText(pdf, 5).contains("Delta"));
     EXPECT_FALSE(PdfPageText(pdf, 5).contains("Charlie"));
+}
+
+TEST_F(BatchPrintTest, TheRowsOfARunAreKeptAllOrNone)
+{
+    // Another station's connection sees no row while the pages are drawn.
+    TDataModule1 other;
+    ASSERT_FALSE(other.OpenDatabase(membersDb).isError());
+    QList<int> rowsSeenWhilePrinting;
+    auto rowsOf = [&other]() {
+        return other.QueryRows(QStringLiteral("select count(*) from sender")).rows.rows().value(0).value(0).toInt();
+    };
+    BatchPrintOutcome outcome = run(ids, dir.filePath("together.pdf"), true, [&](int, int) {
+        rowsSeenWhilePrinting << rowsOf();
+        return true;
+    });
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.historyWritten, 5);
+    EXPECT_EQ(rowsSeenWhilePrinting, QList<int>(5, 0));
+    EXPECT_EQ(rowsOf(), 5);
+
+    // The database gives up the transaction at the fourth row of a run (as
+    // on a full disk): no row of the run stays, and none comes in after it.
+    ASSERT_FALSE(other.ExecSql(QStringLiteral(
+        "CREATE TRIGGER give_up BEFORE INSERT ON sender WHEN (SELECT count(*) FROM sender) >= 8 "
+        "BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END")));
+    outcome = run(ids, dir.filePath("given-up.pdf"));
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.historyWritten, 0);
+    EXPECT_FALSE(outcome.historyNotice.isEmpty());
+    EXPECT_EQ(rowsOf(), 5);
 }
 
 TEST_F(BatchPrintTest, DeletedConsigneesAreSkippedAndNoHistoryWhenSwitchedOff)
