@@ -8,6 +8,14 @@
 #include <QSet>
 #include <vector>
 
+namespace {
+
+// Pages whose consignees are read in one go: few statements a run, and a
+// memory use that does not grow with the run.
+constexpr int PrefetchPages = 256;
+
+} // namespace
+
 BatchPrint::BatchPrint(TDataModule1 &db, RecordAssembly &assembly, const AssemblySources &sources)
     : m_db(db), m_assembly(assembly), m_sources(sources)
 {
@@ -87,9 +95,17 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
         }
         return true;
     };
+    // The rows read ahead must not outlive the run: the window's next record
+    // reads the address book as it is then.
+    struct DropPrefetch {
+        RecordAssembly &assembly;
+        ~DropPrefetch() { assembly.dropPrefetch(); }
+    } dropPrefetch{m_assembly};
     outcome.draw = PrintJob::printPages(
         printer, int(existing.size()),
         [&](int page) {
+            if (page % PrefetchPages == 0)
+                m_assembly.prefetch(existing.mid(page, PrefetchPages));
             m_assembly.currentData(existing.at(page), assembly, record, style);
             if (history.write) {
                 const QStringList texts = record.texts();

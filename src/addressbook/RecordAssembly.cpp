@@ -18,15 +18,91 @@ bool isIdentifier(const QString &rd)
 
 RecordAssembly::RecordAssembly(TDataModule1 &db, const AssemblySources &sources) : m_db(db), m_sources(sources) {}
 
+namespace {
+
+const char *const ConsigneeColumns = "SELECT ID,namae1,namae2,zipcode,area,city,location,building,tel FROM address";
+const char *const ItemColumns = "select uriage,itemname1,itemname2,itemname3,itemname4,arrivedate,timeselect,daibiki,"
+                                "num,kg,charge,hoken,companyID";
+const char *const SenderColumns =
+    "SELECT ID,NAMAE1,ZIPCODE,AREA,CITY,LOCATION,BUILDING,TEL,tagchr1,tagchr2,tagchr3 FROM company";
+
+} // namespace
+
+QStringList RecordAssembly::rowFor(const Rows &ahead, int id, const QString &database, const QString &sql)
+{
+    const auto found = ahead.constFind(id);
+    if (found != ahead.constEnd())
+        return *found;
+    if (m_db.OpenDatabase(database).isError())
+        return {};
+    const QueryResult result = m_db.QueryRows(sql);
+    if (result.ok() && !result.rows.isEmpty())
+        return result.rows.row(0);
+    return {};
+}
+
+void RecordAssembly::prefetch(const QStringList &ids)
+{
+    dropPrefetch();
+    QStringList numbers;
+    for (const QString &rd : ids)
+        if (!rd.isEmpty() && isIdentifier(rd))
+            numbers << QString::number(rd.trimmed().toInt());
+    if (numbers.isEmpty())
+        return;
+    const QString list = numbers.join(u',');
+    Rows consignees, items, senders;
+    if (m_db.OpenDatabase(m_sources.addressDb).isError())
+        return;
+    QueryResult result = m_db.QueryRows(QString::fromLatin1(ConsigneeColumns) + " where id in (" + list + ");");
+    if (!result.ok())
+        return;
+    for (const QStringList &row : result.rows.rows())
+        consignees.insert(row.value(0).toInt(), row);
+    // Senders are few: all of them, for whichever a page's items name.
+    result = m_db.QueryRows(QString::fromLatin1(SenderColumns));
+    if (!result.ok())
+        return;
+    for (const QStringList &row : result.rows.rows())
+        senders.insert(row.value(0).toInt(), row);
+    if (m_db.OpenDatabase(m_sources.membersDb).isError())
+        return;
+    // In the order a statement per consignee would meet them: its first row.
+    result = m_db.QueryRows(QString::fromLatin1(ItemColumns) + ",userID FROM memberitem where userID in (" + list
+                            + ") and  kind=" + QString::number(m_sources.editionCode) + " order by userID, rowid");
+    if (!result.ok())
+        return;
+    for (const QStringList &row : result.rows.rows()) {
+        const int id = row.value(13).toInt();
+        if (!items.contains(id))
+            items.insert(id, row.mid(0, 13));
+    }
+    for (const QString &n : numbers) {
+        const int id = n.toInt();
+        if (!consignees.contains(id))
+            consignees.insert(id, {});
+        if (!items.contains(id))
+            items.insert(id, {});
+    }
+    m_consigneesAhead = std::move(consignees);
+    m_itemsAhead = std::move(items);
+    m_sendersAhead = std::move(senders);
+}
+
+void RecordAssembly::dropPrefetch()
+{
+    m_consigneesAhead.clear();
+    m_itemsAhead.clear();
+    m_sendersAhead.clear();
+}
+
 void RecordAssembly::fillConsignee(const QString &rd, PrintRecord &record, QString &building)
 {
     QStringList row;
-    if (!rd.isEmpty() && isIdentifier(rd) && !m_db.OpenDatabase(m_sources.addressDb).isError()) {
-        const QueryResult result = m_db.QueryRows(
-            "SELECT ID,namae1,namae2,zipcode,area,city,location,building,tel FROM address where id="
-            + QString::number(rd.trimmed().toInt()) + ";");
-        if (result.ok() && !result.rows.isEmpty())
-            row = result.rows.row(0);
+    if (!rd.isEmpty() && isIdentifier(rd)) {
+        const int id = rd.trimmed().toInt();
+        row = rowFor(m_consigneesAhead, id, m_sources.addressDb,
+                     QString::fromLatin1(ConsigneeColumns) + " where id=" + QString::number(id) + ";");
     }
     const QString id = row.value(0);
     const QString name = row.value(1) + row.value(2);
@@ -49,13 +125,11 @@ void RecordAssembly::fillConsignee(const QString &rd, PrintRecord &record, QStri
 int RecordAssembly::fillItems(const QString &rd, const AssemblyOptions &options, PrintRecord &record)
 {
     QStringList item;
-    if (!rd.isEmpty() && isIdentifier(rd) && !m_db.OpenDatabase(m_sources.membersDb).isError()) {
-        const QueryResult result =
-            m_db.QueryRows("select uriage,itemname1,itemname2,itemname3,itemname4,arrivedate,timeselect,daibiki,"
-                           "num,kg,charge,hoken,companyID FROM memberitem where userID="
-                           + QString::number(rd.trimmed().toInt()) + " and  kind=" + QString::number(m_sources.editionCode));
-        if (result.ok() && !result.rows.isEmpty())
-            item = result.rows.row(0);
+    if (!rd.isEmpty() && isIdentifier(rd)) {
+        const int id = rd.trimmed().toInt();
+        item = rowFor(m_itemsAhead, id, m_sources.membersDb,
+                      QString::fromLatin1(ItemColumns) + " FROM memberitem where userID=" + QString::number(id)
+                          + " and  kind=" + QString::number(m_sources.editionCode));
     }
     record.setSlot(16, item.value(0));
     for (int i = 0; i < 4; ++i)
@@ -77,14 +151,9 @@ int RecordAssembly::fillItems(const QString &rd, const AssemblyOptions &options,
 
 void RecordAssembly::fillSenderSlots(int senderId, PrintRecord &record)
 {
-    QStringList row;
-    if (!m_db.OpenDatabase(m_sources.addressDb).isError()) {
-        const QueryResult result = m_db.QueryRows(
-            "SELECT ID,NAMAE1,ZIPCODE,AREA,CITY,LOCATION,BUILDING,TEL,tagchr1,tagchr2,tagchr3 FROM company where ID="
-            + QString::number(senderId));
-        if (result.ok() && !result.rows.isEmpty())
-            row = result.rows.row(0);
-    }
+    // A sender missing from the rows read ahead is read from the database.
+    const QStringList row = rowFor(m_sendersAhead, senderId, m_sources.addressDb,
+                                   QString::fromLatin1(SenderColumns) + " where ID=" + QString::number(senderId));
     record.setSlot(32, row.value(1));
     record.setSlot(33, row.value(2));
     record.setSlot(34, row.value(3) + row.value(4) + row.value(5));

@@ -4,6 +4,8 @@
 #include "layout/PrintRecord.h"
 #include "layout/StyleData.h"
 
+#include <QFile>
+
 class RecordAssemblyTest : public AddressBookFixture
 {
 protected:
@@ -98,4 +100,47 @@ TEST_F(RecordAssemblyTest, OtherPagesUseTheSingleDataFileWithTheSelectedSender)
     const PrintRecord r = assemble("1", o);
     EXPECT_EQ(r.slot(8), "単票の宛先");
     EXPECT_EQ(r.slot(32), "送り主4");
+}
+
+TEST_F(RecordAssemblyTest, RowsReadAheadGiveTheSameRecordsAsRowsReadOneByOne)
+{
+    const QString own = addConsignee("山田", "1234567", "東京都", "港区", "03-1-2", "ビル");
+    addItemRow(own, 40, 3, "茶");
+    addItemRow(own, 30, 4, "他の版");
+    const QString noItems = addConsignee("佐藤");
+    const QString otherEdition = addConsignee("鈴木");
+    addItemRow(otherEdition, 30, 2, "他の版だけ");
+    const QString unknownSender = addConsignee("高橋");
+    addItemRow(unknownSender, 40, 99, "知らない送り主");
+    const QStringList ids{own, noItems, otherEdition, unknownSender, QStringLiteral("9999"), QString()};
+
+    for (const bool itemFix : {false, true}) {
+        const AssemblyOptions o = listPage(2, itemFix);
+        RecordAssembly ahead(db, {addressDb, membersDb, dir.filePath("singledata.txt"), 40});
+        ahead.prefetch(ids);
+        for (const QString &id : ids) {
+            PrintRecord record;
+            ahead.currentData(id, o, record, style);
+            EXPECT_EQ(record.texts(), assemble(id, o).texts()) << "consignee '" << id.toStdString() << "'";
+        }
+    }
+}
+
+TEST_F(RecordAssemblyTest, PagesReadAheadNeedNoStatementOfTheirOwn)
+{
+    const QString id = addConsignee("山田", "1234567", "東京都", "港区", "03-1-2");
+    addItemRow(id, 40, 3, "茶");
+    const AssemblyOptions o = listPage(1);
+    const QStringList expected = assemble(id, o).texts();
+    RecordAssembly ahead(db, {addressDb, membersDb, dir.filePath("singledata.txt"), 40});
+    ahead.prefetch({id});
+    // With both files out of reach, the page still gets its consignee, items and sender.
+    ASSERT_TRUE(QFile::rename(addressDb, addressDb + ".away"));
+    ASSERT_TRUE(QFile::rename(membersDb, membersDb + ".away"));
+    PrintRecord record;
+    ahead.currentData(id, o, record, style);
+    EXPECT_EQ(record.texts(), expected);
+    ahead.dropPrefetch();
+    ahead.currentData(id, o, record, style);
+    EXPECT_NE(record.texts(), expected);
 }
