@@ -2,7 +2,8 @@
 #
 # Layout under the prefix:
 #   lib/korvel/            the program folder, as the build stages it: the six
-#                          edition executables, korvel-print, the CSV editor
+#                          edition executables, korvel-print (with its
+#                          korvel-print-draw), the CSV editor
 #                          csv_importXe2, style/, conf/, databaseXe2/ (with
 #                          zipcode.db3 when the postal data was built), images/, help/
 #   bin/<edition>_xe2,     symbolic links into lib/korvel; a link keeps the
@@ -41,7 +42,7 @@ foreach(ed ${KORVEL_INSTALL_EDITIONS})
     endif()
   ")
 endforeach()
-install(TARGETS korvel-print csv_importXe2 RUNTIME DESTINATION ${KORVEL_INSTALL_DIR})
+install(TARGETS korvel-print korvel-print-draw csv_importXe2 RUNTIME DESTINATION ${KORVEL_INSTALL_DIR})
 
 # The starter files, from the sources with the same exclusions as the staging.
 foreach(dir style conf images help)

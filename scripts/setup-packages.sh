@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
           cups printer-driver-cups-pdf
-          cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm
+          cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm time libxcb1-dev
           clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -66,7 +66,7 @@ bool HistoryCommands::reprint(const QString &id)
 
 int HistoryCommands::registerAsConsignee(const QString &id)
 {
-    TfcustomerEdit *dialog = m_context.customerEdit;
+    TfcustomerEdit *dialog = m_context.customerEdit ? m_context.customerEdit() : nullptr;
     HistoryEntry entry;
     if (!dialog || !readEntry(id, &entry))
         return QDialog::Rejected;

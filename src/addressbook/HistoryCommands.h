@@ -31,7 +31,7 @@ struct HistoryCommandContext {
     std::function<void()> showSingleDataPages;
     // Opens the single-print editor modally (unset: the reprint ends on the preview).
     std::function<void()> openSingleDataEditor;
-    TfcustomerEdit *customerEdit = nullptr; // null: no registration
+    std::function<TfcustomerEdit *()> customerEdit; // empty: no registration
     QWidget *window = nullptr;              // parent of the notices
 };
 

@@ -48,10 +48,10 @@ void Tfzerrat::connectHistory()
             ActionPageChangeExecute();
     };
     c.openSingleDataEditor = [this] {
-        m_editors->dataEdit()->exec();
+        editors()->dataEdit()->exec();
         redrawPreview();
     };
-    c.customerEdit = m_editors->customerEdit();
+    c.customerEdit = [this] { return editors()->customerEdit(); };
     c.window = this;
     m_historyCommands = new HistoryCommands(c, this);
 

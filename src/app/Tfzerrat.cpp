@@ -56,12 +56,13 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QString &appDataRoot, QWidget *parent)
-    : QMainWindow(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QMainWindow(parent)
 {
     setObjectName("fzerrat");
     m_folders = PrepareProgramFolders(programDir, exeName, appDataRoot);
@@ -74,8 +75,6 @@ Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QStr
         m_defaultStyleFile = PaperKinds().front().styleFile;
 
     m_automaticPdfPath = m_folders.workDir + "/pdf/" + EditionFor(editionCode()).exeName + ".pdf";
-    if (!HasSystemPrinter())
-        EnsurePdfOutput(*m_printer, m_automaticPdfPath);
 
     buildWindow();
     styleset();
@@ -86,6 +85,25 @@ Tfzerrat::Tfzerrat(const QString &programDir, const QString &exeName, const QStr
 }
 
 Tfzerrat::~Tfzerrat() = default;
+
+EditingDialogs *Tfzerrat::editors()
+{
+    if (!m_editors)
+        m_editors = m_makeEditors();
+    return m_editors;
+}
+
+// Made on first use: a QPrinter loads the print support plugin and asks the
+// print system for its printers, which the window need not wait for.
+QPrinter &Tfzerrat::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!HasSystemPrinter())
+            EnsurePdfOutput(*m_printer, m_automaticPdfPath);
+    }
+    return *m_printer;
+}
 
 QString Tfzerrat::optionsFilePath() const
 {
@@ -295,13 +313,12 @@ void Tfzerrat::connectAddressBook()
     connect(m_settingsPage, &PrintSettingsPage::fixedItemLabelClicked, this, &Tfzerrat::fixedItemPhrase);
 }
 
-// The Help menu. The version dialog is made now, after the profile has set the
-// application title it shows.
+// The Help menu. The version dialog is made at the end of the first show, after
+// the profile has set the application title it shows.
 void Tfzerrat::connectHelpCommands()
 {
     m_help = new HelpCommands(this, m_folders, m_db);
     m_help->connectActions(m_actions);
-    m_help->versionDialog();
     connect(m_help, &HelpCommands::databasesRestored, this, [this] {
         companyRead();
         // The consignees are the backup's now: a row left from the replaced
@@ -320,21 +337,35 @@ void Tfzerrat::connectHelpCommands()
 void Tfzerrat::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    ensureStarted();
+    if (m_startBegun)
+        return;
+    beginStart();
+    if (!m_deferredStart) {
+        finishStart();
+        return;
+    }
+    // Runs once the event loop has mapped the window. A window closed before
+    // then never started, as one that was never shown.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_started && isVisible())
+            finishStart();
+    });
 }
 
 void Tfzerrat::ensureStarted()
 {
-    if (m_started)
-        return;
-    m_started = true;
-    FormShow();
+    if (!m_startBegun)
+        beginStart();
+    if (!m_started)
+        finishStart();
 }
 
-void Tfzerrat::FormShow()
+// The part of the first show the window is seen with: its place and size, the
+// page shown, the date and the saved options' boxes. Quick, and without the
+// printer or the databases.
+void Tfzerrat::beginStart()
 {
-    // A failing step is reported and start-up goes on: a half-made window with
-    // no explanation helps nobody, and most steps do not depend on each other.
+    m_startBegun = true;
     m_topBar->setPrintDate(QDate::currentDate());
     m_settingsPage->CheckBox4->setChecked(false);
     m_settingsPage->CheckBox5->setChecked(false);
@@ -343,12 +374,21 @@ void Tfzerrat::FormShow()
         const QSignalBlocker block(m_left);
         m_left->setCurrentIndex(1);
     }
+    loadOptions();
+    loadWindowPosition();
+}
 
+// The rest of the first show: the printer, the databases, the layout and the
+// data it shows.
+void Tfzerrat::finishStart()
+{
+    m_started = true;
+    // A failing step is reported and start-up goes on: a half-made window with
+    // no explanation helps nobody, and most steps do not depend on each other.
     QString error;
-    if (DevModeLoadFromFile(printerFilePath(), *m_printer, &error) == PrinterFileStatus::ReadError)
+    if (DevModeLoadFromFile(printerFilePath(), printer(), &error) == PrinterFileStatus::ReadError)
         ShowNotice("確認", "プリンタ設定ファイルを読み込めませんでした。\n" + printerFilePath() + "\n" + error, this);
     measurePrinter();
-    loadOptions();
 
     const StartupDatabasePaths databases{addressDbPath(), membersDbPath(), zipcodeDbPath(),
                                          m_folders.programDir + "/databaseXe2/zipcode.db3"};
@@ -361,17 +401,17 @@ void Tfzerrat::FormShow()
     openDefaultStyle();
     for (int n = 0; n <= 120; ++n)
         m_style.chrchange(n, QString());
-    m_editors->dataEdit()->edit_set();
-    m_editors->senderEdit()->dataRead();
+    editors()->dataEdit()->edit_set();
+    editors()->senderEdit()->dataRead();
 
     m_topBar->setPrintDate(QDate::currentDate());
     m_zipConvOption = m_settingsPage->zipConvOption();
     m_styleReady = true;
     currentData(QString());
     setZoom(100);
-    loadWindowPosition();
     measurePrinter();
     m_preview->setReady(true);
+    m_help->versionDialog();
 }
 
 void Tfzerrat::loadOptions()
@@ -467,7 +507,7 @@ void Tfzerrat::measurePrinter()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int dpiX = screen ? int(screen->logicalDotsPerInchX()) : 96;
     const int dpiY = screen ? int(screen->logicalDotsPerInchY()) : 96;
-    m_preview->setMeasurements(MeasurePrinter(*m_printer, dpiX, dpiY));
+    m_preview->setMeasurements(MeasurePrinter(printer(), dpiX, dpiY));
 }
 
 void Tfzerrat::redrawPreview()
@@ -554,14 +594,14 @@ void Tfzerrat::selectPaperKind(int kind)
 void Tfzerrat::paperSetup()
 {
     if (QFileInfo::exists(printerFilePath()))
-        DevModeLoadFromFile(printerFilePath(), *m_printer);
+        DevModeLoadFromFile(printerFilePath(), printer());
     // Paper and orientation only: nothing is printed, so no output file is asked about.
-    QPageSetupDialog dialog(m_printer.get(), this);
+    QPageSetupDialog dialog(&printer(), this);
     dialog.setWindowTitle("用紙設定");
     if (dialog.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!DevModeSaveToFile(printerFilePath(), *m_printer, &error))
+    if (!DevModeSaveToFile(printerFilePath(), printer(), &error))
         ShowNotice("確認", "プリンタ設定を保存できませんでした。\n" + error, this);
     measurePrinter();
     redrawPreview();
@@ -574,22 +614,22 @@ bool Tfzerrat::preparePrint(bool skipDialog, PrintJob::Options *options)
 {
     // The printer dialog refuses an output file whose folder does not exist,
     // so the PDF folder must be there before it opens.
-    if (m_printer->outputFormat() == QPrinter::PdfFormat)
-        QDir().mkpath(QFileInfo(m_printer->outputFileName()).path());
+    if (printer().outputFormat() == QPrinter::PdfFormat)
+        QDir().mkpath(QFileInfo(printer().outputFileName()).path());
     if (!skipDialog) {
-        QPrintDialog dialog(m_printer.get(), this);
+        QPrintDialog dialog(&printer(), this);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         ShowWholeOutputFileName(dialog);
-        PdfReplaceGuard previousPdf(m_printer->outputFileName(), m_automaticPdfPath);
+        PdfReplaceGuard previousPdf(printer().outputFileName(), m_automaticPdfPath);
         const bool accepted = dialog.exec() == QDialog::Accepted;
-        previousPdf.finish(accepted, m_printer->outputFileName());
+        previousPdf.finish(accepted, printer().outputFileName());
         if (!accepted)
             return false;
     }
     measurePrinter();
     redrawPreview();
     if (!QFileInfo::exists(printerFilePath()))
-        DevModeSaveToFile(printerFilePath(), *m_printer);
+        DevModeSaveToFile(printerFilePath(), printer());
 
     const PrinterMeasurements &m = m_preview->measurements();
     *options = {};
@@ -609,16 +649,16 @@ bool Tfzerrat::printexecute(bool skipDialog)
         return false;
     const int copies = m_topBar->copies();
     DrawResult result;
-    if (!m_printer->outputFileName().isEmpty()) {
+    if (!printer().outputFileName().isEmpty()) {
         // Every job written to a file replaces the file: all copies go into one
         // job, or only the last copy would be left.
         options.copies = copies;
-        result = PrintJob::print(*m_printer, m_style.lines(), options);
+        result = PrintJob::print(printer(), m_style.lines(), options);
     } else {
         // A printer gets one single-page job per copy, as the forms are fed one by one.
         options.copies = 1;
         for (int copy = 0; copy < copies && result.ok; ++copy)
-            result = PrintJob::print(*m_printer, m_style.lines(), options);
+            result = PrintJob::print(printer(), m_style.lines(), options);
     }
     if (!reportPrinted(result))
         return false;
@@ -639,7 +679,7 @@ bool Tfzerrat::reportPrinted(const DrawResult &result)
 
 QString Tfzerrat::notePdfOutput()
 {
-    const QString pdf = m_printer->outputFileName();
+    const QString pdf = printer().outputFileName();
     if (!pdf.isEmpty())
         statusBar()->showMessage("PDFファイルに印刷しました: " + pdf);
     return pdf;
@@ -653,7 +693,7 @@ bool Tfzerrat::testPrintExecute(bool skipDialog)
     // One plain sheet whatever the copies box says, and no history row: no
     // waybill was sent.
     options.testPrint = true;
-    return reportPrinted(PrintJob::print(*m_printer, m_style.lines(), options));
+    return reportPrinted(PrintJob::print(printer(), m_style.lines(), options));
 }
 
 void Tfzerrat::ActionPageChangeExecute()
@@ -731,7 +771,7 @@ bool Tfzerrat::PrintBatch(bool skipDialog)
     BatchPrint batch(m_db, *m_assembly,
                      AssemblySources{addressDbPath(), membersDbPath(), SingleDataPath(m_folders.workDir), editionCode()});
     const BatchPrintOutcome outcome =
-        batch.run(*m_printer, ids, assemblyOptions(), m_style, m_record, options, history, [&](int done, int total) {
+        batch.run(printer(), ids, assemblyOptions(), m_style, m_record, options, history, [&](int done, int total) {
             if (!progress)
                 return true;
             progress->setLabelText(QString("%1 %2 / %3").arg(m_actions->print2->text()).arg(done).arg(total));
@@ -788,7 +828,9 @@ void Tfzerrat::connectEditors()
     c.customerRead = [this] { m_listPage->customerRead(); };
     c.currentData = [this](const QString &rd) { currentData(rd); };
     c.printexecute = [this] { printexecute(); };
-    m_editors = new EditingDialogs(c, this);
+    // The dialogs are made when first wanted, which is at the latest the end of
+    // the first show: making their controls is work the window need not wait for.
+    m_makeEditors = [this, c] { return new EditingDialogs(c, this); };
 
     m_actions->previewEdit->setEnabled(true);
     connect(m_actions->previewEdit, &QAction::triggered, this, &Tfzerrat::ActionPreviewEditExecute);
@@ -800,7 +842,7 @@ void Tfzerrat::connectEditors()
     connect(m_settingsPage->Button4, &QPushButton::clicked, this, [this] { editSender(true); });
 
     m_actions->zipGuide->setEnabled(true);
-    connect(m_actions->zipGuide, &QAction::triggered, this, [this] { m_editors->zipGuide()->exec(); });
+    connect(m_actions->zipGuide, &QAction::triggered, this, [this] { editors()->zipGuide()->exec(); });
 
     m_actions->newAtesaki->setEnabled(true);
     m_actions->atesakiEdit->setEnabled(true);
@@ -815,7 +857,7 @@ void Tfzerrat::ActionNewAtesakiExecute()
     if (!m_started)
         return;
     showListPage();
-    TfcustomerEdit *editor = m_editors->customerEdit();
+    TfcustomerEdit *editor = editors()->customerEdit();
     if (editor->openNew() == QDialog::Accepted && !editor->savedId().isEmpty()) {
         // The consignee just saved is the one the user means to print next:
         // its row becomes the current one (none when a search hides it).
@@ -838,7 +880,7 @@ void Tfzerrat::ActionAtesakiEditExecute()
     if (id.isEmpty())
         return;
     const int index = m_listPage->selectedIndex();
-    m_editors->customerEdit()->openEdit(id);
+    editors()->customerEdit()->openEdit(id);
     // The editor's refill drops the selection; the row is selected again
     // unless the list no longer reaches it.
     m_listPage->selectIndex(index < m_listPage->rowCount() ? index : -1);
@@ -866,7 +908,7 @@ void Tfzerrat::ActionPreviewEditExecute()
     if (!m_started)
         return;
     if (m_left->currentIndex() != 2) {
-        m_editors->dataEdit()->exec();
+        editors()->dataEdit()->exec();
         redrawPreview();
         return;
     }
@@ -876,7 +918,7 @@ void Tfzerrat::ActionPreviewEditExecute()
         return;
     }
     const int index = m_listPage->selectedIndex();
-    m_editors->customerEdit()->openEdit(id);
+    editors()->customerEdit()->openEdit(id);
     m_listPage->selectIndex(index);
     assembleSelected();
 }
@@ -894,7 +936,7 @@ void Tfzerrat::editSender(bool newSender)
             return;
         id = QString::number(m_senderList->selectedSenderId());
     }
-    m_editors->senderEdit()->openFor(id);
+    editors()->senderEdit()->openFor(id);
     companyRead();
     if (newSender)
         m_senderList->selectIndex(index);

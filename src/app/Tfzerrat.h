@@ -15,6 +15,7 @@
 #include "render/PrintJob.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class ConsigneeCommands;
@@ -55,7 +56,7 @@ public:
     const EditionProfile &profile() const { return m_profile; }
     StyleData &style() { return m_style; }
     PrintRecord &record() { return m_record; }
-    QPrinter &printer() { return *m_printer; }
+    QPrinter &printer();
     TDataModule1 &database() { return m_db; }
     PreviewPage *previewPage() const { return m_preview; }
     TopBar *topBar() const { return m_topBar; }
@@ -71,7 +72,8 @@ public:
     TfsenderKensaku *senderSearch() const { return m_senderSearch; }
     ConsigneeCommands *consigneeCommands() const { return m_consigneeCommands; }
     // The consignee, single-print, sender and postal-code editors.
-    EditingDialogs *editors() const { return m_editors; }
+    // The editing dialogs, made on first use.
+    EditingDialogs *editors();
     // The history page (TabRireki), its edit dialog and its reprint and registration commands.
     HistoryPage *historyPage() const { return m_historyPage; }
     Tfrirekiedit *historyEdit() const { return m_historyEdit; }
@@ -97,8 +99,17 @@ public:
     // StyleReady: false while the program (re)initialises.
     bool styleReady() const { return m_styleReady; }
 
-    // Runs the first-show sequence now if it has not run (it runs on the first show).
+    // Runs the first-show sequence now if it has not run, or the part of it
+    // still waiting (it runs on the first show).
     void ensureStarted();
+    // With deferred start, the first show puts in place only what the window is
+    // seen with (its place and size, the page, the date, the saved options) and
+    // the rest (the printer, the databases, the layout and the preview) runs as
+    // soon as the event loop has mapped the window, so that it appears sooner.
+    // The program asks for it; without it everything runs in the first show.
+    void setDeferredStart(bool deferred) { m_deferredStart = deferred; }
+    // False until the second part of the first-show sequence has begun.
+    bool started() const { return m_started; }
 
     // currentData with the state of the window: rebuilds the record and the
     // layout's texts, and redraws the preview.
@@ -159,7 +170,8 @@ private:
     void styleset();
 
     // ---- First show and shutdown ------------------------------------------
-    void FormShow();
+    void beginStart();
+    void finishStart();
     void loadOptions();
     void saveOptions();
     void loadWindowPosition();
@@ -217,11 +229,14 @@ private:
     TfsenderKensaku *m_senderSearch = nullptr;
     ConsigneeCommands *m_consigneeCommands = nullptr;
     EditingDialogs *m_editors = nullptr;
+    std::function<EditingDialogs *()> m_makeEditors;
     HistoryPage *m_historyPage = nullptr;
     Tfrirekiedit *m_historyEdit = nullptr;
     HistoryCommands *m_historyCommands = nullptr;
 
+    bool m_startBegun = false;
     bool m_started = false;
+    bool m_deferredStart = false;
     bool m_styleReady = false;
     bool m_csvEditorRunning = false;
     int m_zipConvOption = 0;

@@ -26,6 +26,7 @@ int main(int argc, char **argv)
     QToolTip::setPalette(hints);
 
     Tfzerrat window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot());
+    window.setDeferredStart(true);
     window.show();
     return app.exec();
 }

@@ -104,7 +104,7 @@ DatabaseError TDataModule1::applyConnectionSettings()
         pragmas << QStringLiteral("PRAGMA encoding = 'UTF-16'") << QStringLiteral("PRAGMA page_size = 4096");
     // synchronous = FULL: a power cut must not cost the address book; bulk work
     // runs in transactions so that it stays fast all the same.
-    pragmas << QStringLiteral("PRAGMA cache_size = 10000") << QStringLiteral("PRAGMA locking_mode = NORMAL")
+    pragmas << QStringLiteral("PRAGMA cache_size = %1").arg(m_cacheSize) << QStringLiteral("PRAGMA locking_mode = NORMAL")
             << QStringLiteral("PRAGMA synchronous = FULL") << QStringLiteral("PRAGMA journal_mode = DELETE")
             << QStringLiteral("PRAGMA foreign_keys = ON") << QStringLiteral("PRAGMA temp_store = FILE");
     for (const QString &pragma : pragmas) {

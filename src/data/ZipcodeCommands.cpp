@@ -80,6 +80,11 @@ std::optional<int> helpOrProblem(const CommandLine &c, const char *command, cons
     return std::nullopt;
 }
 
+// A lookup or a search reads the table once, page by page; the sqlite3 shell's
+// default cache of 2 MiB is enough, where the program's 10000 pages would fill
+// the whole 7 MB table into memory the process must first be given.
+constexpr int OnePassCacheSize = -2000;
+
 } // namespace
 
 QString DefaultZipcodeDatabasePath()
@@ -100,6 +105,7 @@ int RunZipcodeCommand(const QStringList &args)
     if (const std::optional<int> exit = helpOrProblem(c, "zipcode", usage))
         return *exit;
     TDataModule1 db;
+    db.setCacheSize(OnePassCacheSize);
     const PostalLookupResult r = LookupPostalCode(db, c.dbPath, c.value);
     if (!r.ok()) {
         printError(QStringLiteral("zipcode: ") + r.error.message);
@@ -122,6 +128,7 @@ int RunZipcodeSearchCommand(const QStringList &args)
     if (const std::optional<int> exit = helpOrProblem(c, "zipcode-search", usage))
         return *exit;
     TDataModule1 db;
+    db.setCacheSize(OnePassCacheSize);
     ZipGuideBuffer buffer;
     const ZipGuideSearchResult r = ZipGuideSearch(db, c.dbPath, c.value, buffer);
     if (!r.ok()) {

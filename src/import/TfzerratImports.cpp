@@ -84,7 +84,7 @@ void Tfzerrat::ActionFromClipExecute()
 
 bool Tfzerrat::orderMailPaste(const QString &mailText)
 {
-    TFDATAEDIT *editor = m_editors->dataEdit();
+    TFDATAEDIT *editor = editors()->dataEdit();
     // The boxes the paste does not write are stored back with it: they must
     // hold the single-print data as saved, not what an earlier opening left
     // (or nothing, when the editor has not been opened yet).

@@ -1,10 +1,6 @@
 #include "tools/PrintToolCommands.h"
 
 // Declared by the subsystems that implement them.
-#ifdef KORVEL_HAVE_RENDER_COMMANDS
-int RunRenderCommand(const QStringList &args);
-int RunPdfCommand(const QStringList &args);
-#endif
 #ifdef KORVEL_HAVE_ZIPCODE_COMMANDS
 int RunZipcodeCommand(const QStringList &args);
 int RunZipcodeSearchCommand(const QStringList &args);
@@ -17,10 +13,6 @@ int RunCsvImportCommand(const QStringList &args);
 std::vector<PrintToolCommand> PrintToolCommands()
 {
     std::vector<PrintToolCommand> commands;
-#ifdef KORVEL_HAVE_RENDER_COMMANDS
-    commands.push_back({"render", RunRenderCommand});
-    commands.push_back({"pdf", RunPdfCommand});
-#endif
 #ifdef KORVEL_HAVE_ZIPCODE_COMMANDS
     commands.push_back({"zipcode", RunZipcodeCommand});
     commands.push_back({"zipcode-search", RunZipcodeSearchCommand});
@@ -30,4 +22,13 @@ std::vector<PrintToolCommand> PrintToolCommands()
     commands.push_back({"csv-import", RunCsvImportCommand});
 #endif
     return commands;
+}
+
+std::vector<const char *> PrintToolDrawingCommandNames()
+{
+#ifdef KORVEL_HAVE_RENDER_COMMANDS
+    return {"render", "pdf"};
+#else
+    return {};
+#endif
 }

@@ -93,6 +93,53 @@ private slots:
         QVERIFY(w.styleReady());
     }
 
+    // The program's own start: the first show puts the window's place, page and
+    // options in place at once, and the printer, the databases and the layout
+    // follow on the event loop's next turn; the window then is as a start made
+    // whole within the show leaves it.
+    void deferredStartEndsAsAStartWithinTheShow()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        {
+            Tfzerrat first(programDir(), "zerrat_xe2", root.path());
+            first.show();
+            QVERIFY(first.started());
+            first.printSettingsPage()->fixitem[0]->setText("りんご");
+            QVERIFY(first.close());
+        }
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.setDeferredStart(true);
+        w.show();
+        QVERIFY(!w.started());
+        QVERIFY(!w.styleReady());
+        QCOMPARE(w.leftPages()->currentIndex(), 1);
+        QCOMPARE(w.printSettingsPage()->fixitem[0]->text(), QStringLiteral("りんご"));
+        QTRY_VERIFY(w.started());
+        QVERIFY(w.styleReady());
+        QVERIFY(w.previewPage()->isReady());
+        QCOMPARE(w.printSettingsPage()->ListView2->topLevelItemCount(), 4);
+        QCOMPARE(w.style().CurrentStyleFile, root.path() + "/korvel/zerrat_xe2/style/zerrat.sle");
+        QVERIFY(w.editors()->dataEdit() != nullptr);
+        QVERIFY(notices.texts.isEmpty());
+    }
+
+    // Closed before the rest of its start has run, the window never starts:
+    // nothing is opened or shown for a window that is gone.
+    void aWindowClosedBeforeItsDeferredStartNeverStarts()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        Tfzerrat w(programDir(), "zerrat_xe2", root.path());
+        w.setDeferredStart(true);
+        w.show();
+        QVERIFY(w.close());
+        QCoreApplication::processEvents();
+        QVERIFY(!w.started());
+        QVERIFY(!QFileInfo::exists(w.addressDbPath()));
+        QVERIFY(notices.texts.isEmpty());
+    }
+
     // The preview header shows the edition's bar on the consignee list only.
     void previewHeaderFollowsThePage()
     {
