@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QFileInfo>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -155,6 +156,49 @@ void BM_PdfStarterLayoutBatch(benchmark::State &state)
     state.counters["pdf_kb"] = double(QFileInfo(out).size()) / 1024.0;
 }
 BENCHMARK(BM_PdfStarterLayoutBatch)->Arg(1)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// The floor of a continuous print: the very painter calls of the pages above,
+// recorded once, played onto the same 1200-dpi PDF device with none of the
+// program's own work (no layout reading, no record, no canvas). The ratio of
+// BM_PdfStarterLayoutBatch/500 to this is the program's cost over the painter's.
+void BM_PdfStarterLayoutPainterFloor(benchmark::State &state)
+{
+    StarterBatch &batch = Starter();
+    const int pages = int(state.range(0));
+    const QString out = batch.dir.filePath(QStringLiteral("floor.pdf"));
+    static QVector<QPicture> pictures;
+    if (pictures.isEmpty()) {
+        // Recorded at the PDF device's resolution: played back unscaled.
+        QPrinter probe(QPrinter::HighResolution);
+        PrintJob::configurePdf(probe, batch.dir.filePath(QStringLiteral("probe.pdf")));
+        DrawContext context = DrawContext::forPrinter(probe.logicalDpiX(), probe.logicalDpiY(), 96, 96, 100);
+        context.workDir = batch.resources;
+        for (const QStringList &lines : batch.pages) {
+            QPicture picture;
+            QPainter painter(&picture);
+            const double patternScale = double(context.targetDpiX) / std::max(1, context.previewDpiX);
+            GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
+            DrawLayout(canvas, lines, context);
+            painter.end();
+            pictures.append(picture);
+        }
+    }
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        PrintJob::configurePdf(printer, out);
+        QPainter painter(&printer);
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0)
+                printer.newPage();
+            pictures[page % pictures.size()].play(&painter);
+        }
+        painter.end();
+    }
+    state.counters["per_page"] = benchmark::Counter(double(state.iterations()) * pages,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["pdf_kb"] = double(QFileInfo(out).size()) / 1024.0;
+}
+BENCHMARK(BM_PdfStarterLayoutPainterFloor)->Arg(500)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

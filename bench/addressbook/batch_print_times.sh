@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Whole-process times of a continuous print with and without its history rows:
 # korvel-print pdf --consignees all for N consignees of edition 40, median of
-# RUNS alternating runs each, and the ratio of the two.
+# RUNS alternating runs each, the ratio of the two, pages a second and the
+# peak memory (GNU time's maximum resident set) of the run without history.
 #
-#   bench/addressbook/batch_history_times.sh [BUILD_DIR] [N] [RUNS]
+#   bench/addressbook/batch_print_times.sh [BUILD_DIR] [N] [RUNS]
 #
 # BUILD_DIR defaults to build; the address book is made in a temporary folder
 # with the sqlite3 shell (package sqlite3).
@@ -36,11 +37,12 @@ db=$work/korvel/database
   echo "COMMIT;"
 } | sqlite3 "$db/membersXe2.db3"
 
+# Milliseconds of one run; its peak memory in kB goes to $work/peak.
 seconds()
 {
   local start end
   start=$(date +%s%N)
-  "$tool" "$@" >/dev/null 2>&1
+  /usr/bin/time -f %M -o "$work/peak" "$tool" "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   echo $(((end - start) / 1000000))
 }
@@ -49,9 +51,10 @@ median()
   sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'
 }
 
-with=() without=()
+with=() without=() peaks=()
 for ((r = 0; r < runs; r++)); do
   without+=("$(seconds pdf --appdata "$work" --edition 40 --consignees all --no-history --out "$work/a.pdf")")
+  peaks+=("$(cat "$work/peak")")
   with+=("$(seconds pdf --appdata "$work" --edition 40 --consignees all --out "$work/b.pdf")")
 done
 w=$(printf '%s\n' "${with[@]}" | median)
@@ -59,3 +62,6 @@ wo=$(printf '%s\n' "${without[@]}" | median)
 rows=$(sqlite3 "$db/membersXe2.db3" "SELECT count(*) FROM sender")
 echo "$count consignees, median of $runs: with history ${w} ms, without ${wo} ms," \
      "ratio $(awk -v a="$w" -v b="$wo" 'BEGIN {printf "%.2f", a / b}') ($rows history rows written in all)"
+peak=$(printf '%s\n' "${peaks[@]}" | median)
+echo "without history: $(awk -v n="$count" -v ms="$wo" 'BEGIN {printf "%.0f", n * 1000 / ms}') pages a second," \
+     "peak memory $((peak / 1024)) MB"
