@@ -94,6 +94,7 @@ QString StyleData::line(int index) const
 
 void StyleData::setLine(int index, const QString &text)
 {
+    forgetItemIndex();
     if (index < 0 || index >= m_lines.size())
         return;
     m_lines[index] = text;
@@ -101,34 +102,49 @@ void StyleData::setLine(int index, const QString &text)
 
 void StyleData::appendLine(const QString &text)
 {
+    forgetItemIndex();
     m_lines.append(text);
 }
 
 void StyleData::setLines(const QStringList &lines)
 {
+    forgetItemIndex();
     m_lines = lines;
 }
 
 int StyleData::findItem(int id) const
 {
-    // Compare digits in place: building the id's text once is cheaper than
-    // parsing every line's field.
-    const QString wanted = QString::number(id);
-    for (int i = 0; i < m_lines.size(); ++i) {
-        if (idField(m_lines.at(i)) == wanted)
-            return i;
+    // The record transfer looks up some seventy items a waybill; scanning the
+    // lines each time was most of a continuous print's own cost. The first
+    // line with an id wins, as the scan found it.
+    if (!m_itemIndexBuilt) {
+        m_itemIndex.clear();
+        m_itemIndex.reserve(m_lines.size());
+        for (int i = 0; i < m_lines.size(); ++i) {
+            const QString key = idField(m_lines.at(i)).toString();
+            if (!m_itemIndex.contains(key))
+                m_itemIndex.insert(key, i);
+        }
+        m_itemIndexBuilt = true;
     }
-    return -1;
+    return m_itemIndex.value(QString::number(id), -1);
+}
+
+void StyleData::forgetItemIndex()
+{
+    m_itemIndexBuilt = false;
 }
 
 void StyleData::NewStyle()
 {
+    forgetItemIndex();
     m_lines = QStringList{newStyleHeader()};
     CurrentStyleFile.clear();
 }
 
 LayoutStatus StyleData::LoadStyleFile(const QString &path)
 {
+    forgetItemIndex();
     const QFileInfo info(path);
     if ((!info.exists() || info.size() == 0) && !m_programDir.isEmpty() && !m_workDir.isEmpty()) {
         // A lost or emptied work copy comes back from the shipped files; every
@@ -162,6 +178,7 @@ LayoutStatus StyleData::LoadStyleFile(const QString &path)
 
 LayoutStatus StyleData::OpenStyle(const QString &path)
 {
+    forgetItemIndex();
     // A layout that failed to open must never be saved over any file.
     CurrentStyleFile.clear();
     LayoutStatus status = LoadStyleFile(path);
@@ -196,6 +213,7 @@ LayoutStatus StyleData::SaveStyleFile() const
 
 LayoutStatus StyleData::ReadStyleHeader()
 {
+    forgetItemIndex();
     const QString ver10 = QStringLiteral("Ver1.0");
     QString version;
     for (int i = 0; i < m_lines.size() && !m_lines.at(i).isEmpty(); ++i) {
@@ -249,6 +267,7 @@ LayoutStatus StyleData::ReadStyleHeader()
 
 void StyleData::WriteStyleHeader()
 {
+    forgetItemIndex();
     if (m_lines.isEmpty())
         return;
     m_lines[0] = QStringLiteral("header;Ver1.2;%1;%2;%3;%4;%5;%6;%7;0;;")
@@ -263,6 +282,7 @@ void StyleData::WriteStyleHeader()
 
 void StyleData::RefreshDateItems()
 {
+    forgetItemIndex();
     for (int i = 1; i < m_lines.size(); ++i) {
         const int id = wholeNumberOr(idField(m_lines.at(i)).toString(), 0);
         if (id != 28 && id != 29 && id != 30)

@@ -13,6 +13,7 @@
 #include "layout/StyleWindowState.h"
 
 #include <QString>
+#include <QHash>
 #include <QStringList>
 
 class StyleData
@@ -106,7 +107,13 @@ public:
     StyleWindowState window;
 
 private:
+    // Every change of the lines but a text rewrite by chrchange (which keeps
+    // the ids) forgets the index of findItem.
+    void forgetItemIndex();
+
     QStringList m_lines;
+    mutable QHash<QString, int> m_itemIndex; // id field -> first line with it
+    mutable bool m_itemIndexBuilt = false;
     QString m_programDir;
     QString m_workDir;
 };

@@ -222,3 +222,23 @@ TEST_F(StyleFiles, HeaderValuesSurviveSavesAndReloads)
 }
 
 } // namespace
+
+TEST(StyleItems, FindItemFollowsEveryChangeOfTheLinesAndTakesTheFirstOfTwins)
+{
+    StyleData style;
+    style.setLines({QStringLiteral("header;Ver1.2;0;0;0;0;401;100;0;0;;"), QStringLiteral("0;5;0;0;char;1;1;"),
+                    QStringLiteral("0;7;0;0;char;2;2;"), QStringLiteral("0;5;0;0;char;3;3;")});
+    EXPECT_EQ(style.findItem(5), 1);
+    EXPECT_EQ(style.findItem(7), 2);
+    EXPECT_EQ(style.findItem(9), -1);
+    // A text rewrite keeps the ids.
+    ASSERT_TRUE(style.chrchange(7, QStringLiteral("東京")));
+    EXPECT_EQ(style.findItem(7), 2);
+    style.setLine(1, QStringLiteral("0;9;0;0;char;1;1;"));
+    EXPECT_EQ(style.findItem(9), 1);
+    EXPECT_EQ(style.findItem(5), 3);
+    style.appendLine(QStringLiteral("0;11;0;0;char;4;4;"));
+    EXPECT_EQ(style.findItem(11), 4);
+    style.NewStyle();
+    EXPECT_EQ(style.findItem(9), -1);
+}
