@@ -3,7 +3,6 @@
 #include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
 
-#include <QSet>
 #include <sqlite3.h>
 
 namespace {
@@ -226,8 +225,9 @@ QString SearchCandidates(TDataModule1 &db, const SearchIndex &index, const QStri
         // A row holds the phrase only if it holds each of its trigrams: the
         // rarest one bounds the candidates. One rare enough is all it takes.
         bool rare = false;
-        const QStringList own = trigrams.mid(0, length - 2);
-        for (const QString &trigram : QSet<QString>(own.begin(), own.end())) {
+        QStringList own = trigrams.mid(0, length - 2);
+        own.removeDuplicates();
+        for (const QString &trigram : std::as_const(own)) {
             qint64 docs = 0;
             eachValue(db, QStringLiteral("SELECT doc FROM ") + terms + QStringLiteral(" WHERE term=?"), {trigram},
                       [&docs](QStringView value) {
@@ -244,15 +244,27 @@ QString SearchCandidates(TDataModule1 &db, const SearchIndex &index, const QStri
         // Every occurrence of one or two characters begins a trigram (the
         // padding sees to that): the rows holding a trigram that begins with
         // them. The folded characters come from the tokenizer, as in the index.
-        const QList<uint> first = trigrams.first().toUcs4();
+        QList<uint> first = trigrams.first().toUcs4();
+        first.resize(length);
         const QString start = QString::fromUcs4(reinterpret_cast<const char32_t *>(first.constData()), length);
+        // The terms beginning with start lie between it and start with its last
+        // character raised by one (terms are ordered by their UTF-8 bytes, that
+        // is by code points). The bound keeps the vocabulary from counting the
+        // rows of the term after them.
+        uint &last = first.last();
+        last = last == 0xD7FF ? 0xE000 : last + 1;
+        const bool bounded = last <= 0x10FFFF;
+        const QString end = QString::fromUcs4(reinterpret_cast<const char32_t *>(first.constData()), length);
         DatabaseError error;
         SqliteStatement s = db.Prepare(QStringLiteral("SELECT term, doc FROM ") + terms
-                                           + QStringLiteral(" WHERE term>=?"),
+                                           + QStringLiteral(" WHERE term>=?")
+                                           + (bounded ? QStringLiteral(" AND term<?") : QString()),
                                        &error);
         if (error.isError() || !s.isValid())
             return {};
         s.bindText(1, start);
+        if (bounded)
+            s.bindText(2, end);
         QStringList phrases;
         qint64 docs = 0;
         int rc;
