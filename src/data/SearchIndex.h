@@ -4,6 +4,9 @@
 // The index only narrows: the list's own LIKE conditions still decide, so what
 // a search finds, and in which order, is what the plain search finds.
 //
+// The index tells which rows hold a trigram, not where: a text of three or
+// more characters names the rows holding each of its trigrams.
+//
 // Each indexed value is the column's text followed by two U+0001 characters.
 // With them every occurrence of a character begins a trigram, so a search of
 // one or two characters can use the index too (through the trigrams that begin

@@ -32,6 +32,8 @@ const QMap<QString, QString> historyRows[] = {
     {{"namae1", "say \"hi\""}, {"itemname3", "ゆず"}},
     {{"tel", "03--1234"}, {"itemname2", "りんご"}},
     {{"address1", "東京都港区芝公園"}, {"address3", "ビル5"}},
+    // Every trigram of あいうえ, but in two columns.
+    {{"namae1", "あいうX"}, {"namae2", "Yいうえ"}},
 };
 
 // What the index must not change; the number is how many rows of edition 40
@@ -47,7 +49,7 @@ const struct {
     {"A", 5},           {"ab", 2},        {"500", 1},      {"x-1", 1},        {"ß", 1},
     {"SS", 0},          {"istanbul", 0},  {"İ", 1},        {"\"hi\"", 1},     {"\"", 1},
     {"--", 1},          {"1000001", 1},   {"ゑ", 0},       {"ゑゑ", 0},       {"ゑゑゑゑ", 0},
-    {"5", 2},           {"ビル", 1},      {"芝公園", 1},   {"東京都港区芝公園ビル", 0},
+    {"5", 2},           {"ビル", 1},      {"芝公園", 1},   {"東京都港区芝公園ビル", 0}, {"あいうえ", 0},
 };
 
 class HistorySearchTest : public AddressBookFixture
@@ -135,6 +137,12 @@ TEST_F(HistorySearchTest, FindsWhatThePlainSearchFindsInItsOrder)
         EXPECT_EQ(found.size(), s.found) << s.text;
         EXPECT_EQ(listed(text, 50), plain(text, 50)) << s.text;
     }
+    // The index names the rows whose columns hold the trigrams apart; the
+    // LIKE conditions leave them out.
+    ASSERT_FALSE(db.OpenDatabase(membersDb).isError());
+    EXPECT_EQ(db.QueryRows("SELECT count(*) FROM sender WHERE " + SearchCandidates(db, HistorySearchIndex(), "あいうえ"))
+                  .rows.value(0, 0),
+              "2");
     expectIndexInStep();
 }
 
