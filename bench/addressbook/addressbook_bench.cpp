@@ -7,6 +7,7 @@
 #include "addressbook/ConsigneeRows.h"
 #include "addressbook/ConsigneeTableModel.h"
 #include "data/DatabaseSchema.h"
+#include "data/SearchIndex.h"
 #include "data/TDataModule1.h"
 #include "layout/StyleData.h"
 
@@ -27,13 +28,18 @@ struct Book {
     QString addressDb, membersDb;
     TDataModule1 db;
 
-    explicit Book(int count)
+    // Without indexed, the address book is one made before the search index.
+    explicit Book(int count, bool indexed = true)
     {
         addressDb = dir.filePath("addressXe2.db3");
         membersDb = dir.filePath("membersXe2.db3");
         CreateAddressDatabase(db, addressDb);
         CreateMembersDatabase(db, membersDb);
         db.OpenDatabase(addressDb);
+        if (!indexed) {
+            for (const QString &sql : DropSearchIndexSql(ConsigneeSearchIndex()))
+                db.ExecSql(sql);
+        }
         db.BeginTransaction();
         for (int i = 0; i < count; ++i)
             db.ExecSql(QString("INSERT INTO address(namae1,namae2,zipcode,area,city,location,building,tel) "
@@ -73,16 +79,29 @@ void BM_CustomerReadIntoView(benchmark::State &state)
 }
 BENCHMARK(BM_CustomerReadIntoView)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_Search(benchmark::State &state)
+// A search of 山田 (a tenth of the consignees), and of texts of one, two and
+// more characters, with the search index (state.range(1) == 1) and in an
+// address book made before it.
+void consigneeSearch(benchmark::State &state, const char *text)
 {
-    Book book(int(state.range(0)));
+    Book book(int(state.range(0)), state.range(1) != 0);
     CheckedConsignees checked;
+    qsizetype found = 0;
     for (auto _ : state) {
-        const auto rows = ReadConsignees(book.db, {book.addressDb, book.membersDb, "山田", -1, false}, checked);
-        benchmark::DoNotOptimize(rows.size());
+        const auto rows = ReadConsignees(book.db, {book.addressDb, book.membersDb, QString::fromUtf8(text), -1, false},
+                                         checked);
+        found = rows.size();
     }
+    state.counters["rows"] = double(found);
 }
-BENCHMARK(BM_Search)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(consigneeSearch, tenth, "山田")->Args({20000, 1})->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(consigneeSearch, one_char, "山")->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(consigneeSearch, one_row, "山田12340")->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(consigneeSearch, no_match, "ゑびす")->Args({100000, 0})->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // state.range(0) waybills to one PDF; history rows written when state.range(1) is 1.
 void BM_ContinuousPrint(benchmark::State &state)

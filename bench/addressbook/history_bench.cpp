@@ -1,13 +1,16 @@
 // Speed of the history list: rirekiRead of 100,000 and 1,000,000 history rows
 // of one edition (plus a fifth as many of another) until the view holds them,
 // in the start-up order and by a search; the query alone without the view; the
-// start-up check of the members database; and making the fixture itself.
+// search of texts of one, two and more characters with and without the search
+// index; adding the index to a database made without it; the start-up check
+// of the members database; and making the fixture itself.
 
 #include "addressbook/HistoryColumns.h"
 #include "addressbook/HistoryList.h"
 #include "addressbook/HistoryPage.h"
 #include "data/DatabaseHealth.h"
 #include "data/DatabaseSchema.h"
+#include "data/SearchIndex.h"
 #include "data/TDataModule1.h"
 
 #include <QApplication>
@@ -24,18 +27,27 @@
 
 namespace {
 
+void dropSearchIndex(TDataModule1 &db, const SearchIndex &index)
+{
+    for (const QString &sql : DropSearchIndexSql(index))
+        db.ExecSql(sql);
+}
+
 // A members database with count rows of edition 40 and count / 5 of edition 50,
 // written as the history writer writes them; every hundredth row holds りんご.
+// Without indexed, the database is one made before the search index.
 struct History {
     QTemporaryDir dir;
     QString membersDb;
     TDataModule1 db;
 
-    explicit History(int count)
+    explicit History(int count, bool indexed = true)
     {
         membersDb = dir.filePath("membersXe2.db3");
         CreateMembersDatabase(db, membersDb);
         db.OpenDatabase(membersDb);
+        if (!indexed)
+            dropSearchIndex(db, HistorySearchIndex());
         db.BeginTransaction();
         DatabaseError error;
         SqliteStatement insert = db.Prepare(
@@ -71,12 +83,12 @@ struct History {
 };
 
 // One fixture per size for the whole program: the million-row one takes a while.
-History &history(int count)
+History &history(int count, bool indexed = true)
 {
-    static std::map<int, std::unique_ptr<History>> fixtures;
-    std::unique_ptr<History> &h = fixtures[count];
+    static std::map<std::pair<int, bool>, std::unique_ptr<History>> fixtures;
+    std::unique_ptr<History> &h = fixtures[{count, indexed}];
     if (!h)
-        h = std::make_unique<History>(count);
+        h = std::make_unique<History>(count, indexed);
     return *h;
 }
 
@@ -165,6 +177,61 @@ void BM_ReadHistoryIds(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ReadHistoryIds)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The search alone (identifiers in list order) in a database with the search
+// index (state.range(1) == 1) and in one made before it, where the search is
+// the LIKE over every row it always was.
+void historySearch(benchmark::State &state, const char *text)
+{
+    History &h = history(int(state.range(0)), state.range(1) != 0);
+    const QString search = QString::fromUtf8(text);
+    qsizetype found = 0;
+    for (auto _ : state) {
+        DatabaseError error;
+        const QVector<qint64> ids = ReadHistoryIds(h.db, h.membersDb, 40, HistoryInitialSortState, search, &error);
+        if (error.isError())
+            state.SkipWithError("the search failed");
+        found = ids.size();
+    }
+    state.counters["rows"] = double(found);
+}
+// One character, in 1 % of the rows.
+BENCHMARK_CAPTURE(historySearch, one_char, "り")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+// One character in nearly every row: the index does not help, every row is read.
+BENCHMARK_CAPTURE(historySearch, one_common_char, "山")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(historySearch, two_chars, "りん")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(historySearch, three_chars, "りんご")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+// One row: a name and its number.
+BENCHMARK_CAPTURE(historySearch, long_text, "山田123457")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(historySearch, no_match_one_char, "ゑ")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(historySearch, no_match, "ゑびす")->Args({1000000, 0})->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Adding the search index to a database made before it, as the first start
+// after the update does: one transaction over every history row.
+void BM_AddSearchIndex(benchmark::State &state)
+{
+    History &h = history(int(state.range(0)), false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        h.db.OpenDatabase(h.membersDb);
+        dropSearchIndex(h.db, HistorySearchIndex());
+        h.db.CloseDatabase();
+        state.ResumeTiming();
+        if (AddSearchIndex(h.db, h.membersDb, HistorySearchIndex()).isError())
+            state.SkipWithError("the index could not be added");
+    }
+    h.db.OpenDatabase(h.membersDb);
+    dropSearchIndex(h.db, HistorySearchIndex());
+    state.counters["MB"] = double(QFileInfo(h.membersDb).size()) / 1e6;
+}
+BENCHMARK(BM_AddSearchIndex)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "addressbook/CheckedConsignees.h"
 #include "app/TextFields.h"
+#include "data/SearchIndex.h"
 #include "data/SqlLiteral.h"
 #include "data/TDataModule1.h"
 
@@ -29,7 +30,10 @@ QString ContainsPattern(const QString &text)
     return SqlQuote(QStringLiteral("%") + escaped + QStringLiteral("%"));
 }
 
-QString ConsigneeSelectSql(const QString &searchText)
+namespace {
+
+// The list's SELECT; candidates as in SearchCandidates.
+QString consigneeSelectSql(const QString &searchText, const QString &candidates)
 {
     QString sql = QStringLiteral("SELECT ID,namae1,namae2,zipcode,area,city,location,building,tel FROM address");
     if (!searchText.isEmpty()) {
@@ -41,9 +45,21 @@ QString ConsigneeSelectSql(const QString &searchText)
         for (const char *column : columns)
             conditions << QString::fromLatin1(column) + QStringLiteral(" like ") + pattern +
                               QStringLiteral(" escape '\\'");
-        sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" or "));
+        if (candidates.isEmpty())
+            return sql + QStringLiteral(" where ") + conditions.join(QStringLiteral(" or ")) + u';';
+        // Read through the candidates the rows come in the engine's choice of
+        // order; the identifiers' order is the one a scan of the table gives.
+        return sql + QStringLiteral(" where ") + candidates + QStringLiteral(" and (")
+               + conditions.join(QStringLiteral(" or ")) + QStringLiteral(") order by ID;");
     }
     return sql + u';';
+}
+
+} // namespace
+
+QString ConsigneeSelectSql(const QString &searchText)
+{
+    return consigneeSelectSql(searchText, QString());
 }
 
 QVector<ConsigneeRow> ReadConsignees(TDataModule1 &db, const ConsigneeQuery &query, const CheckedConsignees &checked,
@@ -73,7 +89,11 @@ QVector<ConsigneeRow> ReadConsignees(TDataModule1 &db, const ConsigneeQuery &que
     DatabaseError e = db.OpenDatabase(query.addressDb);
     if (!e.isError()) {
         // The print-only view lists the ticked consignees whatever the search says.
-        const QString sql = ConsigneeSelectSql(query.printOnly ? QString() : query.searchText);
+        const QString searchText = query.printOnly ? QString() : query.searchText;
+        const QString sql = consigneeSelectSql(
+            searchText,
+            searchText.isEmpty() ? QString()
+                                 : SearchCandidates(db, ConsigneeSearchIndex(), StripLineBreaks(searchText)));
         e = db.ForEachRow(sql, [&](const SqliteStatement &s) {
             const QString id = s.columnText(0).toString();
             if (query.senderFilter >= 0 && !senderMembers.contains(id))

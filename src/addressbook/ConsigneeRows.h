@@ -31,6 +31,8 @@ struct ConsigneeQuery {
 
 // The SELECT of the list, with the search condition when text is not empty.
 // The text is matched literally: quotes, "%", "_" and "\" in it are data.
+// ReadConsignees narrows it with the search index when the database has one
+// (SearchIndex.h), finding the same rows in the same order.
 QString ConsigneeSelectSql(const QString &searchText);
 
 // A LIKE pattern "%text%" as an SQL string literal whose "%", "_" and "\" are

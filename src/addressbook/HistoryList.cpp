@@ -3,6 +3,7 @@
 #include "addressbook/ConsigneeRows.h"
 #include "app/TextFields.h"
 #include "data/DateText.h"
+#include "data/SearchIndex.h"
 #include "data/SqliteStatement.h"
 #include "data/TDataModule1.h"
 
@@ -77,8 +78,11 @@ namespace {
 const QString listColumns = QStringLiteral("id,senderdate,namae1,address1,address2,address3,tel,uriage,number,"
                                            "itemname1,itemname2,itemname3,itemname4,arrivedate,hoken,userid");
 
-// rirekiRead's SELECT of the given columns.
-QString selectSql(const QString &columns, int editionCode, int sortState, const QString &searchText)
+// rirekiRead's SELECT of the given columns. candidates, when not empty, is a
+// condition that every row the search finds meets (SearchCandidates): it lets
+// the engine read those rows only, and the LIKE conditions still decide.
+QString selectSql(const QString &columns, int editionCode, int sortState, const QString &searchText,
+                  const QString &candidates = QString())
 {
     QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM sender");
     const QString kind = QStringLiteral("'") + QString::number(editionCode) + QStringLiteral("'");
@@ -93,7 +97,8 @@ QString selectSql(const QString &columns, int editionCode, int sortState, const 
     QStringList conditions;
     for (const char *column : columnsSearched)
         conditions << QLatin1String(column) + QStringLiteral(" like ") + pattern;
-    sql += QStringLiteral(" where (kind=") + kind + QStringLiteral(") and (") + conditions.join(QStringLiteral(" or "))
+    sql += QStringLiteral(" where (kind=") + kind + QStringLiteral(") and ")
+           + (candidates.isEmpty() ? QString() : candidates + QStringLiteral(" and ")) + QStringLiteral("(") + conditions.join(QStringLiteral(" or "))
            + QStringLiteral(")  order by id desc,senderdate desc;");
     return sql;
 }
@@ -128,6 +133,15 @@ QString HistoryColumn6Text(int editionCode, const QString &uriage, const QString
 
 namespace {
 
+// The search's SELECT narrowed by the search index of the open members database.
+QString indexedSelectSql(TDataModule1 &db, const QString &columns, int editionCode, int sortState,
+                         const QString &searchText)
+{
+    const QString candidates =
+        searchText.isEmpty() ? QString() : SearchCandidates(db, HistorySearchIndex(), StripLineBreaks(searchText));
+    return selectSql(columns, editionCode, sortState, searchText, candidates);
+}
+
 HistoryListRow listRow(const SqliteStatement &s, int editionCode)
 {
     auto text = [&s](int c) { return s.columnText(c).toString(); };
@@ -150,12 +164,15 @@ HistoryListRow listRow(const SqliteStatement &s, int editionCode)
     return row;
 }
 
-// Runs sql on the members database, handing each row to onRow.
-DatabaseError forEachRowOf(TDataModule1 &db, const QString &membersDb, const QString &sql,
+// Runs the list's SELECT of columns on the members database, handing each row to onRow.
+DatabaseError forEachRowOf(TDataModule1 &db, const QString &membersDb, const QString &columns, int editionCode,
+                           int sortState, const QString &searchText,
                            const std::function<void(const SqliteStatement &)> &onRow)
 {
     const DatabaseError failure = db.OpenDatabase(membersDb);
-    return failure.isError() ? failure : db.ForEachRow(sql, onRow);
+    return failure.isError()
+               ? failure
+               : db.ForEachRow(indexedSelectSql(db, columns, editionCode, sortState, searchText), onRow);
 }
 
 } // namespace
@@ -165,7 +182,7 @@ QVector<HistoryListRow> ReadHistoryList(TDataModule1 &db, const QString &members
 {
     QVector<HistoryListRow> rows;
     const DatabaseError failure =
-        forEachRowOf(db, membersDb, HistorySelectSql(editionCode, sortState, searchText),
+        forEachRowOf(db, membersDb, listColumns, editionCode, sortState, searchText,
                      [&](const SqliteStatement &s) { rows.append(listRow(s, editionCode)); });
     if (error)
         *error = failure;
@@ -177,7 +194,7 @@ QVector<qint64> ReadHistoryIds(TDataModule1 &db, const QString &membersDb, int e
 {
     QVector<qint64> ids;
     const DatabaseError failure =
-        forEachRowOf(db, membersDb, HistoryIdSelectSql(editionCode, sortState, searchText),
+        forEachRowOf(db, membersDb, QStringLiteral("id"), editionCode, sortState, searchText,
                      [&ids](const SqliteStatement &s) { ids.append(s.columnText(0).toLongLong()); });
     if (error)
         *error = failure;

@@ -34,6 +34,9 @@ QString HistoryOrderClause(int sortState, int editionCode);
 // names, postal code, addresses, telephone, tracking number, charge or item
 // names contain the text literally, newest identifiers first (the sort state
 // is ignored); without it every row of the edition in the sort state's order.
+// This is the plain form, reading every row of the table; the readers below
+// narrow it with the search index (SearchIndex.h) when the database has one,
+// and find the same rows in the same order.
 QString HistorySelectSql(int editionCode, int sortState, const QString &searchText);
 
 // Column 6 of a row: the amount (editions 10, 30) or the delivery date without

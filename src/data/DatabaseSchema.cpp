@@ -1,5 +1,6 @@
 #include "data/DatabaseSchema.h"
 
+#include "data/SearchIndex.h"
 #include "data/TDataModule1.h"
 
 namespace {
@@ -7,6 +8,22 @@ namespace {
 QStringList split(const char *definitions)
 {
     return QString::fromUtf8(definitions).split(QLatin1Char(','));
+}
+
+// The search index of a new table, inside the creation's transaction. An
+// engine without FTS5 leaves the table without it (see SearchIndex.h): the
+// savepoint takes back whatever part was made.
+void addSearchIndex(TDataModule1 &db, const SearchIndex &index)
+{
+    if (db.ExecSql(QStringLiteral("SAVEPOINT search_index")))
+        return;
+    for (const QString &sql : CreateSearchIndexSql(index)) {
+        if (db.ExecSql(sql)) {
+            db.ExecSql(QStringLiteral("ROLLBACK TO search_index"));
+            break;
+        }
+    }
+    db.ExecSql(QStringLiteral("RELEASE search_index"));
 }
 
 } // namespace
@@ -136,13 +153,15 @@ DatabaseError CreateAddressDatabase(TDataModule1 &db, const QString &path)
     // One transaction: a crash half-way must not leave a file that exists (so
     // it is never created again) but lacks its tables or default senders.
     db.BeginTransaction();
-    db.ExecSql(CreateTableSql(AddressTable()));
+    const bool addressExisted = db.ExecSql(CreateTableSql(AddressTable()));
     const bool companyExisted = db.ExecSql(CreateTableSql(CompanyTable()));
     // Default senders only with a new company table, never a second set.
     if (!companyExisted) {
         for (int i = 1; i <= 4; ++i)
             db.ExecSql(QStringLiteral("INSERT INTO company(NAMAE1) VALUES('会社名%1')").arg(i));
     }
+    if (!addressExisted)
+        addSearchIndex(db, ConsigneeSearchIndex());
     if (db.Commit(&error))
         db.Rollback();
     return error;
@@ -154,8 +173,14 @@ DatabaseError CreateMembersDatabase(TDataModule1 &db, const QString &path)
     if (error.isError())
         return error;
     db.BeginTransaction();
-    for (const TableDefinition &table : MembersTables())
-        db.ExecSql(CreateTableSql(table));
+    bool senderExisted = false;
+    for (const TableDefinition &table : MembersTables()) {
+        const bool existed = db.ExecSql(CreateTableSql(table));
+        if (table.name == SenderTable().name)
+            senderExisted = existed;
+    }
+    if (!senderExisted)
+        addSearchIndex(db, HistorySearchIndex());
     if (db.Commit(&error))
         db.Rollback();
     return error;

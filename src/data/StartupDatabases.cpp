@@ -2,6 +2,7 @@
 
 #include "data/DatabaseErrorText.h"
 #include "data/DatabaseSchema.h"
+#include "data/SearchIndex.h"
 #include "data/TDataModule1.h"
 
 #include <QFile>
@@ -26,11 +27,23 @@ void restoreZipcodeDatabase(TDataModule1 &db, const StartupDatabasePaths &paths,
         notices->append(DatabaseFileNotice(ZipcodeDatabaseLabel(), paths.zipcode, check.error));
 }
 
+// A database made before the search index gets it here, once. Without it the
+// searches still work (reading every row), so a failure is not shown: the
+// next start tries again.
+void addSearchIndex(TDataModule1 &db, const QString &path, const DatabaseFileCheck &check)
+{
+    if (check.state != DatabaseFileState::Usable)
+        return;
+    for (const SearchIndex *index : {&HistorySearchIndex(), &ConsigneeSearchIndex()})
+        AddSearchIndex(db, path, *index);
+}
+
 void prepare(TDataModule1 &db, const QString &label, const QString &path, CreateDatabaseFunction create,
              QStringList *notices)
 {
     DatabaseError error;
     const DatabaseFileCheck check = PrepareDatabaseFile(db, path, create, &error);
+    addSearchIndex(db, path, check);
     if (error.isError())
         notices->append(QStringLiteral("データベースを作成できませんでした。\n") + path + QLatin1Char('\n') + DatabaseErrorInJapanese(error));
     else if (check.state == DatabaseFileState::Damaged || check.state == DatabaseFileState::Unreadable)
@@ -55,6 +68,7 @@ DatabaseError PrepareAddressBook(TDataModule1 &db, const QString &addressDb, con
          {std::pair{addressDb, &CreateAddressDatabase}, std::pair{membersDb, &CreateMembersDatabase}}) {
         DatabaseError error;
         const DatabaseFileCheck check = PrepareDatabaseFile(db, path, create, &error);
+        addSearchIndex(db, path, check);
         if (error.isError()) {
             error.message = QStringLiteral("cannot create %1: %2").arg(path, error.message);
             return error;

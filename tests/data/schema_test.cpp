@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 #include "data/DatabaseSchema.h"
+#include "data/SearchIndex.h"
 #include "data/TDataModule1.h"
 
 #include <QTemporaryDir>
@@ -34,11 +35,12 @@ QStringList columnsOf(TDataModule1 &db, const QString &table)
     return out;
 }
 
+// The program's own tables: those of the search index (FTS5's) are left out.
 QStringList tablesInCreationOrder(TDataModule1 &db)
 {
     QStringList out;
-    const QueryResult r =
-        db.QueryRows("SELECT name FROM sqlite_master WHERE type='table' AND name<>'sqlite_sequence' ORDER BY rowid");
+    const QueryResult r = db.QueryRows("SELECT name FROM sqlite_master WHERE type='table' AND name<>'sqlite_sequence' "
+                                       "AND name NOT GLOB '*_search*' ORDER BY rowid");
     for (const QStringList &row : r.rows.rows())
         out << row.value(0);
     return out;
@@ -56,6 +58,7 @@ TEST_F(SchemaTest, AddressDatabaseHasItsTablesAndFourDefaultSenders)
     const QString file = dir.filePath("addressXe2.db3");
     ASSERT_FALSE(CreateAddressDatabase(db, file).isError());
     EXPECT_EQ(tablesInCreationOrder(db), QStringList({"address", "company"}));
+    EXPECT_TRUE(HasSearchIndex(db, ConsigneeSearchIndex()));
     EXPECT_EQ(columnsOf(db, "address"), QString("ID INTEGER PRIMARY KEY AUTOINCREMENT|KIND INTEGER|NAMAE1 VARCHAR (40)|furigana1 varchar(40)|namae2 varchar(40)|furigana2 varchar(40)|birth date|zipcode varchar(7)|area varchar(20)|city varchar(60)|location varchar(60)|building varchar(60)|tel varchar(15)|fax varchar(15)|keitai varchar(15)|email varchar(60)|imail varchar(60)|url varchar(60)|works varchar(40)|schoo varchar(40)|keisho varchar(10)|sex integer|club varchar(40)|class varchar(20)|admission date|lastuse date|userid varchar(10)|passwd varchar(12)|companyid integer|tagchr1 varchar(30)|tagchr2 varchar(30)|tagchr3 varchar(60)|tagchr4 varchar(60)|tagint1 integer|tagint2 integer|tagint3 integer|tagint4 integer|point1 integer|point2 integer|notes varchar(200)").split('|'));
     const QStringList company = columnsOf(db, "company");
     EXPECT_EQ(company, QStringList({"ID INTEGER PRIMARY KEY AUTOINCREMENT", "NAMAE1 VARCHAR (60)", "NAMAE2 VARCHAR (60)", "ZIPCODE VARCHAR(7)",
@@ -88,6 +91,7 @@ TEST_F(SchemaTest, MembersDatabaseHasItsTablesInOrder)
 {
     ASSERT_FALSE(CreateMembersDatabase(db, dir.filePath("membersXe2.db3")).isError());
     EXPECT_EQ(tablesInCreationOrder(db), QStringList({"ordersheet", "sender", "orderitem", "items", "memberitem"}));
+    EXPECT_TRUE(HasSearchIndex(db, HistorySearchIndex()));
     EXPECT_EQ(columnsOf(db, "sender"),
               QString("ID INTEGER PRIMARY KEY AUTOINCREMENT|orderid varchar(15)|senderdate date|kind integer|userid varchar(20)|namae1 varchar(20)|furigana1 varchar(20)|namae2 varchar(20)|furigana2 varchar(20)|zipcode varchar(7)|address1 varchar(80)|address2 varchar(80)|address3 varchar(80)|tel varchar(15)|uriage integer|itemname1 varchar(80)|itemname2 varchar(80)|itemname3 varchar(80)|itemname4 varchar(80)|itemname5 varchar(80)|arrivedate varchar(20)|timeselect varchar(20)|number varchar(20)|daibiki integer|num integer|kg integer|charge integer|hoken integer|notes varchar(80)|snamae1 varchar(20)|szipcode varchar(7)|saddress1 varchar(80)|saddress2 varchar(80)|stel varchar(15)|sfax varchar(15)|snumber1 varchar(10)|snumber2 varchar(10)|snumber3 varchar(10)|paynotes varchar(100)").split('|'));
     EXPECT_EQ(columnsOf(db, "ordersheet").size(), 51);
