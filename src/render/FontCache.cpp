@@ -1,14 +1,12 @@
 #include "render/FontCache.h"
 
+#include "render/TextMetrics.h"
+
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// Largest em height a font is given; far beyond any page, small enough for the
-// font engine.
-constexpr int MaxFontPixels = 32767;
 
 QFont plainFont(const QString &name, GdiFontStyle style, int pixelSize)
 {

@@ -14,10 +14,6 @@
 
 namespace {
 
-// Largest em height a font is given; far beyond any page, small enough for the
-// font engine.
-constexpr int MaxFontPixels = 32767;
-
 // Above this em height on the device the raster font engine draws outlines and
 // leaves out its synthetic bold.
 constexpr qreal LargestEngineBoldPixels = 63;

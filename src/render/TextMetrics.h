@@ -11,6 +11,10 @@
 
 inline constexpr int TextMetricsDpi = 600;
 
+// Largest em height a font is given; far beyond any page, small enough for the
+// font engine.
+inline constexpr int MaxFontPixels = 32767;
+
 // points x dpi / 72, rounded half away from zero: the em height in pixels of a
 // point-sized font.
 int PointsToPixels(qint64 points, qint64 dpi);
