@@ -27,7 +27,7 @@ BatchPrint::BatchPrint(TDataModule1 &db, RecordAssembly &assembly, const Assembl
 // cost more than printing the page on a busy disk.
 void BatchPrint::writeHistory(const std::vector<PendingHistoryRow> &rows, int count, BatchPrintOutcome *outcome)
 {
-    const QString failure = QStringLiteral("送信記録の登録に失敗しました");
+    const QString failure = RirekiWriteFailedNotice();
     int written = 0;
     if (m_db.OpenDatabase(m_sources.membersDb).isError() || m_db.BeginTransaction()) {
         outcome->historyNotice = failure;

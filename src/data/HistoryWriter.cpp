@@ -49,6 +49,11 @@ QString RirekiLengthViolation(const QStringList &recordSlots)
     return {};
 }
 
+QString RirekiWriteFailedNotice()
+{
+    return QStringLiteral("送信記録の登録に失敗しました");
+}
+
 QString RirekiInsertSql(const QStringList &recordSlots, int editionCode, const QDate &sendDate)
 {
     auto slot = [&recordSlots](int i) { return recordSlots.value(i); };
@@ -101,7 +106,7 @@ bool rirekiWrite(TDataModule1 &db, const QString &membersDbPath, const QStringLi
     const bool failed = db.OpenDatabase(membersDbPath).isError() || db.ExecSql(sql);
     if (failed) {
         if (notice)
-            *notice = QStringLiteral("送信記録の登録に失敗しました");
+            *notice = RirekiWriteFailedNotice();
         return true;
     }
     if (notice)

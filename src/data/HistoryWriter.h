@@ -23,6 +23,9 @@ QDate RirekiSendDate(const RirekiDateOptions &options, const QDate &today);
 // (verdict, field name, line break, the offending text); empty when all pass.
 QString RirekiLengthViolation(const QStringList &recordSlots);
 
+// The notice of a history row the database did not take.
+QString RirekiWriteFailedNotice();
+
 // The INSERT statement of one history row, line breaks removed.
 QString RirekiInsertSql(const QStringList &recordSlots, int editionCode, const QDate &sendDate);
 

@@ -7,6 +7,7 @@
 #include "data/TDataModule1.h"
 
 #include <QGuiApplication>
+#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -56,6 +57,20 @@ protected:
                                     .arg(kind)
                                     .arg(companyId)
                                     .arg(SqlQuote(item1), num, hoken)));
+    }
+
+    // Adds a history row of edition kind with the given columns; returns its ID.
+    QString addHistory(int kind, const QMap<QString, QString> &columns)
+    {
+        QStringList names{"kind"};
+        QStringList values{SqlQuote(QString::number(kind))};
+        for (auto it = columns.begin(); it != columns.end(); ++it) {
+            names << it.key();
+            values << SqlQuote(it.value());
+        }
+        EXPECT_FALSE(db.OpenDatabase(membersDb).isError());
+        EXPECT_FALSE(db.ExecSql("INSERT INTO sender(" + names.join(',') + ") VALUES(" + values.join(',') + ")"));
+        return db.QueryRows("SELECT max(ID) FROM sender").rows.value(0, 0);
     }
 
     // Renames sender id.

@@ -20,20 +20,6 @@ namespace {
 class HistoryCoreTest : public AddressBookFixture
 {
 protected:
-    // Adds a history row of edition kind with the given columns; returns its ID.
-    QString addHistory(int kind, const QMap<QString, QString> &columns)
-    {
-        QStringList names{"kind"};
-        QStringList values{SqlQuote(QString::number(kind))};
-        for (auto it = columns.begin(); it != columns.end(); ++it) {
-            names << it.key();
-            values << SqlQuote(it.value());
-        }
-        EXPECT_FALSE(db.OpenDatabase(membersDb).isError());
-        EXPECT_FALSE(db.ExecSql("INSERT INTO sender(" + names.join(',') + ") VALUES(" + values.join(',') + ")"));
-        return db.QueryRows("SELECT max(ID) FROM sender").rows.value(0, 0);
-    }
-
     QStringList listIds(int kind, int sortState, const QString &search = QString())
     {
         // The order the page shows: its identifiers, read without their texts.

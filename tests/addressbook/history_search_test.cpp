@@ -55,19 +55,6 @@ const struct {
 class HistorySearchTest : public AddressBookFixture
 {
 protected:
-    QString addHistory(int kind, const QMap<QString, QString> &columns)
-    {
-        QStringList names{"kind"};
-        QStringList values{QString::number(kind)};
-        for (auto it = columns.begin(); it != columns.end(); ++it) {
-            names << it.key();
-            values << SqlQuote(it.value());
-        }
-        EXPECT_FALSE(db.OpenDatabase(membersDb).isError());
-        EXPECT_FALSE(db.ExecSql("INSERT INTO sender(" + names.join(',') + ") VALUES(" + values.join(',') + ")"));
-        return db.QueryRows("SELECT max(ID) FROM sender").rows.value(0, 0);
-    }
-
     void addFixture()
     {
         for (const auto &row : historyRows)
