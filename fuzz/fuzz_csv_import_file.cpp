@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "import/CsvImportFile.h"
-#include "import/CsvImportPlan.h"
+#include "core/import/CsvImportFile.h"
+#include "core/import/CsvImportPlan.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

@@ -4,9 +4,9 @@
 
 #include "FuzzSupport.h"
 
-#include "import/CsvColumnMapping.h"
-#include "import/CsvEncoding.h"
-#include "import/CsvParser.h"
+#include "core/import/CsvColumnMapping.h"
+#include "core/import/CsvEncoding.h"
+#include "core/import/CsvParser.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

@@ -4,10 +4,10 @@
 
 #include "FuzzSupport.h"
 
-#include "app/TextCodec.h"
-#include "render/DrawContext.h"
-#include "render/GdiCanvas.h"
-#include "render/LayoutDrawer.h"
+#include "core/text/TextCodec.h"
+#include "core/drawing/DrawContext.h"
+#include "core/drawing/GdiCanvas.h"
+#include "core/drawing/LayoutDrawer.h"
 
 #include <QImage>
 #include <QPainter>

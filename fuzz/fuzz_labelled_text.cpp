@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "import/LabelledTextPaste.h"
-#include "layout/StyleData.h"
+#include "core/import/LabelledTextPaste.h"
+#include "core/layout/StyleData.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

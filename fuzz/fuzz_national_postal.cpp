@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
-#include "app/TextCodec.h"
-#include "data/NationalPostalCsv.h"
-#include "data/TDataModule1.h"
-#include "data/ZipcodeImport.h"
+#include "core/text/TextCodec.h"
+#include "core/postal/NationalPostalCsv.h"
+#include "core/data/Database.h"
+#include "core/postal/ZipcodeImport.h"
 
 #include <QFile>
 
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString csv = fuzz::WriteScratchFile(QStringLiteral("KEN_ALL.CSV"), bytes);
     const QString db = fuzz::ScratchDir() + QStringLiteral("/zipcode.db3");
     QFile::remove(db);
-    TDataModule1 module;
+    Database module;
     const ZipImportResult result = ImportNationalPostalCsv(module, db, csv);
     if (result.ok()) {
         // A town whose note runs on over several lines is one row: never more

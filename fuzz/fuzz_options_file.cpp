@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "app/OptionsFile.h"
-#include "app/TextCodec.h"
+#include "core/settings/OptionsFile.h"
+#include "core/text/TextCodec.h"
 
 namespace {
 bool SameOptions(const MainOptions &a, const MainOptions &b)
@@ -14,7 +14,7 @@ bool SameOptions(const MainOptions &a, const MainOptions &b)
             return false;
     return a.zipChange == b.zipChange && a.fixKingaku == b.fixKingaku && a.copies == b.copies
         && a.previewLocate == b.previewLocate && a.datePrint == b.datePrint && a.itemFix == b.itemFix
-        && a.yenMark == b.yenMark && a.rirekiWrite == b.rirekiWrite;
+        && a.yenMark == b.yenMark && a.writeHistory == b.writeHistory;
 }
 } // namespace
 

@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "import/OrderMailPaste.h"
-#include "layout/PrintRecord.h"
+#include "core/import/OrderMailPaste.h"
+#include "core/layout/PrintRecord.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

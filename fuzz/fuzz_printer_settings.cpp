@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/PrinterSettingsFile.h"
+#include "core/settings/PrinterSettingsFile.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

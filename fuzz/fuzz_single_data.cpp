@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "layout/PrintRecord.h"
-#include "layout/StyleData.h"
+#include "core/layout/PrintRecord.h"
+#include "core/layout/StyleData.h"
 
 namespace {
 // A layout with a few data items of the kinds the transfer writes.

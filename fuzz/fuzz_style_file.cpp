@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "layout/StyleData.h"
+#include "core/layout/StyleData.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int id = field.toInt(&isNumber);
         // Items are found by the exact decimal text of their id.
         if (isNumber && QString::number(id) == field)
-            fuzz::Require(style.chrchange(id, QStringLiteral("a;b\r\nc")), "chrchange finds an item findItem names");
+            fuzz::Require(style.setItemText(id, QStringLiteral("a;b\r\nc")), "chrchange finds an item findItem names");
     }
     style.RefreshDateItems();
 

@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

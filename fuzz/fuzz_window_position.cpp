@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/WindowPositionFile.h"
+#include "core/settings/WindowPositionFile.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

@@ -1,10 +1,10 @@
 #include "csveditor/CsvEditorWindow.h"
 
-#include "controls/ElidingItemDelegate.h"
-#include "import/CsvImportFile.h"
-#include "import/CsvImportPlan.h"
-#include "import/CsvMappingStore.h"
-#include "import/CsvParser.h"
+#include "ui/controls/ElidingItemDelegate.h"
+#include "core/import/CsvImportFile.h"
+#include "core/import/CsvImportPlan.h"
+#include "core/import/CsvMappingStore.h"
+#include "core/import/CsvParser.h"
 
 #include <QCheckBox>
 #include <QComboBox>

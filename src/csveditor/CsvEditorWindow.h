@@ -5,8 +5,8 @@
 // "csvImport.tmp" for the program that started it. Closing without writing
 // leaves no result behind.
 
-#include "import/CsvColumnMapping.h"
-#include "import/CsvEncoding.h"
+#include "core/import/CsvColumnMapping.h"
+#include "core/import/CsvEncoding.h"
 
 #include <QByteArray>
 #include <QDialog>

@@ -1,9 +1,9 @@
 // The CSV editor program: started by the waybill program with one argument,
 // "<WorkDir>/conf,<EditionCode>,", and optionally a CSV file to open at once.
 
-#include "app/JapaneseTranslations.h"
+#include "core/text/JapaneseTranslations.h"
 #include "csveditor/CsvEditorWindow.h"
-#include "import/CsvEditorLaunch.h"
+#include "core/import/CsvEditorLaunch.h"
 
 #include <QApplication>
 #include <QMessageBox>

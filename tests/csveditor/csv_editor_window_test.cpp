@@ -1,10 +1,10 @@
-#include "ViewCells.h"
+#include "support/ViewCells.h"
 
-#include "controls/ElidingItemDelegate.h"
+#include "ui/controls/ElidingItemDelegate.h"
 #include "csveditor/CsvEditorWindow.h"
-#include "import/CsvColumnMapping.h"
-#include "import/CsvImportFile.h"
-#include "import/CsvMappingStore.h"
+#include "core/import/CsvColumnMapping.h"
+#include "core/import/CsvImportFile.h"
+#include "core/import/CsvMappingStore.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,7 +23,7 @@ namespace {
 
 QString fixture(const QString &name)
 {
-    return QString::fromUtf8(qgetenv("KORVEL_SOURCE_DIR")) + QStringLiteral("/tests/import/fixtures/") + name;
+    return QString::fromUtf8(qgetenv("KORVEL_SOURCE_DIR")) + QStringLiteral("/tests/core/import/fixtures/") + name;
 }
 
 QByteArray readAll(const QString &path)

@@ -3,8 +3,8 @@
 // logo, an opaque bar light enough for black captions.
 
 #include "PicturesTestSupport.h"
-#include "app/EditionProfile.h"
-#include "app/Editions.h"
+#include "core/settings/EditionProfile.h"
+#include "core/settings/Editions.h"
 
 #include <QColor>
 #include <QIcon>

@@ -3,8 +3,8 @@
 // and the Linux folders where the data lives.
 
 #include "PicturesTestSupport.h"
-#include "app/EditionProfile.h"
-#include "app/Editions.h"
+#include "core/settings/EditionProfile.h"
+#include "core/settings/Editions.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,9 +114,9 @@ TEST_P(HelpPageTest, NamesTheWindowsCaptions)
         "バージョン情報", "ホームページへアクセス",
         // the edition's profile
         p.editCaption, p.senderFrameCaption, p.senderSearchCaption, p.listPageCaption,
-        p.atesakiEditCaption, p.newAtesakiCaption, p.renzokuDeleteCaption,
+        p.editConsigneeCaption, p.newConsigneeCaption, p.deleteCheckedCaption,
         p.group1Caption, p.group2Caption, p.group3Caption, p.itemExchangeCaption,
-        p.fixedItemsOptionCaption, p.itemListCaption, p.rirekiToCustomerCaption,
+        p.fixedItemsOptionCaption, p.itemListCaption, p.registerConsigneeCaption,
     };
     for (const QString &caption : captions) {
         ASSERT_FALSE(caption.isEmpty());

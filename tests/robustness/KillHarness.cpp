@@ -1,11 +1,11 @@
 #include "KillHarness.h"
 
-#include "app/OptionsFile.h"
-#include "app/PrinterSettingsFile.h"
-#include "app/WindowPositionFile.h"
-#include "data/TDataModule1.h"
-#include "layout/PrintRecord.h"
-#include "layout/StyleData.h"
+#include "core/settings/OptionsFile.h"
+#include "core/settings/PrinterSettingsFile.h"
+#include "core/settings/WindowPositionFile.h"
+#include "core/data/Database.h"
+#include "core/layout/PrintRecord.h"
+#include "core/layout/StyleData.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -155,8 +155,8 @@ int FixtureSize(int normal)
 
 QString IntegrityOf(const QString &dbPath)
 {
-    TDataModule1 db;
-    const DatabaseError opened = db.OpenDatabase(dbPath, TDataModule1::OpenMode::ExistingOnly);
+    Database db;
+    const DatabaseError opened = db.OpenDatabase(dbPath, Database::OpenMode::ExistingOnly);
     if (opened.isError())
         return opened.message;
     const QueryResult check = db.QueryRows(QStringLiteral("PRAGMA integrity_check"));

@@ -6,12 +6,12 @@
 
 #include "KillHarness.h"
 
-#include "data/DatabaseHealth.h"
-#include "data/DatabaseSchema.h"
-#include "data/NationalPostalCsv.h"
-#include "data/TDataModule1.h"
-#include "app/TextCodec.h"
-#include "import/CsvImportFile.h"
+#include "core/data/DatabaseHealth.h"
+#include "core/data/DatabaseSchema.h"
+#include "core/postal/NationalPostalCsv.h"
+#include "core/data/Database.h"
+#include "core/text/TextCodec.h"
+#include "core/import/CsvImportFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,8 +29,8 @@ int randomDelay(std::mt19937 &random, qint64 fullRunMs)
 
 qint64 countOf(const QString &dbPath, const QString &sql)
 {
-    TDataModule1 db;
-    if (db.OpenDatabase(dbPath, TDataModule1::OpenMode::ExistingOnly).isError())
+    Database db;
+    if (db.OpenDatabase(dbPath, Database::OpenMode::ExistingOnly).isError())
         return -1;
     const QueryResult r = db.QueryRows(sql);
     return r.ok() ? r.rows.value(0, 0).toLongLong() : -1;
@@ -79,7 +79,7 @@ protected:
 void makeAddressBook(const QString &dataDir, int count)
 {
     QDir().mkpath(dataDir);
-    TDataModule1 db;
+    Database db;
     ASSERT_FALSE(CreateAddressDatabase(db, dataDir + "/addressXe2.db3").isError());
     ASSERT_FALSE(CreateMembersDatabase(db, dataDir + "/membersXe2.db3").isError());
     ASSERT_FALSE(db.OpenDatabase(dataDir + "/addressXe2.db3").isError());
@@ -168,7 +168,7 @@ TEST_F(KillTest, CsvImport)
         // A kill between the file's creation and the commit of its tables
         // leaves an empty database, which the next start fills as it does a
         // missing one; only a file with tables has consignees to check.
-        TDataModule1 checker;
+        Database checker;
         if (CheckDatabaseFile(checker, addressDb).state == DatabaseFileState::Usable) {
             EXPECT_EQ(countOf(addressDb, "SELECT count(*) FROM sqlite_master WHERE name IN ('address','company')"), 2)
                 << "a half-made address book";

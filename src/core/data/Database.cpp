@@ -1,0 +1,256 @@
+#include "core/data/Database.h"
+
+#include "core/text/DateText.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+
+DatabaseError errorOf(int code, const QString &message)
+{
+    DatabaseError e;
+    e.code = code == SQLITE_OK ? SQLITE_ERROR : code;
+    e.message = message;
+    return e;
+}
+
+// True when only blanks, semicolons or comments are left after a statement.
+bool isBlankTail(QStringView tail)
+{
+    for (QChar c : tail)
+        if (!c.isSpace() && c != QLatin1Char(';'))
+            return false;
+    return true;
+}
+
+// A result column aliased "name::text" is handed over as stored, never reformatted.
+bool isTextAlias(const QString &columnName)
+{
+    return columnName.endsWith(QLatin1String("::text"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Database::~Database()
+{
+    CloseDatabase();
+}
+
+DatabaseError Database::OpenDatabase(const QString &path, OpenMode mode)
+{
+    CloseDatabase();
+    m_path = path;
+    m_mode = mode;
+    return ensureOpen();
+}
+
+void Database::CloseDatabase()
+{
+    if (m_db) {
+        // sqlite3_close_v2 defers the close until every statement is finalised.
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+DatabaseError Database::ensureOpen()
+{
+    if (m_db)
+        return {};
+    if (m_path.isEmpty())
+        return errorOf(SQLITE_MISUSE, QStringLiteral("no database file has been named"));
+    // A connection is used by the thread that owns the data module only: the
+    // engine's per-call locking would be paid on every column read for nothing.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (m_mode == OpenMode::ExistingOnly) {
+        if (!QFileInfo(m_path).isFile())
+            return errorOf(SQLITE_CANTOPEN, QStringLiteral("database file not found: %1").arg(m_path));
+    } else {
+        flags |= SQLITE_OPEN_CREATE;
+    }
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(QFileInfo(m_path).absoluteFilePath().toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        DatabaseError e = errorOf(rc, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
+        e.message += QStringLiteral(": ") + m_path;
+        sqlite3_close_v2(db);
+        return e;
+    }
+    m_db = db;
+    DatabaseError e = applyConnectionSettings();
+    if (e.isError())
+        CloseDatabase();
+    return e;
+}
+
+DatabaseError Database::applyConnectionSettings()
+{
+    sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
+    // Reading the page count reads the header: a damaged file fails here, at
+    // open time, and an empty (new) file still takes the encoding and page size.
+    DatabaseError e;
+    SqliteStatement count = prepareOne(QStringLiteral("PRAGMA page_count"), &e);
+    if (e.isError())
+        return e;
+    int rc = count.step();
+    if (rc != SQLITE_ROW)
+        return errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    const bool empty = sqlite3_column_int64(count.handle(), 0) == 0;
+    count.finalize();
+
+    QStringList pragmas;
+    if (empty)
+        pragmas << QStringLiteral("PRAGMA encoding = 'UTF-16'") << QStringLiteral("PRAGMA page_size = 4096");
+    // synchronous = FULL: a power cut must not cost the address book; bulk work
+    // runs in transactions so that it stays fast all the same.
+    pragmas << QStringLiteral("PRAGMA cache_size = %1").arg(m_cacheSize) << QStringLiteral("PRAGMA locking_mode = NORMAL")
+            << QStringLiteral("PRAGMA synchronous = FULL") << QStringLiteral("PRAGMA journal_mode = DELETE")
+            << QStringLiteral("PRAGMA foreign_keys = ON") << QStringLiteral("PRAGMA temp_store = FILE");
+    for (const QString &pragma : pragmas) {
+        const QByteArray sql = pragma.toUtf8();
+        char *message = nullptr;
+        rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
+        if (rc != SQLITE_OK) {
+            DatabaseError err = errorOf(rc, QString::fromUtf8(message ? message : sqlite3_errmsg(m_db)));
+            sqlite3_free(message);
+            return err;
+        }
+    }
+    return {};
+}
+
+SqliteStatement Database::prepareOne(const QString &sql, DatabaseError *error)
+{
+    sqlite3_stmt *statement = nullptr;
+    const void *tail = nullptr;
+    const int rc = sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * 2), &statement, &tail);
+    SqliteStatement result(statement);
+    if (rc != SQLITE_OK) {
+        *error = errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+        return {};
+    }
+    if (!statement) {
+        *error = errorOf(SQLITE_MISUSE, QStringLiteral("no SQL statement"));
+        return {};
+    }
+    // One statement per call: text after it would otherwise be ignored
+    // silently, or run where nobody expects it.
+    const auto *end = reinterpret_cast<const char16_t *>(sql.utf16()) + sql.size();
+    const auto *rest = static_cast<const char16_t *>(tail);
+    if (rest && !isBlankTail(QStringView(rest, end - rest))) {
+        *error = errorOf(SQLITE_MISUSE, QStringLiteral("more than one SQL statement in one call"));
+        return {};
+    }
+    return result;
+}
+
+SqliteStatement Database::Prepare(const QString &sql, DatabaseError *error)
+{
+    DatabaseError e = ensureOpen();
+    if (!e.isError()) {
+        SqliteStatement s = prepareOne(sql, &e);
+        if (!e.isError())
+            return s;
+    }
+    if (error)
+        *error = e;
+    return {};
+}
+
+QueryResult Database::QueryRows(const QString &sql)
+{
+    QueryResult result;
+    DatabaseError e = ensureOpen();
+    if (e.isError()) {
+        result.error = e;
+        return result;
+    }
+    SqliteStatement s = prepareOne(sql, &e);
+    if (e.isError()) {
+        result.error = e;
+        return result;
+    }
+    const int columns = s.columnCount();
+    // Which columns hold dates is fixed for the statement; decide once.
+    QVector<bool> isDate(columns);
+    for (int c = 0; c < columns; ++c)
+        isDate[c] = !isTextAlias(s.columnName(c))
+                    && s.columnDeclaredType(c).trimmed().compare(QLatin1String("date"), Qt::CaseInsensitive) == 0;
+    int rc;
+    while ((rc = s.step()) == SQLITE_ROW) {
+        QStringList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c) {
+            QString text = s.columnText(c).toString();
+            row.append(isDate[c] ? DisplayDateText(text) : text);
+        }
+        result.rows.append(row);
+    }
+    if (rc != SQLITE_DONE) {
+        result.rows.clear();
+        result.error = errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+    return result;
+}
+
+bool Database::ExecSql(const QString &sql, DatabaseError *error)
+{
+    DatabaseError e = ensureOpen();
+    if (!e.isError()) {
+        SqliteStatement s = prepareOne(sql, &e);
+        if (!e.isError()) {
+            int rc;
+            while ((rc = s.step()) == SQLITE_ROW) {
+            }
+            if (rc != SQLITE_DONE)
+                e = errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+        }
+    }
+    if (error)
+        *error = e;
+    return e.isError();
+}
+
+DatabaseError Database::ForEachRow(const QString &sql, const std::function<void(const SqliteStatement &)> &onRow)
+{
+    DatabaseError e = ensureOpen();
+    if (e.isError())
+        return e;
+    SqliteStatement s = prepareOne(sql, &e);
+    if (e.isError())
+        return e;
+    int rc;
+    while ((rc = s.step()) == SQLITE_ROW)
+        onRow(s);
+    if (rc != SQLITE_DONE)
+        return errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    return {};
+}
+
+qint64 Database::LastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
+void Database::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (m_db)
+        sqlite3_busy_timeout(m_db, milliseconds);
+}
+
+DatabaseError Database::lastEngineError() const
+{
+    if (!m_db)
+        return {};
+    const int rc = sqlite3_errcode(m_db);
+    if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE)
+        return {};
+    return errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+}
+
+bool Database::InTransaction() const
+{
+    return m_db && sqlite3_get_autocommit(m_db) == 0;
+}

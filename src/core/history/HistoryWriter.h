@@ -1,0 +1,40 @@
+#pragma once
+// Writes one row of the sending history (table sender of "membersXe2.db3") for
+// a printed waybill: a copy of the print record with the send date and the
+// edition.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class PrintRecord;
+class Database;
+
+struct HistoryDateOptions {
+    QDate printDate;           // the main window's print date field
+    bool printDateOff = false; // "印刷しない": the row takes today's date
+};
+
+// The send date of a history row: today when the print date is switched off
+// (or is no valid date), else the print date.
+QDate HistorySendDate(const HistoryDateOptions &options, const QDate &today);
+
+// The first length check that recordSlots fails, as the message to show
+// (verdict, field name, line break, the offending text); empty when all pass.
+QString HistoryLengthViolation(const QStringList &recordSlots);
+
+// The notice of a history row the database did not take.
+QString HistoryWriteFailedNotice();
+
+// The INSERT statement of one history row, line breaks removed.
+QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const QDate &sendDate);
+
+// Checks the lengths and inserts the row into membersDbPath. Returns true when
+// the row was not written; *notice then holds the message to show with the
+// heading "確認". Returns false when the row was written.
+bool writeHistory(Database &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
+
+// The same for a PrintRecord.
+bool writeHistory(Database &db, const QString &membersDbPath, const PrintRecord &record, int editionCode,
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);

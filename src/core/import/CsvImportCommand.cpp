@@ -1,0 +1,100 @@
+// korvel-print csv-import: the second half of the CSV import (the intermediate
+// file into the address book) without a window, for scripts and for tests that
+// interrupt it.
+
+#include "core/settings/AppFolders.h"
+#include "core/settings/Editions.h"
+#include "core/text/TextFields.h"
+#include "core/data/StartupDatabases.h"
+#include "core/data/Database.h"
+#include "core/import/CsvImportFile.h"
+#include "core/import/CsvImporter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+const char usage[] =
+    "usage: korvel-print csv-import [--appdata DIR] [--edition CODE] [--file FILE] [--sender ID]\n"
+    "Imports a CSV intermediate file (14 fields a line, each followed by a comma)\n"
+    "into the address book, as the program does after the CSV editor has ended:\n"
+    "consignees not yet there by their two name lines are added, and every line's\n"
+    "item data is written for the edition.\n"
+    "  --appdata DIR   the common application data folder (default: the program's own)\n"
+    "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
+    "  --file FILE     the intermediate file (default: <work folder>/conf/csvImport.tmp)\n"
+    "  --sender ID     the sender stored with new item rows (default: none)\n"
+    "Exit code 0 when imported, 1 when the file is missing or a value too long\n"
+    "stopped the import, 2 on a usage or database error.\n";
+
+int fail(const QString &message, int code = 2)
+{
+    std::fprintf(stderr, "korvel-print: csv-import: %s\n", message.toUtf8().constData());
+    return code;
+}
+
+} // namespace
+
+int RunCsvImportCommand(const QStringList &args)
+{
+    QString appdata, file;
+    int edition = 40, sender = 0;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        const bool takesValue = a == QLatin1String("--appdata") || a == QLatin1String("--edition")
+                                || a == QLatin1String("--file") || a == QLatin1String("--sender");
+        if (!takesValue)
+            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(a));
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 needs a value").arg(a));
+        const QString value = args.at(++i);
+        if (a == QLatin1String("--appdata")) {
+            appdata = value;
+        } else if (a == QLatin1String("--file")) {
+            file = value;
+        } else if (a == QLatin1String("--edition")) {
+            if (!ParseWholeNumber(value, &edition) || EditionFor(edition).code != edition)
+                return fail(QStringLiteral("unknown edition '%1'").arg(value));
+        } else if (!ParseWholeNumber(value, &sender) || sender < 1) {
+            return fail(QStringLiteral("--sender wants a sender ID, not '%1'").arg(value));
+        }
+    }
+
+    const QString root = appdata.isEmpty() ? CommonAppDataRoot() : appdata;
+    const ProgramFolders folders =
+        PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(edition).exeName, root);
+    CsvImportTarget target;
+    target.addressDbPath = folders.addressDb();
+    target.membersDbPath = folders.membersDb();
+    target.editionCode = edition;
+    if (sender > 0)
+        target.senderId = QString::number(sender);
+    Database db;
+    const DatabaseError prepared = PrepareAddressBook(db, target.addressDbPath, target.membersDbPath);
+    if (prepared.isError())
+        return fail(prepared.message);
+
+    if (file.isEmpty())
+        file = CsvImportPath(folders.workDir);
+    const CsvImportOutcome outcome = ImportCsvFile(db, file, target);
+    switch (outcome.status) {
+    case CsvImportOutcome::Imported:
+        std::printf("%d consignees added, %d item rows written\n", outcome.consigneesAdded, outcome.itemRowsWritten);
+        return 0;
+    case CsvImportOutcome::NoFile:
+        return fail(QStringLiteral("no intermediate file %1").arg(QFileInfo(file).absoluteFilePath()), 1);
+    case CsvImportOutcome::Aborted:
+        return fail(QString(outcome.notice).replace(QStringLiteral("\r\n"), QStringLiteral(": ")), 1);
+    case CsvImportOutcome::EditorMissing:
+    case CsvImportOutcome::Failed:
+    case CsvImportOutcome::Cancelled: // nothing here cancels
+        break;
+    }
+    return fail(outcome.notice);
+}

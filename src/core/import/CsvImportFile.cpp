@@ -1,0 +1,66 @@
+#include "core/import/CsvImportFile.h"
+
+#include "core/text/TextCodec.h"
+#include "core/text/TextFields.h"
+
+#include <QFileInfo>
+
+QString CsvImportPath(const QString &workDir)
+{
+    return workDir + QStringLiteral("/conf/csvImport.tmp");
+}
+
+QStringList SplitCsvImportLine(const QString &line)
+{
+    QStringList fields = line.split(u',');
+    // The comma after the last field leaves one empty piece behind it.
+    if (fields.size() > 1 && fields.constLast().isEmpty())
+        fields.removeLast();
+    while (fields.size() < CsvImportFieldCount)
+        fields.append(QString());
+    return fields.mid(0, CsvImportFieldCount);
+}
+
+std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    const std::optional<QStringList> lines = ReadTextLines(path);
+    if (!lines)
+        return std::nullopt;
+    QVector<QStringList> rows;
+    rows.reserve(lines->size());
+    for (const QString &line : *lines) {
+        if (line.isEmpty())
+            continue;
+        rows.append(SplitCsvImportLine(line));
+    }
+    return rows;
+}
+
+QString FormatCsvImportLine(const QStringList &values)
+{
+    QString line;
+    for (int i = 0; i < CsvImportFieldCount; ++i) {
+        QString value = StripLineBreaks(values.value(i));
+        value.replace(u',', QChar(0xFF0C));
+        line += value;
+        line += u',';
+    }
+    return line;
+}
+
+bool WriteCsvImportFile(const QString &path, const QVector<QStringList> &rows, QString *error)
+{
+    QStringList lines;
+    lines.reserve(rows.size());
+    for (const QStringList &row : rows)
+        lines.append(FormatCsvImportLine(row));
+    const std::optional<QByteArray> bytes = EncodeLines(lines, TextEncoding::Utf8Bom);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("文字を書き出せませんでした（文字コードの変換に失敗しました）。");
+        return false;
+    }
+    return WriteFileAtomically(path, *bytes, error);
+}

@@ -1,0 +1,54 @@
+#include "core/postal/ZipGuideSearch.h"
+
+#include "core/data/SqlLiteral.h"
+#include "core/data/Database.h"
+#include "core/postal/TownAreaText.h"
+#include "core/postal/ZipGuideBuffer.h"
+
+#include <QElapsedTimer>
+
+QString ZipGuideSearchResult::elapsedText() const
+{
+    return QStringLiteral("クエリ時間 = %1ms").arg(elapsedMs);
+}
+
+QString ZipGuideSearchSql(const QString &searchText)
+{
+    QString sql = QStringLiteral("SELECT ZIP_CODE,AREA,CITY,LOCATION FROM zipcode");
+    if (!searchText.isEmpty())
+        sql += QStringLiteral(" WHERE [ZIP_CODE]||[AREA]||[CITY]||[LOCATION] LIKE ")
+               + SqlQuote(QLatin1Char('%') + searchText + QLatin1Char('%'));
+    return sql;
+}
+
+ZipGuideSearchResult ZipGuideSearch(Database &db, const QString &zipDbPath, const QString &searchText,
+                                    ZipGuideBuffer &buffer)
+{
+    ZipGuideSearchResult result;
+    buffer.clear();
+    QElapsedTimer timer;
+    timer.start();
+    result.error = db.OpenDatabase(zipDbPath, Database::OpenMode::ExistingOnly);
+    if (result.ok()) {
+        // A result goes into an address on a double-click: an older table's
+        // remarks and run-on notes are joined and cleaned as the import does.
+        PostalEntryJoiner joiner;
+        NationalPostalEntry complete;
+        auto append = [&buffer, &complete] {
+            buffer.append(complete.code, complete.area, complete.city, complete.location);
+        };
+        result.error = db.ForEachRow(ZipGuideSearchSql(searchText), [&](const SqliteStatement &row) {
+            if (joiner.add({row.columnText(0).toString(), row.columnText(1).toString(), row.columnText(2).toString(),
+                            row.columnText(3).toString()},
+                           &complete))
+                append();
+        });
+        if (joiner.finish(&complete))
+            append();
+        if (!result.ok())
+            buffer.clear();
+    }
+    result.rowCount = buffer.size();
+    result.elapsedMs = timer.elapsed();
+    return result;
+}

@@ -1,0 +1,196 @@
+#include "ui/history/HistoryPage.h"
+
+#include "core/history/HistoryColumns.h"
+#include "core/history/HistoryList.h"
+#include "ui/history/HistoryRowDelegate.h"
+#include "ui/history/HistoryTableModel.h"
+#include "ui/common/ShowNotice.h"
+#include "ui/controls/ColumnWidths.h"
+#include "core/data/DatabaseHealth.h"
+#include "core/data/Database.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// What the columns typically hold: a column starts at least wide enough for
+// it and for its header with the sort arrow, whatever the font's size.
+QString typicalEntry(int column)
+{
+    static const char *const entries[HistoryColumnCount] = {
+        "", "12345", "2024/12/31", "山田　太郎", "東京都千代田区千代田1-1", "03-1234-5678", "12/24", "1234-5678-9012",
+        "りんご 10kg", "12345"};
+    return QString::fromUtf8(entries[column]);
+}
+
+int startWidth(int column, int editionCode, const QFontMetrics &cells, const QFontMetrics &header)
+{
+    if (column == 0)
+        return HistoryColumnWidth(0);
+    // 2 pixels before a text, 5 after it in right-aligned columns, and room
+    // for the header's border.
+    const int cell = ColumnWidthFor(cells, {typicalEntry(column)}, 10);
+    const int caption = ColumnWidthFor(header, {HistoryHeaderText(column, editionCode, column)}, 12);
+    return qMax(HistoryColumnWidth(column), qMax(cell, caption));
+}
+
+} // namespace
+
+HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode, const QString &registerCaption,
+                         QWidget *parent)
+    : QWidget(parent), m_db(db), m_rowReader(std::make_unique<Database>()), m_membersDb(membersDb),
+      m_editionCode(editionCode)
+{
+    setObjectName("historyPage");
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+
+    auto *bar = new QHBoxLayout;
+    searchBox = new QLineEdit(this);
+    searchBox->setObjectName("sendersearch");
+    searchBox->setToolTip("送付履歴検索");
+    searchBox->setStatusTip("検索したい文字列を入力してEnterキーを押してください。");
+    searchBox->setPlaceholderText("送付履歴検索");
+    searchBox->setMinimumWidth(180);
+    searchButton = new QPushButton("検索", this);
+    searchButton->setObjectName("searchButton");
+    editButton = new QPushButton("送付履歴を修正", this);
+    editButton->setObjectName("editButton");
+
+    reprintAction = new QAction("履歴から印刷", this);
+    reprintAction->setObjectName("reprintAction");
+    registerConsigneeAction = new QAction(registerCaption, this);
+    registerConsigneeAction->setObjectName("registerConsigneeAction");
+    reprintButton = new QToolButton(this);
+    reprintButton->setObjectName("reprintButton");
+    reprintButton->setDefaultAction(reprintAction);
+    registerButton = new QToolButton(this);
+    registerButton->setObjectName("registerButton");
+    registerButton->setDefaultAction(registerConsigneeAction);
+    addButton = new QPushButton("新規追加", this);
+    addButton->setObjectName("addButton");
+    addButton->setVisible(false);
+
+    // The search above the commands: one row of both is wider than the
+    // panel at the window's default size in editions with long captions.
+    bar->addWidget(searchBox, 1);
+    bar->addWidget(searchButton);
+    column->addLayout(bar);
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(editButton);
+    commands->addWidget(reprintButton);
+    commands->addWidget(registerButton);
+    commands->addWidget(addButton);
+    commands->addStretch(1);
+    column->addLayout(commands);
+
+    m_model = new HistoryTableModel(editionCode, this);
+    historyGrid = new QTableView(this);
+    historyGrid->setObjectName("historyGrid");
+    historyGrid->setModel(m_model);
+    historyGrid->setItemDelegate(new HistoryRowDelegate(historyGrid));
+    historyGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    historyGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    historyGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    historyGrid->setWordWrap(false);
+    historyGrid->setShowGrid(false);
+    historyGrid->setSortingEnabled(false);
+    historyGrid->verticalHeader()->setVisible(false);
+    // Fixed row heights keep a long history quick: the view never measures rows.
+    historyGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    historyGrid->verticalHeader()->setDefaultSectionSize(HistoryRowHeight);
+    QHeaderView *header = historyGrid->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(4);
+    header->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    header->setStyleSheet(QString("QHeaderView::section { background-color: %1; color: white; padding-top: 3px; "
+                                  "border: 0px; border-right: 1px solid #8a8ca0; }")
+                              .arg(HistoryAccentColour().name()));
+    for (int c = 0; c < HistoryColumnCount; ++c)
+        header->resizeSection(c, startWidth(c, editionCode, historyGrid->fontMetrics(), header->fontMetrics()));
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    column->addWidget(historyGrid, 1);
+
+    connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::clickColumn);
+    connect(searchBox, &QLineEdit::returnPressed, this, &HistoryPage::readHistory);
+    connect(searchButton, &QPushButton::clicked, this, &HistoryPage::readHistory);
+    connect(historyGrid, &QTableView::doubleClicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
+    connect(editButton, &QPushButton::clicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
+    connect(reprintAction, &QAction::triggered, this, [this] { withSelectedId(&HistoryPage::reprintRequested); });
+    connect(registerConsigneeAction, &QAction::triggered, this,
+            [this] { withSelectedId(&HistoryPage::registerRequested); });
+}
+
+HistoryPage::~HistoryPage() = default;
+
+bool HistoryPage::readHistory()
+{
+    DatabaseError error;
+    QVector<qint64> ids =
+        ReadHistoryIds(m_db, m_membersDb, m_editionCode, m_model->sortState(), searchBox->text(), &error);
+    // The rows are read while the grid is painted, through a connection of
+    // the page's own: a paint in the middle of another operation's statements
+    // must not move the shared connection to another file.
+    m_model->setIds(std::move(ids), [this](const QVector<qint64> &shown) {
+        QVector<HistoryListRow> rows = ReadHistoryRows(*m_rowReader, m_membersDb, m_editionCode, shown);
+        m_rowReader->CloseDatabase(); // the file is not held open between reads
+        return rows;
+    });
+    if (error.isError()) {
+        ShowNotice("確認", DatabaseFileNotice(MembersDatabaseLabel(), m_membersDb, error), this);
+        return false;
+    }
+    return true;
+}
+
+void HistoryPage::clickColumn(int column)
+{
+    m_model->setSortState(HistorySortAfterClick(m_model->sortState(), column));
+    readHistory();
+}
+
+int HistoryPage::sortState() const
+{
+    return m_model->sortState();
+}
+
+QString HistoryPage::selectedId() const
+{
+    // Column 0 is never selected, so a selected row is any row with a selected cell.
+    const QModelIndexList cells = historyGrid->selectionModel()->selectedIndexes();
+    if (cells.isEmpty())
+        return QString();
+    int first = cells.first().row();
+    for (const QModelIndex &cell : cells)
+        first = qMin(first, cell.row());
+    return m_model->idAt(first);
+}
+
+void HistoryPage::selectRow(int r)
+{
+    if (r >= 0 && r < m_model->rowCount())
+        historyGrid->selectRow(r);
+}
+
+int HistoryPage::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+void HistoryPage::withSelectedId(void (HistoryPage::*signal)(const QString &))
+{
+    const QString id = selectedId();
+    if (!id.isEmpty())
+        emit(this->*signal)(id);
+}

@@ -1,0 +1,32 @@
+// Program entry: the edition is chosen from the name by which the program was
+// started, so that one executable serves every edition.
+
+#include "core/settings/AppFolders.h"
+#include "core/settings/Editions.h"
+#include "core/text/JapaneseTranslations.h"
+#include "ui/main/MainWindow.h"
+#include "core/drawing/FontSubstitutions.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QToolTip>
+
+int main(int argc, char **argv)
+{
+    // argv[0] as given (a symbolic link keeps its own name); the program folder
+    // is that of the real executable.
+    const QString invokedName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName();
+    PreferJapaneseSystemLocale();
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(InitialApplicationTitle());
+    InstallJapaneseTranslations(&app);
+    InstallFontSubstitutions();
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
+    QToolTip::setPalette(hints);
+
+    MainWindow window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot());
+    window.setDeferredStart(true);
+    window.show();
+    return app.exec();
+}

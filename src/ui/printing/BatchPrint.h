@@ -1,0 +1,65 @@
+#pragma once
+// Continuous print: one page per ticked consignee in one print job, in tick
+// order, each page filled by the record assembly, and one history row per
+// printed page, all written in one transaction after the job. Used by the main
+// window and by korvel-print.
+
+#include "core/addressbook/RecordAssembly.h"
+#include "core/history/HistoryWriter.h"
+#include "core/drawing/DrawResult.h"
+#include "ui/printing/PrintJob.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QPrinter;
+class StyleData;
+class Database;
+
+struct BatchHistory {
+    bool write = true;            // false: "送付履歴に記録しない"
+    HistoryDateOptions date;
+    QDate today = QDate::currentDate();
+};
+
+struct BatchPrintOutcome {
+    DrawResult draw;          // the job's result; a failed page leaves no job behind
+    QStringList printed;      // identifiers whose page is in the finished job, in order
+    QStringList skipped;      // identifiers of consignees that no longer exist
+    bool cancelled = false;   // the progress callback stopped the run
+    int historyWritten = 0;
+    QString historyNotice;    // the first history row that could not be written
+
+    bool ok() const { return draw.ok; }
+};
+
+class BatchPrint
+{
+public:
+    // progress(done, total) is told after each page; returning false cancels
+    // the run, which ends the job with the pages already drawn.
+    using Progress = std::function<bool(int done, int total)>;
+
+    BatchPrint(Database &db, RecordAssembly &assembly, const AssemblySources &sources);
+
+    // Prints ids (consignee identifiers in tick order) on printer. The layout
+    // and the record are left with the last printed consignee's data.
+    BatchPrintOutcome run(QPrinter &printer, const QStringList &ids, const AssemblyOptions &assembly,
+                          StyleData &style, PrintRecord &record, const PrintJob::Options &job,
+                          const BatchHistory &history, const Progress &progress = Progress());
+
+private:
+    // A printed page's history row, made while the page is drawn.
+    struct PendingHistoryRow {
+        QByteArray insertSql; // UTF-8
+        QString refusal;      // why the row is not written (a text too long); empty: it is
+    };
+    // Writes the rows of the first count pages in one transaction.
+    void writeHistory(const std::vector<PendingHistoryRow> &rows, int count, BatchPrintOutcome *outcome);
+
+    Database &m_db;
+    RecordAssembly &m_assembly;
+    AssemblySources m_sources;
+};

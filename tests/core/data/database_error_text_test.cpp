@@ -1,0 +1,57 @@
+#include "core/data/DatabaseErrorText.h"
+#include "core/data/Database.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRegularExpression englishWord(QStringLiteral("[A-Za-z]{2,}"));
+
+} // namespace
+
+// The windows show the engine's failures in Japanese: the real failures of a
+// missing table, a file that is no database and a duplicate key each get
+// their own words and the code, and no English of the engine's message.
+TEST(DatabaseErrorText, RealEngineFailuresReadAsJapanese)
+{
+    QTemporaryDir dir;
+    Database db;
+    const QString path = dir.filePath(QStringLiteral("a.db3"));
+    ASSERT_FALSE(db.OpenDatabase(path, Database::OpenMode::CreateIfMissing).isError());
+    ASSERT_FALSE(db.ExecSql(QStringLiteral("create table t (id integer primary key)")));
+    ASSERT_FALSE(db.ExecSql(QStringLiteral("insert into t values (1)")));
+
+    const DatabaseError missingTable = db.QueryRows(QStringLiteral("select * from address")).error;
+    DatabaseError duplicate;
+    EXPECT_TRUE(db.ExecSql(QStringLiteral("insert into t values (1)"), &duplicate));
+    db.CloseDatabase();
+    const QString junk = dir.filePath(QStringLiteral("junk.db3"));
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    DatabaseError notADatabase = db.OpenDatabase(junk);
+    if (!notADatabase.isError())
+        notADatabase = db.QueryRows(QStringLiteral("select count(*) from sqlite_master")).error;
+
+    struct Case {
+        const char *name;
+        DatabaseError error;
+        QString expectedStart;
+    } cases[] = {
+        {"missing table", missingTable, QStringLiteral("データベースの処理に失敗しました。")},
+        {"duplicate key", duplicate, QStringLiteral("データが登録の条件に合いません。")},
+        {"not a database", notADatabase, QStringLiteral("データベースファイルが壊れているか、データベースではありません。")},
+    };
+    for (const Case &c : cases) {
+        ASSERT_TRUE(c.error.isError()) << c.name;
+        const QString text = DatabaseErrorInJapanese(c.error);
+        EXPECT_TRUE(text.startsWith(c.expectedStart)) << c.name << ": " << text.toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("（エラー番号 %1）").arg(c.error.code))) << text.toStdString();
+        EXPECT_FALSE(text.contains(englishWord)) << text.toStdString();
+    }
+    EXPECT_EQ(DatabaseErrorInJapanese(DatabaseError()), QString());
+}

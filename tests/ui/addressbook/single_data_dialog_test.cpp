@@ -1,0 +1,348 @@
+// The single-print data editor: loading and storing the record, the time
+// slot rules, the postal-code conversion on Enter and on leaving, the guide.
+
+#include "support/DialogFixture.h"
+#include "support/TestNotices.h"
+#include "support/TestTyping.h"
+
+#include "ui/addressbook/SingleDataDialog.h"
+#include "ui/postal/PostalGuideDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class DataEditTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void savingEmptyBoxesKeepsTheDateSeparatorsAndNoTelephone()
+    {
+        DialogFixture fx(40);
+        SingleDataDialog dialog(fx.context());
+        dialog.show(); // loads the (missing) file: 42 empty slots
+        dialog.x_namae->setText("山田");
+        dialog.z_goods[0]->setText("りんご");
+        dialog.save();
+        // Three empty telephone boxes are no number; "--" would be printed.
+        QCOMPARE(fx.record.slot(15), QString());
+        QCOMPARE(fx.record.slot(22), QString("//"));
+        QCOMPARE(fx.record.slot(8), QString("山田"));
+        QCOMPARE(fx.currentDataCalls, 1);
+        QVERIFY(!dialog.isVisible());
+        PrintRecord fromFile;
+        QVERIFY(bool(LoadSingleData(SingleDataPath(fx.context().workDir), fromFile)));
+        QCOMPARE(fromFile.slot(17), QString("りんご"));
+        QCOMPARE(fromFile.slot(15), QString());
+    }
+
+    // Boxes filled by a caller or an older record are checked on saving: a
+    // refusal keeps the dialog open and leaves the record and the file alone.
+    void savingChecksNumbersAndDate_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<QString>("insurance");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("refusal"); // part of the notice; empty when it saves
+        QTest::addColumn<QString>("stored");  // slots 25|26|29|22 after a save
+
+        QTest::newRow("letters in pieces") << 60 << "" << "abc-12.5x" << "" << "" << "" << "個　数" << "";
+        QTest::newRow("full-width insurance") << 60 << "" << "" << "１２３" << "" << "" << "" << "||123|//";
+        QTest::newRow("decimal amount") << 60 << "12.5" << "" << "" << "" << "" << "金 額" << "";
+        QTest::newRow("31 April") << 60 << "" << "" << "" << "4" << "31" << "お届け予定日" << "";
+        QTest::newRow("month only") << 50 << "" << "" << "" << "12" << "" << "ご希望お届け日" << "";
+        QTest::newRow("whole numbers") << 60 << "3000" << "２" << "１２３" << "１２" << "２４" << "" << "3000|2|123|/12/24";
+        QTest::newRow("no date") << 60 << "" << "1" << "" << "" << "" << "" << "|1||//";
+    }
+
+    void savingChecksNumbersAndDate()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, amount);
+        QFETCH(QString, pieces);
+        QFETCH(QString, insurance);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, refusal);
+        QFETCH(QString, stored);
+        DialogFixture fx(edition);
+        SingleDataDialog dialog(fx.context());
+        NoticeCatcher notices;
+        dialog.show();
+        dialog.z_kingaku->setText(amount);
+        dialog.z_num1->setText(pieces);
+        dialog.z_value->setText(insurance);
+        dialog.s_Month->setText(month);
+        dialog.s_day->setText(day);
+        dialog.save();
+        if (!refusal.isEmpty()) {
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.z_num1->text(), pieces);
+            QCOMPARE(notices.texts.size(), 1);
+            QVERIFY2(notices.texts.first().startsWith("[保存できませんでした]" + refusal), qPrintable(notices.texts.first()));
+            QCOMPARE(fx.record.slot(26), QString());
+            QCOMPARE(fx.record.slot(22), QString());
+            QVERIFY(!QFileInfo::exists(SingleDataPath(fx.context().workDir)));
+            QCOMPARE(fx.currentDataCalls, 0);
+            dialog.reject();
+            return;
+        }
+        QVERIFY(!dialog.isVisible());
+        QVERIFY2(notices.texts.isEmpty(), qPrintable(notices.texts.join('\n')));
+        QCOMPARE(QStringList({fx.record.slot(25), fx.record.slot(26), fx.record.slot(29), fx.record.slot(22)}).join('|'),
+                 stored);
+    }
+
+    // Typing: only digits reach the amount, pieces and insurance boxes; the
+    // input method's full-width digits arrive as ASCII.
+    void numberBoxesTakeDigitsOnly()
+    {
+        DialogFixture fx(60);
+        SingleDataDialog dialog(fx.context());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The day box holds two digits at most.
+        QCOMPARE(TypeIntoEach({dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_day}, "abc-12.5x３"),
+                 QStringList({"1253", "1253", "1253", "12"}));
+        dialog.reject();
+    }
+
+    void cancelLeavesRecordAndFileAlone()
+    {
+        DialogFixture fx(40);
+        SingleDataDialog dialog(fx.context());
+        dialog.show();
+        dialog.x_namae->setText("変更");
+        dialog.cancelButton->click();
+        QCOMPARE(fx.record.slot(8), QString());
+        QVERIFY(!QFileInfo::exists(SingleDataPath(fx.context().workDir)));
+        QCOMPARE(fx.currentDataCalls, 0);
+    }
+
+    void printButtonSavesThenPrints()
+    {
+        DialogFixture fx(40);
+        SingleDataDialog dialog(fx.context());
+        dialog.show();
+        dialog.x_namae->setText("印刷先");
+        dialog.printButton->click();
+        QCOMPARE(fx.prints, 1);
+        QCOMPARE(fx.record.slot(8), QString("印刷先"));
+        QVERIFY(QFileInfo::exists(SingleDataPath(fx.context().workDir)));
+    }
+
+    void edition30NotPrintedChoiceIsStoredOnceThenShowsNone()
+    {
+        DialogFixture fx(30);
+        SingleDataDialog dialog(fx.context());
+        dialog.show();
+        dialog.timeSelect->setCurrentText("印刷しない");
+        dialog.save();
+        QCOMPARE(fx.record.slot(23), QString("印刷しない"));
+        dialog.show(); // reloads from the file
+        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+        dialog.save();
+        QCOMPARE(fx.record.slot(23), QString());
+    }
+
+    void timeSlotLoading_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("50 希望なし") << 50 << "希望なし" << "希望なし";
+        QTest::newRow("20 午前中") << 20 << "午前中" << "午前中";
+        QTest::newRow("20 unknown text shows none") << 20 << "希望なし" << "";
+        QTest::newRow("30 印刷しない shows none") << 30 << "印刷しない" << "";
+    }
+
+    void timeSlotLoading()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        DialogFixture fx(edition);
+        SingleDataDialog dialog(fx.context());
+        dialog.timeSelect->setCurrentIndex(0); // a previous use's choice must not survive
+        fx.record.setSlot(23, stored);
+        dialog.edit_set();
+        QCOMPARE(dialog.timeSelect->currentIndex() < 0 ? QString() : dialog.timeSelect->currentText(), shown);
+    }
+
+    void clearAllKeepsOnlyTheWeight()
+    {
+        DialogFixture fx(60);
+        SingleDataDialog dialog(fx.context());
+        dialog.x_namae->setText("a");
+        dialog.s_day->setText("3");
+        dialog.z_kg->setText("5");
+        dialog.timeSelect->setCurrentIndex(2);
+        dialog.clearButton->click();
+        QVERIFY(dialog.x_namae->text().isEmpty());
+        QVERIFY(dialog.s_day->text().isEmpty());
+        QCOMPARE(dialog.z_kg->text(), QString("5"));
+        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+    }
+
+    void enterReplacesTheAddressAndLeavingOnlyFillsAnEmptyOne_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("prefecture") << 0 << "東京都千代田区千代田二";
+        QTest::newRow("no prefecture") << 1 << "千代田区千代田二";
+    }
+
+    void enterReplacesTheAddressAndLeavingOnlyFillsAnEmptyOne()
+    {
+        QFETCH(int, option);
+        QFETCH(QString, expected);
+        DialogFixture fx(40);
+        fx.zipOption = option;
+        SingleDataDialog dialog(fx.context());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.x_YUBIN1->setText("100");
+        dialog.x_YUBIN2->setText("0001");
+        dialog.x_address1->setText("手入力の住所");
+        dialog.x_address2->setText("二行目");
+
+        // Leaving by the mouse with address 1 filled changes nothing.
+        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
+        dialog.x_namae->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.x_address1->text(), QString("手入力の住所"));
+        QCOMPARE(dialog.x_address2->text(), QString("二行目"));
+
+        // Enter converts regardless (the last town area of the code) and moves on.
+        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.x_YUBIN2, Qt::Key_Return);
+        QCOMPARE(dialog.x_address1->text(), expected);
+        QVERIFY(dialog.x_address2->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.x_address1));
+
+        // Leaving with an empty address 1 converts as well.
+        dialog.x_address1->clear();
+        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
+        dialog.x_namae->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.x_address1->text(), expected);
+    }
+
+    void unknownOrMistypedCodeEmptiesTheAddressOnEnter_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("unknown") << "999" << "9999";
+        QTest::newRow("hyphen") << "100-" << "0001";
+        QTest::newRow("full-width") << "１００" << "０００１";
+    }
+
+    void unknownOrMistypedCodeEmptiesTheAddressOnEnter()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        DialogFixture fx(40);
+        SingleDataDialog dialog(fx.context());
+        dialog.x_YUBIN1->setMaxLength(8);
+        dialog.x_YUBIN1->setText(first);
+        dialog.x_YUBIN2->setText(second);
+        dialog.x_address1->setText("住所");
+        dialog.x_address2->setText("番地");
+        dialog.x_YUBIN2KeyDown();
+        QVERIFY(dialog.x_address1->text().isEmpty());
+        QVERIFY(dialog.x_address2->text().isEmpty());
+    }
+
+    void missingPostalDatabaseLeavesTheBoxesAlone()
+    {
+        DialogFixture fx(40, false);
+        SingleDataDialog dialog(fx.context());
+        dialog.x_YUBIN1->setText("100");
+        dialog.x_YUBIN2->setText("0001");
+        dialog.x_address1->setText("住所");
+        dialog.x_YUBIN2KeyDown();
+        QCOMPARE(dialog.x_address1->text(), QString("住所"));
+        QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
+    }
+
+    void guideResultWithoutPrefectureReplacesAddress1()
+    {
+        DialogFixture fx(40);
+        fx.zipOption = 1;
+        PostalGuideDialog guide(fx.context());
+        fx.context().zipGuide = &guide;
+        SingleDataDialog dialog(fx.context());
+        dialog.x_YUBIN1->clear();
+        dialog.x_address1->setText("梅田");
+        QTimer::singleShot(50, &guide, [&guide] {
+            guide.search();
+            guide.chooseRow(0);
+        });
+        dialog.openPostalGuide();
+        QCOMPARE(guide.searchBox->text(), QString("梅田")); // prefilled from address 1
+        QCOMPARE(dialog.x_YUBIN1->text(), QString("530"));
+        QCOMPARE(dialog.x_YUBIN2->text(), QString("0001"));
+        QCOMPARE(dialog.x_address1->text(), QString("大阪市北区梅田"));
+    }
+
+    void phraseChoiceFillsItsItemAndRedraws()
+    {
+        DialogFixture fx(40);
+        fx.context().choosePhrase = [](QString *phrase) {
+            *phrase = "精密機器";
+            return true;
+        };
+        SingleDataDialog dialog(fx.context());
+        QVERIFY(dialog.goodsButton[2]->isEnabled());
+        dialog.goodsButton[2]->click();
+        QCOMPARE(dialog.z_goods[2]->text(), QString("精密機器"));
+        QCOMPARE(fx.redraws, 1);
+        DialogFixture without(40);
+        SingleDataDialog plain(without.context());
+        QVERIFY(!plain.goodsButton[0]->isEnabled());
+    }
+
+    void presentationPerEdition_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("amount");
+        QTest::addColumn<bool>("date");
+        QTest::addColumn<bool>("time");
+        QTest::addColumn<bool>("pieces");
+        QTest::newRow("10") << 10 << "払込取扱票編集" << true << false << false << false;
+        QTest::newRow("20") << 20 << "送り状編集" << false << true << true << false;
+        QTest::newRow("40") << 40 << "送り状編集" << false << true << false << true;
+        QTest::newRow("50") << 50 << "送り状編集" << false << true << true << true;
+    }
+
+    void presentationPerEdition()
+    {
+        QFETCH(int, edition);
+        QFETCH(QString, title);
+        QFETCH(bool, amount);
+        QFETCH(bool, date);
+        QFETCH(bool, time);
+        QFETCH(bool, pieces);
+        DialogFixture fx(edition);
+        SingleDataDialog dialog(fx.context());
+        dialog.show();
+        QCOMPARE(dialog.titleLabel->text(), title);
+        QCOMPARE(dialog.amountRow->isVisible(), amount);
+        QCOMPARE(dialog.dateRow->isVisible(), date);
+        QCOMPARE(dialog.timeRow->isVisible(), time);
+        QCOMPARE(dialog.piecesRow->isVisible(), pieces);
+        QVERIFY(!dialog.weightRow->isVisible());
+        QCOMPARE(dialog.x_YUBIN1->maxLength(), 3);
+        QCOMPARE(dialog.x_YUBIN2->maxLength(), 4);
+        QVERIFY(dialog.x_YUBIN1->inputMethodHints() & Qt::ImhPreferLatin);
+        QVERIFY(!dialog.z_kingaku->testAttribute(Qt::WA_InputMethodEnabled));
+        dialog.reject();
+    }
+};
+
+QTEST_MAIN(DataEditTest)
+#include "single_data_dialog_test.moc"

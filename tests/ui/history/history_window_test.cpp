@@ -1,0 +1,181 @@
+// The sending history in the main window: a printed waybill appears in the
+// history, is corrected, printed again through the single-print data and
+// registered as a consignee; F8 and "履歴を書き込む".
+
+#include "support/DialogDriver.h"
+#include "support/TestNotices.h"
+
+#include "ui/addressbook/ConsigneeListPage.h"
+#include "ui/history/HistoryCommands.h"
+#include "ui/history/HistoryPage.h"
+#include "ui/history/HistoryTableModel.h"
+#include "ui/addressbook/ConsigneeDialog.h"
+#include "ui/history/HistoryEditDialog.h"
+#include "core/settings/Editions.h"
+#include "ui/main/MainActions.h"
+#include "ui/main/MainWindow.h"
+#include "core/data/SqlLiteral.h"
+#include "core/data/Database.h"
+#include "ui/addressbook/SingleDataDialog.h"
+#include "core/layout/PrintRecord.h"
+#include "ui/preview/PreviewPage.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+QString programDir()
+{
+    return QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR"));
+}
+
+} // namespace
+
+class HistoryWindowTest : public QObject
+{
+    Q_OBJECT
+private:
+    QStringList query(MainWindow &w, const QString &file, const QString &sql)
+    {
+        Database db;
+        QStringList lines;
+        if (db.OpenDatabase(file).isError())
+            return {"?"};
+        const QueryResult result = db.QueryRows(sql); // the rows live in it
+        for (const QStringList &row : result.rows.rows())
+            lines << row.join('|');
+        return lines;
+    }
+    void exec(const QString &file, const QString &sql)
+    {
+        Database db;
+        QVERIFY(!db.OpenDatabase(file).isError());
+        QVERIFY(!db.ExecSql(sql));
+    }
+
+private slots:
+    void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
+
+    void printedWaybillIsCorrectedReprintedAndRegistered()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        w.record().setSlot(8, "山田太郎");
+        w.record().setSlot(13, "京都府京都市");
+        w.record().setSlot(14, "中京区1-2");
+        w.record().setSlot(15, "075-123-4567");
+        w.printer().setOutputFormat(QPrinter::PdfFormat);
+        w.printer().setOutputFileName(root.filePath("out.pdf"));
+        QVERIFY(w.printSingle(true));
+
+        // F8: the history and the consignee list, the preview left as it was.
+        w.actions()->history->trigger();
+        QCOMPARE(w.rightPages()->currentIndex(), 2);
+        QCOMPARE(w.leftPages()->currentIndex(), 2);
+        HistoryPage *page = w.historyPage();
+        QCOMPARE(page->rowCount(), 1);
+        QCOMPARE(page->model()->cellText(0, 3), QString("山田太郎"));
+        const QString id = page->model()->idAt(0);
+
+        // Correction: the tracking number shows in column 7.
+        page->selectRow(0);
+        {
+            DialogDriver driver([](QWidget *modal) {
+                auto *edit = qobject_cast<HistoryEditDialog *>(modal);
+                if (!edit) {
+                    modal->close();
+                    return;
+                }
+                edit->number->setText("1234-5678-9012");
+                edit->operate_btn->click();
+            });
+            page->editButton->click();
+            QCOMPARE(driver.seen, QString("HistoryEditDialog"));
+        }
+        QCOMPARE(page->model()->cellText(0, 7), QString("1234-5678-9012"));
+
+        // Reprint: the single-print data file, weight kept, the editor opened.
+        w.record().setSlot(27, "9");
+        w.record().setSlot(22, "/1/2");
+        page->selectRow(0);
+        {
+            DialogDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+            page->reprintAction->trigger();
+            QCOMPARE(driver.seen, QString("SingleDataDialog"));
+        }
+        QCOMPARE(w.leftPages()->currentIndex(), 0);
+        QCOMPARE(w.rightPages()->currentIndex(), 0);
+        PrintRecord file;
+        QVERIFY(LoadSingleData(SingleDataPath(w.folders().workDir), file));
+        QCOMPARE(file.slot(8), QString("山田太郎"));
+        QCOMPARE(file.slot(27), QString("9"));
+        QCOMPARE(file.slot(22), QString());
+        QCOMPARE(w.record().slot(8), QString("山田太郎"));
+
+        // A sender that is gone: the notice, the selection kept.
+        exec(w.membersDbPath(), "UPDATE sender SET snamae1='閉店した店' WHERE ID=" + id);
+        w.actions()->history->trigger();
+        page->selectRow(0);
+        notices.texts.clear();
+        {
+            DialogDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+            page->reprintAction->trigger();
+        }
+        QVERIFY(notices.texts.contains("ご依頼主[閉店した店]が見つかりません。"));
+
+        // Registration: 京都府 and 京都市 from 「京都府京都市」, saved as a new consignee.
+        w.actions()->history->trigger();
+        page->selectRow(0);
+        QString mode, area, city;
+        {
+            DialogDriver driver([&](QWidget *modal) {
+                auto *edit = qobject_cast<ConsigneeDialog *>(modal);
+                if (!edit) {
+                    modal->close();
+                    return;
+                }
+                mode = edit->panel(0);
+                area = edit->area->currentText();
+                city = edit->city->text();
+                edit->save();
+            });
+            page->registerConsigneeAction->trigger();
+        }
+        QCOMPARE(mode, QString("追加"));
+        QCOMPARE(area, QString("京都府"));
+        QCOMPARE(city, QString("京都市"));
+        QCOMPARE(query(w, w.addressDbPath(), "SELECT area,city,location,tel FROM address WHERE namae1='山田太郎'"),
+                 QStringList({"京都府|京都市|中京区1-2|075-123-4567"}));
+    }
+
+    void writeButtonOnThePrintSettingsPageLinksNoConsignee()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        w.leftPages()->setCurrentIndex(0);
+        w.record().setSlot(7, "42");
+        w.record().setSlot(8, "書込");
+        w.previewPage()->writeHistoryButton->click();
+        QCOMPARE(notices.texts.last(), QString("送信記録を登録しました"));
+        QCOMPARE(query(w, w.membersDbPath(), "SELECT userid,namae1,kind FROM sender"), QStringList({"|書込|40"}));
+
+        w.record().setSlot(8, QString(21, u'長'));
+        QVERIFY(!w.writeHistoryForPreview());
+        QVERIFY(notices.texts.last().startsWith("[保存できませんでした]氏名が長すぎます。"));
+    }
+};
+
+QTEST_MAIN(HistoryWindowTest)
+#include "history_window_test.moc"

@@ -1,0 +1,276 @@
+// The consignee list inside the main window: what the preview and the printer
+// show follows the list's current row and ticks, wherever a command starts.
+#include "support/DialogDriver.h"
+#include "support/MainWindowTestFiles.h"
+#include "support/TestNotices.h"
+
+#include "ui/addressbook/ConsigneeListPage.h"
+#include "ui/addressbook/ConsigneeTableModel.h"
+#include "ui/addressbook/PrintSettingsPage.h"
+#include "ui/addressbook/ConsigneeDialog.h"
+#include "core/settings/Editions.h"
+#include "ui/main/MainActions.h"
+#include "ui/main/MainWindow.h"
+#include "core/data/SqlLiteral.h"
+#include "core/data/Database.h"
+#include "ui/addressbook/SenderSearchDialog.h"
+
+#include <QCheckBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// A started zerrat window whose address book holds Alpha, Bravo and Charlie:
+// Alpha and Charlie send with sender 1, Bravo with sender 2. The list page is
+// the active one.
+struct ListWindow {
+    NoticeCatcher notices;
+    QTemporaryDir root;
+    std::unique_ptr<MainWindow> window;
+    QStringList ids; // Alpha, Bravo, Charlie
+
+    ListWindow()
+    {
+        window = std::make_unique<MainWindow>(programDir(), "zerrat_xe2", root.path());
+        window->ensureStarted();
+        const int senders[] = {1, 2, 1};
+        int n = 0;
+        for (const char *name : {"Alpha", "Bravo", "Charlie"}) {
+            ids << addConsignee(name);
+            exec(window->membersDbPath(), QString("INSERT INTO memberitem(userid,kind,companyID) VALUES(%1,40,%2)")
+                                              .arg(ids.last())
+                                              .arg(senders[n++]));
+        }
+        window->leftPages()->setCurrentIndex(2);
+        notices.texts.clear();
+    }
+
+    ConsigneeListPage &list() { return *window->consigneeListPage(); }
+
+    QString addConsignee(const QString &name)
+    {
+        exec(window->addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES(" + SqlQuote(name) + ",'')");
+        return query(window->addressDbPath(), "SELECT max(ID) FROM address").value(0);
+    }
+
+    void exec(const QString &file, const QString &sql)
+    {
+        Database db;
+        QVERIFY(!db.OpenDatabase(file).isError());
+        QVERIFY2(!db.ExecSql(sql), qPrintable(sql));
+    }
+
+    // The rows of a query, each row's columns joined with '|'.
+    QStringList query(const QString &file, const QString &sql)
+    {
+        Database db;
+        QStringList values;
+        if (db.OpenDatabase(file).isError())
+            return values;
+        const QueryResult result = db.QueryRows(sql);
+        for (const QStringList &row : result.rows.rows())
+            values << row.join('|');
+        return values;
+    }
+
+    // Selects the row of consignee id as a click on it does.
+    void select(const QString &id)
+    {
+        const int row = list().model()->rowOf(id);
+        QVERIFY(row >= 0);
+        list().consigneeGrid->selectionModel()->setCurrentIndex(
+            list().model()->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    // Ticks consignee id as a click on its check box does.
+    void tick(const QString &id)
+    {
+        ConsigneeTableModel *model = list().model();
+        QVERIFY(model->setData(model->index(model->rowOf(id), 0), Qt::Checked, Qt::CheckStateRole));
+    }
+
+    // Prints into a PDF file of the scratch folder, without the printer dialog.
+    QString pdfOutput(const QString &name)
+    {
+        const QString pdf = root.filePath(name);
+        window->printer().setOutputFormat(QPrinter::PdfFormat);
+        window->printer().setOutputFileName(pdf);
+        return pdf;
+    }
+
+    QStringList history() { return query(window->membersDbPath(), "select userid,namae1 from sender order by ID"); }
+};
+
+} // namespace
+
+class MainWindowListTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
+
+    // 連票印刷 started on another page prints the ticked consignees, not the
+    // single-print waybill once per tick.
+    void batchPrintFromAnotherPagePrintsTheTickedConsigneesInTickOrder_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("印刷設定") << 0;
+        QTest::newRow("印刷位置調整") << 1;
+    }
+    void batchPrintFromAnotherPagePrintsTheTickedConsigneesInTickOrder()
+    {
+        QFETCH(int, page);
+        ListWindow w;
+        w.tick(w.ids[2]);
+        w.tick(w.ids[0]);
+        w.tick(w.ids[1]);
+        w.window->leftPages()->setCurrentIndex(page);
+        const QString pdf = w.pdfOutput("batch.pdf");
+
+        QVERIFY(w.window->printBatch(true));
+        QCOMPARE(w.window->leftPages()->currentIndex(), 2);
+        QCOMPARE(PdfPageCount(pdf), 3);
+        QCOMPARE(w.history(), QStringList({w.ids[2] + "|Charlie", w.ids[0] + "|Alpha", w.ids[1] + "|Bravo"}));
+        if (HasPdfToText()) {
+            QVERIFY(PdfPageText(pdf, 1).contains("Charlie"));
+            QVERIFY(PdfPageText(pdf, 3).contains("Bravo"));
+        }
+        // The closing notice and the status bar name the file the pages went to.
+        QCOMPARE(w.notices.texts, QStringList{"送信記録を登録しました\nPDFファイル: " + pdf});
+        QCOMPARE(w.window->statusBar()->currentMessage(), "PDFファイルに印刷しました: " + pdf);
+    }
+
+    void batchPrintWithNothingTickedSaysSoFromAnyPage()
+    {
+        ListWindow w;
+        w.window->leftPages()->setCurrentIndex(0);
+        const QString pdf = w.pdfOutput("none.pdf");
+        QVERIFY(!w.window->printBatch(true));
+        QCOMPARE(w.notices.texts, QStringList{"お届け先リストで印刷したいデータにチェックを入れてください"});
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(w.history().isEmpty());
+    }
+
+    // A refill that no longer shows the selected consignee leaves the waybill
+    // of no consignee: the preview and 単票印刷 must not keep the hidden one.
+    void refillThatHidesTheSelectedConsigneeLeavesNoConsigneeOnThePreview_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("ご依頼主検索") << "sender filter";
+        QTest::newRow("住所検索") << "search";
+    }
+    void refillThatHidesTheSelectedConsigneeLeavesNoConsigneeOnThePreview()
+    {
+        QFETCH(QString, how);
+        ListWindow w;
+        w.select(w.ids[1]);
+        QCOMPARE(w.window->record().slot(8), QString("Bravo"));
+
+        if (how == "sender filter") {
+            DialogDriver chooseSender1([](QWidget *dialog) {
+                auto *search = qobject_cast<SenderSearchDialog *>(dialog);
+                QVERIFY(search);
+                search->senderChoice->topLevelItem(0)->setSelected(true);
+                search->runButton->click();
+            });
+            w.list().senderFilterButton->click();
+            QCOMPARE(chooseSender1.seen, QString("SenderSearchDialog"));
+        } else {
+            w.list().addressSearch->setText("h"); // Alpha and Charlie, not Bravo
+            w.list().addressSearchButton->click();
+        }
+        QCOMPARE(w.list().rowCount(), 2);
+        QCOMPARE(w.list().selectedId(), QString());
+        QCOMPARE(w.window->record().slot(7), QString());
+        QCOMPARE(w.window->record().slot(8), QString());
+
+        w.pdfOutput("single.pdf");
+        QVERIFY(w.window->printSingle(true));
+        QCOMPARE(w.history(), QStringList{"|"});
+    }
+
+    // A refill that still shows the selected consignee keeps it current.
+    void refillThatStillShowsTheSelectedConsigneeKeepsIt()
+    {
+        ListWindow w;
+        w.select(w.ids[2]);
+        w.list().addressSearch->setText("h");
+        w.list().addressSearchButton->click();
+        QCOMPARE(w.list().selectedId(), w.ids[2]);
+        QCOMPARE(w.window->record().slot(8), QString("Charlie"));
+    }
+
+    void savedNewConsigneeBecomesTheCurrentRow()
+    {
+        ListWindow w;
+        w.select(w.ids[0]);
+        DialogDriver save([](QWidget *dialog) {
+            auto *editor = qobject_cast<ConsigneeDialog *>(dialog);
+            QVERIFY(editor);
+            editor->namae1->setText("Delta");
+            editor->operate_btn->click();
+        });
+        w.window->actions()->newConsignee->trigger();
+        const QString delta = w.query(w.window->addressDbPath(), "SELECT ID FROM address WHERE namae1='Delta'").value(0);
+        QVERIFY(!delta.isEmpty());
+        QCOMPARE(w.list().selectedId(), delta);
+        QCOMPARE(w.window->record().slot(8), QString("Delta"));
+
+        w.pdfOutput("new.pdf");
+        QVERIFY(w.window->printSingle(true));
+        QCOMPARE(w.history(), QStringList{delta + "|Delta"});
+    }
+
+    // The consignee on the list was deleted behind the window's back (another
+    // edition on the same address book): editing or deleting it says so.
+    void editOrDeleteOfAConsigneeWhoseRowIsGoneIsReported_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("保存") << false;
+        QTest::newRow("削除") << true;
+    }
+    void editOrDeleteOfAConsigneeWhoseRowIsGoneIsReported()
+    {
+        QFETCH(bool, remove);
+        ListWindow w;
+        w.select(w.ids[1]);
+        w.exec(w.window->addressDbPath(), "DELETE FROM address WHERE ID=" + w.ids[1]);
+        w.exec(w.window->membersDbPath(), "DELETE FROM memberitem WHERE userid=" + w.ids[1]);
+
+        DialogDriver edit([remove](QWidget *dialog) {
+            auto *editor = qobject_cast<ConsigneeDialog *>(dialog);
+            QVERIFY(editor);
+            editor->namae1->setText("Bravo 2");
+            editor->z_goods[0]->setText("りんご");
+            (remove ? editor->deleteBtn : editor->operate_btn)->click();
+            if (editor->isVisible())
+                editor->reject();
+        });
+        w.window->actions()->editConsignee->trigger();
+        QCOMPARE(edit.seen, QString("ConsigneeDialog"));
+
+        const QString gone = "登録番号 " + w.ids[1]
+                             + " のデータが見つかりません。ほかの操作で削除されたか、データのリストアで入れ替わっています。";
+        QVERIFY2(w.notices.texts.contains(remove ? gone : "[保存できませんでした]\n" + gone),
+                 qPrintable(w.notices.texts.join(" / ")));
+        QCOMPARE(w.query(w.window->addressDbPath(), "SELECT count(*) FROM address WHERE namae1='Bravo 2'"),
+                 QStringList{"0"});
+        QCOMPARE(w.query(w.window->membersDbPath(), "SELECT count(*) FROM memberitem WHERE userid=" + w.ids[1]),
+                 QStringList{"0"});
+        // The row that led to nothing is gone from the list.
+        QCOMPARE(w.list().model()->rowOf(w.ids[1]), -1);
+    }
+};
+
+QTEST_MAIN(MainWindowListTest)
+#include "main_window_list_test.moc"

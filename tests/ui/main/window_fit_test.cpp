@@ -1,0 +1,139 @@
+// Every edition's main window at its default size: the top bar shows each of
+// its controls whole, the consignee list shows all four columns wide enough
+// for typical entries, and the list page's header picture follows the page's
+// width.
+
+#include "support/MainWindowTestFiles.h"
+#include "support/TestNotices.h"
+
+#include "ui/addressbook/ConsigneeListPage.h"
+#include "core/settings/Editions.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/TopBar.h"
+#include "core/settings/WindowPositionFile.h"
+#include "ui/controls/StretchedPicture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Typical entries of the consignee list's four columns.
+const char *const typicalConsignee[] = {"山田　太郎", "123-4567", "東京都千代田区千代田1-1", "03-1234-5678"};
+
+// Shows the window at its default size. (The test screen is smaller than a
+// real one, so the size is set after the placement on the screen.)
+bool showAtDefaultSize(MainWindow &w)
+{
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return false;
+    w.resize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight);
+    QApplication::processEvents();
+    return true;
+}
+
+void addEditions()
+{
+    QTest::addColumn<QString>("exe");
+    for (const Edition &e : Editions())
+        QTest::newRow(qPrintable(e.exeName)) << e.exeName;
+}
+
+} // namespace
+
+class WindowFitTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void theTopBarFitsTheDefaultWindow_data() { addEditions(); }
+
+    void theTopBarFitsTheDefaultWindow()
+    {
+        QFETCH(QString, exe);
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), exe, root.path());
+        QVERIFY(showAtDefaultSize(w));
+        QVERIFY2(w.minimumSizeHint().width() <= WindowPosition::DefaultWidth,
+                 qPrintable(QString::number(w.minimumSizeHint().width())));
+        QVERIFY2(w.minimumSizeHint().height() <= WindowPosition::DefaultHeight,
+                 qPrintable(QString::number(w.minimumSizeHint().height())));
+        QCOMPARE(w.size(), QSize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight));
+        const QRect window = w.rect();
+        for (QWidget *child : w.topBar()->findChildren<QWidget *>()) {
+            if (!child->isVisibleTo(&w))
+                continue;
+            const QRect place(child->mapTo(&w, QPoint(0, 0)), child->size());
+            QVERIFY2(window.contains(place), qPrintable(child->objectName() + " " + child->metaObject()->className()));
+            auto *button = qobject_cast<QAbstractButton *>(child);
+            if (!button)
+                continue;
+            // The small arrow buttons beside the number boxes have a fixed
+            // size; their arrow must fit. Every other button gets its full size.
+            const bool fixed = button->minimumSize() == button->maximumSize();
+            const int needed = fixed ? button->fontMetrics().horizontalAdvance(button->text()) : button->sizeHint().width();
+            QVERIFY2(button->width() >= needed, qPrintable(button->text()));
+        }
+    }
+
+    void theConsigneeListShowsEveryColumn_data() { addEditions(); }
+
+    void theConsigneeListShowsEveryColumn()
+    {
+        QFETCH(QString, exe);
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), exe, root.path());
+        QVERIFY(showAtDefaultSize(w));
+        w.leftPages()->setCurrentIndex(2);
+        QTableView *list = w.consigneeListPage()->consigneeGrid;
+        QTRY_VERIFY(list->isVisible());
+        const QFontMetrics metrics(list->font());
+        QHeaderView *header = list->horizontalHeader();
+        for (int c = 0; c < 4; ++c) {
+            const QString typical = QString::fromUtf8(typicalConsignee[c]);
+            QVERIFY2(header->sectionSize(c) > metrics.horizontalAdvance(typical),
+                     qPrintable(typical + " " + QString::number(header->sectionSize(c))));
+            const int right = header->sectionViewportPosition(c) + header->sectionSize(c);
+            QVERIFY2(right <= list->viewport()->width(),
+                     qPrintable(QString("column %1 ends at %2 of %3").arg(c).arg(right).arg(list->viewport()->width())));
+        }
+    }
+
+    // The bar above the list is stretched over the page, however wide the
+    // user drags the panel.
+    void theListHeaderPictureFollowsThePanel()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        QVERIFY(showAtDefaultSize(w));
+        w.leftPages()->setCurrentIndex(2);
+        ConsigneeListPage *page = w.consigneeListPage();
+        auto *splitter = w.findChild<QSplitter *>("pageSplitter");
+        QVERIFY(splitter);
+        w.resize(1400, WindowPosition::DefaultHeight);
+        splitter->setSizes({700, 700});
+        QTRY_VERIFY(page->width() > 600);
+        QWidget *bar = page->searchBar;
+        QTRY_VERIFY(bar->width() >= page->width() - 8);
+        const QImage picture(programDir() + "/images/bar6.bmp");
+        const QImage shown = bar->grab().toImage();
+        const int y = shown.height() / 2;
+        const QColor expected = picture.pixelColor(picture.width() - 1, y * picture.height() / shown.height());
+        const QColor got = shown.pixelColor(shown.width() - 1, y);
+        QVERIFY2(qAbs(got.red() - expected.red()) + qAbs(got.green() - expected.green())
+                         + qAbs(got.blue() - expected.blue()) < 24,
+                 qPrintable(got.name() + " " + expected.name()));
+    }
+};
+
+QTEST_MAIN(WindowFitTest)
+#include "window_fit_test.moc"
