@@ -2,6 +2,7 @@
 // and how long a zoom or offset change takes to redraw, with the starter layout.
 
 #include "ui/main/MainWindow.h"
+#include "ui/preview/WaybillView.h"
 #include "ui/main/TopBar.h"
 #include "core/drawing/FontSubstitutions.h"
 #include "ui/preview/PreviewPage.h"
@@ -37,7 +38,7 @@ void BM_StartToFirstPreview(benchmark::State &state)
     for (auto _ : state) {
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.show();
-        const QImage &page = w.previewPage()->pageImage();
+        const QImage &page = w.pages().preview->pageImage();
         benchmark::DoNotOptimize(page.constBits());
         w.close();
     }
@@ -51,8 +52,8 @@ void BM_ZoomRedraw(benchmark::State &state)
     int zoom = 100;
     for (auto _ : state) {
         zoom = zoom == 100 ? 150 : 100;
-        w.setZoom(zoom);
-        benchmark::DoNotOptimize(w.previewPage()->pageImage().constBits());
+        w.view()->setZoom(zoom);
+        benchmark::DoNotOptimize(w.pages().preview->pageImage().constBits());
     }
 }
 BENCHMARK(BM_ZoomRedraw)->Unit(benchmark::kMillisecond);
@@ -64,9 +65,9 @@ void BM_OffsetRedraw(benchmark::State &state)
     int offset = 0;
     for (auto _ : state) {
         offset = offset == 0 ? 3 : 0;
-        w.topBar()->setOffsets(offset, offset);
-        emit w.topBar()->headerValuesChanged();
-        benchmark::DoNotOptimize(w.previewPage()->pageImage().constBits());
+        w.pages().topBar->setOffsets(offset, offset);
+        emit w.pages().topBar->headerValuesChanged();
+        benchmark::DoNotOptimize(w.pages().preview->pageImage().constBits());
     }
 }
 BENCHMARK(BM_OffsetRedraw)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,8 @@
 #include "ui/main/MainActions.h"
 #include "core/text/TextFields.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/WaybillView.h"
 #include "ui/controls/NumberEdit.h"
 #include "ui/editor/LayoutEditorPage.h"
 
@@ -22,7 +24,7 @@ QString programDir()
 // The line of item id in the window's layout.
 QString itemLine(MainWindow &w, int id)
 {
-    return w.style().line(w.style().findItem(id));
+    return w.state().style.line(w.state().style.findItem(id));
 }
 
 } // namespace
@@ -37,9 +39,9 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        QCOMPARE(w.leftPages()->widget(1), static_cast<QWidget *>(w.layoutEditorPage()));
-        QCOMPARE(w.leftPages()->tabText(1), QStringLiteral("印刷位置調整"));
-        QCOMPARE(w.layoutEditorPage()->fieldButton("btn1")->text(), QStringLiteral("郵便番号1"));
+        QCOMPARE(w.pages().left->widget(1), static_cast<QWidget *>(w.pages().editor));
+        QCOMPARE(w.pages().left->tabText(1), QStringLiteral("印刷位置調整"));
+        QCOMPARE(w.pages().editor->fieldButton("btn1")->text(), QStringLiteral("郵便番号1"));
     }
 
     void anotherLayoutClearsTheSelectionAndThePanel_data()
@@ -59,18 +61,18 @@ private slots:
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.show();
         w.ensureStarted();
-        w.leftPages()->setCurrentIndex(1);
-        LayoutEditorPage *page = w.layoutEditorPage();
-        QVERIFY(w.style().findItem(3) > 0);
+        w.pages().left->setCurrentIndex(1);
+        LayoutEditorPage *page = w.pages().editor;
+        QVERIFY(w.state().style.findItem(3) > 0);
         QTest::mouseClick(page->fieldButton("btn3"), Qt::LeftButton);
         QVERIFY(page->editor().hasSelection());
         QVERIFY(page->cx->Value() != 0);
         QVERIFY(!page->cf->text().isEmpty());
 
         if (restore)
-            w.actions()->styleRestore->trigger();
+            w.pages().actions->styleRestore->trigger();
         else
-            w.selectPaperKind(1);
+            w.view()->selectPaperKind(1);
         QVERIFY(!page->editor().hasSelection());
         QVERIFY(page->fieldNameLabel->text().isEmpty());
         QCOMPARE(page->cx->Value(), Extended(0));
@@ -79,13 +81,13 @@ private slots:
         QCOMPARE(page->cf->text(), QString());
         QCOMPARE(page->cb->text(), QString());
 
-        const QStringList loaded = w.style().lines();
+        const QStringList loaded = w.state().style.lines();
         notices.texts.clear();
         page->cx->setFocus();
         QTest::keyClick(page->cx, Qt::Key_Return);
         QTest::mouseClick(page->RightBtn, Qt::LeftButton);
         QCOMPARE(notices.texts.size(), 2);
-        QCOMPARE(w.style().lines(), loaded);
+        QCOMPARE(w.state().style.lines(), loaded);
     }
 
     void aMovedFieldAndItsFontSurviveARestart()
@@ -97,8 +99,8 @@ private slots:
             MainWindow w(programDir(), "zerrat_xe2", root.path());
             w.show();
             w.ensureStarted();
-            w.leftPages()->setCurrentIndex(1);
-            LayoutEditorPage *page = w.layoutEditorPage();
+            w.pages().left->setCurrentIndex(1);
+            LayoutEditorPage *page = w.pages().editor;
             page->setFontChooser([](const FieldFontChoice &initial, QWidget *) -> std::optional<FieldFontChoice> {
                 FieldFontChoice c = initial;
                 c.fontName = QStringLiteral("IPAGothic");
@@ -106,7 +108,7 @@ private slots:
                 c.bold = true;
                 return c;
             });
-            QVERIFY(w.style().findItem(3) > 0);
+            QVERIFY(w.state().style.findItem(3) > 0);
             QTest::mouseClick(page->fieldButton("btn3"), Qt::LeftButton);
             const Millimetre before = *Millimetre::parse(NthField(itemLine(w, 3), 6));
             QTest::mouseClick(page->RightBtn, Qt::LeftButton, Qt::ControlModifier);

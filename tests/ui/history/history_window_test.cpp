@@ -14,6 +14,10 @@
 #include "core/settings/Editions.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/WaybillView.h"
+#include "ui/printing/PrintCommands.h"
+#include "ui/history/HistoryController.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
 #include "ui/addressbook/SingleDataDialog.h"
@@ -70,19 +74,19 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        w.record().setSlot(8, "山田太郎");
-        w.record().setSlot(13, "京都府京都市");
-        w.record().setSlot(14, "中京区1-2");
-        w.record().setSlot(15, "075-123-4567");
-        w.printer().setOutputFormat(QPrinter::PdfFormat);
-        w.printer().setOutputFileName(root.filePath("out.pdf"));
-        QVERIFY(w.printSingle(true));
+        w.state().record.setSlot(8, "山田太郎");
+        w.state().record.setSlot(13, "京都府京都市");
+        w.state().record.setSlot(14, "中京区1-2");
+        w.state().record.setSlot(15, "075-123-4567");
+        w.state().printer().setOutputFormat(QPrinter::PdfFormat);
+        w.state().printer().setOutputFileName(root.filePath("out.pdf"));
+        QVERIFY(w.printing()->printSingle(true));
 
         // F8: the history and the consignee list, the preview left as it was.
-        w.actions()->history->trigger();
-        QCOMPARE(w.rightPages()->currentIndex(), 2);
-        QCOMPARE(w.leftPages()->currentIndex(), 2);
-        HistoryPage *page = w.historyPage();
+        w.pages().actions->history->trigger();
+        QCOMPARE(w.pages().right->currentIndex(), 2);
+        QCOMPARE(w.pages().left->currentIndex(), 2);
+        HistoryPage *page = w.pages().history;
         QCOMPARE(page->rowCount(), 1);
         QCOMPARE(page->model()->cellText(0, 3), QString("山田太郎"));
         const QString id = page->model()->idAt(0);
@@ -105,26 +109,26 @@ private slots:
         QCOMPARE(page->model()->cellText(0, 7), QString("1234-5678-9012"));
 
         // Reprint: the single-print data file, weight kept, the editor opened.
-        w.record().setSlot(27, "9");
-        w.record().setSlot(22, "/1/2");
+        w.state().record.setSlot(27, "9");
+        w.state().record.setSlot(22, "/1/2");
         page->selectRow(0);
         {
             DialogDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
             page->reprintAction->trigger();
             QCOMPARE(driver.seen, QString("SingleDataDialog"));
         }
-        QCOMPARE(w.leftPages()->currentIndex(), 0);
-        QCOMPARE(w.rightPages()->currentIndex(), 0);
+        QCOMPARE(w.pages().left->currentIndex(), 0);
+        QCOMPARE(w.pages().right->currentIndex(), 0);
         PrintRecord file;
-        QVERIFY(LoadSingleData(SingleDataPath(w.folders().workDir), file));
+        QVERIFY(LoadSingleData(SingleDataPath(w.state().folders.workDir), file));
         QCOMPARE(file.slot(8), QString("山田太郎"));
         QCOMPARE(file.slot(27), QString("9"));
         QCOMPARE(file.slot(22), QString());
-        QCOMPARE(w.record().slot(8), QString("山田太郎"));
+        QCOMPARE(w.state().record.slot(8), QString("山田太郎"));
 
         // A sender that is gone: the notice, the selection kept.
-        exec(w.membersDbPath(), "UPDATE sender SET snamae1='閉店した店' WHERE ID=" + id);
-        w.actions()->history->trigger();
+        exec(w.state().membersDbPath(), "UPDATE sender SET snamae1='閉店した店' WHERE ID=" + id);
+        w.pages().actions->history->trigger();
         page->selectRow(0);
         notices.texts.clear();
         {
@@ -134,7 +138,7 @@ private slots:
         QVERIFY(notices.texts.contains("ご依頼主[閉店した店]が見つかりません。"));
 
         // Registration: 京都府 and 京都市 from 「京都府京都市」, saved as a new consignee.
-        w.actions()->history->trigger();
+        w.pages().actions->history->trigger();
         page->selectRow(0);
         QString mode, area, city;
         {
@@ -154,7 +158,7 @@ private slots:
         QCOMPARE(mode, QString("追加"));
         QCOMPARE(area, QString("京都府"));
         QCOMPARE(city, QString("京都市"));
-        QCOMPARE(query(w, w.addressDbPath(), "SELECT area,city,location,tel FROM address WHERE namae1='山田太郎'"),
+        QCOMPARE(query(w, w.state().addressDbPath(), "SELECT area,city,location,tel FROM address WHERE namae1='山田太郎'"),
                  QStringList({"京都府|京都市|中京区1-2|075-123-4567"}));
     }
 
@@ -164,15 +168,15 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        w.leftPages()->setCurrentIndex(0);
-        w.record().setSlot(7, "42");
-        w.record().setSlot(8, "書込");
-        w.previewPage()->writeHistoryButton->click();
+        w.pages().left->setCurrentIndex(0);
+        w.state().record.setSlot(7, "42");
+        w.state().record.setSlot(8, "書込");
+        w.pages().preview->writeHistoryButton->click();
         QCOMPARE(notices.texts.last(), QString("送信記録を登録しました"));
-        QCOMPARE(query(w, w.membersDbPath(), "SELECT userid,namae1,kind FROM sender"), QStringList({"|書込|40"}));
+        QCOMPARE(query(w, w.state().membersDbPath(), "SELECT userid,namae1,kind FROM sender"), QStringList({"|書込|40"}));
 
-        w.record().setSlot(8, QString(21, u'長'));
-        QVERIFY(!w.writeHistoryForPreview());
+        w.state().record.setSlot(8, QString(21, u'長'));
+        QVERIFY(!w.history()->writeHistoryForPreview());
         QVERIFY(notices.texts.last().startsWith("[保存できませんでした]氏名が長すぎます。"));
     }
 };

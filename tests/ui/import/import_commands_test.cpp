@@ -7,6 +7,8 @@
 #include "ui/main/MainActions.h"
 #include "core/text/TextFields.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/import/ImportCommands.h"
 #include "core/data/Database.h"
 #include "ui/addressbook/EditingDialogs.h"
 #include "ui/addressbook/SingleDataDialog.h"
@@ -57,8 +59,8 @@ QString makeProgramDir(const QTemporaryDir &root, const QByteArray &editorScript
 
 QString itemText(MainWindow &w, int id)
 {
-    const int index = w.style().findItem(id);
-    return index < 0 ? QStringLiteral("<none>") : NthFieldOrEmpty(w.style().line(index), 20);
+    const int index = w.state().style.findItem(id);
+    return index < 0 ? QStringLiteral("<none>") : NthFieldOrEmpty(w.state().style.line(index), 20);
 }
 
 // Notes the first progress dialog that shows while it lives, with what it
@@ -103,9 +105,9 @@ QStringList addressBookRows(MainWindow &w)
 {
     Database db;
     QStringList rows;
-    if (!db.OpenDatabase(w.addressDbPath()).isError())
+    if (!db.OpenDatabase(w.state().addressDbPath()).isError())
         rows << db.QueryRows("SELECT * FROM address ORDER BY ID").rows.lines();
-    if (!db.OpenDatabase(w.membersDbPath()).isError())
+    if (!db.OpenDatabase(w.state().membersDbPath()).isError())
         rows << db.QueryRows("SELECT * FROM memberitem ORDER BY userid, kind").rows.lines();
     return rows;
 }
@@ -134,12 +136,12 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        QVERIFY(!w.actions()->fromClip->isVisible());
-        const int draws = w.previewPage()->drawCount();
+        QVERIFY(!w.pages().actions->fromClip->isVisible());
+        const int draws = w.pages().preview->drawCount();
 
         QGuiApplication::clipboard()->setText("郵便番号 = 123-4567\r\n住所 = 東京都千代田区千代田1-1\n"
                                               "電話 = 03-1234-5678\n");
-        w.actions()->fromClip->trigger();
+        w.pages().actions->fromClip->trigger();
         QCOMPARE(itemText(w, 1), QString("123"));
         QCOMPARE(itemText(w, 2), QString("4567"));
         QCOMPARE(itemText(w, 3), QString("東京都千代田区千代田"));
@@ -147,10 +149,10 @@ private slots:
         QCOMPARE(itemText(w, 7), QString("03"));
         QCOMPARE(itemText(w, 9), QString("5678"));
         // The editor ends on the last item written, and its panel shows that text.
-        QCOMPARE(w.layoutEditorPage()->chrdata->text(), QString("5678"));
-        QCOMPARE(w.layoutEditorPage()->editor().selectedLine(), w.style().findItem(9));
-        w.previewPage()->pageImage();
-        QVERIFY(w.previewPage()->drawCount() > draws);
+        QCOMPARE(w.pages().editor->chrdata->text(), QString("5678"));
+        QCOMPARE(w.pages().editor->editor().selectedLine(), w.state().style.findItem(9));
+        w.pages().preview->pageImage();
+        QVERIFY(w.pages().preview->drawCount() > draws);
         QVERIFY(notices.texts.isEmpty());
     }
 
@@ -160,11 +162,11 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        QVERIFY(w.actions()->orderMailPaste->isVisible());
-        QCOMPARE(w.actions()->orderMailPaste->shortcut(), QKeySequence(Qt::Key_F9));
+        QVERIFY(w.pages().actions->orderMailPaste->isVisible());
+        QCOMPARE(w.pages().actions->orderMailPaste->shortcut(), QKeySequence(Qt::Key_F9));
 
         // What the single-print data already held outside the pasted boxes stays.
-        const QString path = SingleDataPath(w.folders().workDir);
+        const QString path = SingleDataPath(w.state().folders.workDir);
         PrintRecord before;
         before.setSlot(14, "東塩小路ビル3F");
         QVERIFY(SaveSingleData(path, before).ok);
@@ -179,7 +181,7 @@ private slots:
             }
             qobject_cast<QDialog *>(modal)->reject();
         });
-        QVERIFY(w.pasteOrderMail());
+        QVERIFY(w.imports()->pasteOrderMail());
         QCOMPARE(shownName, QString("山田 太郎 "));
         QCOMPARE(shownAddress, QString("京都府京都市下京区東塩小路町"));
         QCOMPARE(shownTel2, QString("123"));
@@ -201,7 +203,7 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        const QString path = SingleDataPath(w.folders().workDir);
+        const QString path = SingleDataPath(w.state().folders.workDir);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -210,7 +212,7 @@ private slots:
         for (const char *text : {"[送付先] 山田 太郎 様\r\n〒600-8216 京都府\r\n(TEL) 075-123-4567\r\n",
                                  "[商品]\r\n石けん\r\n[送付先] 山田 太郎 様\r\n"}) {
             QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
-            QVERIFY(!w.pasteOrderMail());
+            QVERIFY(!w.imports()->pasteOrderMail());
             QTRY_VERIFY(!notices.texts.isEmpty());
             QVERIFY(notices.texts.last().startsWith("楽天の売上メール形式ではありません"));
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -235,11 +237,11 @@ private slots:
             }
             qobject_cast<QDialog *>(modal)->accept();
         });
-        QVERIFY(!w.pasteOrderMailCashOnDelivery());
+        QVERIFY(!w.imports()->pasteOrderMailCashOnDelivery());
         QCOMPARE(prompt, QString("引換金入力"));
-        QVERIFY(w.style().CurrentStyleFile.endsWith("/d_zerrat.sle"));
+        QVERIFY(w.state().style.CurrentStyleFile.endsWith("/d_zerrat.sle"));
         QCOMPARE(itemText(w, 35), QString("12,800"));
-        QCOMPARE(w.layoutEditorPage()->editor().selectedLine(), w.style().findItem(35));
+        QCOMPARE(w.pages().editor->editor().selectedLine(), w.state().style.findItem(35));
         QCOMPARE(notices.texts.size(), 1);
     }
 
@@ -258,23 +260,23 @@ private slots:
         MainWindow w(program, "zerrat_xe2", root.path());
         w.show();
         w.ensureStarted();
-        QVERIFY(w.actions()->csvImport->isEnabled());
+        QVERIFY(w.pages().actions->csvImport->isEnabled());
 
         bool closed = true;
         QTimer::singleShot(300, &w, [&] { closed = w.close(); });
         ProgressWatcher progress(false);
-        const CsvImportOutcome outcome = w.importCsv();
+        const CsvImportOutcome outcome = w.imports()->importCsv();
         QVERIFY(!closed);
         QVERIFY2(!progress.seen, "a one-line import shows no progress dialog");
         QCOMPARE(outcome.status, CsvImportOutcome::Imported);
-        QCOMPARE(w.leftPages()->currentIndex(), 2);
+        QCOMPARE(w.pages().left->currentIndex(), 2);
         QTRY_COMPARE(notices.texts.size(), 2);
         QCOMPARE(notices.texts.at(0), QString("CSV取込画面を先に閉じてください。"));
         QCOMPARE(notices.texts.at(1), QString("CSVファイルから取り込みました。"));
-        QCOMPARE(w.consigneeListPage()->rowCount(), 1);
+        QCOMPARE(w.pages().list->rowCount(), 1);
 
         Database db;
-        QVERIFY(!db.OpenDatabase(w.addressDbPath()).isError());
+        QVERIFY(!db.OpenDatabase(w.state().addressDbPath()).isError());
         const RowList rows = db.QueryRows("select AREA, CITY, ZIPCODE from address").rows;
         QCOMPARE(rows.value(0, 0), QString("京都府"));
         QCOMPARE(rows.value(0, 1), QString("京都市下京区"));
@@ -303,16 +305,16 @@ private slots:
         w.ensureStarted();
         // One consignee with item data for the edition, which the file would rewrite.
         Database db;
-        QVERIFY(!db.OpenDatabase(w.addressDbPath()).isError());
+        QVERIFY(!db.OpenDatabase(w.state().addressDbPath()).isError());
         QVERIFY(!db.ExecSql("INSERT INTO address(NAMAE1,NAMAE2) VALUES('佐藤0','様')"));
-        QVERIFY(!db.OpenDatabase(w.membersDbPath()).isError());
+        QVERIFY(!db.OpenDatabase(w.state().membersDbPath()).isError());
         QVERIFY(!db.ExecSql(QString("INSERT INTO memberitem(userid,kind,itemname1) VALUES(1,%1,'みかん')")
-                                .arg(w.editionCode())));
+                                .arg(w.state().editionCode())));
         db.CloseDatabase();
         const QStringList before = addressBookRows(w);
 
         ProgressWatcher canceller(true);
-        const CsvImportOutcome outcome = w.importCsv();
+        const CsvImportOutcome outcome = w.imports()->importCsv();
         QVERIFY(canceller.seen);
         QCOMPARE(canceller.title, QApplication::applicationDisplayName());
         QVERIFY(canceller.windowModal);
@@ -328,7 +330,7 @@ private slots:
         QCOMPARE(notices.texts.at(0), CsvImportCancelledNotice());
         QCOMPARE(notices.headings.at(0), QString("確認"));
         QCOMPARE(addressBookRows(w), before);
-        QCOMPARE(w.consigneeListPage()->rowCount(), 1);
+        QCOMPARE(w.pages().list->rowCount(), 1);
     }
 
     void csvImportWithoutTheEditorSaysWhereToGetIt()
@@ -338,7 +340,7 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(program, "zerrat_xe2", root.path());
         w.ensureStarted();
-        QCOMPARE(w.importCsv().status, CsvImportOutcome::EditorMissing);
+        QCOMPARE(w.imports()->importCsv().status, CsvImportOutcome::EditorMissing);
         QTRY_COMPARE(notices.texts.size(), 1);
         QVERIFY(notices.texts.at(0).startsWith("CSVエディタ－がインストールされていません"));
     }

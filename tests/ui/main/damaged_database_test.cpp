@@ -11,6 +11,9 @@
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "core/settings/Editions.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/printing/PrintCommands.h"
+#include "ui/history/HistoryController.h"
 #include "ui/main/TopBar.h"
 #include "core/data/DatabaseSchema.h"
 #include "core/data/Database.h"
@@ -134,8 +137,8 @@ private slots:
             MainWindow w(programDir(), "zerrat_xe2", root.path());
             w.ensureStarted();
             QVERIFY(first.texts.isEmpty());
-            fillDatabases(w.addressDbPath(), w.membersDbPath());
-            path = w.folders().dataDir + "/" + file;
+            fillDatabases(w.state().addressDbPath(), w.state().membersDbPath());
+            path = w.state().folders.dataDir + "/" + file;
         }
         damageFile(path, Damage(damage));
         if (QTest::currentTestFailed())
@@ -153,29 +156,29 @@ private slots:
         QVERIFY(QFileInfo::exists(path));
 
         // Layout, preview and single print need no database.
-        QVERIFY(w.styleReady());
-        QVERIFY(w.style().lines().size() > 1);
-        QVERIFY(inkPixels(w.previewPage()->pageImage()) > 0);
+        QVERIFY(w.state().styleReady);
+        QVERIFY(w.state().style.lines().size() > 1);
+        QVERIFY(inkPixels(w.pages().preview->pageImage()) > 0);
         const QString pdf = root.filePath("single.pdf");
-        w.printer().setOutputFormat(QPrinter::PdfFormat);
-        w.printer().setOutputFileName(pdf);
-        w.printSettingsPage()->noHistoryBox->setChecked(true);
-        QVERIFY(w.printSingle(true));
+        w.state().printer().setOutputFormat(QPrinter::PdfFormat);
+        w.state().printer().setOutputFileName(pdf);
+        w.pages().settings->noHistoryBox->setChecked(true);
+        QVERIFY(w.printing()->printSingle(true));
         QCOMPARE(PdfPageCount(pdf), 1);
 
         // The lists that read the file fill what they can and do not crash.
-        w.leftPages()->setCurrentIndex(2);
-        QVERIFY(w.consigneeListPage()->rowCount() <= 400);
-        w.showHistory();
-        QVERIFY(w.historyPage()->rowCount() <= 400);
+        w.pages().left->setCurrentIndex(2);
+        QVERIFY(w.pages().list->rowCount() <= 400);
+        w.history()->showHistory();
+        QVERIFY(w.pages().history->rowCount() <= 400);
         if (file == "addressXe2.db3" && Damage(damage) != Damage::Overwritten)
-            QCOMPARE(w.printSettingsPage()->senderView->topLevelItemCount(), 0);
+            QCOMPARE(w.pages().settings->senderView->topLevelItemCount(), 0);
         if (file != "addressXe2.db3")
-            QCOMPARE(w.consigneeListPage()->rowCount(), 400);
+            QCOMPARE(w.pages().list->rowCount(), 400);
         if (file != "membersXe2.db3")
-            QCOMPARE(w.historyPage()->rowCount(), 400);
-        w.leftPages()->setCurrentIndex(1);
-        QVERIFY(w.styleReady());
+            QCOMPARE(w.pages().history->rowCount(), 400);
+        w.pages().left->setCurrentIndex(1);
+        QVERIFY(w.state().styleReady);
         // A list that meets the damage later says so in the same words.
         QTest::qWait(100);
         for (const QString &text : notices.texts)

@@ -11,6 +11,10 @@
 #include "core/settings/Editions.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/WaybillView.h"
+#include "ui/printing/PrintCommands.h"
+#include "ui/history/HistoryController.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
 #include "ui/addressbook/SenderSearchDialog.h"
@@ -47,20 +51,20 @@ struct ListWindow {
         int n = 0;
         for (const char *name : {"Alpha", "Bravo", "Charlie"}) {
             ids << addConsignee(name);
-            exec(window->membersDbPath(), QString("INSERT INTO memberitem(userid,kind,companyID) VALUES(%1,40,%2)")
+            exec(window->state().membersDbPath(), QString("INSERT INTO memberitem(userid,kind,companyID) VALUES(%1,40,%2)")
                                               .arg(ids.last())
                                               .arg(senders[n++]));
         }
-        window->leftPages()->setCurrentIndex(2);
+        window->pages().left->setCurrentIndex(2);
         notices.texts.clear();
     }
 
-    ConsigneeListPage &list() { return *window->consigneeListPage(); }
+    ConsigneeListPage &list() { return *window->pages().list; }
 
     QString addConsignee(const QString &name)
     {
-        exec(window->addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES(" + SqlQuote(name) + ",'')");
-        return query(window->addressDbPath(), "SELECT max(ID) FROM address").value(0);
+        exec(window->state().addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES(" + SqlQuote(name) + ",'')");
+        return query(window->state().addressDbPath(), "SELECT max(ID) FROM address").value(0);
     }
 
     void exec(const QString &file, const QString &sql)
@@ -103,12 +107,12 @@ struct ListWindow {
     QString pdfOutput(const QString &name)
     {
         const QString pdf = root.filePath(name);
-        window->printer().setOutputFormat(QPrinter::PdfFormat);
-        window->printer().setOutputFileName(pdf);
+        window->state().printer().setOutputFormat(QPrinter::PdfFormat);
+        window->state().printer().setOutputFileName(pdf);
         return pdf;
     }
 
-    QStringList history() { return query(window->membersDbPath(), "select userid,namae1 from sender order by ID"); }
+    QStringList history() { return query(window->state().membersDbPath(), "select userid,namae1 from sender order by ID"); }
 };
 
 } // namespace
@@ -134,11 +138,11 @@ private slots:
         w.tick(w.ids[2]);
         w.tick(w.ids[0]);
         w.tick(w.ids[1]);
-        w.window->leftPages()->setCurrentIndex(page);
+        w.window->pages().left->setCurrentIndex(page);
         const QString pdf = w.pdfOutput("batch.pdf");
 
-        QVERIFY(w.window->printBatch(true));
-        QCOMPARE(w.window->leftPages()->currentIndex(), 2);
+        QVERIFY(w.window->printing()->printBatch(true));
+        QCOMPARE(w.window->pages().left->currentIndex(), 2);
         QCOMPARE(PdfPageCount(pdf), 3);
         QCOMPARE(w.history(), QStringList({w.ids[2] + "|Charlie", w.ids[0] + "|Alpha", w.ids[1] + "|Bravo"}));
         if (HasPdfToText()) {
@@ -153,9 +157,9 @@ private slots:
     void batchPrintWithNothingTickedSaysSoFromAnyPage()
     {
         ListWindow w;
-        w.window->leftPages()->setCurrentIndex(0);
+        w.window->pages().left->setCurrentIndex(0);
         const QString pdf = w.pdfOutput("none.pdf");
-        QVERIFY(!w.window->printBatch(true));
+        QVERIFY(!w.window->printing()->printBatch(true));
         QCOMPARE(w.notices.texts, QStringList{"お届け先リストで印刷したいデータにチェックを入れてください"});
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(w.history().isEmpty());
@@ -174,7 +178,7 @@ private slots:
         QFETCH(QString, how);
         ListWindow w;
         w.select(w.ids[1]);
-        QCOMPARE(w.window->record().slot(8), QString("Bravo"));
+        QCOMPARE(w.window->state().record.slot(8), QString("Bravo"));
 
         if (how == "sender filter") {
             DialogDriver chooseSender1([](QWidget *dialog) {
@@ -191,11 +195,11 @@ private slots:
         }
         QCOMPARE(w.list().rowCount(), 2);
         QCOMPARE(w.list().selectedId(), QString());
-        QCOMPARE(w.window->record().slot(7), QString());
-        QCOMPARE(w.window->record().slot(8), QString());
+        QCOMPARE(w.window->state().record.slot(7), QString());
+        QCOMPARE(w.window->state().record.slot(8), QString());
 
         w.pdfOutput("single.pdf");
-        QVERIFY(w.window->printSingle(true));
+        QVERIFY(w.window->printing()->printSingle(true));
         QCOMPARE(w.history(), QStringList{"|"});
     }
 
@@ -207,7 +211,7 @@ private slots:
         w.list().addressSearch->setText("h");
         w.list().addressSearchButton->click();
         QCOMPARE(w.list().selectedId(), w.ids[2]);
-        QCOMPARE(w.window->record().slot(8), QString("Charlie"));
+        QCOMPARE(w.window->state().record.slot(8), QString("Charlie"));
     }
 
     void savedNewConsigneeBecomesTheCurrentRow()
@@ -220,14 +224,14 @@ private slots:
             editor->namae1->setText("Delta");
             editor->operate_btn->click();
         });
-        w.window->actions()->newConsignee->trigger();
-        const QString delta = w.query(w.window->addressDbPath(), "SELECT ID FROM address WHERE namae1='Delta'").value(0);
+        w.window->pages().actions->newConsignee->trigger();
+        const QString delta = w.query(w.window->state().addressDbPath(), "SELECT ID FROM address WHERE namae1='Delta'").value(0);
         QVERIFY(!delta.isEmpty());
         QCOMPARE(w.list().selectedId(), delta);
-        QCOMPARE(w.window->record().slot(8), QString("Delta"));
+        QCOMPARE(w.window->state().record.slot(8), QString("Delta"));
 
         w.pdfOutput("new.pdf");
-        QVERIFY(w.window->printSingle(true));
+        QVERIFY(w.window->printing()->printSingle(true));
         QCOMPARE(w.history(), QStringList{delta + "|Delta"});
     }
 
@@ -244,8 +248,8 @@ private slots:
         QFETCH(bool, remove);
         ListWindow w;
         w.select(w.ids[1]);
-        w.exec(w.window->addressDbPath(), "DELETE FROM address WHERE ID=" + w.ids[1]);
-        w.exec(w.window->membersDbPath(), "DELETE FROM memberitem WHERE userid=" + w.ids[1]);
+        w.exec(w.window->state().addressDbPath(), "DELETE FROM address WHERE ID=" + w.ids[1]);
+        w.exec(w.window->state().membersDbPath(), "DELETE FROM memberitem WHERE userid=" + w.ids[1]);
 
         DialogDriver edit([remove](QWidget *dialog) {
             auto *editor = qobject_cast<ConsigneeDialog *>(dialog);
@@ -256,16 +260,16 @@ private slots:
             if (editor->isVisible())
                 editor->reject();
         });
-        w.window->actions()->editConsignee->trigger();
+        w.window->pages().actions->editConsignee->trigger();
         QCOMPARE(edit.seen, QString("ConsigneeDialog"));
 
         const QString gone = "登録番号 " + w.ids[1]
                              + " のデータが見つかりません。ほかの操作で削除されたか、データのリストアで入れ替わっています。";
         QVERIFY2(w.notices.texts.contains(remove ? gone : "[保存できませんでした]\n" + gone),
                  qPrintable(w.notices.texts.join(" / ")));
-        QCOMPARE(w.query(w.window->addressDbPath(), "SELECT count(*) FROM address WHERE namae1='Bravo 2'"),
+        QCOMPARE(w.query(w.window->state().addressDbPath(), "SELECT count(*) FROM address WHERE namae1='Bravo 2'"),
                  QStringList{"0"});
-        QCOMPARE(w.query(w.window->membersDbPath(), "SELECT count(*) FROM memberitem WHERE userid=" + w.ids[1]),
+        QCOMPARE(w.query(w.window->state().membersDbPath(), "SELECT count(*) FROM memberitem WHERE userid=" + w.ids[1]),
                  QStringList{"0"});
         // The row that led to nothing is gone from the list.
         QCOMPARE(w.list().model()->rowOf(w.ids[1]), -1);

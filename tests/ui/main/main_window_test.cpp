@@ -7,6 +7,10 @@
 #include "ui/main/MainActions.h"
 #include "ui/common/ShowNotice.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/WaybillView.h"
+#include "ui/printing/PrintCommands.h"
+#include "ui/addressbook/AddressBookCommands.h"
 #include "ui/main/TopBar.h"
 #include "core/data/Database.h"
 #include "ui/addressbook/EditingDialogs.h"
@@ -46,7 +50,7 @@ namespace {
 int historyRows(MainWindow &w)
 {
     Database db;
-    if (db.OpenDatabase(w.membersDbPath()).isError())
+    if (db.OpenDatabase(w.state().membersDbPath()).isError())
         return -1;
     return db.QueryRows("select count(*) from sender").rows.value(0, 0).toInt();
 }
@@ -86,11 +90,11 @@ private slots:
         QVERIFY(QFileInfo(work + "/ini").isDir());
         QVERIFY(QFileInfo::exists(work + "/style/zerrat.sle"));
         QVERIFY(QFileInfo::exists(work + "/conf/singledata.txt"));
-        QVERIFY(QFileInfo::exists(w.addressDbPath()));
-        QVERIFY(QFileInfo::exists(w.membersDbPath()));
-        QCOMPARE(w.printSettingsPage()->senderView->topLevelItemCount(), 4);
-        QCOMPARE(w.style().CurrentStyleFile, work + "/style/zerrat.sle");
-        QVERIFY(w.styleReady());
+        QVERIFY(QFileInfo::exists(w.state().addressDbPath()));
+        QVERIFY(QFileInfo::exists(w.state().membersDbPath()));
+        QCOMPARE(w.pages().settings->senderView->topLevelItemCount(), 4);
+        QCOMPARE(w.state().style.CurrentStyleFile, work + "/style/zerrat.sle");
+        QVERIFY(w.state().styleReady);
     }
 
     // The program's own start: the first show puts the window's place, page and
@@ -105,22 +109,22 @@ private slots:
             MainWindow first(programDir(), "zerrat_xe2", root.path());
             first.show();
             QVERIFY(first.started());
-            first.printSettingsPage()->fixitem[0]->setText("りんご");
+            first.pages().settings->fixitem[0]->setText("りんご");
             QVERIFY(first.close());
         }
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.setDeferredStart(true);
         w.show();
         QVERIFY(!w.started());
-        QVERIFY(!w.styleReady());
-        QCOMPARE(w.leftPages()->currentIndex(), 1);
-        QCOMPARE(w.printSettingsPage()->fixitem[0]->text(), QStringLiteral("りんご"));
+        QVERIFY(!w.state().styleReady);
+        QCOMPARE(w.pages().left->currentIndex(), 1);
+        QCOMPARE(w.pages().settings->fixitem[0]->text(), QStringLiteral("りんご"));
         QTRY_VERIFY(w.started());
-        QVERIFY(w.styleReady());
-        QVERIFY(w.previewPage()->isReady());
-        QCOMPARE(w.printSettingsPage()->senderView->topLevelItemCount(), 4);
-        QCOMPARE(w.style().CurrentStyleFile, root.path() + "/korvel/zerrat_xe2/style/zerrat.sle");
-        QVERIFY(w.editors()->singleDataDialog() != nullptr);
+        QVERIFY(w.state().styleReady);
+        QVERIFY(w.pages().preview->isReady());
+        QCOMPARE(w.pages().settings->senderView->topLevelItemCount(), 4);
+        QCOMPARE(w.state().style.CurrentStyleFile, root.path() + "/korvel/zerrat_xe2/style/zerrat.sle");
+        QVERIFY(w.addressBook()->editors()->singleDataDialog() != nullptr);
         QVERIFY(notices.texts.isEmpty());
     }
 
@@ -136,7 +140,7 @@ private slots:
         QVERIFY(w.close());
         QCoreApplication::processEvents();
         QVERIFY(!w.started());
-        QVERIFY(!QFileInfo::exists(w.addressDbPath()));
+        QVERIFY(!QFileInfo::exists(w.state().addressDbPath()));
         QVERIFY(notices.texts.isEmpty());
     }
 
@@ -150,11 +154,11 @@ private slots:
         const QImage bar1 = QImage(programDir() + "/images/bar1.bmp");
         const QImage bar6 = QImage(programDir() + "/images/bar6.bmp");
         QVERIFY(!bar1.isNull() && !bar6.isNull() && bar1 != bar6);
-        QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
-        w.leftPages()->setCurrentIndex(2);
-        QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar6.format()), bar6);
-        w.leftPages()->setCurrentIndex(0);
-        QCOMPARE(w.previewPage()->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
+        QCOMPARE(w.pages().preview->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
+        w.pages().left->setCurrentIndex(2);
+        QCOMPARE(w.pages().preview->headerPicture().toImage().convertToFormat(bar6.format()), bar6);
+        w.pages().left->setCurrentIndex(0);
+        QCOMPARE(w.pages().preview->headerPicture().toImage().convertToFormat(bar1.format()), bar1);
     }
 
     // On a first start the PDF folder does not exist yet; the printer dialog
@@ -168,9 +172,9 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        if (w.printer().outputFormat() != QPrinter::PdfFormat)
+        if (w.state().printer().outputFormat() != QPrinter::PdfFormat)
             QSKIP("a system printer is installed; the PDF fallback is not in use");
-        const QString pdf = w.printer().outputFileName();
+        const QString pdf = w.state().printer().outputFileName();
         QVERIFY(!QFileInfo::exists(QFileInfo(pdf).path()));
         int boxWidth = 0, pathWidth = 0, accepted = 0;
         const auto acceptDialog = [&] {
@@ -183,13 +187,13 @@ private slots:
             });
         };
         acceptDialog();
-        QVERIFY(w.printSingle());
+        QVERIFY(w.printing()->printSingle());
         QCOMPARE(accepted, 1);
         QVERIFY(notices.texts.isEmpty());
         QCOMPARE(PdfPageCount(pdf), 1);
-        w.topBar()->setCopies(2);
+        w.pages().topBar->setCopies(2);
         acceptDialog();
-        QVERIFY(w.printSingle());
+        QVERIFY(w.printing()->printSingle());
         QCOMPARE(accepted, 2);
         QCOMPARE(notices.texts, QStringList());
         QCOMPARE(PdfPageCount(pdf), 2);
@@ -202,11 +206,11 @@ private slots:
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 dialog->reject();
         });
-        QVERIFY(!w.printSingle());
+        QVERIFY(!w.printing()->printSingle());
         QCOMPARE(PdfPageCount(pdf), 2);
 
         DialogDriver setup([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
-        w.actions()->paperSetup->trigger();
+        w.pages().actions->paperSetup->trigger();
         QCOMPARE(setup.seen, QString("QPageSetupDialog"));
         QCOMPARE(notices.texts, QStringList());
     }
@@ -243,12 +247,12 @@ private slots:
         MainWindow w(programDir(), exe, root.path());
         w.show();
         QCOMPARE(w.windowTitle(), title);
-        QCOMPARE(w.leftPages()->tabText(2), listPage);
-        QCOMPARE(w.printSettingsPage()->findChild<QGroupBox *>("senderChoice")->title(), senderFrame);
-        QCOMPARE(w.printSettingsPage()->yenMarkBox->isVisibleTo(w.printSettingsPage()), yenMark);
-        QCOMPARE(w.topBar()->findChild<QGroupBox *>("dateGroup")->isVisible(), printDate);
-        QVERIFY(!w.style().CurrentStyleFile.isEmpty());
-        QVERIFY(w.previewPage()->drawCount() >= 0);
+        QCOMPARE(w.pages().left->tabText(2), listPage);
+        QCOMPARE(w.pages().settings->findChild<QGroupBox *>("senderChoice")->title(), senderFrame);
+        QCOMPARE(w.pages().settings->yenMarkBox->isVisibleTo(w.pages().settings), yenMark);
+        QCOMPARE(w.pages().topBar->findChild<QGroupBox *>("dateGroup")->isVisible(), printDate);
+        QVERIFY(!w.state().style.CurrentStyleFile.isEmpty());
+        QVERIFY(w.pages().preview->drawCount() >= 0);
     }
 
     void secondEditionSharesDataDirButNotWorkDir()
@@ -259,9 +263,9 @@ private slots:
         a.ensureStarted();
         MainWindow b(programDir(), "morvik_xe2", root.path());
         b.ensureStarted();
-        QCOMPARE(a.folders().dataDir, b.folders().dataDir);
-        QVERIFY(a.folders().workDir != b.folders().workDir);
-        QCOMPARE(b.printSettingsPage()->senderView->topLevelItemCount(), 4);
+        QCOMPARE(a.state().folders.dataDir, b.state().folders.dataDir);
+        QVERIFY(a.state().folders.workDir != b.state().folders.workDir);
+        QCOMPARE(b.pages().settings->senderView->topLevelItemCount(), 4);
     }
 
     void zoomResizesThePage()
@@ -270,16 +274,16 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
-        const PrinterMeasurements m = w.previewPage()->measurements();
+        const PrinterMeasurements m = w.pages().preview->measurements();
         for (int zoom : {50, 150, 200, 100}) {
-            w.setZoom(zoom);
-            const PreviewGeometry &g = w.previewPage()->geometry();
+            w.view()->setZoom(zoom);
+            const PreviewGeometry &g = w.pages().preview->geometry();
             QCOMPARE(g.zoomPercent, zoom);
             QCOMPARE(g.previewDpiX, int(m.screenDpiX * zoom / 100.0));
             QCOMPARE(g.sheet.width(), qRound(m.physicalWidth * m.screenDpiX / 25.4 * zoom / 100.0));
             QCOMPARE(g.printableArea.width(), int(m.printableWidth * m.screenDpiX / 25.4 * zoom / 100.0));
-            QCOMPARE(w.previewPage()->pageImage().size(), g.printableArea.size());
-            QVERIFY(w.actions()->zoom[zoom / 50 - 1]->isChecked());
+            QCOMPARE(w.pages().preview->pageImage().size(), g.printableArea.size());
+            QVERIFY(w.pages().actions->zoom[zoom / 50 - 1]->isChecked());
         }
     }
 
@@ -290,17 +294,17 @@ private slots:
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.ensureStarted();
         const QString pdf = root.filePath("out.pdf");
-        w.printer().setOutputFormat(QPrinter::PdfFormat);
-        w.printer().setOutputFileName(pdf);
-        w.topBar()->setCopies(3);
-        QVERIFY(w.printSingle(true));
+        w.state().printer().setOutputFormat(QPrinter::PdfFormat);
+        w.state().printer().setOutputFileName(pdf);
+        w.pages().topBar->setCopies(3);
+        QVERIFY(w.printing()->printSingle(true));
         QCOMPARE(PdfPageCount(pdf), 3);
         QCOMPARE(historyRows(w), 1);
-        QVERIFY(QFileInfo::exists(w.printerFilePath()));
+        QVERIFY(QFileInfo::exists(w.state().printerFilePath()));
 
-        w.printSettingsPage()->noHistoryBox->setChecked(true);
-        w.topBar()->setCopies(1);
-        QVERIFY(w.printSingle(true));
+        w.pages().settings->noHistoryBox->setChecked(true);
+        w.pages().topBar->setCopies(1);
+        QVERIFY(w.printing()->printSingle(true));
         QCOMPARE(PdfPageCount(pdf), 1);
         QCOMPARE(historyRows(w), 1);
     }
@@ -317,14 +321,14 @@ private slots:
         for (QAction *a : file->actions())
             captions << a->text();
         QCOMPARE(captions.mid(0, 3), QStringList({"単票印刷", "連票印刷", "テスト印刷"}));
-        QVERIFY(w.actions()->testPrint->isEnabled());
-        QCOMPARE(file->actions().at(2), w.actions()->testPrint);
+        QVERIFY(w.pages().actions->testPrint->isEnabled());
+        QCOMPARE(file->actions().at(2), w.pages().actions->testPrint);
 
         const QString pdf = root.filePath("test.pdf");
-        w.printer().setOutputFormat(QPrinter::PdfFormat);
-        w.printer().setOutputFileName(pdf);
-        w.topBar()->setCopies(3);
-        QVERIFY(w.printTest(true));
+        w.state().printer().setOutputFormat(QPrinter::PdfFormat);
+        w.state().printer().setOutputFileName(pdf);
+        w.pages().topBar->setCopies(3);
+        QVERIFY(w.printing()->printTest(true));
         QCOMPARE(PdfPageCount(pdf), 1);
         QCOMPARE(historyRows(w), 0);
         QCOMPARE(w.statusBar()->currentMessage(), "PDFファイルに印刷しました: " + pdf);
@@ -334,7 +338,7 @@ private slots:
         // cancelled, it prints and records nothing.
         QFile::remove(pdf);
         DialogDriver cancel([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
-        w.actions()->testPrint->trigger();
+        w.pages().actions->testPrint->trigger();
         QCOMPARE(cancel.seen, "QPrintDialog");
         QVERIFY(!QFileInfo::exists(pdf));
         QCOMPARE(historyRows(w), 0);
@@ -346,10 +350,10 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.show();
-        w.printSettingsPage()->fixitem[0]->setText("りんご");
+        w.pages().settings->fixitem[0]->setText("りんご");
         QVERIFY(w.close());
-        QVERIFY(QFileInfo::exists(w.windowFilePath()));
-        QFile options(w.optionsFilePath());
+        QVERIFY(QFileInfo::exists(w.state().windowFilePath()));
+        QFile options(w.state().optionsFilePath());
         QVERIFY(options.open(QIODevice::ReadOnly));
         QVERIFY(options.readAll().startsWith("[Version]=1.00\r\n"));
     }
@@ -360,15 +364,15 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.show();
-        w.setCsvEditorRunning(true);
+        w.state().csvEditorRunning = true;
         notices.texts.clear();
         QVERIFY(!w.close());
         QCOMPARE(notices.texts, QStringList{QStringLiteral("CSV取込画面を先に閉じてください。")});
-        QVERIFY(QFileInfo::exists(w.windowFilePath()));
-        QVERIFY(!QFileInfo::exists(w.optionsFilePath()));
-        w.setCsvEditorRunning(false);
+        QVERIFY(QFileInfo::exists(w.state().windowFilePath()));
+        QVERIFY(!QFileInfo::exists(w.state().optionsFilePath()));
+        w.state().csvEditorRunning = false;
         QVERIFY(w.close());
-        QVERIFY(QFileInfo::exists(w.optionsFilePath()));
+        QVERIFY(QFileInfo::exists(w.state().optionsFilePath()));
     }
 
     void paperKindOpensItsOwnStyleFile()
@@ -378,10 +382,10 @@ private slots:
         MainWindow w(programDir(), "quillo_xe2", root.path());
         w.ensureStarted();
         const QString style = root.path() + "/korvel/quillo_xe2/style/";
-        QCOMPARE(w.style().CurrentStyleFile, style + "quil_lo.sle");
-        w.selectPaperKind(1);
-        QCOMPARE(w.style().CurrentStyleFile, style + "d_zerrat.sle");
-        QVERIFY(w.styleReady());
+        QCOMPARE(w.state().style.CurrentStyleFile, style + "quil_lo.sle");
+        w.view()->selectPaperKind(1);
+        QCOMPARE(w.state().style.CurrentStyleFile, style + "d_zerrat.sle");
+        QVERIFY(w.state().styleReady);
     }
 
     void paperKindWithoutAFileIsReportedAndNothingIsCurrent()
@@ -393,10 +397,10 @@ private slots:
         QFile::copy(programDir() + "/style/quil_lo.sle", program.filePath("style/quil_lo.sle"));
         MainWindow w(program.path(), "quillo_xe2", root.path());
         w.ensureStarted();
-        QVERIFY(w.style().CurrentStyleFile.endsWith("/quil_lo.sle"));
+        QVERIFY(w.state().style.CurrentStyleFile.endsWith("/quil_lo.sle"));
         notices.texts.clear();
-        w.selectPaperKind(3);
-        QVERIFY(w.style().CurrentStyleFile.isEmpty());
+        w.view()->selectPaperKind(3);
+        QVERIFY(w.state().style.CurrentStyleFile.isEmpty());
         QCOMPARE(notices.texts.size(), 1);
     }
 
@@ -407,10 +411,10 @@ private slots:
         MainWindow w(programDir(), "lusket_xe2", root.path());
         w.show();
         QCOMPARE(w.windowTitle(), InitialApplicationTitle());
-        QVERIFY(w.style().CurrentStyleFile.endsWith("/lusket_xe2/style/zerrat.sle"));
-        QVERIFY(w.printSettingsPage()->findChild<QGroupBox *>("paperKinds")->isVisibleTo(w.printSettingsPage()));
+        QVERIFY(w.state().style.CurrentStyleFile.endsWith("/lusket_xe2/style/zerrat.sle"));
+        QVERIFY(w.pages().settings->findChild<QGroupBox *>("paperKinds")->isVisibleTo(w.pages().settings));
         MainWindow z(programDir(), "zerrat_xe2", root.path());
-        QVERIFY(!z.printSettingsPage()->findChild<QGroupBox *>("paperKinds")->isVisibleTo(z.printSettingsPage()));
+        QVERIFY(!z.pages().settings->findChild<QGroupBox *>("paperKinds")->isVisibleTo(z.pages().settings));
     }
 
     void newAndEditConsigneeThroughTheListCommands()
@@ -431,18 +435,18 @@ private slots:
             });
         };
         saveNext("山田花子");
-        w.actions()->newConsignee->trigger();
-        QCOMPARE(w.leftPages()->currentIndex(), 2);
+        w.pages().actions->newConsignee->trigger();
+        QCOMPARE(w.pages().left->currentIndex(), 2);
         Database db;
-        QVERIFY(!db.OpenDatabase(w.addressDbPath()).isError());
+        QVERIFY(!db.OpenDatabase(w.state().addressDbPath()).isError());
         QCOMPARE(db.QueryRows("select namae1 from address").rows.value(0, 0), QStringLiteral("山田花子"));
 
         QCOMPARE(w.findChild<ConsigneeListPage *>()->selectedIndex(), 0);
         saveNext("山田花代");
-        w.actions()->editConsignee->trigger();
+        w.pages().actions->editConsignee->trigger();
         QCOMPARE(db.QueryRows("select count(*), max(namae1) from address").rows.row(0),
                  QStringList({"1", QStringLiteral("山田花代")}));
-        QCOMPARE(w.record().slot(8), QStringLiteral("山田花代"));
+        QCOMPARE(w.state().record.slot(8), QStringLiteral("山田花代"));
     }
 
     void f5OpensTheSinglePrintEditorWithTheRecordAndSaveWritesBack()
@@ -452,8 +456,8 @@ private slots:
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(w.leftPages()->currentIndex() != 2); // not the consignee list: the single-print editor
-        const QString file = SingleDataPath(w.folders().workDir);
+        QVERIFY(w.pages().left->currentIndex() != 2); // not the consignee list: the single-print editor
+        const QString file = SingleDataPath(w.state().folders.workDir);
         PrintRecord stored;
         stored.setSlot(8, "単票 太郎");
         stored.setSlot(12, "5300001");
@@ -466,7 +470,7 @@ private slots:
         bool opened = false;
         QTimer::singleShot(0, [&] {
             auto *editor = qobject_cast<SingleDataDialog *>(QApplication::activeModalWidget());
-            opened = editor == w.editors()->singleDataDialog();
+            opened = editor == w.addressBook()->editors()->singleDataDialog();
             if (!editor)
                 return;
             seenName = editor->x_namae->text();
@@ -485,18 +489,18 @@ private slots:
         QCOMPARE(seenZip, QStringLiteral("5300001"));
         QCOMPARE(seenTel, QStringLiteral("1111"));
         QCOMPARE(seenItem, QStringLiteral("みかん"));
-        QVERIFY(!w.editors()->singleDataDialog()->isVisible());
+        QVERIFY(!w.addressBook()->editors()->singleDataDialog()->isVisible());
 
         // "保　存" wrote the boxes into the record, its file and the layout.
-        QCOMPARE(w.record().slot(8), QStringLiteral("単票 花子"));
-        QCOMPARE(w.record().slot(18), QStringLiteral("りんご"));
-        QCOMPARE(w.record().slot(13), QStringLiteral("大阪府大阪市北区梅田"));
+        QCOMPARE(w.state().record.slot(8), QStringLiteral("単票 花子"));
+        QCOMPARE(w.state().record.slot(18), QStringLiteral("りんご"));
+        QCOMPARE(w.state().record.slot(13), QStringLiteral("大阪府大阪市北区梅田"));
         PrintRecord reread;
         QVERIFY(LoadSingleData(file, reread));
         QCOMPARE(reread.slot(8), QStringLiteral("単票 花子"));
         QCOMPARE(reread.slot(15), QStringLiteral("06-1111-2222"));
         QCOMPARE(reread.slot(18), QStringLiteral("りんご"));
-        QVERIFY(w.style().lines().join(u'\n').contains(QStringLiteral("単票 花子")));
+        QVERIFY(w.state().style.lines().join(u'\n').contains(QStringLiteral("単票 花子")));
 
         // Cancel in the editor touches neither the record nor the file.
         QTimer::singleShot(0, [&] {
@@ -505,8 +509,8 @@ private slots:
                 QTest::mouseClick(editor->cancelButton, Qt::LeftButton);
             }
         });
-        w.actions()->previewEdit->trigger();
-        QCOMPARE(w.record().slot(8), QStringLiteral("単票 花子"));
+        w.pages().actions->previewEdit->trigger();
+        QCOMPARE(w.state().record.slot(8), QStringLiteral("単票 花子"));
         QVERIFY(LoadSingleData(file, reread));
         QCOMPARE(reread.slot(8), QStringLiteral("単票 花子"));
     }

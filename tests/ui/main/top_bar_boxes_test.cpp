@@ -18,7 +18,7 @@ class TopBarBoxesTest : public QObject
     NoticeCatcher notices;
     MainWindow *w = nullptr;
 
-    QToolButton *spinButton(const QString &name) { return w->topBar()->findChild<QToolButton *>(name); }
+    QToolButton *spinButton(const QString &name) { return w->pages().topBar->findChild<QToolButton *>(name); }
 
 private slots:
     void init() { w = new MainWindow(QString::fromLocal8Bit(qgetenv("KORVEL_TEST_PROGRAM_DIR")), "zerrat_xe2", root.path()); }
@@ -42,7 +42,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, start);
         QFETCH(int, expected);
-        TopBar *bar = w->topBar();
+        TopBar *bar = w->pages().topBar;
         bar->setOffsets(start, 0);
         const int before = bar->offsetX(); // a start beyond the range is held at its edge
         QSignalSpy changed(bar, &TopBar::headerValuesChanged);
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, copies);
         QFETCH(int, afterUp);
-        TopBar *bar = w->topBar();
+        TopBar *bar = w->pages().topBar;
         QCOMPARE(bar->copies(), 1);
         bar->copiesEdit->setFocus();
         bar->copiesEdit->selectAll();
@@ -113,7 +113,7 @@ private slots:
         w->show();
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        TopBar *bar = w->topBar();
+        TopBar *bar = w->pages().topBar;
         NumberEdit *edit = bar->findChild<NumberEdit *>(box);
         QVERIFY(edit);
         NumberEdit *next = edit == bar->ofxbox ? bar->ofybox : bar->ofxbox;

@@ -67,7 +67,7 @@ private slots:
                  qPrintable(QString::number(w.minimumSizeHint().height())));
         QCOMPARE(w.size(), QSize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight));
         const QRect window = w.rect();
-        for (QWidget *child : w.topBar()->findChildren<QWidget *>()) {
+        for (QWidget *child : w.pages().topBar->findChildren<QWidget *>()) {
             if (!child->isVisibleTo(&w))
                 continue;
             const QRect place(child->mapTo(&w, QPoint(0, 0)), child->size());
@@ -92,8 +92,8 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), exe, root.path());
         QVERIFY(showAtDefaultSize(w));
-        w.leftPages()->setCurrentIndex(2);
-        QTableView *list = w.consigneeListPage()->consigneeGrid;
+        w.pages().left->setCurrentIndex(2);
+        QTableView *list = w.pages().list->consigneeGrid;
         QTRY_VERIFY(list->isVisible());
         const QFontMetrics metrics(list->font());
         QHeaderView *header = list->horizontalHeader();
@@ -115,8 +115,8 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         QVERIFY(showAtDefaultSize(w));
-        w.leftPages()->setCurrentIndex(2);
-        ConsigneeListPage *page = w.consigneeListPage();
+        w.pages().left->setCurrentIndex(2);
+        ConsigneeListPage *page = w.pages().list;
         auto *splitter = w.findChild<QSplitter *>("pageSplitter");
         QVERIFY(splitter);
         w.resize(1400, WindowPosition::DefaultHeight);

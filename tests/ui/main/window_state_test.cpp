@@ -7,6 +7,8 @@
 
 #include "ui/main/MainActions.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/WaybillView.h"
 #include "core/settings/WindowPositionFile.h"
 
 #include <QAction>
@@ -82,21 +84,21 @@ private slots:
         NoticeCatcher notices;
         MainWindow w(programDir(), "zerrat_xe2", root.path());
         w.show();
-        const QString path = w.style().CurrentStyleFile;
+        const QString path = w.state().style.CurrentStyleFile;
         QVERIFY(!path.isEmpty());
         QCOMPARE(statusLabels(w), QStringList{path});
 
         w.statusBar()->showMessage(QStringLiteral("印刷しています"));
         QCOMPARE(statusLabels(w), QStringList{path});
-        QAction *hovered = w.actions()->print1;
+        QAction *hovered = w.pages().actions->print1;
         hovered->setStatusTip(QStringLiteral("表示中の送り状を印刷します"));
         QVERIFY(hovered->showStatusText(&w));
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("表示中の送り状を印刷します"));
         QCOMPARE(statusLabels(w), QStringList{path});
 
-        w.selectPaperKind(1);
-        QVERIFY(w.style().CurrentStyleFile.endsWith("/style/d_zerrat.sle"));
-        QCOMPARE(statusLabels(w), QStringList{w.style().CurrentStyleFile});
+        w.view()->selectPaperKind(1);
+        QVERIFY(w.state().style.CurrentStyleFile.endsWith("/style/d_zerrat.sle"));
+        QCOMPARE(statusLabels(w), QStringList{w.state().style.CurrentStyleFile});
     }
 
     // A default style file that holds something else is named as such, with
@@ -118,7 +120,7 @@ private slots:
         QCOMPARE(named.size(), 1);
         QVERIFY(named.first().contains(style + "/zerrat.sle"));
         QVERIFY(notices.texts.filter(QStringLiteral("用紙サイズ")).isEmpty());
-        QVERIFY(w.style().CurrentStyleFile.isEmpty());
+        QVERIFY(w.state().style.CurrentStyleFile.isEmpty());
         QVERIFY(statusLabels(w).isEmpty());
     }
 };

@@ -11,6 +11,8 @@
 #include "ui/main/MainActions.h"
 #include "ui/maintenance/VersionDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/WaybillView.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
 
@@ -81,10 +83,10 @@ struct Harness {
         window->helpCommands()->setServices(s);
     }
     HelpCommands &help() { return *window->helpCommands(); }
-    QString dataDir() const { return window->folders().dataDir; }
+    QString dataDir() const { return window->state().folders.dataDir; }
     int senders()
     {
-        return window->printSettingsPage()->senderView->topLevelItemCount();
+        return window->pages().settings->senderView->topLevelItemCount();
     }
 };
 
@@ -99,7 +101,7 @@ private slots:
     void menuEntriesAreEnabledInMenuOrder()
     {
         Harness h;
-        MainActions *a = h.window->actions();
+        MainActions *a = h.window->pages().actions;
         for (QAction *action : {a->helpOnline, a->helpOffline, a->backup, a->restore, a->installFolder, a->workFolder,
                                 a->styleRestore, a->version, a->homePage})
             QVERIFY2(action->isEnabled(), qPrintable(action->text()));
@@ -109,7 +111,7 @@ private slots:
     void pagesAndFoldersOpenOnTheDesktop()
     {
         Harness h;
-        MainActions *a = h.window->actions();
+        MainActions *a = h.window->pages().actions;
         a->helpOnline->trigger();
         a->helpOffline->trigger();
         a->installFolder->trigger();
@@ -127,8 +129,8 @@ private slots:
     void editionWithoutProfileOffersNoHelpPages()
     {
         Harness h(QStringLiteral("lusket_xe2"));
-        QVERIFY(!h.window->actions()->helpOnline->isEnabled());
-        QVERIFY(!h.window->actions()->helpOffline->isEnabled());
+        QVERIFY(!h.window->pages().actions->helpOnline->isEnabled());
+        QVERIFY(!h.window->pages().actions->helpOffline->isEnabled());
         h.help().helpOnline();
         h.help().helpOffline();
         QVERIFY(h.opened.isEmpty());
@@ -146,7 +148,7 @@ private slots:
 
         // The data change; the second backup into the same folder must not replace the first.
         Database db;
-        QVERIFY(!db.OpenDatabase(h.window->addressDbPath()).isError());
+        QVERIFY(!db.OpenDatabase(h.window->state().addressDbPath()).isError());
         QVERIFY(!db.ExecSql("delete from company"));
         db.CloseDatabase();
         QVERIFY(readFile(h.dataDir() + "/addressXe2.db3") != firstAddress);
@@ -201,11 +203,11 @@ private slots:
     {
         Harness h;
         QCOMPARE(h.senders(), 4);
-        QVERIFY(h.window->actions()->backup->isEnabled());
+        QVERIFY(h.window->pages().actions->backup->isEnabled());
         h.help().backup();
 
         Database db;
-        QVERIFY(!db.OpenDatabase(h.window->addressDbPath()).isError());
+        QVERIFY(!db.OpenDatabase(h.window->state().addressDbPath()).isError());
         QVERIFY(!db.ExecSql("delete from company"));
         db.CloseDatabase();
 
@@ -282,15 +284,15 @@ private slots:
     void restoreKeepsTheReplacedDatabasesAndReadsTheConsigneesAgain()
     {
         Harness h;
-        execSql(h.window->addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES('旧 太郎','')");
+        execSql(h.window->state().addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES('旧 太郎','')");
         h.help().backup();
-        execSql(h.window->addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES('新 花子','')");
-        h.window->leftPages()->setCurrentIndex(2);
-        ConsigneeListPage &list = *h.window->consigneeListPage();
+        execSql(h.window->state().addressDbPath(), "INSERT INTO address(namae1,namae2) VALUES('新 花子','')");
+        h.window->pages().left->setCurrentIndex(2);
+        ConsigneeListPage &list = *h.window->pages().list;
         QCOMPARE(list.rowCount(), 2);
         list.consigneeGrid->selectionModel()->setCurrentIndex(list.model()->index(1, 0),
                                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        QCOMPARE(h.window->record().slot(8), QString("新 花子"));
+        QCOMPARE(h.window->state().record.slot(8), QString("新 花子"));
         const QByteArray replacedAddress = readFile(h.dataDir() + "/addressXe2.db3");
         const QByteArray replacedMembers = readFile(h.dataDir() + "/membersXe2.db3");
         h.notices.texts.clear();
@@ -306,7 +308,7 @@ private slots:
         QCOMPARE(list.rowCount(), 1);
         QCOMPARE(list.model()->rows().value(0).name, QString("旧 太郎"));
         QCOMPARE(list.selectedId(), QString());
-        QCOMPARE(h.window->record().slot(8), QString());
+        QCOMPARE(h.window->state().record.slot(8), QString());
 
         // A second restore keeps its own copy beside the first one.
         h.help().restore();
@@ -318,23 +320,23 @@ private slots:
     {
         Harness h(QStringLiteral("quillo_xe2"));
         const QString style = h.root.path() + "/korvel/quillo_xe2/style/";
-        h.window->selectPaperKind(1);
-        QCOMPARE(h.window->style().CurrentStyleFile, style + "d_zerrat.sle");
+        h.window->view()->selectPaperKind(1);
+        QCOMPARE(h.window->state().style.CurrentStyleFile, style + "d_zerrat.sle");
         // An adjustment the user made, saved to the paper kind's file, and a form of their own.
         writeFile(style + "d_zerrat.sle", readFile(style + "d_zerrat.sle").replace("\r\n0;6;", "\r\n0;6;9;"));
         writeFile(style + "quil_lo.sle", "header;Ver1.2;5;5;9;0;401;100;0;0;;\r\n");
         writeFile(style + "my form.sle", "header;Ver1.2;0;0;9;0;401;100;0;0;;\r\n");
         QVERIFY(readFile(style + "d_zerrat.sle") != readFile(programDir() + "/style/d_zerrat.sle"));
 
-        h.window->actions()->styleRestore->trigger();
+        h.window->pages().actions->styleRestore->trigger();
         QCOMPARE(h.notices.texts.value(0), QString("スタイルデータを復旧しました。"));
         QCOMPARE(readFile(style + "d_zerrat.sle"), readFile(programDir() + "/style/d_zerrat.sle"));
         QCOMPARE(readFile(style + "quil_lo.sle"), readFile(programDir() + "/style/quil_lo.sle"));
         QCOMPARE(readFile(style + "my form.sle"), QByteArray("header;Ver1.2;0;0;9;0;401;100;0;0;;\r\n"));
         // The layout in memory is the paper kind's shipped form, with the waybill's data in it.
-        QCOMPARE(h.window->style().CurrentStyleFile, style + "d_zerrat.sle");
-        QVERIFY(h.window->style().findItem(6) > 0);
-        QVERIFY(h.window->style().findItem(901) > 0);
+        QCOMPARE(h.window->state().style.CurrentStyleFile, style + "d_zerrat.sle");
+        QVERIFY(h.window->state().style.findItem(6) > 0);
+        QVERIFY(h.window->state().style.findItem(901) > 0);
     }
 
     void versionDialogShowsTheProductAndOpensTheLink()
@@ -362,7 +364,7 @@ private slots:
             shownCentre = d->frameGeometry().center();
             d->closeButton->click();
         });
-        h.window->actions()->version->trigger();
+        h.window->pages().actions->version->trigger();
         QVERIFY(!d->isVisible());
         const QPoint screenCentre = h.window->screen()->availableGeometry().center();
         QVERIFY2((shownCentre - screenCentre).manhattanLength() <= 2,

@@ -1,27 +1,26 @@
-// The main window's imports: the labelled-text paste into the layout, the
-// order mail paste into the single-print editor, and the CSV import through the
-// CSV editor. The cutting and the database work live in the core; this file
-// only moves their results between the clipboard, the dialogs and the pages.
+#include "ui/import/ImportCommands.h"
 
-#include "ui/addressbook/ConsigneeListPage.h"
-#include "ui/main/MainActions.h"
-#include "ui/common/ShowNotice.h"
-#include "ui/main/MainWindow.h"
-#include "ui/addressbook/EditingDialogs.h"
-#include "ui/addressbook/SingleDataDialog.h"
-#include "ui/editor/LayoutEditorPage.h"
-#include "ui/import/CsvImportProgressDialog.h"
-#include "core/import/CsvImporter.h"
 #include "core/import/LabelledTextPaste.h"
 #include "core/import/OrderMailPaste.h"
+#include "ui/addressbook/AddressBookCommands.h"
+#include "ui/addressbook/ConsigneeListPage.h"
+#include "ui/addressbook/EditingDialogs.h"
+#include "ui/addressbook/SenderList.h"
+#include "ui/addressbook/SingleDataDialog.h"
+#include "ui/common/ShowNotice.h"
+#include "ui/editor/LayoutEditorPage.h"
+#include "ui/import/CsvImportProgressDialog.h"
+#include "ui/main/MainActions.h"
+#include "ui/main/MainPages.h"
+#include "ui/main/ProgramState.h"
 #include "ui/preview/PreviewPage.h"
+#include "ui/preview/WaybillView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QTabWidget>
 
 namespace {
 
@@ -59,9 +58,15 @@ void PutBoxes(SingleDataDialog &editor, const OrderMailBoxes &b)
 
 } // namespace
 
-void MainWindow::connectImports()
+ImportCommands::ImportCommands(ProgramState &state, MainPages &pages, WaybillView &view,
+                               AddressBookCommands &addressBook, QObject *parent)
+    : QObject(parent), m_state(state), m_pages(pages), m_view(view), m_addressBook(addressBook)
 {
-    MainActions *a = m_actions;
+}
+
+void ImportCommands::connectActions()
+{
+    MainActions *a = m_pages.actions;
     for (QAction *action : {a->fromClip, a->orderMailPaste, a->orderMailPasteCashOnDelivery, a->csvImport})
         action->setEnabled(true);
     connect(a->fromClip, &QAction::triggered, this, [this] { pasteLabelledText(); });
@@ -70,21 +75,22 @@ void MainWindow::connectImports()
     connect(a->csvImport, &QAction::triggered, this, [this] { importCsv(); });
 }
 
-void MainWindow::pasteLabelledText()
+void ImportCommands::pasteLabelledText()
 {
-    if (!m_started)
+    if (!m_state.started)
         return;
     const QVector<ItemText> changes = LabelledTextChanges(ClipboardText());
-    ApplyItemTexts(m_style, changes, [this](int id) { m_editorPage->selectField(id); });
+    LayoutEditorPage *editor = m_pages.editor;
+    ApplyItemTexts(m_state.style, changes, [editor](int id) { editor->selectField(id); });
     // The panel shows the last item with the text it has now.
     if (!changes.isEmpty())
-        m_editorPage->selectField(changes.last().id);
-    redrawPreview();
+        editor->selectField(changes.last().id);
+    m_view.redraw();
 }
 
-bool MainWindow::orderMailPaste(const QString &mailText)
+bool ImportCommands::orderMailPaste(const QString &mailText)
 {
-    SingleDataDialog *editor = editors()->singleDataDialog();
+    SingleDataDialog *editor = m_addressBook.editors()->singleDataDialog();
     // The boxes the paste does not write are stored back with it: they must
     // hold the single-print data as saved, not what an earlier opening left
     // (or nothing, when the editor has not been opened yet).
@@ -92,81 +98,81 @@ bool MainWindow::orderMailPaste(const QString &mailText)
         return false;
 
     OrderMailOptions options;
-    options.keepPrefecture = m_zipConvOption == 0;
+    options.keepPrefecture = m_state.zipConvOption == 0;
     const OrderMailResult result = ParseOrderMail(mailText, BoxesOf(*editor), options);
     if (!result.ok) {
-        ShowNotice("確認", result.notice, this);
+        ShowNotice("確認", result.notice, m_pages.window);
         return false;
     }
     PutBoxes(*editor, result.boxes);
     if (!editor->storeAndSave())
         return false;
     editor->exec();
-    m_preview->redraw();
+    m_pages.preview->redraw();
     return true;
 }
 
-bool MainWindow::pasteOrderMail()
+bool ImportCommands::pasteOrderMail()
 {
-    if (!m_started)
+    if (!m_state.started)
         return false;
     return orderMailPaste(ClipboardText());
 }
 
-bool MainWindow::pasteOrderMailCashOnDelivery()
+bool ImportCommands::pasteOrderMailCashOnDelivery()
 {
-    if (!m_started)
+    if (!m_state.started)
         return false;
-    selectPaperKind(1);
+    m_view.selectPaperKind(1);
     const bool pasted = orderMailPaste(ClipboardText());
     // The amount is asked for even when the mail was not understood: the
     // cash-on-delivery form needs it either way.
     bool ok = false;
-    const QString amount = QInputDialog::getText(this, QApplication::applicationDisplayName(), "引換金入力",
+    const QString amount = QInputDialog::getText(m_pages.window, QApplication::applicationDisplayName(), "引換金入力",
                                                  QLineEdit::Normal, QString(), &ok);
     if (ok) {
-        m_editorPage->selectField(35);
-        m_style.setItemText(35, amount);
-        m_editorPage->selectField(35);
-        redrawPreview();
+        m_pages.editor->selectField(35);
+        m_state.style.setItemText(35, amount);
+        m_pages.editor->selectField(35);
+        m_view.redraw();
     }
     return pasted;
 }
 
-CsvImportOutcome MainWindow::importCsv()
+CsvImportOutcome ImportCommands::importCsv()
 {
     CsvImportOutcome outcome;
-    if (!m_started)
+    if (!m_state.started)
         return outcome;
-    activateListPage();
+    m_view.activateListPage();
 
     CsvImportTarget target;
-    target.addressDbPath = addressDbPath();
-    target.membersDbPath = membersDbPath();
-    target.editionCode = editionCode();
-    const int sender = selectedSenderId();
+    target.addressDbPath = m_state.addressDbPath();
+    target.membersDbPath = m_state.membersDbPath();
+    target.editionCode = m_state.editionCode();
+    const int sender = m_pages.senders->selectedSenderId();
     if (sender > 0)
         target.senderId = QString::number(sender);
     {
         // Gone before the closing notice opens.
-        CsvImportProgressDialog progress(this);
+        CsvImportProgressDialog progress(m_pages.window);
         outcome = RunCsvEditorImport(
-            m_db, m_folders.programDir, m_folders.workDir, target,
-            [this](bool running) { setCsvEditorRunning(running); },
+            m_state.db, m_state.folders.programDir, m_state.folders.workDir, target,
+            [this](bool running) { m_state.csvEditorRunning = running; },
             [&progress](int done, int total) { return progress.report(done, total); });
     }
     switch (outcome.status) {
     case CsvImportOutcome::NoFile:
         break;
     case CsvImportOutcome::Imported:
-        ShowNotice("確認", outcome.notice, this);
-        m_listPage->readConsignees();
+        ShowNotice("確認", outcome.notice, m_pages.window);
+        m_pages.list->readConsignees();
         break;
     case CsvImportOutcome::EditorMissing:
     case CsvImportOutcome::Aborted:
     case CsvImportOutcome::Failed:
     case CsvImportOutcome::Cancelled:
-        ShowNotice("確認", outcome.notice, this);
+        ShowNotice("確認", outcome.notice, m_pages.window);
         break;
     }
     return outcome;
