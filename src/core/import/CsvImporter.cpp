@@ -134,31 +134,6 @@ CsvImportOutcome failed(const DatabaseError &error)
     return outcome;
 }
 
-// The member-item file joins the connection of the consignee file under the
-// name "members", so that one transaction covers both: a cancel or a crash
-// takes back the consignees and the item data of the import together.
-DatabaseError openBothFiles(Database &db, const CsvImportTarget &target)
-{
-    // Opened on its own first, so that a missing or damaged file is reported
-    // as such instead of being created by the attach.
-    DatabaseError error = db.OpenDatabase(target.membersDbPath, Database::OpenMode::ExistingOnly);
-    if (error.isError())
-        return error;
-    error = db.OpenDatabase(target.addressDbPath, Database::OpenMode::ExistingOnly);
-    if (error.isError())
-        return error;
-    if (!db.ExecSql(QStringLiteral("ATTACH DATABASE ") + SqlQuote(QFileInfo(target.membersDbPath).absoluteFilePath())
-                        + QStringLiteral(" AS members"),
-                    &error))
-        db.ExecSql(QStringLiteral("PRAGMA members.synchronous = FULL"), &error);
-    return error;
-}
-
-void detachMembers(Database &db)
-{
-    db.ExecSql(QStringLiteral("DETACH DATABASE members"));
-}
-
 // How many lines pass between two reports: every line of a small file, about
 // a hundred reports over a middling one, every hundredth line of a large one.
 int progressStep(int total)
@@ -206,6 +181,31 @@ bool writeLines(Database &db, const CsvImportPlan &plan, ConsigneeIndex &index, 
 
 } // namespace
 
+// The member-item file joins the connection of the consignee file under the
+// name "members", so that one transaction covers both: a cancel or a crash
+// takes back the consignees and the item data of the import together.
+DatabaseError OpenAddressBookForImport(Database &db, const CsvImportTarget &target)
+{
+    // Opened on its own first, so that a missing or damaged file is reported
+    // as such instead of being created by the attach.
+    DatabaseError error = db.OpenDatabase(target.membersDbPath, Database::OpenMode::ExistingOnly);
+    if (error.isError())
+        return error;
+    error = db.OpenDatabase(target.addressDbPath, Database::OpenMode::ExistingOnly);
+    if (error.isError())
+        return error;
+    if (!db.ExecSql(QStringLiteral("ATTACH DATABASE ") + SqlQuote(QFileInfo(target.membersDbPath).absoluteFilePath())
+                        + QStringLiteral(" AS members"),
+                    &error))
+        db.ExecSql(QStringLiteral("PRAGMA members.synchronous = FULL"), &error);
+    return error;
+}
+
+void CloseAddressBookImport(Database &db)
+{
+    db.ExecSql(QStringLiteral("DETACH DATABASE members"));
+}
+
 QString CsvImportedNotice()
 {
     return QStringLiteral("CSVファイルから取り込みました。");
@@ -227,14 +227,14 @@ CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines,
                                 const CsvImportProgress &progress)
 {
     const CsvImportPlan plan = PlanCsvImport(lines, target.editionCode);
-    DatabaseError error = openBothFiles(db, target);
+    DatabaseError error = OpenAddressBookForImport(db, target);
     ConsigneeIndex index;
     if (!error.isError())
         error = index.load(db);
     if (!error.isError())
         db.BeginTransaction(&error);
     if (error.isError()) {
-        detachMembers(db);
+        CloseAddressBookImport(db);
         return failed(error);
     }
 
@@ -242,7 +242,7 @@ CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines,
     const bool finished = writeLines(db, plan, index, target, progress, &outcome, &error);
     if (!finished || db.Commit(&error))
         db.Rollback();
-    detachMembers(db);
+    CloseAddressBookImport(db);
     if (error.isError())
         return failed(error);
     if (!finished) {

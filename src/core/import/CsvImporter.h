@@ -13,6 +13,7 @@
 #include <functional>
 
 class Database;
+struct DatabaseError;
 
 struct CsvImportTarget {
     QString addressDbPath; // "addressXe2.db3": table address
@@ -37,6 +38,12 @@ struct CsvImportOutcome {
     int consigneesAdded = 0; // rows inserted into address
     int itemRowsWritten = 0; // rows inserted into or updated in memberitem
 };
+
+// Opens the consignee file with the member-item file attached as "members",
+// so that one transaction covers both; a missing or damaged file is reported
+// as such, never created. CloseAddressBookImport detaches it again.
+DatabaseError OpenAddressBookForImport(Database &db, const CsvImportTarget &target);
+void CloseAddressBookImport(Database &db);
 
 // The closing notice of a completed import.
 QString CsvImportedNotice();
