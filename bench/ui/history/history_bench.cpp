@@ -6,6 +6,7 @@
 // of the members database; and making the fixture itself.
 
 #include "core/history/HistoryColumns.h"
+#include "core/history/HistoryExport.h"
 #include "core/history/HistoryList.h"
 #include "ui/history/HistoryPage.h"
 #include "core/data/DatabaseHealth.h"
@@ -177,6 +178,22 @@ void BM_ReadHistoryIds(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ReadHistoryIds)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 「履歴をCSVに書き出す」 over the whole history: every stored column of every
+// row, UTF-8 (0) or Shift_JIS (1), into a file that is put in place at the end.
+void BM_ExportHistory(benchmark::State &state)
+{
+    History &h = history(int(state.range(0)));
+    const QString out = QFileInfo(h.membersDb).absolutePath() + "/export.csv";
+    const CsvOutputEncoding encoding = state.range(1) ? CsvOutputEncoding::ShiftJis : CsvOutputEncoding::Utf8Bom;
+    for (auto _ : state) {
+        const CsvExportOutcome outcome = ExportHistory(h.db, h.membersDb, HistoryExportQuery(), out, encoding);
+        if (!outcome.ok)
+            state.SkipWithError("the export failed");
+    }
+    state.counters["MB"] = double(QFileInfo(out).size()) / 1e6;
+}
+BENCHMARK(BM_ExportHistory)->Args({1000000, 0})->Args({1000000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The search alone (identifiers in list order) in a database with the search
 // index (state.range(1) == 1) and in one made before it, where the search is

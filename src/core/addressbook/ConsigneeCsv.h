@@ -12,22 +12,11 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <functional>
 
 class Database;
 
 // The header row of the file, in column order.
 QStringList ConsigneeCsvHeader();
-
-struct CsvExportOutcome {
-    bool ok = false;
-    bool cancelled = false; // the user stopped it; no file was left
-    qint64 rows = 0;        // records written after the header
-    QString notice;         // why it failed (heading "確認"); empty when ok or cancelled
-};
-
-// Told how many records of total are written, now and then; false cancels.
-using CsvExportProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // Writes the consignees ids (decimal identifiers, in the order given; empty:
 // every consignee in identifier order) with their item rows of the edition.

@@ -142,6 +142,16 @@ QString indexedSelectSql(Database &db, const QString &columns, int editionCode, 
     return selectSql(columns, editionCode, sortState, searchText, candidates);
 }
 
+} // namespace
+
+QString HistoryViewSelectSql(Database &db, const QString &columns, int editionCode, int sortState,
+                             const QString &searchText)
+{
+    return indexedSelectSql(db, columns, editionCode, sortState, searchText);
+}
+
+namespace {
+
 HistoryListRow listRow(const SqliteStatement &s, int editionCode)
 {
     auto text = [&s](int c) { return s.columnText(c).toString(); };

@@ -39,6 +39,11 @@ QString HistoryOrderClause(int sortState, int editionCode);
 // and find the same rows in the same order.
 QString HistorySelectSql(int editionCode, int sortState, const QString &searchText);
 
+// The same SELECT of the given columns, narrowed with the search index of the
+// open members database: the rows a view of the list shows, in its order.
+QString HistoryViewSelectSql(Database &db, const QString &columns, int editionCode, int sortState,
+                             const QString &searchText);
+
 // Column 6 of a row: the amount (editions 10, 30) or the delivery date without
 // its year part (20, 40, 50), nothing in edition 60; "//" removed, and a lone
 // "/" or "0" shown as nothing.

@@ -1,17 +1,31 @@
 #pragma once
 // Writing CSV files for other programs: RFC 4180 records (a field in double
-// quotes when it holds a comma, a quote, a line break or blanks at its ends;
+// quotes when it holds a comma, a quote, a line break or blanks at its ends
+// (space, tab, ideographic space);
 // quotes doubled; line breaks inside a field kept), CR LF between records,
 // UTF-8 with a byte-order mark or Shift_JIS (code page 932). The file appears
 // only when every record is written: a cancelled or failed export leaves the
 // folder as it was.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+#include <functional>
 
 enum class CsvOutputEncoding { Utf8Bom, ShiftJis };
+
+struct CsvExportOutcome {
+    bool ok = false;
+    bool cancelled = false; // the user stopped it; no file was left
+    qint64 rows = 0;        // records written after the header
+    QString notice;         // why it failed (heading "確認"); empty when ok or cancelled
+};
+
+// Told how many records of total are written, now and then; false cancels.
+using CsvExportProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // One field as it stands in a record.
 QString CsvField(const QString &value);
@@ -27,8 +41,14 @@ public:
     // False (with the reason in errorText) when the file cannot be made.
     bool open();
     // False when a character has no Shift_JIS form or the disk refused; the
-    // reason is in errorText and nothing of the file will be kept.
+    // reason is in errorText and nothing of the file will be kept. (A record
+    // is encoded with the others of its run, so the refusal may come a few
+    // records later; commit reports the rest.)
     bool writeRecord(const QStringList &fields);
+    // The same a field at a time, for writers of many records.
+    void addField(QStringView value);
+    void addField(QByteArrayView utf8);
+    bool endRecord();
     // Puts the finished file in place; false with errorText on an I/O error.
     bool commit();
     // Drops everything written; the folder stays as it was.
@@ -38,11 +58,14 @@ public:
 
 private:
     bool flush();
+    QString unencodableNotice() const;
 
     QSaveFile m_file;
     CsvOutputEncoding m_encoding;
-    QByteArray m_buffer;
-    qint64 m_records = 0;
+    QByteArray m_text;              // records not yet written, in UTF-8
+    QVector<qsizetype> m_starts;    // where each of them starts in m_text
+    bool m_fieldWritten = false;    // the record has a field already
+    qint64 m_flushedRecords = 0;
     QString m_error;
     bool m_failed = false;
 };

@@ -1,6 +1,8 @@
 #include "ui/addressbook/AddressBookCommands.h"
 
+#include "core/addressbook/ConsigneeCsv.h"
 #include "core/addressbook/PhraseStore.h"
+#include "core/addressbook/CheckedConsignees.h"
 #include "ui/addressbook/ConsigneeCommands.h"
 #include "ui/addressbook/ConsigneeDialog.h"
 #include "ui/addressbook/ConsigneeListPage.h"
@@ -35,6 +37,7 @@ AddressBookCommands::AddressBookCommands(ProgramState &state, MainPages &pages, 
     m_itemChange = new ItemChangeDialog(m_state.editionCode(), m_pages.window);
     m_itemChange->setPhraseChooser([this](QString *phrase) { return choosePhrase(phrase); });
     m_senderSearch = new SenderSearchDialog(m_pages.window);
+    chooseExportFile = CsvExportFileDialog(m_pages.window);
 }
 
 AddressBookCommands::~AddressBookCommands() = default;
@@ -90,10 +93,12 @@ void AddressBookCommands::connectActions()
 
     MainActions *a = m_pages.actions;
     for (QAction *action : {a->print2, a->selectAll, a->cancelAll, a->itemChange, a->deleteChecked, a->consigneeList,
-                            a->phraseList, a->previewEdit, a->zipGuide, a->newConsignee, a->editConsignee})
+                            a->phraseList, a->previewEdit, a->zipGuide, a->newConsignee, a->editConsignee,
+                            a->exportConsignees})
         action->setEnabled(true);
     m_pages.list->setContextActions(
-        {a->selectAll, a->cancelAll, nullptr, a->newConsignee, a->editConsignee, a->itemChange, a->deleteChecked});
+        {a->selectAll, a->cancelAll, nullptr, a->newConsignee, a->editConsignee, a->itemChange, a->deleteChecked,
+         nullptr, a->exportConsignees});
     m_pages.list->newConsigneeButton->setDefaultAction(a->newConsignee);
     m_pages.list->editConsigneeButton->setDefaultAction(a->editConsignee);
     connect(a->selectAll, &QAction::triggered, m_consigneeCommands, &ConsigneeCommands::selectAll);
@@ -116,6 +121,7 @@ void AddressBookCommands::connectActions()
     connect(a->zipGuide, &QAction::triggered, this, [this] { editors()->zipGuide()->exec(); });
     connect(a->newConsignee, &QAction::triggered, this, &AddressBookCommands::newConsignee);
     connect(a->editConsignee, &QAction::triggered, this, &AddressBookCommands::editConsignee);
+    connect(a->exportConsignees, &QAction::triggered, this, &AddressBookCommands::exportConsignees);
     connect(m_pages.list, &ConsigneeListPage::editRequested, this, &AddressBookCommands::editConsignee);
 }
 
@@ -216,4 +222,28 @@ void AddressBookCommands::editSender(bool newSender)
         senders->reselectAfterEdit(index);
     if (senders->rowCount() > 0)
         m_view.showSender(senders->selectedSenderId());
+}
+
+CsvExportOutcome AddressBookCommands::exportConsignees()
+{
+    CsvExportOutcome outcome;
+    if (!m_state.started)
+        return outcome;
+    m_view.showListPage();
+    QStringList ids = m_pages.list->checked().ids();
+    if (ids.isEmpty())
+        ids = m_pages.list->shownIds();
+    if (ids.isEmpty()) {
+        ShowNotice("確認", "書き出すお届け先がありません。", m_pages.window);
+        return outcome;
+    }
+    const std::optional<CsvExportFile> file = chooseExportFile(m_pages.actions->exportConsignees->text(),
+                                                               QStringLiteral("お届け先.csv"));
+    if (!file)
+        return outcome;
+    return RunCsvExport(m_pages.window, m_pages.actions->exportConsignees->text(),
+                        [this, &ids, &file](const CsvExportProgress &progress) {
+                            return ExportConsignees(m_state.db, m_state.addressDbPath(), m_state.membersDbPath(),
+                                                    m_state.editionCode(), ids, file->path, file->encoding, progress);
+                        });
 }

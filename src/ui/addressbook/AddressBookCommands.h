@@ -4,6 +4,8 @@
 // command, the sender editor of the print-settings page, the phrase list and
 // the postal-code guide. The editing dialogs are made on first use.
 
+#include "ui/common/CsvExportDialogs.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -51,6 +53,12 @@ public:
     // The edit command: the single-print editor, or on the list page the
     // consignee editor for the selected row.
     void editPreviewedWaybill();
+    // 「お届け先をCSVに書き出す」: the ticked consignees, or every one the list
+    // shows when none is ticked, with their item rows of the edition.
+    CsvExportOutcome exportConsignees();
+
+    // Where exports go; the file dialog unless a test answers instead.
+    CsvExportFileChooser chooseExportFile;
 
 private:
     void fixedItemPhrase(int n);

@@ -255,3 +255,14 @@ QSize ConsigneeListPage::sizeHint() const
     size.setWidth(qMax(size.width(), list + margins.left() + margins.right()));
     return size;
 }
+
+QStringList ConsigneeListPage::shownIds() const
+{
+    QStringList ids;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        const QString id = m_model->idAt(r);
+        if (!id.isEmpty())
+            ids << id;
+    }
+    return ids;
+}

@@ -57,6 +57,8 @@ public:
     void cancelAll();
     // The identifiers of the ticked rows shown, in row order.
     QStringList checkedShownIds() const;
+    // The identifiers of every row shown, in list order.
+    QStringList shownIds() const;
 
     // The sender filter: company.ID or -1, with its name for the preview header.
     void setSenderFilter(int senderId, const QString &name);

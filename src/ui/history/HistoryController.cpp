@@ -1,5 +1,6 @@
 #include "ui/history/HistoryController.h"
 
+#include "core/history/HistoryExport.h"
 #include "ui/addressbook/AddressBookCommands.h"
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/EditingDialogs.h"
@@ -24,6 +25,7 @@ HistoryController::HistoryController(ProgramState &state, MainPages &pages, Wayb
     : QObject(parent), m_state(state), m_pages(pages), m_view(view), m_addressBook(addressBook),
       m_writeRow(std::move(writeRow))
 {
+    chooseExportFile = CsvExportFileDialog(pages.window);
 }
 
 void HistoryController::connectActions()
@@ -62,6 +64,7 @@ void HistoryController::connectActions()
 
     HistoryPage *page = m_pages.history;
     connect(page, &HistoryPage::editRequested, this, [this](const QString &id) { m_historyEdit->openFor(id); });
+    connect(page, &HistoryPage::exportRequested, this, &HistoryController::exportHistory);
     connect(page, &HistoryPage::reprintRequested, m_historyCommands, &HistoryCommands::reprint);
     connect(page, &HistoryPage::registerRequested, this, [this](const QString &id) {
         m_historyCommands->registerAsConsignee(id);
@@ -104,4 +107,22 @@ bool HistoryController::writeHistoryForPreview()
         return false;
     ShowNotice("確認", "送信記録を登録しました", m_pages.window);
     return true;
+}
+
+CsvExportOutcome HistoryController::exportHistory()
+{
+    CsvExportOutcome outcome;
+    if (!m_state.started)
+        return outcome;
+    const QString title = m_pages.history->exportAction->text();
+    const std::optional<CsvExportFile> file = chooseExportFile(title, QStringLiteral("送付履歴.csv"));
+    if (!file)
+        return outcome;
+    HistoryExportQuery query;
+    query.editionCode = m_state.editionCode();
+    query.sortState = m_pages.history->sortState();
+    query.searchText = m_pages.history->shownSearchText();
+    return RunCsvExport(m_pages.window, title, [this, &query, &file](const CsvExportProgress &progress) {
+        return ExportHistory(m_state.db, m_state.membersDbPath(), query, file->path, file->encoding, progress);
+    });
 }

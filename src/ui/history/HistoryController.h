@@ -3,6 +3,8 @@
 // dialog, reprint and registration commands, the F8 command, and the
 // preview's "履歴を書き込む".
 
+#include "ui/common/CsvExportDialogs.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -33,6 +35,11 @@ public:
     // "履歴を書き込む": one history row of the record on the preview; on the
     // print-settings page the row is linked to no consignee.
     bool writeHistoryForPreview();
+    // 「履歴をCSVに書き出す」: the rows the history page shows, in its order.
+    CsvExportOutcome exportHistory();
+
+    // Where exports go; the file dialog unless a test answers instead.
+    CsvExportFileChooser chooseExportFile;
 
 private:
     ProgramState &m_state;

@@ -76,6 +76,11 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
     registerButton = new QToolButton(this);
     registerButton->setObjectName("registerButton");
     registerButton->setDefaultAction(registerConsigneeAction);
+    exportAction = new QAction("履歴をCSVに書き出す", this);
+    exportAction->setObjectName("exportAction");
+    exportButton = new QToolButton(this);
+    exportButton->setObjectName("exportButton");
+    exportButton->setDefaultAction(exportAction);
     addButton = new QPushButton("新規追加", this);
     addButton->setObjectName("addButton");
     addButton->setVisible(false);
@@ -89,6 +94,7 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
     commands->addWidget(editButton);
     commands->addWidget(reprintButton);
     commands->addWidget(registerButton);
+    commands->addWidget(exportButton);
     commands->addWidget(addButton);
     commands->addStretch(1);
     column->addLayout(commands);
@@ -128,6 +134,7 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
     connect(historyGrid, &QTableView::doubleClicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
     connect(editButton, &QPushButton::clicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
     connect(reprintAction, &QAction::triggered, this, [this] { withSelectedId(&HistoryPage::reprintRequested); });
+    connect(exportAction, &QAction::triggered, this, &HistoryPage::exportRequested);
     connect(registerConsigneeAction, &QAction::triggered, this,
             [this] { withSelectedId(&HistoryPage::registerRequested); });
 }
@@ -137,8 +144,9 @@ HistoryPage::~HistoryPage() = default;
 bool HistoryPage::readHistory()
 {
     DatabaseError error;
+    m_shownSearch = searchBox->text();
     QVector<qint64> ids =
-        ReadHistoryIds(m_db, m_membersDb, m_editionCode, m_model->sortState(), searchBox->text(), &error);
+        ReadHistoryIds(m_db, m_membersDb, m_editionCode, m_model->sortState(), m_shownSearch, &error);
     // The rows are read while the grid is painted, through a connection of
     // the page's own: a paint in the middle of another operation's statements
     // must not move the shared connection to another file.

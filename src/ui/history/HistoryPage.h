@@ -32,6 +32,8 @@ public:
     // A click on the header of column (0..9): the new sort state, then a refill.
     void clickColumn(int column);
     int sortState() const;
+    // The search text of the rows shown (the box may hold a newer one).
+    QString shownSearchText() const { return m_shownSearch; }
 
     // Column 1 of the selected row; empty without a selection or on the empty row.
     QString selectedId() const;
@@ -49,6 +51,8 @@ public:
     QTableView *historyGrid = nullptr;
     QAction *reprintAction = nullptr;
     QAction *registerConsigneeAction = nullptr;
+    QAction *exportAction = nullptr;       // 履歴をCSVに書き出す
+    QToolButton *exportButton = nullptr;
 
 signals:
     // A double click or "送付履歴を修正" on a row with this identifier.
@@ -57,6 +61,8 @@ signals:
     void reprintRequested(const QString &id);
     // "履歴から…登録" on a row with this identifier.
     void registerRequested(const QString &id);
+    // 「履歴をCSVに書き出す」: the rows shown, in their order.
+    void exportRequested();
 
 private:
     // Emits signal with the selected row's identifier when there is one.
@@ -67,4 +73,5 @@ private:
     QString m_membersDb;
     int m_editionCode;
     HistoryTableModel *m_model = nullptr;
+    QString m_shownSearch;
 };

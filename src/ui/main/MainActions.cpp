@@ -54,6 +54,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     itemChange = make("itemChange", "選択中の商品を入れ替える", false);
     deleteChecked = make("deleteChecked", "チェックを入れたご依頼人を削除", false);
     csvImport = make("csvImport", "CSVファイルから取り込む", false);
+    exportConsignees = make("exportConsignees", "お届け先をCSVに書き出す", false);
 
     helpOnline = make("helpOnline", "ヘルプ(オンライン)", false);
     helpOnline->setShortcut(QKeySequence(Qt::Key_F1));
@@ -118,6 +119,7 @@ void MainActions::buildMenus(QMainWindow *window)
     batch->addAction(deleteChecked);
     batch->addSeparator();
     batch->addAction(csvImport);
+    batch->addAction(exportConsignees);
 
     QMenu *help = bar->addMenu("ヘルプ(&H)");
     help->setObjectName("menuHelp");

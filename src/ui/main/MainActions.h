@@ -49,6 +49,7 @@ public:
     QAction *itemChange = nullptr;
     QAction *deleteChecked = nullptr;
     QAction *csvImport = nullptr;   // "CSVファイルから取り込む"
+    QAction *exportConsignees = nullptr; // "お届け先をCSVに書き出す"
     // ヘルプ(&H)
     QAction *helpOnline = nullptr;
     QAction *helpOffline = nullptr;

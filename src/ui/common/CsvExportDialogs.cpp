@@ -1,0 +1,52 @@
+#include "ui/common/CsvExportDialogs.h"
+
+#include "ui/common/ShowNotice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QProgressDialog>
+
+namespace {
+
+const QString Utf8Filter = QStringLiteral("CSVファイル UTF-8 (*.csv)");
+const QString ShiftJisFilter = QStringLiteral("CSVファイル Shift_JIS (*.csv)");
+
+} // namespace
+
+CsvExportFileChooser CsvExportFileDialog(QWidget *parent)
+{
+    return [parent](const QString &title, const QString &name) -> std::optional<CsvExportFile> {
+        QString filter = Utf8Filter;
+        QString path = QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(name),
+                                                    Utf8Filter + QStringLiteral(";;") + ShiftJisFilter, &filter);
+        if (path.isEmpty())
+            return std::nullopt;
+        if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+            path += QStringLiteral(".csv");
+        return CsvExportFile{path, filter == ShiftJisFilter ? CsvOutputEncoding::ShiftJis : CsvOutputEncoding::Utf8Bom};
+    };
+}
+
+CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
+                              const std::function<CsvExportOutcome(const CsvExportProgress &)> &export_)
+{
+    QProgressDialog progress(title, QStringLiteral("キャンセル"), 0, 0, parent);
+    progress.setWindowTitle(QApplication::applicationDisplayName());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const CsvExportOutcome outcome = export_([&progress, &title](qint64 done, qint64 total) {
+        // Counts beyond an int are shown in thousands.
+        const int scale = total > 2000000000 ? 1000 : 1;
+        progress.setMaximum(int(total / scale));
+        progress.setLabelText(QStringLiteral("%1 %2件").arg(title).arg(done));
+        progress.setValue(int(qMin(done, total > 0 ? total : done) / scale));
+        return !progress.wasCanceled();
+    });
+    progress.close();
+    if (outcome.ok)
+        ShowNotice("確認", QStringLiteral("%1件をCSVファイルに書き出しました。").arg(outcome.rows), parent);
+    else if (!outcome.cancelled)
+        ShowNotice("確認", outcome.notice, parent);
+    return outcome;
+}
