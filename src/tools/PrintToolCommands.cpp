@@ -8,6 +8,8 @@ int RunZipcodeImportCommand(const QStringList &args);
 #endif
 #ifdef KORVEL_HAVE_IMPORT_COMMANDS
 int RunCsvImportCommand(const QStringList &args);
+int RunExportConsigneesCommand(const QStringList &args);
+int RunExportHistoryCommand(const QStringList &args);
 #endif
 
 std::vector<PrintToolCommand> PrintToolCommands()
@@ -20,6 +22,8 @@ std::vector<PrintToolCommand> PrintToolCommands()
 #endif
 #ifdef KORVEL_HAVE_IMPORT_COMMANDS
     commands.push_back({"csv-import", RunCsvImportCommand});
+    commands.push_back({"export-consignees", RunExportConsigneesCommand});
+    commands.push_back({"export-history", RunExportHistoryCommand});
 #endif
     return commands;
 }

@@ -28,6 +28,8 @@ static void printUsage()
         "  zipcode-search  search the postal-code table like the postal-code guide\n"
         "  zipcode-import  import the national postal-code list into the postal-code table\n"
         "  csv-import      import a CSV intermediate file into the address book\n"
+        "  export-consignees  write the consignees and their item rows to a CSV file\n"
+        "  export-history  write the sending history to a CSV file\n"
         "\n"
         "'korvel-print COMMAND --help' describes the options of a command.\n",
         stdout);

@@ -1,0 +1,102 @@
+// korvel-print export-consignees and export-history on a scratch application
+// data folder: the files they write read back with the program's CSV parser.
+
+#include "support/AddressBookFixture.h"
+#include "support/ToolRun.h"
+
+#include "core/addressbook/ConsigneeCsv.h"
+#include "core/history/HistoryExport.h"
+#include "core/import/CsvEncoding.h"
+#include "core/import/CsvParser.h"
+#include "core/settings/AppFolders.h"
+
+#include <QFile>
+
+class ExportTool : public AddressBookFixture
+{
+protected:
+    void SetUp() override
+    {
+        AddressBookFixture::SetUp();
+        tool = qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + "/korvel-print";
+        ASSERT_TRUE(QFile::exists(tool)) << tool.toStdString();
+        appdata = dir.filePath("appdata");
+        // The first run makes the folders and the empty address book.
+        const ToolRun first = run({"export-consignees", "--out", dir.filePath("empty.csv")});
+        ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+        addressDb = DataDirFor(appdata) + "/addressXe2.db3";
+        membersDb = DataDirFor(appdata) + "/membersXe2.db3";
+    }
+
+    ToolRun run(const QStringList &args) const { return RunTool(tool, args + QStringList{"--appdata", appdata}); }
+
+    QVector<QStringList> readBack(const QString &path, CsvEncoding *encoding)
+    {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        return CsvParser::parse(DecodeCsvBytes(f.readAll(), encoding));
+    }
+
+    QString tool, appdata;
+};
+
+TEST_F(ExportTool, ConsigneesOfTheEditionInUtf8OrShiftJis)
+{
+    const QString a = addConsignee("青木 一郎", "1000001", "東京都", "千代田区");
+    addItemRow(a, 40, 1, "りんご, 箱");
+    addItemRow(a, 20, 1, "別の版");
+    addConsignee("井上 二郎");
+
+    const QString out = dir.filePath("consignees.csv");
+    const ToolRun utf8 = run({"export-consignees", "--edition", "40", "--out", out});
+    ASSERT_EQ(utf8.exitCode, 0) << utf8.err.toStdString();
+    EXPECT_TRUE(utf8.out.contains("2 rows written")) << utf8.out.toStdString();
+    CsvEncoding encoding;
+    QVector<QStringList> records = readBack(out, &encoding);
+    EXPECT_EQ(encoding, CsvEncoding::Utf8Bom);
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_TRUE(IsConsigneeCsvHeader(records[0]));
+    EXPECT_EQ(records[1].value(ConsigneeCsvHeader().indexOf("商品名1")), QString("りんご, 箱"));
+
+    ASSERT_EQ(run({"export-consignees", "--edition", "20", "--shift-jis", "--out", out}).exitCode, 0);
+    records = readBack(out, &encoding);
+    EXPECT_EQ(encoding, CsvEncoding::Cp932);
+    EXPECT_EQ(records[1].value(ConsigneeCsvHeader().indexOf("商品名1")), QString("別の版"));
+}
+
+TEST_F(ExportTool, HistoryBetweenTwoDates)
+{
+    for (const char *date : {"2026-11-30", "2026-12-01", "2026-12-05", "2026-12-06"})
+        addHistory(40, {{"senderdate", date}, {"namae1", QString("山田 %1").arg(date)}});
+    const QString out = dir.filePath("history.csv");
+    const ToolRun ran = run({"export-history", "--from", "2026-12-01", "--to", "2026/12/05", "--out", out});
+    ASSERT_EQ(ran.exitCode, 0) << ran.err.toStdString();
+    CsvEncoding encoding;
+    const QVector<QStringList> records = readBack(out, &encoding);
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_EQ(records[0], HistoryCsvHeader());
+    EXPECT_EQ(records[1].value(2), QString("2026-12-01"));
+    EXPECT_EQ(records[2].value(2), QString("2026-12-05"));
+}
+
+TEST_F(ExportTool, BadArgumentsAreRefusedWithAMessage)
+{
+    const struct {
+        QStringList args;
+        const char *message;
+    } cases[] = {
+        {{"export-consignees"}, "--out FILE is needed"},
+        {{"export-history", "--from", "12/01", "--out", "x.csv"}, "wants a date"},
+        {{"export-consignees", "--edition", "70", "--out", "x.csv"}, "unknown edition"},
+        {{"export-consignees", "--from", "2026-12-01", "--out", "x.csv"}, "unknown option"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    }
+    // Into a folder that is not there: refused, nothing claimed.
+    const ToolRun r = run({"export-history", "--out", dir.filePath("no/such/folder/h.csv")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+}
