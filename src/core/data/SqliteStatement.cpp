@@ -53,14 +53,6 @@ QStringView SqliteStatement::columnText(int c) const
     return QStringView(static_cast<const char16_t *>(text), bytes / 2);
 }
 
-QByteArrayView SqliteStatement::columnUtf8(int c) const
-{
-    const unsigned char *text = sqlite3_column_text(m_statement, c);
-    if (!text)
-        return {};
-    return QByteArrayView(reinterpret_cast<const char *>(text), sqlite3_column_bytes(m_statement, c));
-}
-
 bool SqliteStatement::columnIsNull(int c) const
 {
     return sqlite3_column_type(m_statement, c) == SQLITE_NULL;

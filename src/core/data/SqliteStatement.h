@@ -3,7 +3,6 @@
 // that no error path can leave a statement holding a lock on the file.
 
 #include <QString>
-#include <QByteArrayView>
 #include <QStringView>
 
 struct sqlite3;
@@ -38,9 +37,6 @@ public:
     QStringView columnText(int c) const;
     // True when column c of the current row is NULL.
     bool columnIsNull(int c) const;
-    // Column c as the engine's UTF-8, without converting or copying; valid
-    // until the next step.
-    QByteArrayView columnUtf8(int c) const;
     // The declared type of result column c ("date", "varchar(20)", ...), empty
     // for an expression.
     QString columnDeclaredType(int c) const;

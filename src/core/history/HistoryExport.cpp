@@ -94,7 +94,7 @@ CsvExportOutcome ExportHistory(Database &db, const QString &membersDbPath, const
         if (!written || stopped)
             return;
         for (int c = 0; c < count; ++c)
-            writer.addField(s.columnUtf8(c));
+            writer.addField(s.columnText(c));
         written = writer.endRecord();
         ++outcome.rows;
         if (progress && outcome.rows % 2000 == 0 && !progress(outcome.rows, total))

@@ -1,5 +1,6 @@
 #include "core/import/CsvWriter.h"
 
+#include "core/text/Cp932Table.h"
 #include "core/text/TextCodec.h"
 
 namespace {
@@ -8,35 +9,6 @@ namespace {
 bool isBlank(char16_t c)
 {
     return c == u' ' || c == u'\t' || c == u'\x3000';
-}
-
-bool needsQuotes(QByteArrayView utf8)
-{
-    if (utf8.isEmpty())
-        return false;
-    const char first = utf8.front(), last = utf8.back();
-    if (first == ' ' || first == '\t' || last == ' ' || last == '\t' || utf8.startsWith("\xE3\x80\x80")
-        || utf8.endsWith("\xE3\x80\x80"))
-        return true;
-    for (char c : utf8)
-        if (c == ',' || c == '"' || c == '\r' || c == '\n')
-            return true;
-    return false;
-}
-
-void appendField(QByteArray &to, QByteArrayView utf8)
-{
-    if (!needsQuotes(utf8)) {
-        to.append(utf8);
-        return;
-    }
-    to.append('"');
-    for (char c : utf8) {
-        if (c == '"')
-            to.append('"');
-        to.append(c);
-    }
-    to.append('"');
 }
 
 void appendField(QString &to, QStringView value)
@@ -95,32 +67,30 @@ bool CsvFileWriter::open()
         m_error = m_file.errorString();
         return false;
     }
-    if (m_encoding == CsvOutputEncoding::Utf8Bom)
-        m_text.append("\xEF\xBB\xBF");
+    if (m_encoding == CsvOutputEncoding::Utf8Bom && m_file.write("\xEF\xBB\xBF", 3) != 3) {
+        m_error = m_file.errorString();
+        m_failed = true;
+        return false;
+    }
     m_text.reserve(RunSize + 4096);
     return true;
 }
 
 void CsvFileWriter::addField(QStringView value)
 {
-    addField(QByteArrayView(value.toUtf8()));
-}
-
-void CsvFileWriter::addField(QByteArrayView utf8)
-{
     if (!m_fieldWritten)
         m_starts.append(m_text.size());
     else
-        m_text.append(',');
+        m_text.append(u',');
     m_fieldWritten = true;
-    appendField(m_text, utf8);
+    appendField(m_text, value);
 }
 
 bool CsvFileWriter::endRecord()
 {
     if (!m_fieldWritten)
         m_starts.append(m_text.size());
-    m_text.append("\r\n");
+    m_text.append(QStringLiteral("\r\n"));
     m_fieldWritten = false;
     if (m_failed)
         return false;
@@ -138,10 +108,10 @@ QString CsvFileWriter::unencodableNotice() const
 {
     for (qsizetype r = 0; r < m_starts.size(); ++r) {
         const qsizetype end = r + 1 < m_starts.size() ? m_starts.at(r + 1) : m_text.size();
-        const QString record = QString::fromUtf8(QByteArrayView(m_text).sliced(m_starts.at(r), end - m_starts.at(r)));
+        const QStringView record = QStringView(m_text).sliced(m_starts.at(r), end - m_starts.at(r));
         for (qsizetype i = 0; i < record.size(); ++i) {
             const bool pair = record.at(i).isHighSurrogate() && i + 1 < record.size();
-            const QString one = record.mid(i, pair ? 2 : 1);
+            const QString one = record.mid(i, pair ? 2 : 1).toString();
             if (!FitsCp932(one))
                 return QStringLiteral("%1行目の「%2」はShift_JISで表せません。UTF-8で書き出してください。")
                     .arg(m_flushedRecords + r + 1)
@@ -161,15 +131,25 @@ bool CsvFileWriter::flush()
         return true;
     QByteArray bytes;
     if (m_encoding == CsvOutputEncoding::Utf8Bom) {
-        bytes = m_text;
+        bytes = m_text.toUtf8();
     } else {
-        const std::optional<QByteArray> encoded = EncodeCp932(QString::fromUtf8(m_text));
-        if (!encoded) {
-            m_error = unencodableNotice();
-            m_failed = true;
-            return false;
+        // A table lookup a character: an iconv pass over every run costs more
+        // than the rest of a large export together.
+        const Cp932Table &table = Cp932Table::instance();
+        bytes.resize(m_text.size() * 2);
+        char *out = bytes.data();
+        for (QChar c : std::as_const(m_text)) {
+            if (!table.encodable(c.unicode())) {
+                m_error = unencodableNotice();
+                m_failed = true;
+                return false;
+            }
+            const uint16_t code = table.encode(c.unicode());
+            if (code >= 0x100)
+                *out++ = char(code >> 8);
+            *out++ = char(code & 0xFF);
         }
-        bytes = *encoded;
+        bytes.truncate(out - bytes.data());
     }
     if (m_file.write(bytes) != bytes.size()) {
         m_error = m_file.errorString();

@@ -8,7 +8,6 @@
 // folder as it was.
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
@@ -47,7 +46,6 @@ public:
     bool writeRecord(const QStringList &fields);
     // The same a field at a time, for writers of many records.
     void addField(QStringView value);
-    void addField(QByteArrayView utf8);
     bool endRecord();
     // Puts the finished file in place; false with errorText on an I/O error.
     bool commit();
@@ -62,7 +60,7 @@ private:
 
     QSaveFile m_file;
     CsvOutputEncoding m_encoding;
-    QByteArray m_text;              // records not yet written, in UTF-8
+    QString m_text;                 // records not yet encoded
     QVector<qsizetype> m_starts;    // where each of them starts in m_text
     bool m_fieldWritten = false;    // the record has a field already
     qint64 m_flushedRecords = 0;
