@@ -155,6 +155,14 @@ void BM_RirekiSearchIntoView(benchmark::State &state)
 }
 BENCHMARK(BM_RirekiSearchIntoView)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// 「山」, in nearly every row, into the grid: the first page of matches, newest
+// first (the whole search, historySearch/one_common_char below, reads them all).
+void BM_CommonSearchIntoView(benchmark::State &state)
+{
+    fillIntoView(state, "山", [](HistoryPage &page) { page.readHistory(); });
+}
+BENCHMARK(BM_CommonSearchIntoView)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The query and the row texts of the whole list, as the list once read them.
 void BM_ReadHistoryList(benchmark::State &state)
 {

@@ -82,7 +82,7 @@ const QString listColumns = QStringLiteral("id,senderdate,namae1,address1,addres
 // condition that every row the search finds meets (SearchCandidates): it lets
 // the engine read those rows only, and the LIKE conditions still decide.
 QString selectSql(const QString &columns, int editionCode, int sortState, const QString &searchText,
-                  const QString &candidates = QString())
+                  const QString &candidates = QString(), qint64 before = 0, int limit = 0)
 {
     QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM sender");
     const QString kind = QStringLiteral("'") + QString::number(editionCode) + QStringLiteral("'");
@@ -99,8 +99,13 @@ QString selectSql(const QString &columns, int editionCode, int sortState, const 
         conditions << QLatin1String(column) + QStringLiteral(" like ") + pattern;
     sql += QStringLiteral(" where (kind=") + kind + QStringLiteral(") and ")
            + (candidates.isEmpty() ? QString() : candidates + QStringLiteral(" and ")) + QStringLiteral("(") + conditions.join(QStringLiteral(" or "))
-           + QStringLiteral(")  order by id desc,senderdate desc;");
-    return sql;
+           + QStringLiteral(")");
+    if (before > 0)
+        sql += QStringLiteral(" and id < ") + QString::number(before);
+    sql += QStringLiteral("  order by id desc,senderdate desc");
+    if (limit > 0)
+        sql += QStringLiteral(" limit ") + QString::number(limit);
+    return sql + u';';
 }
 
 } // namespace
@@ -209,6 +214,30 @@ QVector<qint64> ReadHistoryIds(Database &db, const QString &membersDb, int editi
     if (error)
         *error = failure;
     return ids;
+}
+
+HistoryIdPage ReadHistoryIdPage(Database &db, const QString &membersDb, int editionCode, int sortState,
+                                const QString &searchText, qint64 before, int limit, DatabaseError *error)
+{
+    HistoryIdPage page;
+    DatabaseError failure = db.OpenDatabase(membersDb);
+    if (!failure.isError()) {
+        const QString candidates =
+            searchText.isEmpty() ? QString() : SearchCandidates(db, HistorySearchIndex(), StripLineBreaks(searchText));
+        // Without search text the sort state orders the whole edition, and
+        // with candidates from the index the rows are few: both are read whole.
+        // A search the index cannot narrow walks the table newest first and
+        // stops when the page is full, so that a term in most rows is quick.
+        const bool paged = !searchText.isEmpty() && candidates.isEmpty() && limit > 0;
+        const QString sql = paged ? selectSql(QStringLiteral("id"), editionCode, sortState, searchText, QString(),
+                                              before, limit)
+                                  : selectSql(QStringLiteral("id"), editionCode, sortState, searchText, candidates);
+        failure = db.ForEachRow(sql, [&page](const SqliteStatement &s) { page.ids.append(s.columnText(0).toLongLong()); });
+        page.complete = !paged || page.ids.size() < limit;
+    }
+    if (error)
+        *error = failure;
+    return page;
 }
 
 QVector<HistoryListRow> ReadHistoryRows(Database &db, const QString &membersDb, int editionCode,

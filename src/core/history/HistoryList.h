@@ -64,6 +64,17 @@ QVector<HistoryListRow> ReadHistoryList(Database &db, const QString &membersDb, 
 QVector<qint64> ReadHistoryIds(Database &db, const QString &membersDb, int editionCode, int sortState,
                                const QString &searchText, DatabaseError *error = nullptr);
 
+// A page of readHistory's identifiers: with search text, at most limit of
+// them below identifier before (0: from the newest); complete when no more
+// follow. What the search index narrows, and the list without search text,
+// come whole in one page.
+struct HistoryIdPage {
+    QVector<qint64> ids;
+    bool complete = true;
+};
+HistoryIdPage ReadHistoryIdPage(Database &db, const QString &membersDb, int editionCode, int sortState,
+                                const QString &searchText, qint64 before, int limit, DatabaseError *error = nullptr);
+
 // The list rows of ids, in the order of ids. An identifier whose row is gone
 // gives a row with only its number.
 QVector<HistoryListRow> ReadHistoryRows(Database &db, const QString &membersDb, int editionCode,

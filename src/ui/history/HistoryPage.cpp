@@ -145,8 +145,20 @@ bool HistoryPage::readHistory()
 {
     DatabaseError error;
     m_shownSearch = searchBox->text();
-    QVector<qint64> ids =
-        ReadHistoryIds(m_db, m_membersDb, m_editionCode, m_model->sortState(), m_shownSearch, &error);
+    HistoryIdPage first = ReadHistoryIdPage(m_db, m_membersDb, m_editionCode, m_model->sortState(), m_shownSearch, 0,
+                                            pageRows, &error);
+    // The pages after the first are read through the page's own connection
+    // too, when the grid is scrolled to its end.
+    HistoryTableModel::MoreIds more;
+    if (!first.complete)
+        more = [this, search = m_shownSearch, sortState = m_model->sortState()](qint64 lastId, bool *complete) {
+            const HistoryIdPage page = ReadHistoryIdPage(*m_rowReader, m_membersDb, m_editionCode, sortState, search,
+                                                         lastId, pageRows);
+            m_rowReader->CloseDatabase();
+            *complete = page.complete;
+            return page.ids;
+        };
+    QVector<qint64> ids = std::move(first.ids);
     // The rows are read while the grid is painted, through a connection of
     // the page's own: a paint in the middle of another operation's statements
     // must not move the shared connection to another file.
@@ -154,7 +166,7 @@ bool HistoryPage::readHistory()
         QVector<HistoryListRow> rows = ReadHistoryRows(*m_rowReader, m_membersDb, m_editionCode, shown);
         m_rowReader->CloseDatabase(); // the file is not held open between reads
         return rows;
-    });
+    }, std::move(more));
     if (error.isError()) {
         ShowNotice("確認", DatabaseFileNotice(MembersDatabaseLabel(), m_membersDb, error), this);
         return false;

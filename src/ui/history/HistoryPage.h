@@ -41,6 +41,8 @@ public:
     void selectRow(int r);
     int rowCount() const;
     HistoryTableModel *model() const { return m_model; }
+    // Identifiers read at a time by a search the index cannot narrow.
+    int pageRows = 1000;
 
     QLineEdit *searchBox = nullptr;
     QPushButton *searchButton = nullptr;   // 検索

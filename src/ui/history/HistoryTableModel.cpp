@@ -14,13 +14,36 @@ constexpr int blocksKept = 64;  // beyond this the blocks read so far are let go
 
 } // namespace
 
-void HistoryTableModel::setIds(QVector<qint64> ids, RowReader reader)
+void HistoryTableModel::setIds(QVector<qint64> ids, RowReader reader, MoreIds more)
 {
     beginResetModel();
     m_ids = std::move(ids);
     m_reader = std::move(reader);
+    m_more = m_ids.isEmpty() ? MoreIds() : std::move(more);
     m_blocks.clear();
     endResetModel();
+}
+
+bool HistoryTableModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_more != nullptr;
+}
+
+void HistoryTableModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    bool complete = true;
+    const QVector<qint64> next = m_more(m_ids.last(), &complete);
+    if (complete)
+        m_more = MoreIds();
+    if (next.isEmpty())
+        return;
+    // Blocks are read by row number, so a partly filled last block is read again.
+    m_blocks.remove(int(m_ids.size() - 1) / blockRows);
+    beginInsertRows(QModelIndex(), int(m_ids.size()), int(m_ids.size() + next.size() - 1));
+    m_ids += next;
+    endInsertRows();
 }
 
 QString HistoryTableModel::idAt(int r) const

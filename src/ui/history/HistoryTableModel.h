@@ -23,9 +23,13 @@ public:
     // Reads the rows of the identifiers it is given, in their order.
     using RowReader = std::function<QVector<HistoryListRow>(const QVector<qint64> &ids)>;
 
+    // The identifiers that follow the last one held, and whether more follow those.
+    using MoreIds = std::function<QVector<qint64>(qint64 lastId, bool *complete)>;
+
     // Replaces every row (one reset): the identifiers in list order, and how
-    // to read their texts.
-    void setIds(QVector<qint64> ids, RowReader reader);
+    // to read their texts. With more, the list goes on past ids: the view
+    // asks for the next identifiers when it is scrolled to the end.
+    void setIds(QVector<qint64> ids, RowReader reader, MoreIds more = {});
     // The identifier (column 1) of row r; empty for the empty row or outside the list.
     QString idAt(int r) const;
     // The sort state whose arrow the headers show.
@@ -39,6 +43,8 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
 
 private:
     // Row r, read with its block when it is not held yet.
@@ -48,5 +54,6 @@ private:
     int m_sortState;
     QVector<qint64> m_ids;
     RowReader m_reader;
+    MoreIds m_more; // empty once the list is complete
     mutable QHash<int, QVector<HistoryListRow>> m_blocks; // block number -> its rows
 };

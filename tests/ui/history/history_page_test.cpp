@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include "core/history/HistoryList.h"
+
 #include <QtTest>
 
 class HistoryPageTest : public QObject
@@ -141,6 +143,39 @@ private slots:
         QSignalSpy edits(&page, &HistoryPage::editRequested);
         page.editButton->click();
         QCOMPARE(edits.count(), 0);
+    }
+
+    void aSearchInMostRowsIsReadPageByPageAsTheGridScrolls()
+    {
+        // 「山」 in 2,400 of 3,000 rows: more than the index narrows, so the
+        // rows are read newest first a page at a time; a wildcard and a quote
+        // in the text still match only themselves.
+        QVERIFY(!db.OpenDatabase(membersDb).isError());
+        db.BeginTransaction();
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(!db.ExecSql(QString("INSERT INTO sender(kind,namae1) VALUES('40',%1)")
+                                    .arg(SqlQuote(i % 5 == 0 ? QString("佐藤%1").arg(i) : QString("山田'%_%1").arg(i)))));
+        db.Commit();
+        HistoryPage page(db, membersDb, 40, "x");
+        page.pageRows = 700;
+        page.resize(800, 300);
+        page.show();
+        for (const QString &text : {QString("山"), QString("山田'%_")}) {
+            page.searchBox->setText(text);
+            QVERIFY(page.readHistory());
+            QCOMPARE(page.rowCount(), 700);
+            // Scrolled to the end, the grid asks for the next page.
+            page.historyGrid->scrollToBottom();
+            QTRY_VERIFY(page.rowCount() > 700);
+            while (page.model()->canFetchMore(QModelIndex()))
+                page.model()->fetchMore(QModelIndex());
+            QStringList whole;
+            for (qint64 id : ReadHistoryIds(db, membersDb, 40, page.sortState(), text))
+                whole << QString::number(id);
+            QCOMPARE(whole.size(), 2400);
+            QCOMPARE(ids(page), whole);
+            QCOMPARE(page.model()->cellText(2399, 3), QString("山田'%_1"));
+        }
     }
 
     void columnsSixAndSevenFollowTheEdition_data()
