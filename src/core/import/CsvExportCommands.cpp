@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -127,34 +128,41 @@ CsvOutputEncoding encodingOf(const ExportOptions &o)
 
 } // namespace
 
-int RunExportConsigneesCommand(const QStringList &args)
+namespace {
+
+// Reads the options, prepares the edition's address book and writes the file.
+int runExport(const char *command, const char *usage, bool dates, const QStringList &args,
+              const std::function<CsvExportOutcome(Database &, const ProgramFolders &, const ExportOptions &)> &write)
 {
-    const char *command = "export-consignees";
     ExportOptions o;
     Database db;
     ProgramFolders folders;
-    if (const int code = parse(command, consigneeUsage, false, args, &o); code >= 0)
+    if (const int code = parse(command, usage, dates, args, &o); code >= 0)
         return code;
     if (const int code = prepare(command, o, db, &folders); code >= 0)
         return code;
-    return finish(command,
-                  ExportConsignees(db, folders.addressDb(), folders.membersDb(), o.edition, {}, o.out, encodingOf(o)),
-                  o.out);
+    return finish(command, write(db, folders, o), o.out);
+}
+
+} // namespace
+
+int RunExportConsigneesCommand(const QStringList &args)
+{
+    return runExport("export-consignees", consigneeUsage, false, args,
+                     [](Database &db, const ProgramFolders &folders, const ExportOptions &o) {
+                         return ExportConsignees(db, folders.addressDb(), folders.membersDb(), o.edition, {}, o.out,
+                                                 encodingOf(o));
+                     });
 }
 
 int RunExportHistoryCommand(const QStringList &args)
 {
-    const char *command = "export-history";
-    ExportOptions o;
-    Database db;
-    ProgramFolders folders;
-    if (const int code = parse(command, historyUsage, true, args, &o); code >= 0)
-        return code;
-    if (const int code = prepare(command, o, db, &folders); code >= 0)
-        return code;
-    HistoryExportQuery query;
-    query.editionCode = o.edition;
-    query.from = o.from;
-    query.to = o.to;
-    return finish(command, ExportHistory(db, folders.membersDb(), query, o.out, encodingOf(o)), o.out);
+    return runExport("export-history", historyUsage, true, args,
+                     [](Database &db, const ProgramFolders &folders, const ExportOptions &o) {
+                         HistoryExportQuery query;
+                         query.editionCode = o.edition;
+                         query.from = o.from;
+                         query.to = o.to;
+                         return ExportHistory(db, folders.membersDb(), query, o.out, encodingOf(o));
+                     });
 }
