@@ -254,3 +254,17 @@ bool Database::InTransaction() const
 {
     return m_db && sqlite3_get_autocommit(m_db) == 0;
 }
+
+void Database::setProgressHandler(std::function<bool()> keepGoing, int steps)
+{
+    m_keepGoing = std::move(keepGoing);
+    if (!m_db)
+        return;
+    if (!m_keepGoing) {
+        sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+        return;
+    }
+    sqlite3_progress_handler(
+        m_db, steps,
+        [](void *self) { return static_cast<Database *>(self)->m_keepGoing() ? 0 : 1; }, this);
+}

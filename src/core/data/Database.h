@@ -78,12 +78,18 @@ public:
     // The engine's result code and message of the last failure on this connection.
     DatabaseError lastEngineError() const;
 
+    // While set, keepGoing is asked every so many steps of a statement on the
+    // connection open now; false interrupts the statement (it fails as
+    // interrupted). An empty function takes it away.
+    void setProgressHandler(std::function<bool()> keepGoing, int steps = 100000);
+
 private:
     DatabaseError ensureOpen();
     DatabaseError applyConnectionSettings();
     SqliteStatement prepareOne(const QString &sql, DatabaseError *error);
 
     sqlite3 *m_db = nullptr;
+    std::function<bool()> m_keepGoing;
     QString m_path;
     OpenMode m_mode = OpenMode::CreateIfMissing; // kept for the reopen of later statements
     int m_busyTimeoutMs = 3000;

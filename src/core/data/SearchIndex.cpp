@@ -185,7 +185,8 @@ bool HasSearchIndex(Database &db, const SearchIndex &index)
     return count == objectNames(index).size();
 }
 
-DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchIndex &index)
+DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchIndex &index,
+                             const SearchIndexBuildObserver &observer)
 {
     DatabaseError error = db.OpenDatabase(path, Database::OpenMode::ExistingOnly);
     if (error.isError())
@@ -197,7 +198,15 @@ DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchInde
         return {};
     // A part left by hand (a trigger dropped, say) would leave the index
     // behind the rows: whatever of it is there is made anew.
-    return runAllOrNothing(db, DropSearchIndexSql(index) + CreateSearchIndexSql(index));
+    if (observer.started)
+        observer.started();
+    if (observer.keepGoing)
+        db.setProgressHandler(observer.keepGoing, observer.steps);
+    error = runAllOrNothing(db, DropSearchIndexSql(index) + CreateSearchIndexSql(index));
+    db.setProgressHandler({});
+    if (observer.finished)
+        observer.finished();
+    return error;
 }
 
 QString SearchCandidates(Database &db, const SearchIndex &index, const QString &text)

@@ -19,6 +19,7 @@
 #include "core/data/DatabaseError.h"
 
 #include <QString>
+#include <functional>
 #include <QStringList>
 
 class Database;
@@ -50,7 +51,17 @@ bool HasSearchIndex(Database &db, const SearchIndex &index);
 // Adds the index to the database at path unless it has it or lacks the table:
 // one transaction, so an interruption leaves the database as it was and the
 // next start tries again. The rows of the table are never touched.
-DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchIndex &index);
+// A long build is shown: started when a build begins, keepGoing asked now and
+// then while it runs (false stops it and leaves the database as it was),
+// finished when it has ended either way.
+struct SearchIndexBuildObserver {
+    std::function<void()> started;
+    std::function<bool()> keepGoing;
+    std::function<void()> finished;
+    int steps = 100000; // engine steps between two keepGoing calls
+};
+DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchIndex &index,
+                             const SearchIndexBuildObserver &observer = {});
 
 // A condition "<id> IN (...)" that holds for every row of the open database
 // whose searched columns contain text as LIKE matches it (ASCII letters in

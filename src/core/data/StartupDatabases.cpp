@@ -30,20 +30,21 @@ void restoreZipcodeDatabase(Database &db, const StartupDatabasePaths &paths, QSt
 // A database made before the search index gets it here, once. Without it the
 // searches still work (reading every row), so a failure is not shown: the
 // next start tries again.
-void addSearchIndex(Database &db, const QString &path, const DatabaseFileCheck &check)
+void addSearchIndex(Database &db, const QString &path, const DatabaseFileCheck &check,
+                    const SearchIndexBuildObserver &observer = {})
 {
     if (check.state != DatabaseFileState::Usable)
         return;
     for (const SearchIndex *index : {&HistorySearchIndex(), &ConsigneeSearchIndex()})
-        AddSearchIndex(db, path, *index);
+        AddSearchIndex(db, path, *index, observer);
 }
 
 void prepare(Database &db, const QString &label, const QString &path, CreateDatabaseFunction create,
-             QStringList *notices)
+             QStringList *notices, const SearchIndexBuildObserver &observer)
 {
     DatabaseError error;
     const DatabaseFileCheck check = PrepareDatabaseFile(db, path, create, &error);
-    addSearchIndex(db, path, check);
+    addSearchIndex(db, path, check, observer);
     if (error.isError())
         notices->append(QStringLiteral("データベースを作成できませんでした。\n") + path + QLatin1Char('\n') + DatabaseErrorInJapanese(error));
     else if (check.state == DatabaseFileState::Damaged || check.state == DatabaseFileState::Unreadable)
@@ -82,11 +83,12 @@ DatabaseError PrepareAddressBook(Database &db, const QString &addressDb, const Q
     return {};
 }
 
-QStringList OpenStartupDatabases(Database &db, const StartupDatabasePaths &paths)
+QStringList OpenStartupDatabases(Database &db, const StartupDatabasePaths &paths,
+                                 const SearchIndexBuildObserver &observer)
 {
     QStringList notices;
     restoreZipcodeDatabase(db, paths, &notices);
-    prepare(db, AddressDatabaseLabel(), paths.address, CreateAddressDatabase, &notices);
-    prepare(db, MembersDatabaseLabel(), paths.members, CreateMembersDatabase, &notices);
+    prepare(db, AddressDatabaseLabel(), paths.address, CreateAddressDatabase, &notices, observer);
+    prepare(db, MembersDatabaseLabel(), paths.members, CreateMembersDatabase, &notices, observer);
     return notices;
 }

@@ -5,6 +5,7 @@
 // is named once at start-up and the rest of the program stays usable.
 
 #include "core/data/DatabaseHealth.h"
+#include "core/data/SearchIndex.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,4 +34,6 @@ struct StartupDatabasePaths {
 };
 
 // Runs the step and returns the notices to show with the heading "確認", in order.
-QStringList OpenStartupDatabases(Database &db, const StartupDatabasePaths &paths);
+// observer shows a search index built for a database made before it.
+QStringList OpenStartupDatabases(Database &db, const StartupDatabasePaths &paths,
+                                 const SearchIndexBuildObserver &observer = {});

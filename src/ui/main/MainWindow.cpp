@@ -16,6 +16,7 @@
 #include "ui/history/HistoryController.h"
 #include "ui/history/HistoryPage.h"
 #include "ui/import/ImportCommands.h"
+#include "ui/main/IndexBuildProgress.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/ProgramState.h"
 #include "ui/main/TopBar.h"
@@ -236,7 +237,8 @@ void MainWindow::finishStart()
 
     const StartupDatabasePaths databases{s.addressDbPath(), s.membersDbPath(), s.zipcodeDbPath(),
                                          s.folders.programDir + "/databaseXe2/zipcode.db3"};
-    for (const QString &notice : OpenStartupDatabases(s.db, databases))
+    IndexBuildProgress indexBuild(this);
+    for (const QString &notice : OpenStartupDatabases(s.db, databases, indexBuild.observer()))
         ShowNotice("確認", notice, this);
     s.assembly = std::make_unique<RecordAssembly>(s.db, s.assemblySources());
     m_addressBook->readSenders();

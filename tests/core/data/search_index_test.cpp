@@ -154,3 +154,51 @@ TEST_F(SearchIndexUpgradeTest, AFailedAdditionLeavesTheDatabaseAsItWas)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SearchIndexUpgradeTest, ABuildIsShownAndAStoppedOneLeavesTheDatabaseAsItWas)
+{
+    const QString sender = dump(paths.members, "sender");
+    const QString schema = [this] {
+        EXPECT_FALSE(db.OpenDatabase(paths.members).isError());
+        return db.QueryRows("SELECT group_concat(name) FROM sqlite_master").rows.value(0, 0);
+    }();
+
+    // Stopped half-way: nothing of the index, every row, the search as before.
+    int started = 0, asked = 0, finished = 0;
+    SearchIndexBuildObserver stop;
+    stop.started = [&started] { ++started; };
+    stop.keepGoing = [&asked] { return ++asked < 3; };
+    stop.finished = [&finished] { ++finished; };
+    stop.steps = 1000;
+    EXPECT_TRUE(AddSearchIndex(db, paths.members, HistorySearchIndex(), stop).isError());
+    EXPECT_EQ(started, 1);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(hasIndex(paths.members, HistorySearchIndex()));
+    ASSERT_FALSE(db.OpenDatabase(paths.members).isError());
+    EXPECT_EQ(db.QueryRows("SELECT group_concat(name) FROM sqlite_master").rows.value(0, 0), schema);
+    EXPECT_EQ(dump(paths.members, "sender"), sender);
+    EXPECT_EQ(historyIds("りんご", false), historyIds("りんご", true));
+    // No handler is left behind on the connection.
+    ASSERT_FALSE(db.OpenDatabase(paths.members).isError());
+    EXPECT_FALSE(db.ExecSql("INSERT INTO sender(kind,namae1) VALUES(40,'りんご')"));
+
+    // Let run, through the start-up step: asked along the way, the index whole.
+    SearchIndexBuildObserver run;
+    run.started = [&started] { ++started; };
+    run.keepGoing = [&asked] { return ++asked > 0; };
+    run.finished = [&finished] { ++finished; };
+    run.steps = 1000;
+    asked = 0;
+    OpenStartupDatabases(db, paths, run);
+    EXPECT_GT(asked, 0);
+    EXPECT_EQ(finished, 3); // the stopped build, then the history's and the consignees'
+    EXPECT_TRUE(hasIndex(paths.members, HistorySearchIndex()));
+    ASSERT_FALSE(db.OpenDatabase(paths.members).isError());
+    EXPECT_FALSE(db.ExecSql("INSERT INTO sender_search(sender_search) VALUES('integrity-check')"));
+    EXPECT_EQ(historyIds("りんご", false), historyIds("りんご", true));
+}
+
+} // namespace
