@@ -85,6 +85,7 @@ EditionProfile designProfile(int code)
     p.previewEditCaption = "選択中のお届け先を送り状編集";
     p.newConsigneeCaption = "お届け先を新規登録";
     p.deleteCheckedCaption = "チェックを入れたご依頼人を削除";
+    p.exportConsigneesCaption = "お届け先をCSVに書き出す";
     p.group1Caption = "お　届　け　先";
     p.group2Caption = "ご　依　頼　主";
     p.group3Caption = "通信欄当";
@@ -127,6 +128,7 @@ EditionProfile ProfileFor(int code)
         p.previewEditCaption = "選択中の" + party + "を" + p.editCaption;
         p.newConsigneeCaption = party + "を新規登録";
         p.deleteCheckedCaption = "チェックを入れた" + party + "を削除";
+        p.exportConsigneesCaption = party + "をCSVに書き出す";
         p.group1Caption = party;
         p.group2Caption = slip ? "受領証側" : sender;
         p.group3Caption = slip ? "通信欄等" : "品名等";

@@ -40,6 +40,7 @@ struct EditionProfile {
     QString previewEditCaption;
     QString newConsigneeCaption;
     QString deleteCheckedCaption;
+    QString exportConsigneesCaption;   // the list's CSV export
     QString group1Caption;             // the layout editor's three field groups
     QString group2Caption;
     QString group3Caption;

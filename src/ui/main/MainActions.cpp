@@ -143,6 +143,7 @@ void MainActions::applyProfile(const EditionProfile &p)
     editConsignee->setText(p.editConsigneeCaption);
     newConsignee->setText(p.newConsigneeCaption);
     deleteChecked->setText(p.deleteCheckedCaption);
+    exportConsignees->setText(p.exportConsigneesCaption);
     consigneeList->setText(p.listPageCaption);
     phraseList->setText(p.itemListCaption);
     itemChange->setText(p.itemExchangeCaption);
