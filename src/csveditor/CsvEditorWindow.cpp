@@ -1,5 +1,7 @@
 #include "csveditor/CsvEditorWindow.h"
 
+#include "core/addressbook/ConsigneeCsv.h"
+
 #include "ui/controls/ElidingItemDelegate.h"
 #include "core/import/CsvImportFile.h"
 #include "core/import/CsvImportPlan.h"
@@ -368,7 +370,13 @@ bool CsvEditorWindow::writeResult()
         return false;
     }
     QString error;
-    if (!QDir().mkpath(m_confDir) || !WriteCsvImportFile(resultPath(), mappedRows(), &error)) {
+    // This program's own consignee export, mapped as guessed: passed on whole,
+    // so that every column, comma and line break comes back as it went out.
+    const QStringList header = m_sourceRows.value(0);
+    const bool wholeExport = IsConsigneeCsvHeader(header) && m_mapping == CsvColumnMapping::guessFromHeader(header);
+    if (!QDir().mkpath(m_confDir)
+        || !(wholeExport ? WriteConsigneeExportImportFile(resultPath(), m_sourceRows, &error)
+                         : WriteCsvImportFile(resultPath(), mappedRows(), &error))) {
         showError(QStringLiteral("取込データを書き込めませんでした。\r\n") + resultPath()
                   + (error.isEmpty() ? QString() : QStringLiteral("\r\n") + error));
         return false;

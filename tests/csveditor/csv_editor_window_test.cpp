@@ -2,6 +2,7 @@
 
 #include "ui/controls/ElidingItemDelegate.h"
 #include "csveditor/CsvEditorWindow.h"
+#include "core/addressbook/ConsigneeCsv.h"
 #include "core/import/CsvColumnMapping.h"
 #include "core/import/CsvImportFile.h"
 #include "core/import/CsvMappingStore.h"
@@ -158,6 +159,43 @@ private slots:
         CsvEditorWindow window(m_conf, 50);
         QVERIFY(window.loadFile(writeFile(QStringLiteral("four.csv"), "1001,530-0001,佐藤 花子,大阪府大阪市\r\n")));
         QVERIFY(window.mapping().isEmpty());
+    }
+
+    void theProgramsOwnExportIsPassedOnWholeUnlessTheMappingWasChanged()
+    {
+        // A consignee export: a header of every column and a note with a comma
+        // and a line break, which the 14-field file could not carry.
+        QStringList header = ConsigneeCsvHeader();
+        QStringList record;
+        for (int c = 0; c < header.size(); ++c)
+            record << QString();
+        record[header.indexOf("名前1")] = "山田 太郎";
+        record[header.indexOf("備考")] = "午前中, 必着\r\n二行目";
+        QString text = "\xEF\xBB\xBF" + CsvRecord(header) + CsvRecord(record);
+        QFile out(m_dir->filePath("export.csv"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(text.toUtf8());
+        out.close();
+        {
+            CsvEditorWindow window(m_conf, 40);
+            QVERIFY(window.loadFile(out.fileName()));
+            QVERIFY(window.writeResult());
+            const std::optional<QVector<QStringList>> whole = ReadConsigneeExportImportFile(window.resultPath());
+            QVERIFY(whole.has_value());
+            QCOMPARE(whole->size(), 2);
+            QCOMPARE(whole->at(1), record);
+        }
+        QFile::remove(CsvImportPath(m_dir->path()));
+        // A column chosen by hand: the fields as mapped, as for any file.
+        CsvEditorWindow window(m_conf, 40);
+        QVERIFY(window.loadFile(out.fileName()));
+        window.setFieldColumn(8, CsvColumnMapping::NoColumn);
+        QVERIFY(window.writeResult());
+        QVERIFY(!ReadConsigneeExportImportFile(window.resultPath()).has_value());
+        const std::optional<QVector<QStringList>> lines = ReadCsvImportFile(window.resultPath());
+        QVERIFY(lines.has_value());
+        QCOMPARE(lines->value(0).value(0), QString("山田 太郎"));
+        QCOMPARE(lines->value(0).value(8), QString());
     }
 
     void cancelLeavesNoResult()

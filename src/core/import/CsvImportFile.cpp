@@ -1,5 +1,8 @@
 #include "core/import/CsvImportFile.h"
 
+#include "core/import/CsvParser.h"
+#include "core/import/CsvWriter.h"
+
 #include "core/text/TextCodec.h"
 #include "core/text/TextFields.h"
 
@@ -63,4 +66,23 @@ bool WriteCsvImportFile(const QString &path, const QVector<QStringList> &rows, Q
         return false;
     }
     return WriteFileAtomically(path, *bytes, error);
+}
+
+const char ConsigneeExportMark[] = "#korvel-consignees";
+
+bool WriteConsigneeExportImportFile(const QString &path, const QVector<QStringList> &records, QString *error)
+{
+    QString text = QString::fromLatin1(ConsigneeExportMark) + QStringLiteral("\r\n");
+    for (const QStringList &record : records)
+        text += CsvRecord(record);
+    return WriteFileAtomically(path, QByteArray("\xEF\xBB\xBF") + text.toUtf8(), error);
+}
+
+std::optional<QVector<QStringList>> ReadConsigneeExportImportFile(const QString &path)
+{
+    const std::optional<QString> text = ReadTextFile(path);
+    const QString mark = QString::fromLatin1(ConsigneeExportMark);
+    if (!text || !text->startsWith(mark + QStringLiteral("\r\n")))
+        return std::nullopt;
+    return CsvParser::parse(text->mid(mark.size() + 2));
 }

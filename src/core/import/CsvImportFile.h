@@ -29,6 +29,15 @@ std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path);
 // removed, so that no value can shift the fields after it.
 QString FormatCsvImportLine(const QStringList &values);
 
+// A file the editor recognised as this program's consignee export is passed on
+// whole instead: the first line is this mark, then the export's records (its
+// header first) as RFC 4180 CSV, so that every column, comma and line break
+// reaches the import.
+extern const char ConsigneeExportMark[];
+bool WriteConsigneeExportImportFile(const QString &path, const QVector<QStringList> &records, QString *error = nullptr);
+// The export's records when the file at path is such a file; std::nullopt otherwise.
+std::optional<QVector<QStringList>> ReadConsigneeExportImportFile(const QString &path);
+
 // Writes the rows as UTF-8 with a byte-order mark and CR LF, replacing the
 // file atomically. Returns false (with the reason in *error) on an I/O error.
 bool WriteCsvImportFile(const QString &path, const QVector<QStringList> &rows, QString *error = nullptr);

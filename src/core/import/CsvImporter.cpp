@@ -1,5 +1,7 @@
 #include "core/import/CsvImporter.h"
 
+#include "core/addressbook/ConsigneeCsv.h"
+
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
 #include "core/import/CsvEditorLaunch.h"
@@ -264,6 +266,8 @@ CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines,
 CsvImportOutcome ImportCsvFile(Database &db, const QString &path, const CsvImportTarget &target,
                                const CsvImportProgress &progress)
 {
+    if (const auto records = ReadConsigneeExportImportFile(path))
+        return ImportConsigneeCsv(db, *records, target, progress);
     const std::optional<QVector<QStringList>> lines = ReadCsvImportFile(path);
     if (!lines)
         return {};

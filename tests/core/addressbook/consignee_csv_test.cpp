@@ -5,6 +5,7 @@
 #include "core/data/SqliteStatement.h"
 #include "core/import/CsvColumnMapping.h"
 #include "core/import/CsvEncoding.h"
+#include "core/import/CsvImportFile.h"
 #include "core/import/CsvParser.h"
 #include "support/AddressBookFixture.h"
 
@@ -120,6 +121,25 @@ TEST_F(ConsigneeCsvTest, ExportReadsBackAndImportsValueForValue)
         if (row.first() == "40")
             items << row;
     EXPECT_EQ(tableRows(fresh, target.membersDbPath, AllItems), items);
+}
+
+TEST_F(ConsigneeCsvTest, ThroughTheImportFileEveryColumnComesBack)
+{
+    addAwkwardConsignee(1, "山田 太郎");
+    const QString out = dir.filePath("out.csv");
+    ASSERT_TRUE(ExportConsignees(db, addressDb, membersDb, 40, {}, out, CsvOutputEncoding::Utf8Bom).ok);
+    CsvEncoding encoding;
+    const QString passed = dir.filePath("csvImport.tmp");
+    ASSERT_TRUE(WriteConsigneeExportImportFile(passed, parse(out, &encoding)));
+
+    QTemporaryDir other;
+    Database fresh;
+    CsvImportTarget target{other.filePath("a.db3"), other.filePath("m.db3"), 40, QString()};
+    ASSERT_FALSE(CreateAddressDatabase(fresh, target.addressDbPath).isError());
+    ASSERT_FALSE(CreateMembersDatabase(fresh, target.membersDbPath).isError());
+    const CsvImportOutcome imported = ImportCsvFile(fresh, passed, target);
+    ASSERT_EQ(imported.status, CsvImportOutcome::Imported) << imported.notice.toStdString();
+    EXPECT_EQ(tableRows(fresh, target.addressDbPath, AllAddress), tableRows(db, addressDb, AllAddress));
 }
 
 TEST_F(ConsigneeCsvTest, TickedConsigneesComeInTheOrderGiven)
