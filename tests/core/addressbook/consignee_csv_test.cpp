@@ -70,6 +70,18 @@ protected:
         return id;
     }
 
+    // An empty address book of its own for edition 40, to import into.
+    struct FreshBook {
+        QTemporaryDir dir;
+        Database db;
+        CsvImportTarget target{dir.filePath("addressXe2.db3"), dir.filePath("membersXe2.db3"), 40, QString()};
+        FreshBook()
+        {
+            EXPECT_FALSE(CreateAddressDatabase(db, target.addressDbPath).isError());
+            EXPECT_FALSE(CreateMembersDatabase(db, target.membersDbPath).isError());
+        }
+    };
+
     QVector<QStringList> parse(const QString &path, CsvEncoding *encoding)
     {
         return CsvParser::parse(DecodeCsvBytes(fileBytes(path), encoding));
@@ -103,11 +115,9 @@ TEST_F(ConsigneeCsvTest, ExportReadsBackAndImportsValueForValue)
         EXPECT_EQ(mapping.column(f), ConsigneeCsvHeader().indexOf(expected[f])) << expected[f].toStdString();
 
     // Into an empty address book: the same consignees and item rows.
-    QTemporaryDir other;
-    Database fresh;
-    CsvImportTarget target{other.filePath("addressXe2.db3"), other.filePath("membersXe2.db3"), 40, QString()};
-    ASSERT_FALSE(CreateAddressDatabase(fresh, target.addressDbPath).isError());
-    ASSERT_FALSE(CreateMembersDatabase(fresh, target.membersDbPath).isError());
+    FreshBook book;
+    Database &fresh = book.db;
+    const CsvImportTarget &target = book.target;
     const CsvImportOutcome imported = ImportConsigneeCsv(fresh, records, target);
     ASSERT_EQ(imported.status, CsvImportOutcome::Imported) << imported.notice.toStdString();
     EXPECT_EQ(imported.consigneesAdded, 4);
@@ -132,11 +142,9 @@ TEST_F(ConsigneeCsvTest, ThroughTheImportFileEveryColumnComesBack)
     const QString passed = dir.filePath("csvImport.tmp");
     ASSERT_TRUE(WriteConsigneeExportImportFile(passed, parse(out, &encoding)));
 
-    QTemporaryDir other;
-    Database fresh;
-    CsvImportTarget target{other.filePath("a.db3"), other.filePath("m.db3"), 40, QString()};
-    ASSERT_FALSE(CreateAddressDatabase(fresh, target.addressDbPath).isError());
-    ASSERT_FALSE(CreateMembersDatabase(fresh, target.membersDbPath).isError());
+    FreshBook book;
+    Database &fresh = book.db;
+    const CsvImportTarget &target = book.target;
     const CsvImportOutcome imported = ImportCsvFile(fresh, passed, target);
     ASSERT_EQ(imported.status, CsvImportOutcome::Imported) << imported.notice.toStdString();
     EXPECT_EQ(tableRows(fresh, target.addressDbPath, AllAddress), tableRows(db, addressDb, AllAddress));
@@ -198,11 +206,9 @@ TEST_F(ConsigneeCsvTest, CancelLeavesNoFileAndTenThousandRowsRoundTrip)
     CsvEncoding encoding;
     const QVector<QStringList> records = parse(out, &encoding);
     ASSERT_EQ(records.size(), 10001);
-    QTemporaryDir other;
-    Database fresh;
-    CsvImportTarget target{other.filePath("a.db3"), other.filePath("m.db3"), 40, QString()};
-    ASSERT_FALSE(CreateAddressDatabase(fresh, target.addressDbPath).isError());
-    ASSERT_FALSE(CreateMembersDatabase(fresh, target.membersDbPath).isError());
+    FreshBook book;
+    Database &fresh = book.db;
+    const CsvImportTarget &target = book.target;
     ASSERT_EQ(ImportConsigneeCsv(fresh, records, target).status, CsvImportOutcome::Imported);
     EXPECT_EQ(tableRows(fresh, target.addressDbPath, AllAddress), tableRows(db, addressDb, AllAddress));
 }
