@@ -126,26 +126,26 @@ CsvExportOutcome ExportConsignees(Database &db, const QString &addressDbPath, co
                                   CsvOutputEncoding encoding, const CsvExportProgress &progress)
 {
     CsvExportOutcome outcome;
-    DatabaseError error = OpenAddressBookForImport(db, filesOf(addressDbPath, membersDbPath, editionCode));
+    DatabaseError error = OpenAddressBookWithMembers(db, filesOf(addressDbPath, membersDbPath, editionCode));
     if (error.isError()) {
-        CloseAddressBookImport(db);
+        CloseAddressBookWithMembers(db);
         outcome.notice = error.message;
         return outcome;
     }
     CsvFileWriter writer(path, encoding);
     if (!writer.open()) {
-        CloseAddressBookImport(db);
-        outcome.notice = QStringLiteral("CSVファイルを作成できませんでした。\n") + path + u'\n' + writer.errorText();
-        return outcome;
+        CloseAddressBookWithMembers(db);
+        return writer.openFailure();
     }
     bool stopped = false;
+    qint64 rows = 0;
     bool written = writer.writeRecord(ConsigneeCsvHeader());
     auto write = [&](const QStringList &record, qint64 total) {
         if (!written || stopped)
             return;
         written = writer.writeRecord(record);
-        ++outcome.rows;
-        if (progress && (outcome.rows % 500 == 0 || outcome.rows == total) && !progress(outcome.rows, total))
+        ++rows;
+        if (progress && (rows % 500 == 0 || rows == total) && !progress(rows, total))
             stopped = true;
     };
     if (ids.isEmpty()) {
@@ -172,23 +172,8 @@ CsvExportOutcome ExportConsignees(Database &db, const QString &addressDbPath, co
             }
         }
     }
-    CloseAddressBookImport(db);
-    if (error.isError() || !written || stopped) {
-        const QString reason = error.isError() ? error.message : writer.errorText();
-        writer.cancel();
-        outcome.cancelled = stopped && reason.isEmpty();
-        if (!outcome.cancelled)
-            outcome.notice = QStringLiteral("CSVファイルに書き出せませんでした。\n") + reason;
-        outcome.rows = 0;
-        return outcome;
-    }
-    if (!writer.commit()) {
-        outcome.notice = QStringLiteral("CSVファイルに書き出せませんでした。\n") + path + u'\n' + writer.errorText();
-        outcome.rows = 0;
-        return outcome;
-    }
-    outcome.ok = true;
-    return outcome;
+    CloseAddressBookWithMembers(db);
+    return writer.finish(rows, stopped, error.isError() ? error.message : QString());
 }
 
 CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &records, const CsvImportTarget &target,
@@ -203,7 +188,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
     if (records.isEmpty() || !IsConsigneeCsvHeader(records.first()))
         return failed(QStringLiteral("このファイルはお届け先の書き出しではありません。"));
 
-    DatabaseError error = OpenAddressBookForImport(db, target);
+    DatabaseError error = OpenAddressBookWithMembers(db, target);
     QStringList addressNames, addressMarks, itemNames;
     for (const Column &c : columns())
         (c.item ? itemNames : addressNames) << QLatin1String(c.name);
@@ -235,7 +220,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
     if (!error.isError())
         db.BeginTransaction(&error);
     if (error.isError()) {
-        CloseAddressBookImport(db);
+        CloseAddressBookWithMembers(db);
         return failed(error.message);
     }
 
@@ -292,7 +277,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
         if (ok)
             reason = error.message;
         db.Rollback();
-        CloseAddressBookImport(db);
+        CloseAddressBookWithMembers(db);
         if (cancelled) {
             CsvImportOutcome c;
             c.status = CsvImportOutcome::Cancelled;
@@ -301,7 +286,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
         }
         return failed(QStringLiteral("CSVファイルを取り込めませんでした。\n") + reason);
     }
-    CloseAddressBookImport(db);
+    CloseAddressBookWithMembers(db);
     outcome.status = CsvImportOutcome::Imported;
     outcome.notice = CsvImportedNotice();
     return outcome;

@@ -83,12 +83,11 @@ CsvExportOutcome ExportHistory(Database &db, const QString &membersDbPath, const
                                                       query.searchText);
 
     CsvFileWriter writer(path, encoding);
-    if (!writer.open()) {
-        outcome.notice = QStringLiteral("CSVファイルを作成できませんでした。\n") + path + u'\n' + writer.errorText();
-        return outcome;
-    }
+    if (!writer.open())
+        return writer.openFailure();
     bool written = writer.writeRecord(HistoryCsvHeader());
     bool stopped = false;
+    qint64 rows = 0;
     const int count = int(columns().size());
     error = db.ForEachRow(sql, [&](const SqliteStatement &s) {
         if (!written || stopped)
@@ -96,26 +95,11 @@ CsvExportOutcome ExportHistory(Database &db, const QString &membersDbPath, const
         for (int c = 0; c < count; ++c)
             writer.addField(s.columnText(c));
         written = writer.endRecord();
-        ++outcome.rows;
-        if (progress && outcome.rows % 2000 == 0 && !progress(outcome.rows, total))
+        ++rows;
+        if (progress && rows % 2000 == 0 && !progress(rows, total))
             stopped = true;
     });
-    if (error.isError() || !written || stopped) {
-        const QString reason = error.isError() ? error.message : writer.errorText();
-        writer.cancel();
-        outcome.rows = 0;
-        outcome.cancelled = stopped && reason.isEmpty();
-        if (!outcome.cancelled)
-            outcome.notice = QStringLiteral("CSVファイルに書き出せませんでした。\n") + reason;
-        return outcome;
-    }
-    if (progress)
-        progress(outcome.rows, outcome.rows);
-    if (!writer.commit()) {
-        outcome.rows = 0;
-        outcome.notice = QStringLiteral("CSVファイルに書き出せませんでした。\n") + path + u'\n' + writer.errorText();
-        return outcome;
-    }
-    outcome.ok = true;
-    return outcome;
+    if (progress && !error.isError() && written && !stopped)
+        progress(rows, rows);
+    return writer.finish(rows, stopped, error.isError() ? error.message : QString());
 }

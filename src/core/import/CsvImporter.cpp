@@ -186,7 +186,7 @@ bool writeLines(Database &db, const CsvImportPlan &plan, ConsigneeIndex &index, 
 // The member-item file joins the connection of the consignee file under the
 // name "members", so that one transaction covers both: a cancel or a crash
 // takes back the consignees and the item data of the import together.
-DatabaseError OpenAddressBookForImport(Database &db, const CsvImportTarget &target)
+DatabaseError OpenAddressBookWithMembers(Database &db, const CsvImportTarget &target)
 {
     // Opened on its own first, so that a missing or damaged file is reported
     // as such instead of being created by the attach.
@@ -203,7 +203,7 @@ DatabaseError OpenAddressBookForImport(Database &db, const CsvImportTarget &targ
     return error;
 }
 
-void CloseAddressBookImport(Database &db)
+void CloseAddressBookWithMembers(Database &db)
 {
     db.ExecSql(QStringLiteral("DETACH DATABASE members"));
 }
@@ -229,14 +229,14 @@ CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines,
                                 const CsvImportProgress &progress)
 {
     const CsvImportPlan plan = PlanCsvImport(lines, target.editionCode);
-    DatabaseError error = OpenAddressBookForImport(db, target);
+    DatabaseError error = OpenAddressBookWithMembers(db, target);
     ConsigneeIndex index;
     if (!error.isError())
         error = index.load(db);
     if (!error.isError())
         db.BeginTransaction(&error);
     if (error.isError()) {
-        CloseAddressBookImport(db);
+        CloseAddressBookWithMembers(db);
         return failed(error);
     }
 
@@ -244,7 +244,7 @@ CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines,
     const bool finished = writeLines(db, plan, index, target, progress, &outcome, &error);
     if (!finished || db.Commit(&error))
         db.Rollback();
-    CloseAddressBookImport(db);
+    CloseAddressBookWithMembers(db);
     if (error.isError())
         return failed(error);
     if (!finished) {

@@ -41,9 +41,9 @@ struct CsvImportOutcome {
 
 // Opens the consignee file with the member-item file attached as "members",
 // so that one transaction covers both; a missing or damaged file is reported
-// as such, never created. CloseAddressBookImport detaches it again.
-DatabaseError OpenAddressBookForImport(Database &db, const CsvImportTarget &target);
-void CloseAddressBookImport(Database &db);
+// as such, never created. CloseAddressBookWithMembers detaches it again.
+DatabaseError OpenAddressBookWithMembers(Database &db, const CsvImportTarget &target);
+void CloseAddressBookWithMembers(Database &db);
 
 // The closing notice of a completed import.
 QString CsvImportedNotice();

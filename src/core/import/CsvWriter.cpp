@@ -185,3 +185,30 @@ void CsvFileWriter::cancel()
     m_text.clear();
     m_starts.clear();
 }
+
+CsvExportOutcome CsvFileWriter::openFailure() const
+{
+    CsvExportOutcome outcome;
+    outcome.notice = QStringLiteral("CSVファイルを作成できませんでした。\n") + m_file.fileName() + u'\n' + m_error;
+    return outcome;
+}
+
+CsvExportOutcome CsvFileWriter::finish(qint64 rows, bool stopped, const QString &failure)
+{
+    CsvExportOutcome outcome;
+    if (!failure.isEmpty() || m_failed || stopped) {
+        const QString reason = failure.isEmpty() ? m_error : failure;
+        cancel();
+        outcome.cancelled = stopped && reason.isEmpty();
+        if (!outcome.cancelled)
+            outcome.notice = QStringLiteral("CSVファイルに書き出せませんでした。\n") + reason;
+        return outcome;
+    }
+    if (!commit()) {
+        outcome.notice = QStringLiteral("CSVファイルに書き出せませんでした。\n") + m_file.fileName() + u'\n' + m_error;
+        return outcome;
+    }
+    outcome.ok = true;
+    outcome.rows = rows;
+    return outcome;
+}

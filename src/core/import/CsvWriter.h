@@ -52,6 +52,13 @@ public:
     // Drops everything written; the folder stays as it was.
     void cancel();
 
+    // What an export tells its caller when open() failed.
+    CsvExportOutcome openFailure() const;
+    // Ends an export of rows records: the file is put in place unless a record
+    // could not be written, stopped (the user cancelled) is set, or failure
+    // gives a reason from elsewhere (the database); then nothing is left.
+    CsvExportOutcome finish(qint64 rows, bool stopped, const QString &failure = QString());
+
     QString errorText() const { return m_error; }
 
 private:
