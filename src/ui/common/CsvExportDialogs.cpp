@@ -3,6 +3,7 @@
 #include "ui/common/ShowNotice.h"
 
 #include <QApplication>
+#include <climits>
 #include <QDir>
 #include <QFileDialog>
 #include <QProgressDialog>
@@ -36,11 +37,10 @@ CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     const CsvExportOutcome outcome = export_([&progress, &title](qint64 done, qint64 total) {
-        // Counts beyond an int are shown in thousands.
-        const int scale = total > 2000000000 ? 1000 : 1;
-        progress.setMaximum(int(total / scale));
+        // An unknown total (a search) shows a busy bar.
+        progress.setMaximum(int(qMin<qint64>(total, INT_MAX)));
         progress.setLabelText(QStringLiteral("%1 %2件").arg(title).arg(done));
-        progress.setValue(int(qMin(done, total > 0 ? total : done) / scale));
+        progress.setValue(int(qMin<qint64>(done, INT_MAX)));
         return !progress.wasCanceled();
     });
     progress.close();
