@@ -5,6 +5,8 @@
 
 #include "core/data/DatabaseSchema.h"
 #include "core/history/HistoryWriter.h"
+#include "core/addressbook/PostalMismatches.h"
+#include "core/postal/PostalAddressCheck.h"
 #include "core/postal/PostalCodeLookup.h"
 #include "core/data/Database.h"
 #include "core/postal/ZipGuideBuffer.h"
@@ -111,6 +113,58 @@ void BM_LookupByCode(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LookupByCode)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LoadPostalCheckTable(benchmark::State &state)
+{
+    if (!QFile::exists(csvPath)) {
+        state.SkipWithError("national list CSV not built");
+        return;
+    }
+    const QString path = fullDatabase();
+    Database db;
+    int codes = 0;
+    for (auto _ : state) {
+        PostalAddressTable table;
+        table.load(db, path);
+        codes = table.codeCount();
+    }
+    state.counters["codes"] = codes;
+}
+BENCHMARK(BM_LoadPostalCheckTable)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 100,000 consignees, one in ten with a code of another city, each checked
+// against the table in memory; the table's load is BM_LoadPostalCheckTable.
+void BM_CheckPostalMismatches(benchmark::State &state)
+{
+    if (!QFile::exists(csvPath)) {
+        state.SkipWithError("national list CSV not built");
+        return;
+    }
+    const QString path = fullDatabase();
+    Database db;
+    PostalAddressTable table;
+    table.load(db, path);
+    QVector<ConsigneeRow> consignees;
+    const QueryResult rows = db.QueryRows(QStringLiteral("SELECT ZIP_CODE,AREA,CITY,LOCATION FROM zipcode ORDER BY ID;"));
+    const int count = int(state.range(0));
+    for (int i = 0; i < count; ++i) {
+        const QStringList line = rows.rows.row(int((qint64(i) * 7919) % rows.rows.size()));
+        const QStringList other = rows.rows.row(int((qint64(i) * 104729 + 13) % rows.rows.size()));
+        ConsigneeRow row;
+        row.id = QString::number(i + 1);
+        row.name = QStringLiteral("山田太郎");
+        row.zipcode = (i % 10 == 0 ? other : line).at(0);
+        row.zipcode.insert(3, QLatin1Char('-'));
+        row.address = line.at(1) + line.at(2) + line.at(3) + QStringLiteral("1丁目2番3号 コーポ山田101");
+        consignees.append(row);
+    }
+    qsizetype found = 0;
+    for (auto _ : state)
+        found = FindPostalMismatches(consignees, table).size();
+    state.counters["consignees"] = count;
+    state.counters["mismatches"] = double(found);
+}
+BENCHMARK(BM_CheckPostalMismatches)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_HistoryWrites(benchmark::State &state)
 {

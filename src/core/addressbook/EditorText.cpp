@@ -1,13 +1,26 @@
 #include "core/addressbook/EditorText.h"
 
+namespace {
+
+// A code stored with its hyphen ("100-0005", typed so into another program)
+// splits as the seven digits would; cut at fixed places it lost a digit.
+QString WithoutHyphen(const QString &code)
+{
+    if (code.size() == 8 && (code.at(3) == QLatin1Char('-') || code.at(3) == QChar(u'－')))
+        return code.left(3) + code.mid(4);
+    return code;
+}
+
+} // namespace
+
 QString PostalPart1(const QString &code)
 {
-    return code.left(3);
+    return WithoutHyphen(code).left(3);
 }
 
 QString PostalPart2(const QString &code)
 {
-    return code.mid(3, 4);
+    return WithoutHyphen(code).mid(3, 4);
 }
 
 QString JoinTelephone(const QString &a, const QString &b, const QString &c)

@@ -6,6 +6,8 @@
 #include "ui/addressbook/ConsigneeCommands.h"
 #include "ui/addressbook/ConsigneeDialog.h"
 #include "ui/addressbook/ConsigneeListPage.h"
+#include "ui/addressbook/ConsigneeTableModel.h"
+#include "ui/addressbook/PostalCheckDialog.h"
 #include "ui/addressbook/EditingDialogs.h"
 #include "ui/addressbook/ItemChangeDialog.h"
 #include "ui/addressbook/PhraseListDialog.h"
@@ -24,6 +26,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -94,11 +97,11 @@ void AddressBookCommands::connectActions()
     MainActions *a = m_pages.actions;
     for (QAction *action : {a->print2, a->selectAll, a->cancelAll, a->itemChange, a->deleteChecked, a->consigneeList,
                             a->phraseList, a->previewEdit, a->zipGuide, a->newConsignee, a->editConsignee,
-                            a->exportConsignees})
+                            a->exportConsignees, a->checkPostalCodes})
         action->setEnabled(true);
     m_pages.list->setContextActions(
         {a->selectAll, a->cancelAll, nullptr, a->newConsignee, a->editConsignee, a->itemChange, a->deleteChecked,
-         nullptr, a->exportConsignees});
+         nullptr, a->exportConsignees, a->checkPostalCodes});
     m_pages.list->newConsigneeButton->setDefaultAction(a->newConsignee);
     m_pages.list->editConsigneeButton->setDefaultAction(a->editConsignee);
     connect(a->selectAll, &QAction::triggered, m_consigneeCommands, &ConsigneeCommands::selectAll);
@@ -122,6 +125,9 @@ void AddressBookCommands::connectActions()
     connect(a->newConsignee, &QAction::triggered, this, &AddressBookCommands::newConsignee);
     connect(a->editConsignee, &QAction::triggered, this, &AddressBookCommands::editConsignee);
     connect(a->exportConsignees, &QAction::triggered, this, &AddressBookCommands::exportConsignees);
+    connect(a->checkPostalCodes, &QAction::triggered, this, &AddressBookCommands::checkPostalCodes);
+    connect(&m_state.postalTable, &PostalTableSource::ready, this,
+            [this] { m_pages.list->model()->setPostalTable(m_state.postalTable.table()); });
     connect(m_pages.list, &ConsigneeListPage::editRequested, this, &AddressBookCommands::editConsignee);
 }
 
@@ -246,4 +252,42 @@ CsvExportOutcome AddressBookCommands::exportConsignees()
                             return ExportConsignees(m_state.db, m_state.addressDbPath(), m_state.membersDbPath(),
                                                     m_state.editionCode(), ids, file->path, file->encoding, progress);
                         });
+}
+
+void AddressBookCommands::checkPostalCodes()
+{
+    if (!m_state.started)
+        return;
+    const PostalAddressTable *table = nullptr;
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        table = m_state.postalTable.waitForTable();
+        QGuiApplication::restoreOverrideCursor();
+    }
+    if (!table) {
+        ShowNotice("確認", "郵便番号データがないため確認できません。\n" + m_state.zipcodeDbPath(), m_pages.window);
+        return;
+    }
+    auto readAll = [this] {
+        ConsigneeQuery query;
+        query.addressDb = m_state.addressDbPath();
+        query.membersDb = m_state.membersDbPath();
+        return ReadConsignees(m_state.db, query, m_pages.list->checked());
+    };
+    auto edit = [this](const QString &id) {
+        ConsigneeDialog *dialog = editors()->consigneeDialog();
+        const bool saved = dialog->openEdit(id) == QDialog::Accepted;
+        if (saved)
+            m_view.assembleSelected();
+        return saved;
+    };
+    m_postalCheck = new PostalCheckDialog(*table, m_state.profile.group1Caption, readAll, edit, m_pages.window);
+    m_postalCheck->setAttribute(Qt::WA_DeleteOnClose);
+    m_postalCheck->setModal(true);
+    m_postalCheck->show();
+}
+
+PostalCheckDialog *AddressBookCommands::postalCheckDialog() const
+{
+    return m_postalCheck;
 }

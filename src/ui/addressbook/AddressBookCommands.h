@@ -7,6 +7,7 @@
 #include "ui/common/CsvExportDialogs.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@ class ConsigneeCommands;
 class EditingDialogs;
 class ItemChangeDialog;
 class PhraseListDialog;
+class PostalCheckDialog;
 class PhraseStore;
 class ProgramState;
 class SenderSearchDialog;
@@ -56,6 +58,11 @@ public:
     // 「お届け先をCSVに書き出す」: the ticked consignees, or every one the list
     // shows when none is ticked, with their item rows of the edition.
     CsvExportOutcome exportConsignees();
+    // 「住所と郵便番号を確認」: the consignees whose postal code and address
+    // disagree, in a dialog from which each opens in the editor.
+    void checkPostalCodes();
+    // The dialog of the last check while it is open (for tests).
+    PostalCheckDialog *postalCheckDialog() const;
 
     // Where exports go; the file dialog unless a test answers instead.
     CsvExportFileChooser chooseExportFile;
@@ -73,5 +80,6 @@ private:
     SenderSearchDialog *m_senderSearch = nullptr;
     ConsigneeCommands *m_consigneeCommands = nullptr;
     EditingDialogs *m_editors = nullptr;
+    QPointer<PostalCheckDialog> m_postalCheck;
     std::function<void()> m_printSingle;
 };

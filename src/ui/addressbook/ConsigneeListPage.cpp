@@ -76,7 +76,7 @@ ConsigneeListPage::ConsigneeListPage(Database &db, const QString &addressDb, con
     consigneeGrid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     consigneeGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     consigneeGrid->horizontalHeader()->setSectionsClickable(true);
-    consigneeGrid->horizontalHeader()->setStretchLastSection(true);
+    consigneeGrid->horizontalHeader()->setStretchLastSection(false);
     // Columns start wide enough for a typical entry in the font in use; a
     // longer text ends with "…" and shows whole as the cell's tool tip.
     consigneeGrid->setItemDelegate(new ElidingItemDelegate(consigneeGrid));
@@ -91,6 +91,11 @@ ConsigneeListPage::ConsigneeListPage(Database &db, const QString &addressDb, con
         const QStringList texts{QString::fromUtf8(typical[c]), m_model->headerData(c, Qt::Horizontal).toString()};
         consigneeGrid->setColumnWidth(c, ColumnWidthFor(metrics, texts, cellPadding + (c == 0 ? checkBox : 0)));
     }
+    // The mark column only ever holds one sign: as wide as its caption.
+    const int mark = ConsigneeTableModel::MarkColumn;
+    consigneeGrid->setColumnWidth(mark, ColumnWidthFor(metrics, {m_model->headerData(mark, Qt::Horizontal).toString()},
+                                                       cellPadding + 6));
+    consigneeGrid->horizontalHeader()->setSectionResizeMode(mark, QHeaderView::Fixed);
     consigneeGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
     column->addWidget(consigneeGrid, 1);
 
@@ -191,6 +196,8 @@ int ConsigneeListPage::rowCount() const
 
 void ConsigneeListPage::clickColumn(int column)
 {
+    if (column >= ConsigneeTableModel::MarkColumn)
+        return;
     const QString keep = selectedId();
     m_sortState = NextSortState(m_sortState, column);
     m_quiet = true;

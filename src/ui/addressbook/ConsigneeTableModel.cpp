@@ -2,6 +2,10 @@
 
 #include "core/addressbook/CheckedConsignees.h"
 #include "core/addressbook/ListSort.h"
+#include "core/addressbook/PostalMismatches.h"
+
+#include <QBrush>
+#include <QColor>
 
 ConsigneeTableModel::ConsigneeTableModel(CheckedConsignees &checked, QObject *parent)
     : QAbstractTableModel(parent), m_checked(checked)
@@ -12,7 +16,28 @@ void ConsigneeTableModel::setRows(QVector<ConsigneeRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_mismatch.fill(-1, m_rows.size());
     endResetModel();
+}
+
+QString ConsigneeTableModel::markText()
+{
+    return QStringLiteral("！");
+}
+
+void ConsigneeTableModel::setPostalTable(const PostalAddressTable *table)
+{
+    m_postalTable = table;
+    m_mismatch.fill(-1, m_rows.size());
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, MarkColumn), index(int(m_rows.size()) - 1, MarkColumn));
+}
+
+PostalAddressCheck ConsigneeTableModel::postalCheck(int r) const
+{
+    if (!m_postalTable || r < 0 || r >= m_rows.size())
+        return {};
+    return CheckConsignee(m_rows.at(r), *m_postalTable);
 }
 
 QString ConsigneeTableModel::idAt(int r) const
@@ -80,7 +105,7 @@ int ConsigneeTableModel::rowCount(const QModelIndex &parent) const
 
 int ConsigneeTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 4;
+    return parent.isValid() ? 0 : MarkColumn + 1;
 }
 
 QVariant ConsigneeTableModel::data(const QModelIndex &index, int role) const
@@ -88,6 +113,18 @@ QVariant ConsigneeTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const ConsigneeRow &row = m_rows.at(index.row());
+    if (index.column() == MarkColumn) {
+        if (!m_postalTable || (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::ForegroundRole))
+            return role == Qt::UserRole ? QVariant(row.id) : QVariant();
+        qint8 &mismatch = m_mismatch[index.row()];
+        if (mismatch < 0)
+            mismatch = postalCheck(index.row()).isMismatch() ? 1 : 0;
+        if (!mismatch)
+            return role == Qt::ToolTipRole ? QVariant(QStringLiteral("クリックするとプレビューされます")) : QVariant();
+        if (role == Qt::ForegroundRole)
+            return QBrush(QColor(0xc0, 0x10, 0x10));
+        return role == Qt::ToolTipRole ? QVariant(postalCheck(index.row()).explanation()) : QVariant(markText());
+    }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return role == Qt::ToolTipRole ? QVariant(QStringLiteral("クリックするとプレビューされます"))
                                        : QVariant(columnText(row, index.column()));
@@ -118,8 +155,10 @@ Qt::ItemFlags ConsigneeTableModel::flags(const QModelIndex &index) const
 
 QVariant ConsigneeTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const captions[] = {"お名前", "郵便番号", "住所", "電話番号"};
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
+    static const char *const captions[] = {"お名前", "郵便番号", "住所", "電話番号", "照合"};
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section == MarkColumn)
+        return QStringLiteral("！は郵便番号と住所が一致しない行です");
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section <= MarkColumn)
         return QString::fromUtf8(captions[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -106,3 +106,9 @@ bool AskOkCancel(const QString &question, QWidget *parent, bool cancelByDefault)
     return runBox(QStringLiteral("確認"), question, parent, QMessageBox::Ok | QMessageBox::Cancel,
                   cancelByDefault ? QMessageBox::Cancel : QMessageBox::Ok) == QMessageBox::Ok;
 }
+
+bool AskYesNo(const QString &question, QWidget *parent)
+{
+    return runBox(QStringLiteral("確認"), question, parent, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}

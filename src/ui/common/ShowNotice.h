@@ -20,3 +20,6 @@ void ShowNotice(const QString &heading, const QString &text, QWidget *parent = n
 // The same box as a question under 「確認」 with OK and キャンセル; true on OK.
 // A question whose OK replaces or removes data may default to キャンセル.
 bool AskOkCancel(const QString &question, QWidget *parent = nullptr, bool cancelByDefault = false);
+
+// The same box with はい and いいえ, for a question about going on as it is; true on はい.
+bool AskYesNo(const QString &question, QWidget *parent = nullptr);

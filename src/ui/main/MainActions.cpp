@@ -55,6 +55,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     deleteChecked = make("deleteChecked", "チェックを入れたご依頼人を削除", false);
     csvImport = make("csvImport", "CSVファイルから取り込む", false);
     exportConsignees = make("exportConsignees", "お届け先をCSVに書き出す", false);
+    checkPostalCodes = make("checkPostalCodes", "住所と郵便番号を確認", false);
 
     helpOnline = make("helpOnline", "ヘルプ(オンライン)", false);
     helpOnline->setShortcut(QKeySequence(Qt::Key_F1));
@@ -120,6 +121,8 @@ void MainActions::buildMenus(QMainWindow *window)
     batch->addSeparator();
     batch->addAction(csvImport);
     batch->addAction(exportConsignees);
+    batch->addSeparator();
+    batch->addAction(checkPostalCodes);
 
     QMenu *help = bar->addMenu("ヘルプ(&H)");
     help->setObjectName("menuHelp");

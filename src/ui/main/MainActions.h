@@ -50,6 +50,7 @@ public:
     QAction *deleteChecked = nullptr;
     QAction *csvImport = nullptr;   // "CSVファイルから取り込む"
     QAction *exportConsignees = nullptr; // "お届け先をCSVに書き出す"
+    QAction *checkPostalCodes = nullptr; // "住所と郵便番号を確認"
     // ヘルプ(&H)
     QAction *helpOnline = nullptr;
     QAction *helpOffline = nullptr;

@@ -240,6 +240,8 @@ void MainWindow::finishStart()
     IndexBuildProgress indexBuild(this);
     for (const QString &notice : OpenStartupDatabases(s.db, databases, indexBuild.observer()))
         ShowNotice("確認", notice, this);
+    // On a thread of its own: the list shows its postal-code marks when it is in.
+    s.postalTable.load(s.zipcodeDbPath());
     s.assembly = std::make_unique<RecordAssembly>(s.db, s.assemblySources());
     m_addressBook->readSenders();
 

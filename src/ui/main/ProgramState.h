@@ -8,6 +8,7 @@
 #include "core/data/Database.h"
 #include "core/layout/PrintRecord.h"
 #include "core/layout/StyleData.h"
+#include "core/postal/PostalTableSource.h"
 #include "core/settings/AppFolders.h"
 #include "core/settings/EditionProfile.h"
 #include "core/settings/OptionsFile.h"
@@ -31,6 +32,8 @@ public:
     PrintRecord record;
     MainOptions options;
     Database db;
+    // The postal-code table in memory for the postal-code and address check.
+    PostalTableSource postalTable;
     // Made once the databases are open (the second part of the first show).
     std::unique_ptr<RecordAssembly> assembly;
     // The style file the window opens: the edition's, or the paper kind chosen.

@@ -32,6 +32,20 @@ TEST(EditorText, JoinsKeepBothSeparatorsButNoTelephoneStaysEmpty)
     EXPECT_EQ(s(JoinDate("", "12", "24")), "/12/24");
 }
 
+TEST(EditorText, SplitsStoredPostalCodesWithOrWithoutTheirHyphen)
+{
+    // A code stored as "100-0005" (typed so into another program, or in an
+    // old file) used to load as 100 and -000 and lose its last digit on save.
+    const struct {
+        const char *stored, *first, *second;
+    } cases[] = {{"1000005", "100", "0005"}, {"100-0005", "100", "0005"}, {"100－0005", "100", "0005"},
+                 {"100", "100", ""},         {"", "", ""},                {"12345678", "123", "4567"}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(s(PostalPart1(QString::fromUtf8(c.stored))), c.first) << c.stored;
+        EXPECT_EQ(s(PostalPart2(QString::fromUtf8(c.stored))), c.second) << c.stored;
+    }
+}
+
 TEST(EditorText, CountsCharactersAndChecksIdentifiers)
 {
     EXPECT_EQ(CharacterCount(QString::fromUtf8("𠮷田")), 2);
