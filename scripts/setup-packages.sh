@@ -4,7 +4,7 @@
 # the private print queue of scripts/cups_test_queue.sh; their system service
 # is not needed.
 set -euo pipefail
-packages=(qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
+packages=(qt6-base-dev libfontconfig-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
           cups printer-driver-cups-pdf
           cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm time libxcb1-dev
           clang-14 libclang-rt-14-dev)

@@ -36,10 +36,6 @@ AddressBookCommands::AddressBookCommands(ProgramState &state, MainPages &pages, 
     : QObject(parent), m_state(state), m_pages(pages), m_view(view), m_printSingle(std::move(printSingle))
 {
     m_phrases = std::make_unique<PhraseStore>(m_state.db, m_state.membersDbPath());
-    m_phraseList = new PhraseListDialog(*m_phrases, m_pages.window);
-    m_itemChange = new ItemChangeDialog(m_state.editionCode(), m_pages.window);
-    m_itemChange->setPhraseChooser([this](QString *phrase) { return choosePhrase(phrase); });
-    m_senderSearch = new SenderSearchDialog(m_pages.window);
     chooseExportFile = CsvExportFileDialog(m_pages.window);
 }
 
@@ -47,7 +43,36 @@ AddressBookCommands::~AddressBookCommands() = default;
 
 void AddressBookCommands::applyProfile()
 {
-    m_phraseList->setTitle(m_state.profile.itemListCaption);
+    if (m_phraseList)
+        m_phraseList->setTitle(m_state.profile.itemListCaption);
+}
+
+// The dialogs below are made when first wanted: the window need not wait for them.
+PhraseListDialog *AddressBookCommands::phraseList()
+{
+    if (!m_phraseList) {
+        m_phraseList = new PhraseListDialog(*m_phrases, m_pages.window);
+        m_phraseList->setTitle(m_state.profile.itemListCaption);
+    }
+    return m_phraseList;
+}
+
+ItemChangeDialog *AddressBookCommands::itemChangeDialog()
+{
+    if (!m_itemChange) {
+        m_itemChange = new ItemChangeDialog(m_state.editionCode(), m_pages.window);
+        m_itemChange->setPhraseChooser([this](QString *phrase) { return choosePhrase(phrase); });
+    }
+    return m_itemChange;
+}
+
+SenderSearchDialog *AddressBookCommands::senderSearch()
+{
+    if (!m_senderSearch) {
+        m_senderSearch = new SenderSearchDialog(m_pages.window);
+        m_senderSearch->setRows(m_pages.senders->rows());
+    }
+    return m_senderSearch;
 }
 
 EditingDialogs *AddressBookCommands::editors()
@@ -92,7 +117,8 @@ void AddressBookCommands::connectActions()
     c.senderRows = [this] { return m_pages.senders->rows(); };
     c.activatePage = [this] { m_view.activateListPage(); };
     c.assembleSelected = [this] { m_view.assembleSelected(); };
-    m_consigneeCommands = new ConsigneeCommands(m_pages.list, m_itemChange, m_senderSearch, c, this);
+    m_consigneeCommands = new ConsigneeCommands(
+        m_pages.list, [this] { return itemChangeDialog(); }, [this] { return senderSearch(); }, c, this);
 
     MainActions *a = m_pages.actions;
     for (QAction *action : {a->print2, a->selectAll, a->cancelAll, a->itemChange, a->deleteChecked, a->consigneeList,
@@ -133,7 +159,7 @@ void AddressBookCommands::connectActions()
 
 bool AddressBookCommands::choosePhrase(QString *phrase)
 {
-    return m_phraseList->choose(phrase);
+    return phraseList()->choose(phrase);
 }
 
 void AddressBookCommands::fixedItemPhrase(int n)
@@ -149,7 +175,8 @@ void AddressBookCommands::fixedItemPhrase(int n)
 void AddressBookCommands::readSenders()
 {
     m_pages.senders->readSenders();
-    m_senderSearch->setRows(m_pages.senders->rows());
+    if (m_senderSearch)
+        m_senderSearch->setRows(m_pages.senders->rows());
 }
 
 void AddressBookCommands::newConsignee()

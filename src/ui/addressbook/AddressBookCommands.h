@@ -40,9 +40,9 @@ public:
     // The consignee, single-print, sender and postal-code editors, made on first use.
     EditingDialogs *editors();
     ConsigneeCommands *consigneeCommands() const { return m_consigneeCommands; }
-    PhraseListDialog *phraseList() const { return m_phraseList; }
-    ItemChangeDialog *itemChangeDialog() const { return m_itemChange; }
-    SenderSearchDialog *senderSearch() const { return m_senderSearch; }
+    PhraseListDialog *phraseList();
+    ItemChangeDialog *itemChangeDialog();
+    SenderSearchDialog *senderSearch();
 
     // Opens the phrase list; true with the chosen phrase.
     bool choosePhrase(QString *phrase);

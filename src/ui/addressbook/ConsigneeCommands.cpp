@@ -10,25 +10,27 @@
 #include <QApplication>
 #include <QPushButton>
 
-ConsigneeCommands::ConsigneeCommands(ConsigneeListPage *page, ItemChangeDialog *itemSelect, SenderSearchDialog *senderSearch,
+ConsigneeCommands::ConsigneeCommands(ConsigneeListPage *page, std::function<ItemChangeDialog *()> itemSelect,
+                                     std::function<SenderSearchDialog *()> senderSearch,
                                      ConsigneeCommandContext context, QObject *parent)
-    : QObject(parent), m_page(page), m_itemSelect(itemSelect), m_senderSearch(senderSearch),
+    : QObject(parent), m_page(page), m_itemSelect(std::move(itemSelect)), m_senderSearch(std::move(senderSearch)),
       m_context(std::move(context))
 {
 }
 
 void ConsigneeCommands::senderFilter()
 {
+    SenderSearchDialog *search = m_senderSearch();
     if (m_context.senderRows)
-        m_senderSearch->setRows(m_context.senderRows());
-    m_senderSearch->setCaptions(m_context.senderGroupCaption, m_page->senderFilterButton->text());
-    if (m_senderSearch->exec() != QDialog::Accepted)
+        search->setRows(m_context.senderRows());
+    search->setCaptions(m_context.senderGroupCaption, m_page->senderFilterButton->text());
+    if (search->exec() != QDialog::Accepted)
         return;
-    const QString id = m_senderSearch->selectedId();
+    const QString id = search->selectedId();
     if (id.isEmpty())
         m_page->setSenderFilter(-1, QString());
     else
-        m_page->setSenderFilter(id.toInt(), m_senderSearch->selectedName());
+        m_page->setSenderFilter(id.toInt(), search->selectedName());
     m_page->readConsignees();
 }
 
@@ -72,12 +74,13 @@ void ConsigneeCommands::itemChange()
         ShowNotice("確認", m_context.blockCaption + "にチェックを入れてください", m_page);
         return;
     }
-    if (m_itemSelect->exec() != QDialog::Accepted)
+    ItemChangeDialog *itemSelect = m_itemSelect();
+    if (itemSelect->exec() != QDialog::Accepted)
         return;
     const int senderId = m_context.selectedSenderId ? m_context.selectedSenderId() : 0;
     if (!confirmItemChange(int(ids.size()), senderId))
         return;
-    ApplyItemChange(*m_context.db, m_context.membersDb, ids, m_context.editionCode, senderId, m_itemSelect->values());
+    ApplyItemChange(*m_context.db, m_context.membersDb, ids, m_context.editionCode, senderId, itemSelect->values());
     if (m_context.assembleSelected)
         m_context.assembleSelected();
 }

@@ -33,7 +33,8 @@ class ConsigneeCommands : public QObject
 {
     Q_OBJECT
 public:
-    ConsigneeCommands(ConsigneeListPage *page, ItemChangeDialog *itemSelect, SenderSearchDialog *senderSearch,
+    ConsigneeCommands(ConsigneeListPage *page, std::function<ItemChangeDialog *()> itemSelect,
+                      std::function<SenderSearchDialog *()> senderSearch,
                       ConsigneeCommandContext context, QObject *parent = nullptr);
 
     // senderFilterButton: chooses the sender filter in the sender search dialog, then refills.
@@ -51,7 +52,8 @@ private:
     bool confirmItemChange(int count, int senderId);
 
     ConsigneeListPage *m_page;
-    ItemChangeDialog *m_itemSelect;
-    SenderSearchDialog *m_senderSearch;
+    // Made on first use by their owner.
+    std::function<ItemChangeDialog *()> m_itemSelect;
+    std::function<SenderSearchDialog *()> m_senderSearch;
     ConsigneeCommandContext m_context;
 };

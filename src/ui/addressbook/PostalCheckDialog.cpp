@@ -47,7 +47,7 @@ PostalCheckDialog::PostalCheckDialog(const PostalAddressTable &table, const QStr
     buttons->addWidget(editButton);
     buttons->addWidget(closeButton);
     column->addLayout(buttons);
-    resize(metrics.horizontalAdvance(QLatin1Char('M')) * 110, metrics.height() * 30);
+    resize(metrics.horizontalAdvance(QLatin1Char('M')) * 72, metrics.height() * 28);
 
     connect(editButton, &QPushButton::clicked, this, [this] { editRow(mismatchGrid->currentRow()); });
     connect(mismatchGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) { editRow(row); });

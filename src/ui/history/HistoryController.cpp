@@ -28,15 +28,22 @@ HistoryController::HistoryController(ProgramState &state, MainPages &pages, Wayb
     chooseExportFile = CsvExportFileDialog(pages.window);
 }
 
+HistoryEditDialog *HistoryController::historyEdit()
+{
+    // Made when first wanted: the window need not wait for it.
+    if (!m_historyEdit) {
+        HistoryEditContext edit;
+        edit.db = &m_state.db;
+        edit.membersDbPath = m_state.membersDbPath();
+        edit.editionCode = m_state.editionCode();
+        edit.readHistory = [this] { m_pages.history->readHistory(); };
+        m_historyEdit = new HistoryEditDialog(edit, m_pages.window);
+    }
+    return m_historyEdit;
+}
+
 void HistoryController::connectActions()
 {
-    HistoryEditContext edit;
-    edit.db = &m_state.db;
-    edit.membersDbPath = m_state.membersDbPath();
-    edit.editionCode = m_state.editionCode();
-    edit.readHistory = [this] { m_pages.history->readHistory(); };
-    m_historyEdit = new HistoryEditDialog(edit, m_pages.window);
-
     HistoryCommandContext c;
     c.db = &m_state.db;
     c.addressDb = m_state.addressDbPath();
@@ -63,7 +70,7 @@ void HistoryController::connectActions()
     m_historyCommands = new HistoryCommands(c, this);
 
     HistoryPage *page = m_pages.history;
-    connect(page, &HistoryPage::editRequested, this, [this](const QString &id) { m_historyEdit->openFor(id); });
+    connect(page, &HistoryPage::editRequested, this, [this](const QString &id) { historyEdit()->openFor(id); });
     connect(page, &HistoryPage::exportRequested, this, &HistoryController::exportHistory);
     connect(page, &HistoryPage::reprintRequested, m_historyCommands, &HistoryCommands::reprint);
     connect(page, &HistoryPage::registerRequested, this, [this](const QString &id) {

@@ -26,7 +26,7 @@ public:
 
     void connectActions();
 
-    HistoryEditDialog *historyEdit() const { return m_historyEdit; }
+    HistoryEditDialog *historyEdit();
     HistoryCommands *historyCommands() const { return m_historyCommands; }
 
     // "送付履歴" (F8): the history and the consignee list become the active

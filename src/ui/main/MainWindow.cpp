@@ -17,6 +17,7 @@
 #include "ui/history/HistoryPage.h"
 #include "ui/import/ImportCommands.h"
 #include "ui/main/IndexBuildProgress.h"
+#include "ui/controls/LateScrollArea.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/ProgramState.h"
 #include "ui/main/TopBar.h"
@@ -34,7 +35,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -83,11 +83,8 @@ void MainWindow::buildWindow()
     p.settings = new PrintSettingsPage(p.left);
     // Scrolled rather than holding the window taller than the screen in the
     // edition that shows the paper-kind selector as well.
-    auto *settingsScroll = new QScrollArea(p.left);
-    settingsScroll->setFrameShape(QFrame::NoFrame);
-    settingsScroll->setWidgetResizable(true);
-    settingsScroll->setWidget(p.settings);
-    p.left->addTab(settingsScroll, "印刷設定");
+    // The page is not in front at start: laid out when first shown.
+    p.left->addTab(new LateScrollArea(p.settings, p.left), "印刷設定");
     p.editor = new LayoutEditorPage(s.style, p.left);
     p.left->addTab(p.editor, "印刷位置調整");
     p.list = new ConsigneeListPage(s.db, s.addressDbPath(), s.membersDbPath(), p.left);
@@ -157,13 +154,6 @@ void MainWindow::applyStyle()
     if (p.hasProfile)
         QApplication::setApplicationDisplayName(p.title);
     const QString images = m_state->imagesDir();
-    if (!p.iconFile.isEmpty()) {
-        const QIcon icon(images + p.iconFile);
-        if (!icon.isNull()) {
-            QApplication::setWindowIcon(icon);
-            setWindowIcon(icon);
-        }
-    }
     m_pages.actions->applyProfile(p);
     m_pages.topBar->applyProfile(p, images);
     m_pages.settings->applyProfile(p);
@@ -259,6 +249,21 @@ void MainWindow::finishStart()
     m_view->measurePrinter();
     m_pages.preview->setReady(true);
     m_help->versionDialog();
+    applyWindowIcon();
+}
+
+// Reading the icon file (every size it holds) is left to the end of the first
+// show: the window appears without waiting for it, and gets it a moment later.
+void MainWindow::applyWindowIcon()
+{
+    const EditionProfile &p = m_state->profile;
+    if (p.iconFile.isEmpty())
+        return;
+    const QIcon icon(m_state->imagesDir() + p.iconFile);
+    if (!icon.isNull()) {
+        QApplication::setWindowIcon(icon);
+        setWindowIcon(icon);
+    }
 }
 
 void MainWindow::loadOptions()

@@ -56,6 +56,7 @@ private:
     void buildWindow();
     void makeCommands();
     void applyStyle();
+    void applyWindowIcon();
 
     void beginStart();
     void finishStart();

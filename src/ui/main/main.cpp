@@ -4,6 +4,7 @@
 #include "core/settings/AppFolders.h"
 #include "core/settings/Editions.h"
 #include "core/text/JapaneseTranslations.h"
+#include "ui/main/FontConfigWarmUp.h"
 #include "ui/main/MainWindow.h"
 #include "core/drawing/FontSubstitutions.h"
 
@@ -17,7 +18,9 @@ int main(int argc, char **argv)
     // is that of the real executable.
     const QString invokedName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName();
     PreferJapaneseSystemLocale();
+    FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    fontConfig.finish();
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
     InstallJapaneseTranslations(&app);
     InstallFontSubstitutions();

@@ -145,7 +145,8 @@ private slots:
         c.senderGroupCaption = "ご依頼主";
         c.selectedSenderId = [] { return 2; };
         c.senderRows = [] { return QVector<QStringList>{{"1", "本店"}, {"2", "駅前支店"}}; };
-        ConsigneeCommands commands(&page, &itemSelect, &senderSearch, c);
+        ConsigneeCommands commands(
+            &page, [&] { return &itemSelect; }, [&] { return &senderSearch; }, c);
         const auto onlyTheDate = [](QWidget *modal) {
             auto *dialog = qobject_cast<ItemChangeDialog *>(modal);
             QVERIFY(dialog);

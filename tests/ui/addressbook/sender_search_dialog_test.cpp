@@ -113,7 +113,8 @@ private slots:
         context.membersDb = fx.context().membersDbPath;
         context.senderGroupCaption = "ご依頼主";
         context.senderRows = fx.context().senderRows;
-        ConsigneeCommands commands(&page, &items, &dialog, context);
+        ConsigneeCommands commands(
+            &page, [&] { return &items; }, [&] { return &dialog; }, context);
         const QVector<QStringList> senders = fx.context().senderRows();
         QVERIFY(senders.size() >= 2);
 
