@@ -2,14 +2,11 @@
 
 namespace {
 
-const QStringList dayChoices = {QStringLiteral("午前中"),     QStringLiteral("12時～14時"), QStringLiteral("14時～16時"),
-                                QStringLiteral("16時～18時"), QStringLiteral("18時～20時"), QStringLiteral("20時～21時")};
-
+// The history names the item frame with the same word as its captions.
 void useItemWord(HistoryEditPresentation &p, const QString &word)
 {
     p.itemGroup = word;
-    for (int i = 0; i < 4; ++i)
-        p.itemCaptions[i] = word + QString::number(i + 1);
+    p.numberItemCaptions(word);
 }
 
 } // namespace
@@ -21,6 +18,7 @@ HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
     p.senderBlock = QStringLiteral("ご依頼主");
     p.amountCaption = QStringLiteral("金 額");
     p.dateCaption = QStringLiteral("お届け日");
+    p.timeShown = false;
     useItemWord(p, QStringLiteral("品名"));
 
     switch (editionCode) {
@@ -38,14 +36,15 @@ HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
         p.dateCaption = QStringLiteral("配達希望日");
         p.amountShown = p.piecesShown = p.weightShown = p.insuranceShown = p.yearShown = false;
         p.timeShown = true;
-        p.timeChoices = dayChoices + QStringList{QStringLiteral("希望しない")};
+        p.timeChoices = dayChoices(QStringLiteral("希望しない"));
         p.selectableChoices = 7;
         break;
     case 30:
+        // The row stays hidden, yet its choices keep a stored slot through a save.
         p.dateCaption = QStringLiteral("希望お届け日");
         p.amountCaption = QStringLiteral("代金引換額");
         p.piecesShown = p.weightShown = p.insuranceShown = p.yearShown = false;
-        p.timeChoices = dayChoices + QStringList{QStringLiteral("希望なし")};
+        p.timeChoices = dayChoices(QStringLiteral("希望なし"));
         p.selectableChoices = 6;
         break;
     case 40:
@@ -58,8 +57,7 @@ HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
         p.dateCaption = QStringLiteral("希望お届け日");
         p.amountShown = p.weightShown = p.insuranceShown = p.yearShown = false;
         p.timeShown = true;
-        p.timeChoices = {QStringLiteral("10時～12時"), QStringLiteral("12時～14時"), QStringLiteral("14時～16時"),
-                         QStringLiteral("16時～18時"), QStringLiteral("18時～20時"), QStringLiteral("希望なし")};
+        p.timeChoices = fromTenChoices();
         p.selectableChoices = 5;
         break;
     default:

@@ -6,13 +6,12 @@
 #include <QDialog>
 #include <functional>
 
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
 class Database;
+class WaybillBoxes;
 
 // What the dialog needs from the program.
 struct HistoryEditContext {
@@ -45,28 +44,9 @@ public:
     QLabel *senderTitle = nullptr; // sender block title
     QLineEdit *userid = nullptr;
     QLineEdit *number = nullptr;
-    QLineEdit *x_namae = nullptr;
-    QLineEdit *x_YUBIN1 = nullptr;
-    QLineEdit *x_YUBIN2 = nullptr;
-    QLineEdit *x_address1 = nullptr;
-    QLineEdit *x_address2 = nullptr;
-    QLineEdit *x_address3 = nullptr;
-    QLineEdit *x_tel1 = nullptr;
-    QLineEdit *x_tel2 = nullptr;
-    QLineEdit *x_tel3 = nullptr;
-    QGroupBox *itemGroup = nullptr;
-    QLabel *goodsLabel[4] = {};
-    QLineEdit *z_goods[4] = {};
-    QLabel *dateLabel = nullptr;
-    QLineEdit *s_year = nullptr;
-    QLineEdit *s_Month = nullptr;
-    QLineEdit *s_day = nullptr;
-    QComboBox *timeSelect = nullptr;
-    QLineEdit *z_num1 = nullptr;
-    QLabel *amountLabel = nullptr;
-    QLineEdit *z_kingaku = nullptr;
-    QLineEdit *z_kg = nullptr;
-    QLineEdit *z_value = nullptr;
+    // The rows the waybill editors share: name, postal code, address,
+    // telephone, items, amounts, date and time slot.
+    WaybillBoxes *boxes = nullptr;
     QLineEdit *y_namae = nullptr;
     QLineEdit *y_yubin1 = nullptr;
     QLineEdit *y_yubin2 = nullptr;
@@ -81,13 +61,7 @@ public:
     QPushButton *cancelButton = nullptr; // キャンセル
     QStatusBar *statusLine = nullptr;
 
-    // Rows the edition hides (for tests).
-    QWidget *amountRow = nullptr;
-    QWidget *piecesRow = nullptr;
-    QWidget *weightRow = nullptr;
-    QWidget *insuranceRow = nullptr;
-    QWidget *dateRow = nullptr;
-    QWidget *timeRow = nullptr;
+    // The sender rows the edition hides (for tests).
     QWidget *accountRow = nullptr;
     QWidget *senderZipRow = nullptr;
     QWidget *senderAddressRow = nullptr;
