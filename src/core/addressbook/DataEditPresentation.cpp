@@ -12,20 +12,17 @@ DataEditPresentation DataEditPresentation::forEdition(int editionCode)
     DataEditPresentation p;
     p.title = QStringLiteral("送り状編集");
     p.blockLabel = QStringLiteral("お届け先");
-    p.itemGroup = QStringLiteral("品名");
-    p.numberItemCaptions(QStringLiteral("品名"));
+    p.setItems(QStringLiteral("品名"), QStringLiteral("品名"));
     p.note = ClientNote;
     p.amountCaption = QStringLiteral("代金引換額");
     switch (editionCode) {
     case 10:
         p.title = QStringLiteral("払込取扱票編集");
         p.blockLabel = QStringLiteral("ご依頼人");
-        p.itemGroup = QStringLiteral("通信欄");
-        p.numberItemCaptions(QStringLiteral("通信欄"));
+        p.usePaymentSlipRows();
+        p.yearShown = false;
         p.note = AccountNote;
         p.amountCaption = QStringLiteral("金 額");
-        p.piecesShown = p.weightShown = p.insuranceShown = false;
-        p.dateShown = p.yearShown = p.timeShown = false;
         break;
     case 20:
         p.dateCaption = QStringLiteral("配達希望日");
@@ -44,22 +41,18 @@ DataEditPresentation DataEditPresentation::forEdition(int editionCode)
         p.datePacked = p.insuranceRaised = true;
         break;
     case 50:
-        p.itemGroup = QStringLiteral("品名選択");
-        p.numberItemCaptions(QStringLiteral("品　名"));
+        p.setItems(QStringLiteral("品名選択"), QStringLiteral("品　名"));
         p.note = QStringLiteral("荷送人は印刷設定タブの荷送人で設定できます。");
-        p.amountCaption = QStringLiteral("金 額");
-        p.dateCaption = QStringLiteral("ご希望お届け日");
+        p.setCaptions(QStringLiteral("金 額"), QStringLiteral("ご希望お届け日"));
         p.yearShown = p.weightShown = p.insuranceShown = p.amountShown = false;
         p.datePacked = p.insuranceRaised = true;
         p.timeChoices = fromTenChoices();
         break;
     default:
         p.blockLabel = QStringLiteral("Label5");
-        p.itemGroup = QStringLiteral("品名選択");
-        p.numberItemCaptions(QStringLiteral("品　名"));
+        p.setItems(QStringLiteral("品名選択"), QStringLiteral("品　名"));
         p.note = AccountNote;
-        p.amountCaption = QStringLiteral("金 額");
-        p.dateCaption = QStringLiteral("お届け予定日");
+        p.setCaptions(QStringLiteral("金 額"), QStringLiteral("お届け予定日"));
         p.timeChoices = dayChoices(QStringLiteral("印刷しない"));
         break;
     }

@@ -6,6 +6,26 @@ void WaybillRowsPresentation::numberItemCaptions(const QString &stem)
         itemCaptions[i] = stem + QString::number(i + 1);
 }
 
+void WaybillRowsPresentation::setItems(const QString &group, const QString &captionStem)
+{
+    itemGroup = group;
+    numberItemCaptions(captionStem);
+}
+
+void WaybillRowsPresentation::setCaptions(const QString &amount, const QString &date)
+{
+    amountCaption = amount;
+    dateCaption = date;
+}
+
+void WaybillRowsPresentation::usePaymentSlipRows()
+{
+    setItems(QStringLiteral("通信欄"), QStringLiteral("通信欄"));
+    dateCaption.clear();
+    dateShown = piecesShown = weightShown = insuranceShown = timeShown = false;
+    timeChoices.clear();
+}
+
 int WaybillRowsPresentation::timeChoiceIndex(const QString &stored) const
 {
     if (stored.isEmpty() || stored == QStringLiteral("印刷しない"))

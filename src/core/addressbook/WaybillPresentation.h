@@ -26,6 +26,13 @@ struct WaybillRowsPresentation {
 
     // The item captions stem + 1 .. stem + 4.
     void numberItemCaptions(const QString &stem);
+    // The captions of the amount row and of the date row.
+    void setCaptions(const QString &amount, const QString &date);
+    // The item frame's title and the captions captionStem + 1 .. + 4.
+    void setItems(const QString &group, const QString &captionStem);
+    // The payment slip of edition 10: the item lines are its message lines
+    // (通信欄) and it has no date, pieces, weight, insurance or time slot.
+    void usePaymentSlipRows();
     // The choice a stored time slot selects: its index among the selectable
     // choices, -1 for none. "印刷しない" is stored as chosen but shows as none.
     int timeChoiceIndex(const QString &stored) const;

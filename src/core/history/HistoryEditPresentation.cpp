@@ -1,33 +1,20 @@
 #include "core/history/HistoryEditPresentation.h"
 
-namespace {
-
-// The history names the item frame with the same word as its captions.
-void useItemWord(HistoryEditPresentation &p, const QString &word)
-{
-    p.itemGroup = word;
-    p.numberItemCaptions(word);
-}
-
-} // namespace
-
 HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
 {
     HistoryEditPresentation p;
     p.consigneeBlock = QStringLiteral("お届け先");
     p.senderBlock = QStringLiteral("ご依頼主");
-    p.amountCaption = QStringLiteral("金 額");
-    p.dateCaption = QStringLiteral("お届け日");
+    p.setItems(QStringLiteral("品名"), QStringLiteral("品名"));
+    p.setCaptions(QStringLiteral("金 額"), QStringLiteral("お届け日"));
+    // Only the editions with a time slot to correct show the row.
     p.timeShown = false;
-    useItemWord(p, QStringLiteral("品名"));
 
     switch (editionCode) {
     case 10:
         p.consigneeBlock = QStringLiteral("ご依頼人");
         p.senderBlock = QStringLiteral("加入者");
-        useItemWord(p, QStringLiteral("通信欄"));
-        p.dateCaption.clear();
-        p.piecesShown = p.weightShown = p.insuranceShown = p.dateShown = false;
+        p.usePaymentSlipRows();
         p.senderZipShown = p.senderAddressShown = p.senderTelShown = false;
         p.accountShown = true;
         break;
@@ -41,8 +28,7 @@ HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
         break;
     case 30:
         // The row stays hidden, yet its choices keep a stored slot through a save.
-        p.dateCaption = QStringLiteral("希望お届け日");
-        p.amountCaption = QStringLiteral("代金引換額");
+        p.setCaptions(QStringLiteral("代金引換額"), QStringLiteral("希望お届け日"));
         p.piecesShown = p.weightShown = p.insuranceShown = p.yearShown = false;
         p.timeChoices = dayChoices(QStringLiteral("希望なし"));
         p.selectableChoices = 6;

@@ -9,7 +9,6 @@
 #include "core/addressbook/EditorText.h"
 #include "ui/addressbook/WaybillBoxes.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -45,25 +43,22 @@ bool changedNothing(Database &db)
 
 } // namespace
 
-ConsigneeDialog::ConsigneeDialog(const EditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+ConsigneeDialog::ConsigneeDialog(const EditorContext &context, QWidget *parent)
+    : WaybillEditorDialog("fcustomerEdit", parent), m_context(context)
 {
-    setObjectName("fcustomerEdit");
-    buildWindow();
-    applyEdition();
+    buildWindow(ConsigneeEditPresentation::forEdition(m_context.editionCode));
 }
 
-void ConsigneeDialog::buildWindow()
+// The edition's captions, rows and time choices are fixed for the dialog's lifetime.
+void ConsigneeDialog::buildWindow(const ConsigneeEditPresentation &p)
 {
-    auto *column = new QVBoxLayout(this);
-    titleLabel = MakeTitleLabel(this);
-    column->addWidget(titleLabel);
-
+    titleLabel->setText(p.heading);
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     auto *right = new QVBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
-    column->addLayout(columns, 1);
+    column()->addLayout(columns, 1);
 
     boxes = new WaybillBoxes(WaybillBoxesSetup::consigneeEditor(), &m_context, this);
     const RowPlacement leftRows = RowPlacement::stacked(this, left, 80);
@@ -79,8 +74,9 @@ void ConsigneeDialog::buildWindow()
     boxes->buildDetailRows({WaybillBoxes::AmountRow, WaybillBoxes::DateRow, WaybillBoxes::TimeRow,
                             WaybillBoxes::PiecesRow, WaybillBoxes::WeightRow, WaybillBoxes::InsuranceRow},
                            RowPlacement::stacked(this, right, 80));
+    boxes->applyPresentation(p);
 
-    senderFrame = new QGroupBox(this);
+    senderFrame = new QGroupBox(p.senderFrame, this);
     senderFrame->setObjectName("senderFrame");
     auto *senderLayout = new QVBoxLayout(senderFrame);
     senderChoice = new QTreeWidget(senderFrame);
@@ -109,49 +105,24 @@ void ConsigneeDialog::buildWindow()
     operate_btn = MakeButton(this, "operate_btn", "保　存");
     deleteBtn = MakeButton(this, "deleteBtn", "削　除");
     cancelButton = MakeButton(this, "cancelButton", "キャンセル");
+    connect(operate_btn, &QPushButton::clicked, this, &ConsigneeDialog::save);
+    connect(deleteBtn, &QPushButton::clicked, this, &ConsigneeDialog::deleteBtnClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(operate_btn);
     buttons->addWidget(deleteBtn);
     buttons->addStretch(1);
     buttons->addWidget(cancelButton);
-    column->addLayout(buttons);
-
-    statusLine = new QStatusBar(this);
-    statusLine->setSizeGripEnabled(false);
-    for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new QLabel(this);
-        statusLine->addWidget(m_panels[i], i == 0 ? 0 : 1);
-    }
-    column->addWidget(statusLine);
-
-    connect(operate_btn, &QPushButton::clicked, this, &ConsigneeDialog::save);
-    connect(deleteBtn, &QPushButton::clicked, this, &ConsigneeDialog::deleteBtnClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-// The edition's captions, rows and time choices, fixed for the dialog's lifetime.
-void ConsigneeDialog::applyEdition()
-{
-    const ConsigneeEditPresentation p = ConsigneeEditPresentation::forEdition(m_context.editionCode);
-    titleLabel->setText(p.heading);
-    senderFrame->setTitle(p.senderFrame);
-    boxes->applyPresentation(p);
+    column()->addLayout(buttons);
+    addStatusLine(3);
 }
 
 // ---- Mode -------------------------------------------------------------------
 
 // Panel 2 holds the source flag, an internal word: the status bar shows the
 // clerk where the data came from instead.
-void ConsigneeDialog::setPanel(int index, const QString &text)
+QString ConsigneeDialog::shownPanelText(int index, const QString &text) const
 {
-    if (index < 0 || index >= 3)
-        return;
-    m_panelValues[index] = text;
-    m_panels[index]->setText(index == 2 && text == HistorySource ? QStringLiteral("履歴から登録") : text);
-}
-
-QString ConsigneeDialog::panel(int index) const
-{
-    return index >= 0 && index < 3 ? m_panelValues[index] : QString();
+    return index == 2 && text == HistorySource ? QStringLiteral("履歴から登録") : text;
 }
 
 int ConsigneeDialog::openNew()
@@ -212,15 +183,8 @@ QString ConsigneeDialog::chosenSenderId() const
 
 // ---- Showing ----------------------------------------------------------------
 
-void ConsigneeDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    prepareForShow();
-}
-
 void ConsigneeDialog::prepareForShow()
 {
-    setWindowTitle(QApplication::applicationDisplayName());
     m_savedId.clear();
     boxes->followContext();
     const QString id = panel(1);

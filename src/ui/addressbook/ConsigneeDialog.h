@@ -16,27 +16,23 @@
 
 #include "ui/addressbook/EditorContext.h"
 
-#include <QDialog>
+#include "ui/addressbook/WaybillEditorDialog.h"
 
 class QGroupBox;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
-class WaybillBoxes;
+struct ConsigneeEditPresentation;
 
-class ConsigneeDialog : public QDialog
+class ConsigneeDialog : public WaybillEditorDialog
 {
     Q_OBJECT
 public:
     // Builds the dialog with the edition's captions and choices (fixed for its lifetime).
     explicit ConsigneeDialog(const EditorContext &context, QWidget *parent = nullptr);
 
-    // ---- Mode through the status panels -----------------------------------
+    // ---- Mode through the status panels (setPanel, panel) -----------------
     // Panel 0 "修正"/"追加", panel 1 the consignee ID, panel 2 "rireki" or empty.
-    void setPanel(int index, const QString &text);
-    QString panel(int index) const;
     // Opens modally for a new consignee.
     int openNew();
     // Opens modally for consignee id, loading its rows.
@@ -59,32 +55,24 @@ public:
     void deleteBtnClick();
 
     // ---- Boxes --------------------------------------------------------------
-    QLabel *titleLabel = nullptr;
-    // The rows the waybill editors share: name, postal code, address,
-    // telephone, items, amounts, date and time slot.
-    WaybillBoxes *boxes = nullptr;
     QPlainTextEdit *notes = nullptr;
     QGroupBox *senderFrame = nullptr;      // sender frame
     QTreeWidget *senderChoice = nullptr;  // sender choice: ID, お名前
     QPushButton *operate_btn = nullptr;  // 保　存
     QPushButton *deleteBtn = nullptr;    // 削　除
     QPushButton *cancelButton = nullptr;  // キャンセル
-    QStatusBar *statusLine = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    QString shownPanelText(int index, const QString &text) const override;
+    void prepareForShow() override;
     void done(int result) override;
 
 private:
-    void buildWindow();
-    void applyEdition();
-    void prepareForShow();
+    void buildWindow(const ConsigneeEditPresentation &p);
     void loadConsignee(const QString &id);
     void clearBoxes();
     bool saveRows();
 
     EditorContext m_context;
-    QLabel *m_panels[3] = {};
-    QString m_panelValues[3]; // the mode as set; panel 2 is shown in words
     QString m_savedId;
 };

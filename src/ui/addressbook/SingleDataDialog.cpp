@@ -7,7 +7,6 @@
 #include "ui/addressbook/WaybillBoxes.h"
 #include "core/layout/PrintRecord.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,19 +14,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SingleDataDialog::SingleDataDialog(const EditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+SingleDataDialog::SingleDataDialog(const EditorContext &context, QWidget *parent)
+    : WaybillEditorDialog("FDATAEDIT", parent), m_context(context)
 {
-    setObjectName("FDATAEDIT");
-    buildWindow();
-    buildForm();
+    buildWindow(DataEditPresentation::forEdition(m_context.editionCode));
 }
 
-void SingleDataDialog::buildWindow()
+// The edition's captions, hidden rows and time choices are fixed for the dialog's lifetime.
+void SingleDataDialog::buildWindow(const DataEditPresentation &p)
 {
-    auto *column = new QVBoxLayout(this);
-    titleLabel = MakeTitleLabel(this);
-    column->addWidget(titleLabel);
-    blockLabel = new QLabel(this);
+    QVBoxLayout *column = this->column();
+    titleLabel->setText(p.title);
+    blockLabel = new QLabel(p.blockLabel, this);
     column->addWidget(blockLabel);
 
     boxes = new WaybillBoxes(WaybillBoxesSetup::singlePrintEditor(), &m_context, this);
@@ -39,8 +37,9 @@ void SingleDataDialog::buildWindow()
                            rows);
     // The weight box has always come after the insurance box when tabbing.
     QWidget::setTabOrder(boxes->pieces, boxes->insurance);
+    boxes->applyPresentation(p);
 
-    noteLabel = new QLabel(this);
+    noteLabel = new QLabel(p.note, this);
     noteLabel->setWordWrap(true);
     column->addWidget(noteLabel);
 
@@ -62,26 +61,9 @@ void SingleDataDialog::buildWindow()
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// The edition's captions, hidden rows and time choices, fixed for the dialog's lifetime.
-void SingleDataDialog::buildForm()
-{
-    const DataEditPresentation p = DataEditPresentation::forEdition(m_context.editionCode);
-    titleLabel->setText(p.title);
-    blockLabel->setText(p.blockLabel);
-    noteLabel->setText(p.note);
-    boxes->applyPresentation(p);
-}
-
-void SingleDataDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    prepareForShow();
-}
-
 // Each opening reloads the boxes from the single-print data file when it exists.
 void SingleDataDialog::prepareForShow()
 {
-    setWindowTitle(QApplication::applicationDisplayName());
     boxes->followContext();
     reload();
     boxes->name[0]->setFocus();

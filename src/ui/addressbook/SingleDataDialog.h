@@ -7,17 +7,17 @@
 #include "ui/addressbook/EditorContext.h"
 #include "core/addressbook/SingleDataForm.h"
 
-#include <QDialog>
+#include "ui/addressbook/WaybillEditorDialog.h"
 
 class QLabel;
 class QPushButton;
-class WaybillBoxes;
+struct DataEditPresentation;
 
-class SingleDataDialog : public QDialog
+class SingleDataDialog : public WaybillEditorDialog
 {
     Q_OBJECT
 public:
-    // Builds the dialog with the edition's presentation (buildForm).
+    // Builds the dialog with the edition's presentation.
     explicit SingleDataDialog(const EditorContext &context, QWidget *parent = nullptr);
 
     // Every box from the current print record.
@@ -40,24 +40,18 @@ public:
     // 全クリアー: empties every box but the weight and selects no time.
     void clearAll();
 
-    QLabel *titleLabel = nullptr;
     QLabel *blockLabel = nullptr;
     QLabel *noteLabel = nullptr;
-    // The rows the waybill editors share: name, postal code, address,
-    // telephone, items, amounts, date and time slot.
-    WaybillBoxes *boxes = nullptr;
     QPushButton *operate_btn = nullptr; // 保　存
     QPushButton *printButton = nullptr; // 単票印刷
     QPushButton *cancelButton = nullptr; // キャンセル
     QPushButton *clearButton = nullptr;     // 全クリアー
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void prepareForShow() override;
 
 private:
-    void buildWindow();
-    void buildForm();
-    void prepareForShow();
+    void buildWindow(const DataEditPresentation &p);
 
     EditorContext m_context;
 };

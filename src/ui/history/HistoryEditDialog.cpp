@@ -10,14 +10,12 @@
 #include "core/addressbook/EditorText.h"
 #include "ui/addressbook/WaybillBoxes.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,9 +24,9 @@ const QString EditMode = QStringLiteral("修正");
 
 } // namespace
 
-HistoryEditDialog::HistoryEditDialog(const HistoryEditContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+HistoryEditDialog::HistoryEditDialog(const HistoryEditContext &context, QWidget *parent)
+    : WaybillEditorDialog("frirekiedit", parent), m_context(context)
 {
-    setObjectName("frirekiedit");
     setModal(true);
     buildWindow();
     applyEdition();
@@ -36,17 +34,15 @@ HistoryEditDialog::HistoryEditDialog(const HistoryEditContext &context, QWidget 
 
 void HistoryEditDialog::buildWindow()
 {
-    auto *column = new QVBoxLayout(this);
-    auto *title = new QLabel("送付履歴編集", this);
-    title->setObjectName("titleLabel");
-    QFont big = title->font();
+    titleLabel->setText("送付履歴編集");
+    titleLabel->setObjectName("titleLabel");
+    QFont big = font();
     big.setPointSize(big.pointSize() + 3);
     big.setBold(true);
-    title->setFont(big);
-    column->addWidget(title);
+    titleLabel->setFont(big);
 
     auto *blocks = new QHBoxLayout;
-    column->addLayout(blocks);
+    column()->addLayout(blocks);
 
     // ---- Consignee block --------------------------------------------------
     auto *left = new QWidget(this);
@@ -123,24 +119,15 @@ void HistoryEditDialog::buildWindow()
     deleteBtn->setObjectName("deleteBtn");
     cancelButton = new QPushButton("キャンセル", this);
     cancelButton->setObjectName("cancelButton");
+    connect(operate_btn, &QPushButton::clicked, this, &HistoryEditDialog::save);
+    connect(deleteBtn, &QPushButton::clicked, this, &HistoryEditDialog::deleteBtnClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(deleteBtn);
     buttons->addStretch(1);
     buttons->addWidget(operate_btn);
     buttons->addWidget(cancelButton);
-    column->addLayout(buttons);
-
-    statusLine = new QStatusBar(this);
-    statusLine->setObjectName("statusLine");
-    statusLine->setSizeGripEnabled(false);
-    for (int i = 0; i < 2; ++i) {
-        m_panels[i] = new QLabel(this);
-        statusLine->addWidget(m_panels[i], i);
-    }
-    column->addWidget(statusLine);
-
-    connect(operate_btn, &QPushButton::clicked, this, &HistoryEditDialog::save);
-    connect(deleteBtn, &QPushButton::clicked, this, &HistoryEditDialog::deleteBtnClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    column()->addLayout(buttons);
+    addStatusLine(2);
 }
 
 // The edition's titles, captions, hidden rows and time-slot choices.
@@ -156,17 +143,6 @@ void HistoryEditDialog::applyEdition()
     senderTelRow->setVisible(p.senderTelShown);
 }
 
-void HistoryEditDialog::setPanel(int index, const QString &text)
-{
-    if (index >= 0 && index < 2)
-        m_panels[index]->setText(text);
-}
-
-QString HistoryEditDialog::panel(int index) const
-{
-    return index >= 0 && index < 2 ? m_panels[index]->text() : QString();
-}
-
 int HistoryEditDialog::openFor(const QString &id)
 {
     setPanel(0, EditMode);
@@ -174,15 +150,8 @@ int HistoryEditDialog::openFor(const QString &id)
     return exec();
 }
 
-void HistoryEditDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    prepareForShow();
-}
-
 void HistoryEditDialog::prepareForShow()
 {
-    setWindowTitle(QApplication::applicationDisplayName());
     applyEdition();
     clearBoxes();
     loadRow(panel(1));

@@ -3,15 +3,14 @@
 // correction, typically to enter the carrier's tracking number after shipping,
 // and for deletion. Every show reloads the row named by status panel 1.
 
-#include <QDialog>
+#include "ui/addressbook/WaybillEditorDialog.h"
+
 #include <functional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class Database;
-class WaybillBoxes;
 
 // What the dialog needs from the program.
 struct HistoryEditContext {
@@ -22,15 +21,13 @@ struct HistoryEditContext {
     std::function<void()> readHistory;
 };
 
-class HistoryEditDialog : public QDialog
+class HistoryEditDialog : public WaybillEditorDialog
 {
     Q_OBJECT
 public:
     explicit HistoryEditDialog(const HistoryEditContext &context, QWidget *parent = nullptr);
 
-    // Panel 0 "修正", panel 1 the history row's ID.
-    void setPanel(int index, const QString &text);
-    QString panel(int index) const;
+    // Status panel 0 "修正", panel 1 the history row's ID (setPanel, panel).
     // Opens modally in mode "修正" for history row id; Accepted after a save or a delete.
     int openFor(const QString &id);
 
@@ -44,9 +41,6 @@ public:
     QLabel *senderTitle = nullptr; // sender block title
     QLineEdit *userid = nullptr;
     QLineEdit *number = nullptr;
-    // The rows the waybill editors share: name, postal code, address,
-    // telephone, items, amounts, date and time slot.
-    WaybillBoxes *boxes = nullptr;
     QLineEdit *y_namae = nullptr;
     QLineEdit *y_yubin1 = nullptr;
     QLineEdit *y_yubin2 = nullptr;
@@ -59,7 +53,6 @@ public:
     QPushButton *operate_btn = nullptr; // 保　存
     QPushButton *deleteBtn = nullptr;   // 削　除
     QPushButton *cancelButton = nullptr; // キャンセル
-    QStatusBar *statusLine = nullptr;
 
     // The sender rows the edition hides (for tests).
     QWidget *accountRow = nullptr;
@@ -68,15 +61,13 @@ public:
     QWidget *senderTelRow = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void prepareForShow() override;
 
 private:
     void buildWindow();
     void applyEdition();
-    void prepareForShow();
     void loadRow(const QString &id);
     void clearBoxes();
 
     HistoryEditContext m_context;
-    QLabel *m_panels[2] = {};
 };
