@@ -36,19 +36,16 @@ QString literals(const QStringList &values)
 
 void ConsigneeForm::loadAddressRow(const QStringList &row)
 {
-    namae1 = row.value(1);
+    namae = row.value(1);
     namae2 = row.value(2);
     const QString code = row.value(3);
-    zipcode1 = PostalPart1(code);
-    zipcode2 = PostalPart2(code);
+    yubin1 = PostalPart1(code);
+    yubin2 = PostalPart2(code);
     area = row.value(4);
-    city = row.value(5);
-    location = row.value(6);
-    building = row.value(7);
-    const QString tel = row.value(8);
-    tel1 = NthDashField(tel, 1);
-    tel2 = NthDashField(tel, 2);
-    tel3 = NthDashField(tel, 3);
+    address1 = row.value(5);
+    address2 = row.value(6);
+    address3 = row.value(7);
+    setTelephone(row.value(8));
     notes = row.value(9);
 }
 
@@ -64,10 +61,7 @@ void ConsigneeForm::loadItemRow(const QStringList &row, int editionCode)
     }
     for (int i = 0; i < 4; ++i)
         goods[i] = row.value(ItemName1 + i);
-    const QString date = row.value(ItemArriveDate);
-    year = NthSlashField(date, 1);
-    month = NthSlashField(date, 2);
-    day = NthSlashField(date, 3);
+    setDate(row.value(ItemArriveDate));
     num = row.value(ItemNum);
     kg = row.value(ItemKg);
     value = row.value(ItemHoken);
@@ -76,13 +70,9 @@ void ConsigneeForm::loadItemRow(const QStringList &row, int editionCode)
 
 QString ConsigneeForm::inputViolation(int editionCode)
 {
-    if (namae1.trimmed().isEmpty() && namae2.trimmed().isEmpty())
+    if (namae.trimmed().isEmpty() && namae2.trimmed().isEmpty())
         return QStringLiteral("[保存できませんでした]お名前が入力されていません。");
-    const ConsigneeEditPresentation p = ConsigneeEditPresentation::forEdition(editionCode);
-    return NumberAndDateViolation({{&kingaku, p.amountCaption, p.amountShown},
-                                   {&num, QStringLiteral("個　数"), p.piecesShown},
-                                   {&value, QStringLiteral("保険金額"), p.insuranceShown}},
-                                  {&year, &month, &day, p.dateCaption, p.dateShown, p.yearShown});
+    return numberAndDateViolation(ConsigneeEditPresentation::forEdition(editionCode));
 }
 
 QString ConsigneeForm::selectSql(const QString &id)
@@ -110,16 +100,6 @@ QString ConsigneeForm::deleteSql(const QString &id)
     return QStringLiteral("DELETE FROM address ") + QStringLiteral(" WHERE ID=") + id;
 }
 
-QString ConsigneeForm::telephone() const
-{
-    return JoinTelephone(tel1, tel2, tel3);
-}
-
-QString ConsigneeForm::arriveDate() const
-{
-    return JoinDate(year, month, day);
-}
-
 QString ConsigneeForm::uriageValue(int editionCode) const
 {
     return editionCode == 10 ? kingaku : QString();
@@ -136,7 +116,7 @@ QString ConsigneeForm::addressUpdateSql(const QString &id) const
 {
     QString sql = QStringLiteral("UPDATE address SET ")
                   + assignments({"NAMAE1", "NAMAE2", "ZIPCODE", "AREA", "CITY", "LOCATION", "BUILDING", "TEL"},
-                                {namae1, namae2, zipcode(), area, city, location, building, telephone()});
+                                {namae, namae2, postalCode(), area, address1, address2, address3, telephone()});
     sql = StripLineBreaks(sql);
     return sql + QStringLiteral("NOTES=") + SqlQuote(notes) + QStringLiteral(" WHERE ID=") + id;
 }
@@ -145,7 +125,7 @@ QString ConsigneeForm::addressInsertSql() const
 {
     QString sql = QStringLiteral("INSERT INTO address(NAMAE1,NAMAE2,ZIPCODE,AREA,CITY,LOCATION,BUILDING,TEL,NOTES)"
                                  " VALUES(")
-                  + literals({namae1, namae2, zipcode(), area, city, location, building, telephone()});
+                  + literals({namae, namae2, postalCode(), area, address1, address2, address3, telephone()});
     sql = StripLineBreaks(sql);
     return sql + SqlQuote(notes) + QLatin1Char(')');
 }
@@ -156,7 +136,7 @@ QString ConsigneeForm::itemUpdateSql(const QString &id, int editionCode) const
                   + assignments({"companyID", "uriage", "itemname1", "itemname2", "itemname3", "itemname4",
                                  "arrivedate", "timeselect", "daibiki", "num", "kg", "hoken"},
                                 {companyId, uriageValue(editionCode), goods[0], goods[1], goods[2], goods[3],
-                                 arriveDate(), timeSelect, daibikiValue(editionCode), num, kg, value});
+                                 date(), timeSelect, daibikiValue(editionCode), num, kg, value});
     sql = StripLineBreaks(sql);
     return sql + QStringLiteral("NOTES=") + SqlQuote(notes) + QStringLiteral(" WHERE userID=") + id
            + QStringLiteral(" and kind=") + QString::number(editionCode);
@@ -168,7 +148,7 @@ QString ConsigneeForm::itemInsertSql(const QString &id, int editionCode) const
                                  "itemname4,itemname5,arrivedate,timeselect,daibiki,num,kg,charge,hoken,NOTES)"
                                  " VALUES(")
                   + literals({id, QString::number(editionCode), companyId, uriageValue(editionCode), goods[0],
-                              goods[1], goods[2], goods[3], QString(), arriveDate(), timeSelect,
+                              goods[1], goods[2], goods[3], QString(), date(), timeSelect,
                               daibikiValue(editionCode), num, kg, QString(), value});
     sql = StripLineBreaks(sql);
     return sql + SqlQuote(notes) + QLatin1Char(')');

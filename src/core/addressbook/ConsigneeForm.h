@@ -4,21 +4,14 @@
 // The SQL text keeps the shape the address book has always used, with every
 // value as a quoted literal and line breaks removed everywhere but the remarks.
 
-#include <QString>
+#include "core/addressbook/WaybillFields.h"
+
 #include <QStringList>
 
-struct ConsigneeForm {
-    QString namae1, namae2;
-    QString zipcode1, zipcode2;
-    QString area; // the chosen prefecture, empty when none
-    QString city, location, building;
-    QString tel1, tel2, tel3;
-    QString notes; // may hold line breaks
-    QString kingaku;
-    QString goods[4];
-    QString year, month, day;
-    QString timeSelect; // the chosen time slot, empty when none
-    QString num, kg, value;
+struct ConsigneeForm : WaybillFields {
+    // The shared boxes hold the consignee: namae and namae2, the prefecture in
+    // area, and CITY, LOCATION and BUILDING in address1 to address3.
+    QString notes;     // may hold line breaks
     QString companyId; // the chosen sender, empty when none
 
     // Fills the address part from the row of ConsigneeSelectSql.
@@ -47,7 +40,4 @@ struct ConsigneeForm {
     // payment-slip edition and to daibiki where the box is shown for it.
     QString uriageValue(int editionCode) const;
     QString daibikiValue(int editionCode) const;
-    QString arriveDate() const;
-    QString telephone() const;
-    QString zipcode() const { return zipcode1 + zipcode2; }
 };

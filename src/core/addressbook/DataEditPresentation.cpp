@@ -2,18 +2,6 @@
 
 namespace {
 
-QStringList dayChoices(const QString &last)
-{
-    return {QStringLiteral("午前中"), QStringLiteral("12時～14時"), QStringLiteral("14時～16時"),
-            QStringLiteral("16時～18時"), QStringLiteral("18時～20時"), QStringLiteral("20時～21時"), last};
-}
-
-void numberedCaptions(DataEditPresentation &p, const QString &stem)
-{
-    for (int i = 0; i < 4; ++i)
-        p.itemCaptions[i] = stem + QString::number(i + 1);
-}
-
 const QString AccountNote = QStringLiteral("口座番号・加入者名は印刷設定タブの加入者名で設定できます。");
 const QString ClientNote = QStringLiteral("ご依頼主は印刷設定タブのご依頼主で設定できます。");
 
@@ -24,20 +12,17 @@ DataEditPresentation DataEditPresentation::forEdition(int editionCode)
     DataEditPresentation p;
     p.title = QStringLiteral("送り状編集");
     p.blockLabel = QStringLiteral("お届け先");
-    p.itemGroup = QStringLiteral("品名");
-    numberedCaptions(p, QStringLiteral("品名"));
+    p.setItems(QStringLiteral("品名"), QStringLiteral("品名"));
     p.note = ClientNote;
     p.amountCaption = QStringLiteral("代金引換額");
     switch (editionCode) {
     case 10:
         p.title = QStringLiteral("払込取扱票編集");
         p.blockLabel = QStringLiteral("ご依頼人");
-        p.itemGroup = QStringLiteral("通信欄");
-        numberedCaptions(p, QStringLiteral("通信欄"));
+        p.usePaymentSlipRows();
+        p.yearShown = false;
         p.note = AccountNote;
         p.amountCaption = QStringLiteral("金 額");
-        p.piecesShown = p.weightShown = p.insuranceShown = false;
-        p.dateShown = p.yearShown = p.timeShown = false;
         break;
     case 20:
         p.dateCaption = QStringLiteral("配達希望日");
@@ -56,23 +41,18 @@ DataEditPresentation DataEditPresentation::forEdition(int editionCode)
         p.datePacked = p.insuranceRaised = true;
         break;
     case 50:
-        p.itemGroup = QStringLiteral("品名選択");
-        numberedCaptions(p, QStringLiteral("品　名"));
+        p.setItems(QStringLiteral("品名選択"), QStringLiteral("品　名"));
         p.note = QStringLiteral("荷送人は印刷設定タブの荷送人で設定できます。");
-        p.amountCaption = QStringLiteral("金 額");
-        p.dateCaption = QStringLiteral("ご希望お届け日");
+        p.setCaptions(QStringLiteral("金 額"), QStringLiteral("ご希望お届け日"));
         p.yearShown = p.weightShown = p.insuranceShown = p.amountShown = false;
         p.datePacked = p.insuranceRaised = true;
-        p.timeChoices = {QStringLiteral("10時～12時"), QStringLiteral("12時～14時"), QStringLiteral("14時～16時"),
-                         QStringLiteral("16時～18時"), QStringLiteral("18時～20時"), QStringLiteral("希望なし")};
+        p.timeChoices = fromTenChoices();
         break;
     default:
         p.blockLabel = QStringLiteral("Label5");
-        p.itemGroup = QStringLiteral("品名選択");
-        numberedCaptions(p, QStringLiteral("品　名"));
+        p.setItems(QStringLiteral("品名選択"), QStringLiteral("品　名"));
         p.note = AccountNote;
-        p.amountCaption = QStringLiteral("金 額");
-        p.dateCaption = QStringLiteral("お届け予定日");
+        p.setCaptions(QStringLiteral("金 額"), QStringLiteral("お届け予定日"));
         p.timeChoices = dayChoices(QStringLiteral("印刷しない"));
         break;
     }

@@ -30,46 +30,36 @@ SingleDataForm SingleDataForm::fromRecord(const PrintRecord &record, int edition
     f.address1 = record.slot(SlotAddress1);
     f.address2 = record.slot(SlotAddress2);
     f.address3 = record.slot(SlotAddress3);
-    const QString tel = record.slot(SlotTel);
-    f.tel1 = NthDashField(tel, 1);
-    f.tel2 = NthDashField(tel, 2);
-    f.tel3 = NthDashField(tel, 3);
+    f.setTelephone(record.slot(SlotTel));
     for (int i = 0; i < 4; ++i)
         f.goods[i] = record.slot(SlotGoods1 + i);
     f.num = record.slot(SlotPieces);
     f.value = record.slot(SlotInsurance);
     f.kingaku = record.slot(amountSlot(editionCode));
-    const QString date = record.slot(SlotDate);
-    f.year = NthSlashField(date, 1);
-    f.month = NthSlashField(date, 2);
-    f.day = NthSlashField(date, 3);
-    f.timeSlot = record.slot(SlotTime);
+    f.setDate(record.slot(SlotDate));
+    f.timeSelect = record.slot(SlotTime);
     return f;
 }
 
 QString SingleDataForm::inputViolation(int editionCode)
 {
-    const DataEditPresentation p = DataEditPresentation::forEdition(editionCode);
-    return NumberAndDateViolation({{&kingaku, p.amountCaption, p.amountShown},
-                                   {&num, QStringLiteral("個　数"), p.piecesShown},
-                                   {&value, QStringLiteral("保険金額"), p.insuranceShown}},
-                                  {&year, &month, &day, p.dateCaption, p.dateShown, p.yearShown});
+    return numberAndDateViolation(DataEditPresentation::forEdition(editionCode));
 }
 
 void SingleDataForm::storeInto(PrintRecord &record, int editionCode, const QString &timeChoice) const
 {
     record.setSlot(SlotName, namae);
-    record.setSlot(SlotZip, yubin1 + yubin2);
+    record.setSlot(SlotZip, postalCode());
     record.setSlot(SlotAddress1, address1);
     record.setSlot(SlotAddress2, address2);
     record.setSlot(SlotAddress3, address3);
-    record.setSlot(SlotTel, JoinTelephone(tel1, tel2, tel3));
+    record.setSlot(SlotTel, telephone());
     for (int i = 0; i < 4; ++i)
         record.setSlot(SlotGoods1 + i, goods[i]);
     record.setSlot(SlotPieces, num);
     record.setSlot(SlotInsurance, value);
     record.setSlot(amountSlot(editionCode), kingaku);
-    record.setSlot(SlotDate, JoinDate(year, month, day));
+    record.setSlot(SlotDate, date());
     record.setSlot(SlotTime, timeChoice);
 }
 

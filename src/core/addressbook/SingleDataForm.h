@@ -3,20 +3,13 @@
 // print record: loading splits the postal code, telephone and date, storing
 // joins them again (always with both separators).
 
-#include <QString>
+#include "core/addressbook/WaybillFields.h"
 
 class PrintRecord;
 struct PostalLookupResult;
 
-struct SingleDataForm {
-    QString namae;
-    QString yubin1, yubin2;
-    QString address1, address2, address3;
-    QString tel1, tel2, tel3;
-    QString goods[4];
-    QString num, value, kingaku;
-    QString year, month, day;
-    QString timeSlot; // the record's slot 23 as it stands
+struct SingleDataForm : WaybillFields {
+    // The weight is no part of the record; timeSelect holds slot 23 as it stands.
 
     // The amount slot: 16 in the payment-slip edition, 25 in the others.
     static int amountSlot(int editionCode);

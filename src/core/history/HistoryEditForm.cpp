@@ -16,14 +16,10 @@ HistoryEditForm HistoryEditForm::fromEntry(const HistoryEntry &e, int editionCod
     f.address1 = e.address1;
     f.address2 = e.address2;
     f.address3 = e.address3;
-    f.tel1 = NthDashField(e.tel, 1);
-    f.tel2 = NthDashField(e.tel, 2);
-    f.tel3 = NthDashField(e.tel, 3);
+    f.setTelephone(e.tel);
     for (int i = 0; i < 4; ++i)
         f.goods[i] = e.itemname[i];
-    f.year = NthSlashField(e.arrivedate, 1);
-    f.month = NthSlashField(e.arrivedate, 2);
-    f.day = NthSlashField(e.arrivedate, 3);
+    f.setDate(e.arrivedate);
     f.timeSelect = e.timeselect;
     f.num = e.num;
     f.kingaku = HistoryAmount(e, editionCode);
@@ -52,11 +48,11 @@ QString HistoryEditForm::lengthViolation() const
     // The same limits and order as the history writer.
     const Rule rules[] = {
         {namae, 20, "氏名"},
-        {yubin1 + yubin2, 7, "郵便番号"},
+        {postalCode(), 7, "郵便番号"},
         {address1, 80, "住所1"},
         {address2, 80, "住所2"},
         {address3, 80, "住所3"},
-        {JoinTelephone(tel1, tel2, tel3), 15, "電話番号"},
+        {telephone(), 15, "電話番号"},
         {goods[0], 80, "商品分類1"},
         {goods[1], 80, "商品分類2"},
         {goods[2], 80, "商品分類3"},
@@ -74,16 +70,16 @@ QString HistoryEditForm::updateSql(const QString &id, int editionCode) const
     const QList<QPair<const char *, QString>> assignments = {
         {"NUMBER=", number},
         {"namae1=", namae},
-        {"zipcode=", yubin1 + yubin2},
+        {"zipcode=", postalCode()},
         {"address1=", address1},
         {"address2=", address2},
         {"address3=", address3},
-        {"tel=", JoinTelephone(tel1, tel2, tel3)},
+        {"tel=", telephone()},
         {"itemname1=", goods[0]},
         {"itemname2=", goods[1]},
         {"itemname3=", goods[2]},
         {"itemname4=", goods[3]},
-        {"arrivedate=", JoinDate(year, month, day)},
+        {"arrivedate=", date()},
         {"num=", num},
         {"timeselect=", timeSelect},
         {"uriage=", kingaku},

@@ -3,24 +3,15 @@
 // row, checked against the column limits, and turned into the UPDATE and the
 // DELETE of that row. The dialog only moves these texts in and out of its boxes.
 
-#include <QString>
+#include "core/addressbook/WaybillFields.h"
 
 struct HistoryEntry;
 
-struct HistoryEditForm {
+struct HistoryEditForm : WaybillFields {
+    // The shared boxes hold the consignee; kingaku is uriage, in edition 30
+    // the cash-on-delivery amount.
     QString userid; // shown, never saved
     QString number; // 伝票番号
-    QString namae;
-    QString yubin1, yubin2;
-    QString address1, address2, address3;
-    QString tel1, tel2, tel3;
-    QString goods[4];
-    QString year, month, day;
-    QString timeSelect; // the chosen choice's text; empty without a choice
-    QString num;
-    QString kingaku; // uriage; in edition 30 the cash-on-delivery amount
-    QString kg;
-    QString value;   // hoken
     QString snamae;
     QString syubin1, syubin2;
     QString saddress1, saddress2;

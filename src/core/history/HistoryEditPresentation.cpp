@@ -1,35 +1,20 @@
 #include "core/history/HistoryEditPresentation.h"
 
-namespace {
-
-const QStringList dayChoices = {QStringLiteral("午前中"),     QStringLiteral("12時～14時"), QStringLiteral("14時～16時"),
-                                QStringLiteral("16時～18時"), QStringLiteral("18時～20時"), QStringLiteral("20時～21時")};
-
-void useItemWord(HistoryEditPresentation &p, const QString &word)
-{
-    p.itemGroup = word;
-    for (int i = 0; i < 4; ++i)
-        p.itemCaptions[i] = word + QString::number(i + 1);
-}
-
-} // namespace
-
 HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
 {
     HistoryEditPresentation p;
     p.consigneeBlock = QStringLiteral("お届け先");
     p.senderBlock = QStringLiteral("ご依頼主");
-    p.amountCaption = QStringLiteral("金 額");
-    p.dateCaption = QStringLiteral("お届け日");
-    useItemWord(p, QStringLiteral("品名"));
+    p.setItems(QStringLiteral("品名"), QStringLiteral("品名"));
+    p.setCaptions(QStringLiteral("金 額"), QStringLiteral("お届け日"));
+    // Only the editions with a time slot to correct show the row.
+    p.timeShown = false;
 
     switch (editionCode) {
     case 10:
         p.consigneeBlock = QStringLiteral("ご依頼人");
         p.senderBlock = QStringLiteral("加入者");
-        useItemWord(p, QStringLiteral("通信欄"));
-        p.dateCaption.clear();
-        p.piecesShown = p.weightShown = p.insuranceShown = p.dateShown = false;
+        p.usePaymentSlipRows();
         p.senderZipShown = p.senderAddressShown = p.senderTelShown = false;
         p.accountShown = true;
         break;
@@ -38,14 +23,14 @@ HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
         p.dateCaption = QStringLiteral("配達希望日");
         p.amountShown = p.piecesShown = p.weightShown = p.insuranceShown = p.yearShown = false;
         p.timeShown = true;
-        p.timeChoices = dayChoices + QStringList{QStringLiteral("希望しない")};
+        p.timeChoices = dayChoices(QStringLiteral("希望しない"));
         p.selectableChoices = 7;
         break;
     case 30:
-        p.dateCaption = QStringLiteral("希望お届け日");
-        p.amountCaption = QStringLiteral("代金引換額");
+        // The row stays hidden, yet its choices keep a stored slot through a save.
+        p.setCaptions(QStringLiteral("代金引換額"), QStringLiteral("希望お届け日"));
         p.piecesShown = p.weightShown = p.insuranceShown = p.yearShown = false;
-        p.timeChoices = dayChoices + QStringList{QStringLiteral("希望なし")};
+        p.timeChoices = dayChoices(QStringLiteral("希望なし"));
         p.selectableChoices = 6;
         break;
     case 40:
@@ -58,8 +43,7 @@ HistoryEditPresentation HistoryEditPresentation::forEdition(int editionCode)
         p.dateCaption = QStringLiteral("希望お届け日");
         p.amountShown = p.weightShown = p.insuranceShown = p.yearShown = false;
         p.timeShown = true;
-        p.timeChoices = {QStringLiteral("10時～12時"), QStringLiteral("12時～14時"), QStringLiteral("14時～16時"),
-                         QStringLiteral("16時～18時"), QStringLiteral("18時～20時"), QStringLiteral("希望なし")};
+        p.timeChoices = fromTenChoices();
         p.selectableChoices = 5;
         break;
     default:

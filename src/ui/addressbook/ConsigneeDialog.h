@@ -5,7 +5,7 @@
 // How a caller uses it:
 //   - new consignee:   dialog.openNew();            // panel 0 "追加", panel 1 empty
 //   - edit consignee:  dialog.openEdit("12");       // panel 0 "修正", panel 1 the ID
-//   - from a history row: fill the boxes (namae1, zipcode1, ...), call
+//   - from a history row: fill the boxes (boxes->name[0], ...), call
 //     fillSenderChoice() if a sender is to be chosen, then
 //     dialog.openFromHistory(mode, id);             // panel 2 "rireki": nothing is reloaded
 // Each returns QDialog::Accepted when the consignee was saved or deleted and
@@ -16,28 +16,23 @@
 
 #include "ui/addressbook/EditorContext.h"
 
-#include <QDialog>
+#include "ui/addressbook/WaybillEditorDialog.h"
 
-class QComboBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
+struct ConsigneeEditPresentation;
 
-class ConsigneeDialog : public QDialog
+class ConsigneeDialog : public WaybillEditorDialog
 {
     Q_OBJECT
 public:
     // Builds the dialog with the edition's captions and choices (fixed for its lifetime).
     explicit ConsigneeDialog(const EditorContext &context, QWidget *parent = nullptr);
 
-    // ---- Mode through the status panels -----------------------------------
+    // ---- Mode through the status panels (setPanel, panel) -----------------
     // Panel 0 "修正"/"追加", panel 1 the consignee ID, panel 2 "rireki" or empty.
-    void setPanel(int index, const QString &text);
-    QString panel(int index) const;
     // Opens modally for a new consignee.
     int openNew();
     // Opens modally for consignee id, loading its rows.
@@ -58,71 +53,26 @@ public:
     void save();
     // 削　除: asks, deletes the address row, refreshes the list, closes.
     void deleteBtnClick();
-    // 郵便番号検索: the postal-code guide, its chosen row into the boxes.
-    void openPostalGuide();
-    // 選択 of item name n (1..4): a phrase from the phrase list.
-    void goodsButtonClick(int n);
-    // Leaving zipcode2: converts only when both parts are filled and the city is empty.
-    void zipcode2Exit();
-    // Enter or Tab in zipcode2: converts unconditionally.
-    void zipcode2KeyDown();
 
     // ---- Boxes --------------------------------------------------------------
-    QLabel *titleLabel = nullptr;
-    QLineEdit *namae1 = nullptr;
-    QLineEdit *namae2 = nullptr;
-    QLineEdit *zipcode1 = nullptr;
-    QLineEdit *zipcode2 = nullptr;
-    QComboBox *area = nullptr;
-    QLineEdit *city = nullptr;
-    QLineEdit *location = nullptr;
-    QLineEdit *building = nullptr;
-    QLineEdit *tel1 = nullptr;
-    QLineEdit *tel2 = nullptr;
-    QLineEdit *tel3 = nullptr;
     QPlainTextEdit *notes = nullptr;
-    QLineEdit *z_kingaku = nullptr;
-    QLineEdit *z_goods[4] = {};
-    QLineEdit *s_year = nullptr;
-    QLineEdit *s_Month = nullptr;
-    QLineEdit *s_day = nullptr;
-    QComboBox *timeSelect = nullptr;
-    QLineEdit *z_num1 = nullptr;
-    QLineEdit *z_kg = nullptr;
-    QLineEdit *z_value = nullptr;
     QGroupBox *senderFrame = nullptr;      // sender frame
     QTreeWidget *senderChoice = nullptr;  // sender choice: ID, お名前
     QPushButton *operate_btn = nullptr;  // 保　存
     QPushButton *deleteBtn = nullptr;    // 削　除
     QPushButton *cancelButton = nullptr;  // キャンセル
-    QPushButton *postalGuideButton = nullptr;      // 郵便番号検索
-    QPushButton *goodsButton[4] = {};    // 選択 (31..34)
-    QStatusBar *statusLine = nullptr;
-
-    // ---- Widgets of the per-edition rows (for tests and callers) ------------
-    QWidget *amountRow = nullptr;
-    QWidget *dateRow = nullptr;
-    QWidget *timeRow = nullptr;
-    QWidget *piecesRow = nullptr;
-    QWidget *weightRow = nullptr;
-    QWidget *insuranceRow = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    QString shownPanelText(int index, const QString &text) const override;
+    void prepareForShow() override;
     void done(int result) override;
 
 private:
-    void buildWindow();
-    void applyEdition();
-    void prepareForShow();
+    void buildWindow(const ConsigneeEditPresentation &p);
     void loadConsignee(const QString &id);
     void clearBoxes();
-    void convertPostalCode();
     bool saveRows();
 
     EditorContext m_context;
-    QLabel *m_panels[3] = {};
-    QString m_panelValues[3]; // the mode as set; panel 2 is shown in words
     QString m_savedId;
 };

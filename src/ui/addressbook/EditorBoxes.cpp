@@ -53,6 +53,13 @@ QLineEdit *MakeNumberBox(QWidget *parent, const QString &objectName, ImeMode mod
     return box;
 }
 
+void SetWholeText(QLineEdit *box, const QString &text, int limit)
+{
+    if (limit > 0)
+        box->setMaxLength(qMax(limit, int(text.size())));
+    box->setText(text);
+}
+
 void SelectExactly(QComboBox *box, const QString &text)
 {
     box->setCurrentIndex(text.isEmpty() ? -1 : box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));

@@ -25,6 +25,10 @@ QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int
 // ASCII. A text set by the program is kept as it is, for the save to judge.
 QLineEdit *MakeNumberBox(QWidget *parent, const QString &objectName, ImeMode mode = ImeMode::Disabled,
                          int maxLength = 0);
+// Sets a box's text without its length limit (when limit > 0) cutting a
+// longer stored value: the limit guides typing, it must never lose what a
+// row holds.
+void SetWholeText(QLineEdit *box, const QString &text, int limit);
 // Selects the entry whose text equals text exactly; none (-1) when there is none.
 void SelectExactly(QComboBox *box, const QString &text);
 // The selected entry's text; empty when none is selected.

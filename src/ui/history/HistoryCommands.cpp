@@ -4,6 +4,7 @@
 #include "core/history/HistoryEntry.h"
 #include "core/history/HistoryReprint.h"
 #include "ui/addressbook/ConsigneeDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "ui/common/ShowNotice.h"
 #include "core/data/DatabaseErrorText.h"
 #include "ui/addressbook/EditorBoxes.h"
@@ -73,35 +74,35 @@ int HistoryCommands::registerAsConsignee(const QString &id)
     const QString existing = ExistingConsigneeOf(*m_context.db, m_context.addressDb, entry);
     const HistoryConsigneeFill f = HistoryConsigneeFill::fromEntry(entry, m_context.editionCode);
 
-    dialog->namae1->setText(f.namae1);
-    dialog->namae2->clear();
-    dialog->zipcode1->setText(f.zipcode1);
-    dialog->zipcode2->setText(f.zipcode2);
-    SelectExactly(dialog->area, f.prefecture);
-    dialog->city->setText(f.city);
-    dialog->location->setText(f.location);
-    dialog->building->setText(f.building);
-    dialog->tel1->setText(f.tel1);
-    dialog->tel2->setText(f.tel2);
-    dialog->tel3->setText(f.tel3);
+    dialog->boxes->name[0]->setText(f.namae1);
+    dialog->boxes->name[1]->clear();
+    dialog->boxes->postal[0]->setText(f.zipcode1);
+    dialog->boxes->postal[1]->setText(f.zipcode2);
+    SelectExactly(dialog->boxes->prefecture, f.prefecture);
+    dialog->boxes->address[0]->setText(f.city);
+    dialog->boxes->address[1]->setText(f.location);
+    dialog->boxes->address[2]->setText(f.building);
+    dialog->boxes->tel[0]->setText(f.tel1);
+    dialog->boxes->tel[1]->setText(f.tel2);
+    dialog->boxes->tel[2]->setText(f.tel3);
     dialog->notes->clear();
-    dialog->z_kingaku->setText(f.amount);
+    dialog->boxes->amount->setText(f.amount);
     for (int i = 0; i < 4; ++i)
-        dialog->z_goods[i]->setText(f.goods[i]);
-    dialog->s_year->setText(f.year);
-    dialog->s_Month->setText(f.month);
-    dialog->s_day->setText(f.day);
-    dialog->z_num1->setText(f.num);
-    dialog->z_kg->setText(f.kg);
-    dialog->z_value->setText(f.hoken);
+        dialog->boxes->goods[i]->setText(f.goods[i]);
+    dialog->boxes->year->setText(f.year);
+    dialog->boxes->month->setText(f.month);
+    dialog->boxes->day->setText(f.day);
+    dialog->boxes->pieces->setText(f.num);
+    dialog->boxes->weight->setText(f.kg);
+    dialog->boxes->insurance->setText(f.hoken);
     const int edition = m_context.editionCode;
     if (edition == 20 || edition == 30 || edition == 50) {
         // "印刷しない" selects no slot; a text that is no choice leaves the box as it is.
         if (f.timeSelect == QStringLiteral("印刷しない"))
-            dialog->timeSelect->setCurrentIndex(-1);
-        else if (const int found = dialog->timeSelect->findText(f.timeSelect, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            dialog->boxes->timeSlot->setCurrentIndex(-1);
+        else if (const int found = dialog->boxes->timeSlot->findText(f.timeSelect, Qt::MatchExactly | Qt::MatchCaseSensitive);
                  found >= 0 && !f.timeSelect.isEmpty())
-            dialog->timeSelect->setCurrentIndex(found);
+            dialog->boxes->timeSlot->setCurrentIndex(found);
     }
 
     dialog->fillSenderChoice();

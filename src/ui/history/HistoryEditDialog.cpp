@@ -8,49 +8,25 @@
 #include "core/data/Database.h"
 #include "ui/addressbook/EditorBoxes.h"
 #include "core/addressbook/EditorText.h"
+#include "ui/addressbook/WaybillBoxes.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString EditMode = QStringLiteral("修正");
 
-// A row of boxes side by side, as one widget so the edition can hide it whole.
-QWidget *boxRow(QWidget *parent, std::initializer_list<QWidget *> widgets)
-{
-    auto *row = new QWidget(parent);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *w : widgets) {
-        w->setParent(row);
-        layout->addWidget(w);
-    }
-    layout->addStretch(1);
-    return row;
-}
-
-// Sets a box's text without its length limit cutting a longer stored value:
-// the limit guides typing, it must never lose what the row holds.
-void setWhole(QLineEdit *box, const QString &text, int limit)
-{
-    box->setMaxLength(qMax(limit, int(text.size())));
-    box->setText(text);
-}
-
 } // namespace
 
-HistoryEditDialog::HistoryEditDialog(const HistoryEditContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+HistoryEditDialog::HistoryEditDialog(const HistoryEditContext &context, QWidget *parent)
+    : WaybillEditorDialog("frirekiedit", parent), m_context(context)
 {
-    setObjectName("frirekiedit");
     setModal(true);
     buildWindow();
     applyEdition();
@@ -58,17 +34,15 @@ HistoryEditDialog::HistoryEditDialog(const HistoryEditContext &context, QWidget 
 
 void HistoryEditDialog::buildWindow()
 {
-    auto *column = new QVBoxLayout(this);
-    auto *title = new QLabel("送付履歴編集", this);
-    title->setObjectName("titleLabel");
-    QFont big = title->font();
+    titleLabel->setText("送付履歴編集");
+    titleLabel->setObjectName("titleLabel");
+    QFont big = font();
     big.setPointSize(big.pointSize() + 3);
     big.setBold(true);
-    title->setFont(big);
-    column->addWidget(title);
+    titleLabel->setFont(big);
 
     auto *blocks = new QHBoxLayout;
-    column->addLayout(blocks);
+    column()->addLayout(blocks);
 
     // ---- Consignee block --------------------------------------------------
     auto *left = new QWidget(this);
@@ -83,64 +57,19 @@ void HistoryEditDialog::buildWindow()
     userid = MakeBox(left, "userid", ImeMode::Disabled);
     userid->setReadOnly(true);
     number = MakeBox(left, "number", ImeMode::Latin);
-    x_namae = MakeBox(left, "x_namae", ImeMode::Japanese);
-    x_YUBIN1 = MakeBox(left, "x_YUBIN1", ImeMode::Latin, 3);
-    x_YUBIN2 = MakeBox(left, "x_YUBIN2", ImeMode::Latin, 4);
-    x_YUBIN1->setMaximumWidth(50);
-    x_YUBIN2->setMaximumWidth(60);
-    x_address1 = MakeBox(left, "x_address1", ImeMode::Japanese);
-    x_address2 = MakeBox(left, "x_address2", ImeMode::Japanese);
-    x_address3 = MakeBox(left, "x_address3", ImeMode::Japanese);
-    x_tel1 = MakeBox(left, "x_tel1", ImeMode::Latin, 5);
-    x_tel2 = MakeBox(left, "x_tel2", ImeMode::Latin, 5);
-    x_tel3 = MakeBox(left, "x_tel3", ImeMode::Latin, 5);
     consignee->addRow("利用者ID", userid);
     consignee->addRow("伝票番号", number);
-    consignee->addRow("お名前", x_namae);
-    consignee->addRow("郵便番号", boxRow(left, {x_YUBIN1, new QLabel("-"), x_YUBIN2}));
-    consignee->addRow("住　所1", x_address1);
-    consignee->addRow("住　所2", x_address2);
-    consignee->addRow("", x_address3);
-    consignee->addRow("でんわ", boxRow(left, {x_tel1, new QLabel("-"), x_tel2, new QLabel("-"), x_tel3}));
+    boxes = new WaybillBoxes(WaybillBoxesSetup::historyEditor(), nullptr, this);
+    boxes->buildConsigneeRows(RowPlacement::labelled(left, consignee));
+    leftColumn->addWidget(boxes->buildItemGroup(left));
 
-    itemGroup = new QGroupBox(left);
-    itemGroup->setObjectName("itemGroup");
-    auto *items = new QFormLayout(itemGroup);
-    for (int i = 0; i < 4; ++i) {
-        goodsLabel[i] = new QLabel(itemGroup);
-        z_goods[i] = MakeBox(itemGroup, QString("z_goods%1").arg(i + 1), ImeMode::Japanese);
-        items->addRow(goodsLabel[i], z_goods[i]);
-    }
-    leftColumn->addWidget(itemGroup);
-
+    // The date's caption stands in the label column, the other rows' in the row.
     auto *details = new QFormLayout;
     leftColumn->addLayout(details);
-    dateLabel = new QLabel(left);
-    s_year = MakeBox(left, "s_year", ImeMode::Latin);
-    s_Month = MakeBox(left, "s_Month", ImeMode::Latin);
-    s_day = MakeBox(left, "s_day", ImeMode::Latin);
-    for (QLineEdit *box : {s_year, s_Month, s_day})
-        box->setMaximumWidth(60);
-    dateRow = boxRow(left, {s_year, new QLabel("年"), s_Month, new QLabel("月"), s_day, new QLabel("日")});
-    details->addRow(dateLabel, dateRow);
-    timeSelect = new QComboBox(left);
-    timeSelect->setObjectName("timeSelect");
-    timeSelect->setMinimumWidth(140);
-    timeRow = boxRow(left, {new QLabel("希望時間帯"), timeSelect});
-    details->addRow(timeRow);
-    z_num1 = MakeBox(left, "z_num1", ImeMode::Disabled);
-    piecesRow = boxRow(left, {new QLabel("個　数"), z_num1});
-    details->addRow(piecesRow);
-    amountLabel = new QLabel(left);
-    z_kingaku = MakeBox(left, "z_kingaku", ImeMode::Disabled);
-    amountRow = boxRow(left, {amountLabel, z_kingaku});
-    details->addRow(amountRow);
-    z_kg = MakeBox(left, "z_kg", ImeMode::Disabled);
-    weightRow = boxRow(left, {new QLabel("重　量"), z_kg});
-    details->addRow(weightRow);
-    z_value = MakeBox(left, "z_value", ImeMode::Disabled);
-    insuranceRow = boxRow(left, {new QLabel("保険金額"), z_value});
-    details->addRow(insuranceRow);
+    boxes->buildDetailRows({WaybillBoxes::DateRow}, RowPlacement::labelled(left, details));
+    boxes->buildDetailRows({WaybillBoxes::TimeRow, WaybillBoxes::PiecesRow, WaybillBoxes::AmountRow,
+                            WaybillBoxes::WeightRow, WaybillBoxes::InsuranceRow},
+                           RowPlacement::spanning(left, details));
     leftColumn->addStretch(1);
     blocks->addWidget(left, 1);
 
@@ -167,8 +96,8 @@ void HistoryEditDialog::buildWindow()
     auto *sender = new QFormLayout;
     rightColumn->addLayout(sender);
     sender->addRow("お名前", y_namae);
-    senderZipRow = boxRow(right, {new QLabel("郵便番号"), y_yubin1, new QLabel("-"), y_yubin2});
-    sender->addRow(senderZipRow);
+    const RowPlacement senderRows = RowPlacement::spanning(right, sender);
+    senderZipRow = PlaceRow(senderRows, "郵便番号", {y_yubin1, new QLabel("-"), y_yubin2}).row;
     auto *addressBox = new QWidget(right);
     auto *addressForm = new QFormLayout(addressBox);
     addressForm->setContentsMargins(0, 0, 0, 0);
@@ -176,11 +105,9 @@ void HistoryEditDialog::buildWindow()
     addressForm->addRow("住　所2", y_address2);
     senderAddressRow = addressBox;
     sender->addRow(senderAddressRow);
-    senderTelRow = boxRow(right, {new QLabel("でんわ"), y_tel1, new QLabel("-"), y_tel2, new QLabel("-"), y_tel3});
-    sender->addRow(senderTelRow);
-    accountRow = boxRow(right, {new QLabel("口座番号"), tagkey[0], new QLabel("-"), tagkey[1], new QLabel("-"),
-                                tagkey[2]});
-    sender->addRow(accountRow);
+    senderTelRow = PlaceRow(senderRows, "でんわ", {y_tel1, new QLabel("-"), y_tel2, new QLabel("-"), y_tel3}).row;
+    accountRow =
+        PlaceRow(senderRows, "口座番号", {tagkey[0], new QLabel("-"), tagkey[1], new QLabel("-"), tagkey[2]}).row;
     rightColumn->addStretch(1);
     blocks->addWidget(right, 1);
 
@@ -192,24 +119,15 @@ void HistoryEditDialog::buildWindow()
     deleteBtn->setObjectName("deleteBtn");
     cancelButton = new QPushButton("キャンセル", this);
     cancelButton->setObjectName("cancelButton");
+    connect(operate_btn, &QPushButton::clicked, this, &HistoryEditDialog::save);
+    connect(deleteBtn, &QPushButton::clicked, this, &HistoryEditDialog::deleteBtnClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(deleteBtn);
     buttons->addStretch(1);
     buttons->addWidget(operate_btn);
     buttons->addWidget(cancelButton);
-    column->addLayout(buttons);
-
-    statusLine = new QStatusBar(this);
-    statusLine->setObjectName("statusLine");
-    statusLine->setSizeGripEnabled(false);
-    for (int i = 0; i < 2; ++i) {
-        m_panels[i] = new QLabel(this);
-        statusLine->addWidget(m_panels[i], i);
-    }
-    column->addWidget(statusLine);
-
-    connect(operate_btn, &QPushButton::clicked, this, &HistoryEditDialog::save);
-    connect(deleteBtn, &QPushButton::clicked, this, &HistoryEditDialog::deleteBtnClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    column()->addLayout(buttons);
+    addStatusLine(2);
 }
 
 // The edition's titles, captions, hidden rows and time-slot choices.
@@ -218,39 +136,11 @@ void HistoryEditDialog::applyEdition()
     const HistoryEditPresentation p = HistoryEditPresentation::forEdition(m_context.editionCode);
     consigneeTitle->setText(p.consigneeBlock);
     senderTitle->setText(p.senderBlock);
-    itemGroup->setTitle(p.itemGroup);
-    for (int i = 0; i < 4; ++i)
-        goodsLabel[i]->setText(p.itemCaptions[i]);
-    amountLabel->setText(p.amountCaption);
-    dateLabel->setText(p.dateCaption);
-    amountRow->setVisible(p.amountShown);
-    piecesRow->setVisible(p.piecesShown);
-    weightRow->setVisible(p.weightShown);
-    insuranceRow->setVisible(p.insuranceShown);
-    dateRow->setVisible(p.dateShown);
-    dateLabel->setVisible(p.dateShown);
-    s_year->setVisible(p.yearShown);
-    if (auto *yearUnit = dateRow->findChildren<QLabel *>().value(0))
-        yearUnit->setVisible(p.yearShown);
-    timeRow->setVisible(p.timeShown);
+    boxes->applyPresentation(p);
     accountRow->setVisible(p.accountShown);
     senderZipRow->setVisible(p.senderZipShown);
     senderAddressRow->setVisible(p.senderAddressShown);
     senderTelRow->setVisible(p.senderTelShown);
-    timeSelect->clear();
-    timeSelect->addItems(p.timeChoices);
-    timeSelect->setCurrentIndex(-1);
-}
-
-void HistoryEditDialog::setPanel(int index, const QString &text)
-{
-    if (index >= 0 && index < 2)
-        m_panels[index]->setText(text);
-}
-
-QString HistoryEditDialog::panel(int index) const
-{
-    return index >= 0 && index < 2 ? m_panels[index]->text() : QString();
 }
 
 int HistoryEditDialog::openFor(const QString &id)
@@ -260,15 +150,8 @@ int HistoryEditDialog::openFor(const QString &id)
     return exec();
 }
 
-void HistoryEditDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    prepareForShow();
-}
-
 void HistoryEditDialog::prepareForShow()
 {
-    setWindowTitle(QApplication::applicationDisplayName());
     applyEdition();
     clearBoxes();
     loadRow(panel(1));
@@ -289,71 +172,30 @@ void HistoryEditDialog::loadRow(const QString &id)
     const HistoryEditForm f = HistoryEditForm::fromEntry(*entry, m_context.editionCode);
     userid->setText(f.userid);
     number->setText(f.number);
-    x_namae->setText(f.namae);
-    setWhole(x_YUBIN1, f.yubin1, 3);
-    setWhole(x_YUBIN2, f.yubin2, 4);
-    x_address1->setText(f.address1);
-    x_address2->setText(f.address2);
-    x_address3->setText(f.address3);
-    setWhole(x_tel1, f.tel1, 5);
-    setWhole(x_tel2, f.tel2, 5);
-    setWhole(x_tel3, f.tel3, 5);
-    for (int i = 0; i < 4; ++i)
-        z_goods[i]->setText(f.goods[i]);
-    s_year->setText(f.year);
-    s_Month->setText(f.month);
-    s_day->setText(f.day);
-    z_num1->setText(f.num);
-    z_kingaku->setText(f.kingaku);
-    z_kg->setText(f.kg);
-    z_value->setText(f.value);
+    boxes->load(f);
     y_namae->setText(f.snamae);
-    setWhole(y_yubin1, f.syubin1, 3);
-    setWhole(y_yubin2, f.syubin2, 4);
+    SetWholeText(y_yubin1, f.syubin1, 3);
+    SetWholeText(y_yubin2, f.syubin2, 4);
     y_address1->setText(f.saddress1);
     y_address2->setText(f.saddress2);
-    setWhole(y_tel1, f.stel1, 5);
-    setWhole(y_tel2, f.stel2, 5);
-    setWhole(y_tel3, f.stel3, 5);
+    SetWholeText(y_tel1, f.stel1, 5);
+    SetWholeText(y_tel2, f.stel2, 5);
+    SetWholeText(y_tel3, f.stel3, 5);
     for (int i = 0; i < 3; ++i)
         tagkey[i]->setText(f.tagkey[i]);
-    // Only the edition's selectable choices are taken from the row; "印刷しない"
-    // and any other text leave no choice.
-    const int selectable = HistoryEditPresentation::forEdition(m_context.editionCode).selectableChoices;
-    const int found = timeSelect->findText(f.timeSelect, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    timeSelect->setCurrentIndex(!f.timeSelect.isEmpty() && found >= 0 && found < selectable ? found : -1);
 }
 
 void HistoryEditDialog::clearBoxes()
 {
     for (QLineEdit *box : findChildren<QLineEdit *>())
         box->clear();
-    timeSelect->setCurrentIndex(-1);
+    boxes->clear();
 }
 
 void HistoryEditDialog::save()
 {
-    HistoryEditForm f;
+    HistoryEditForm f{boxes->read()};
     f.number = number->text();
-    f.namae = x_namae->text();
-    f.yubin1 = x_YUBIN1->text();
-    f.yubin2 = x_YUBIN2->text();
-    f.address1 = x_address1->text();
-    f.address2 = x_address2->text();
-    f.address3 = x_address3->text();
-    f.tel1 = x_tel1->text();
-    f.tel2 = x_tel2->text();
-    f.tel3 = x_tel3->text();
-    for (int i = 0; i < 4; ++i)
-        f.goods[i] = z_goods[i]->text();
-    f.year = s_year->text();
-    f.month = s_Month->text();
-    f.day = s_day->text();
-    f.timeSelect = SelectedText(timeSelect);
-    f.num = z_num1->text();
-    f.kingaku = z_kingaku->text();
-    f.kg = z_kg->text();
-    f.value = z_value->text();
     f.snamae = y_namae->text();
     f.syubin1 = y_yubin1->text();
     f.syubin2 = y_yubin2->text();

@@ -3,15 +3,13 @@
 // correction, typically to enter the carrier's tracking number after shipping,
 // and for deletion. Every show reloads the row named by status panel 1.
 
-#include <QDialog>
+#include "ui/addressbook/WaybillEditorDialog.h"
+
 #include <functional>
 
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
 class Database;
 
 // What the dialog needs from the program.
@@ -23,15 +21,13 @@ struct HistoryEditContext {
     std::function<void()> readHistory;
 };
 
-class HistoryEditDialog : public QDialog
+class HistoryEditDialog : public WaybillEditorDialog
 {
     Q_OBJECT
 public:
     explicit HistoryEditDialog(const HistoryEditContext &context, QWidget *parent = nullptr);
 
-    // Panel 0 "修正", panel 1 the history row's ID.
-    void setPanel(int index, const QString &text);
-    QString panel(int index) const;
+    // Status panel 0 "修正", panel 1 the history row's ID (setPanel, panel).
     // Opens modally in mode "修正" for history row id; Accepted after a save or a delete.
     int openFor(const QString &id);
 
@@ -45,28 +41,6 @@ public:
     QLabel *senderTitle = nullptr; // sender block title
     QLineEdit *userid = nullptr;
     QLineEdit *number = nullptr;
-    QLineEdit *x_namae = nullptr;
-    QLineEdit *x_YUBIN1 = nullptr;
-    QLineEdit *x_YUBIN2 = nullptr;
-    QLineEdit *x_address1 = nullptr;
-    QLineEdit *x_address2 = nullptr;
-    QLineEdit *x_address3 = nullptr;
-    QLineEdit *x_tel1 = nullptr;
-    QLineEdit *x_tel2 = nullptr;
-    QLineEdit *x_tel3 = nullptr;
-    QGroupBox *itemGroup = nullptr;
-    QLabel *goodsLabel[4] = {};
-    QLineEdit *z_goods[4] = {};
-    QLabel *dateLabel = nullptr;
-    QLineEdit *s_year = nullptr;
-    QLineEdit *s_Month = nullptr;
-    QLineEdit *s_day = nullptr;
-    QComboBox *timeSelect = nullptr;
-    QLineEdit *z_num1 = nullptr;
-    QLabel *amountLabel = nullptr;
-    QLineEdit *z_kingaku = nullptr;
-    QLineEdit *z_kg = nullptr;
-    QLineEdit *z_value = nullptr;
     QLineEdit *y_namae = nullptr;
     QLineEdit *y_yubin1 = nullptr;
     QLineEdit *y_yubin2 = nullptr;
@@ -79,30 +53,21 @@ public:
     QPushButton *operate_btn = nullptr; // 保　存
     QPushButton *deleteBtn = nullptr;   // 削　除
     QPushButton *cancelButton = nullptr; // キャンセル
-    QStatusBar *statusLine = nullptr;
 
-    // Rows the edition hides (for tests).
-    QWidget *amountRow = nullptr;
-    QWidget *piecesRow = nullptr;
-    QWidget *weightRow = nullptr;
-    QWidget *insuranceRow = nullptr;
-    QWidget *dateRow = nullptr;
-    QWidget *timeRow = nullptr;
+    // The sender rows the edition hides (for tests).
     QWidget *accountRow = nullptr;
     QWidget *senderZipRow = nullptr;
     QWidget *senderAddressRow = nullptr;
     QWidget *senderTelRow = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void prepareForShow() override;
 
 private:
     void buildWindow();
     void applyEdition();
-    void prepareForShow();
     void loadRow(const QString &id);
     void clearBoxes();
 
     HistoryEditContext m_context;
-    QLabel *m_panels[2] = {};
 };

@@ -7,6 +7,7 @@
 #include "ui/addressbook/EditingDialogs.h"
 #include "ui/addressbook/SenderList.h"
 #include "ui/addressbook/SingleDataDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "ui/common/ShowNotice.h"
 #include "ui/editor/LayoutEditorPage.h"
 #include "ui/import/CsvImportProgressDialog.h"
@@ -33,27 +34,27 @@ QString ClipboardText()
 OrderMailBoxes BoxesOf(const SingleDataDialog &editor)
 {
     OrderMailBoxes b;
-    b.z_goods1 = editor.z_goods[0]->text();
-    b.x_tel1 = editor.x_tel1->text();
-    b.x_tel2 = editor.x_tel2->text();
-    b.x_tel3 = editor.x_tel3->text();
-    b.x_namae = editor.x_namae->text();
-    b.x_YUBIN1 = editor.x_YUBIN1->text();
-    b.x_YUBIN2 = editor.x_YUBIN2->text();
-    b.x_address1 = editor.x_address1->text();
+    b.z_goods1 = editor.boxes->goods[0]->text();
+    b.x_tel1 = editor.boxes->tel[0]->text();
+    b.x_tel2 = editor.boxes->tel[1]->text();
+    b.x_tel3 = editor.boxes->tel[2]->text();
+    b.x_namae = editor.boxes->name[0]->text();
+    b.x_YUBIN1 = editor.boxes->postal[0]->text();
+    b.x_YUBIN2 = editor.boxes->postal[1]->text();
+    b.x_address1 = editor.boxes->address[0]->text();
     return b;
 }
 
 void PutBoxes(SingleDataDialog &editor, const OrderMailBoxes &b)
 {
-    editor.z_goods[0]->setText(b.z_goods1);
-    editor.x_tel1->setText(b.x_tel1);
-    editor.x_tel2->setText(b.x_tel2);
-    editor.x_tel3->setText(b.x_tel3);
-    editor.x_namae->setText(b.x_namae);
-    editor.x_YUBIN1->setText(b.x_YUBIN1);
-    editor.x_YUBIN2->setText(b.x_YUBIN2);
-    editor.x_address1->setText(b.x_address1);
+    editor.boxes->goods[0]->setText(b.z_goods1);
+    editor.boxes->tel[0]->setText(b.x_tel1);
+    editor.boxes->tel[1]->setText(b.x_tel2);
+    editor.boxes->tel[2]->setText(b.x_tel3);
+    editor.boxes->name[0]->setText(b.x_namae);
+    editor.boxes->postal[0]->setText(b.x_YUBIN1);
+    editor.boxes->postal[1]->setText(b.x_YUBIN2);
+    editor.boxes->address[0]->setText(b.x_address1);
 }
 
 } // namespace

@@ -261,9 +261,9 @@ TEST(ConsigneeForm, NewConsigneeWithItemRowAndRemarksOnTwoLines)
 {
     DialogFixture fx(30, false);
     ConsigneeForm f;
-    f.namae1 = "山田\r\n花子";
-    f.zipcode1 = "100";
-    f.zipcode2 = "0001";
+    f.namae = "山田\r\n花子";
+    f.yubin1 = "100";
+    f.yubin2 = "0001";
     f.notes = "一行目\r\n二行目";
     f.kingaku = "3000";
     f.month = "12";

@@ -7,6 +7,7 @@
 #include "support/TestTyping.h"
 
 #include "ui/addressbook/ConsigneeDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -53,10 +54,10 @@ private slots:
         QTimer::singleShot(0, &dialog, [&] {
             QCOMPARE(dialog.chosenSenderId(), QString("2")); // the main window's sender
             QVERIFY(!dialog.deleteBtn->isEnabled());
-            dialog.namae1->setText("新規");
+            dialog.boxes->name[0]->setText("新規");
             dialog.notes->setPlainText("一行目\n二行目");
-            dialog.z_kingaku->setText("3000");
-            dialog.timeSelect->setCurrentText("希望なし");
+            dialog.boxes->amount->setText("3000");
+            dialog.boxes->timeSlot->setCurrentText("希望なし");
             dialog.save();
         });
         QCOMPARE(dialog.openNew(), int(QDialog::Accepted));
@@ -71,7 +72,7 @@ private slots:
         QCOMPARE(column(fx, members, "SELECT companyID FROM memberitem WHERE userid=2"), QString("2"));
         QCOMPARE(column(fx, members, "SELECT timeselect FROM memberitem WHERE userid=2"), QString("希望なし"));
         // Every close empties the boxes and panels 1 and 2.
-        QVERIFY(dialog.namae1->text().isEmpty());
+        QVERIFY(dialog.boxes->name[0]->text().isEmpty());
         QVERIFY(dialog.panel(1).isEmpty());
     }
 
@@ -81,11 +82,11 @@ private slots:
         addConsignee(fx, 40);
         ConsigneeDialog dialog(fx.context());
         QTimer::singleShot(0, &dialog, [&] {
-            QCOMPARE(dialog.namae1->text(), QString("山田"));
+            QCOMPARE(dialog.boxes->name[0]->text(), QString("山田"));
             QCOMPARE(dialog.chosenSenderId(), QString("3"));
-            QCOMPARE(dialog.s_Month->text(), QString("12"));
-            QCOMPARE(dialog.tel2->text(), QString("1111"));
-            QVERIFY(!dialog.amountRow->isVisible());
+            QCOMPARE(dialog.boxes->month->text(), QString("12"));
+            QCOMPARE(dialog.boxes->tel[1]->text(), QString("1111"));
+            QVERIFY(!dialog.boxes->amountRow->isVisible());
             QVERIFY(dialog.deleteBtn->isEnabled());
             dialog.save();
         });
@@ -134,7 +135,7 @@ private slots:
         ConsigneeDialog dialog(fx.context());
         QString seen = "unset";
         QTimer::singleShot(0, &dialog, [&] {
-            seen = dialog.timeSelect->currentIndex() < 0 ? QString() : dialog.timeSelect->currentText();
+            seen = dialog.boxes->timeSlot->currentIndex() < 0 ? QString() : dialog.boxes->timeSlot->currentText();
             dialog.reject();
         });
         QCOMPARE(dialog.openEdit("1"), int(QDialog::Rejected));
@@ -149,40 +150,40 @@ private slots:
         dialog.setPanel(0, "追加");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.zipcode1->setText("100");
-        dialog.zipcode2->setText("0001");
-        dialog.city->setText("港区");
-        dialog.location->setText("芝公園");
+        dialog.boxes->postal[0]->setText("100");
+        dialog.boxes->postal[1]->setText("0001");
+        dialog.boxes->address[0]->setText("港区");
+        dialog.boxes->address[1]->setText("芝公園");
 
         // Leaving by the mouse with the city filled changes nothing.
-        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
-        dialog.namae1->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(dialog.city->text(), QString("港区"));
-        QCOMPARE(dialog.area->currentIndex(), -1);
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        dialog.boxes->name[0]->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("港区"));
+        QCOMPARE(dialog.boxes->prefecture->currentIndex(), -1);
 
         // Enter converts regardless, with the last town area of the code.
-        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(dialog.zipcode2, Qt::Key_Return);
-        QCOMPARE(dialog.city->text(), QString("千代田区"));
-        QCOMPARE(dialog.location->text(), QString("千代田二"));
-        QCOMPARE(dialog.area->currentText(), QString("東京都"));
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.boxes->postal[1], Qt::Key_Return);
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("千代田区"));
+        QCOMPARE(dialog.boxes->address[1]->text(), QString("千代田二"));
+        QCOMPARE(dialog.boxes->prefecture->currentText(), QString("東京都"));
         QVERIFY(dialog.isVisible());
 
         // Tab converts too (before the leaving, which then finds the city filled).
-        dialog.zipcode1->setText("530");
-        dialog.zipcode2->setText("0001");
-        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(dialog.zipcode2, Qt::Key_Tab);
-        QCOMPARE(dialog.city->text(), QString("大阪市北区"));
-        QCOMPARE(dialog.area->currentText(), QString("大阪府"));
+        dialog.boxes->postal[0]->setText("530");
+        dialog.boxes->postal[1]->setText("0001");
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.boxes->postal[1], Qt::Key_Tab);
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("大阪市北区"));
+        QCOMPARE(dialog.boxes->prefecture->currentText(), QString("大阪府"));
 
         // Leaving with an empty city converts.
-        dialog.zipcode1->setText("060");
-        dialog.zipcode2->setText("0000");
-        dialog.city->clear();
-        dialog.zipcode2->setFocus(Qt::MouseFocusReason);
-        dialog.namae1->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(dialog.city->text(), QString("札幌市中央区"));
+        dialog.boxes->postal[0]->setText("060");
+        dialog.boxes->postal[1]->setText("0000");
+        dialog.boxes->address[0]->clear();
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        dialog.boxes->name[0]->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("札幌市中央区"));
         dialog.reject();
     }
 
@@ -209,10 +210,10 @@ private slots:
         NoticeCatcher notices;
         int result = -1;
         QTimer::singleShot(0, &dialog, [&] {
-            dialog.namae1->setText("消えない名前");
+            dialog.boxes->name[0]->setText("消えない名前");
             dialog.save();
             QVERIFY(dialog.isVisible());
-            QCOMPARE(dialog.namae1->text(), QString("消えない名前"));
+            QCOMPARE(dialog.boxes->name[0]->text(), QString("消えない名前"));
             dialog.reject();
         });
         result = dialog.openNew();
@@ -269,15 +270,15 @@ private slots:
         bool stayedOpen = false;
         QString kept;
         QTimer::singleShot(0, &dialog, [&] {
-            dialog.namae1->setText(name);
-            dialog.z_kingaku->setText(amount);
-            dialog.z_num1->setText(pieces);
-            dialog.z_value->setText(insurance);
-            dialog.s_Month->setText(month);
-            dialog.s_day->setText(day);
+            dialog.boxes->name[0]->setText(name);
+            dialog.boxes->amount->setText(amount);
+            dialog.boxes->pieces->setText(pieces);
+            dialog.boxes->insurance->setText(insurance);
+            dialog.boxes->month->setText(month);
+            dialog.boxes->day->setText(day);
             dialog.save();
             stayedOpen = dialog.isVisible();
-            kept = dialog.namae1->text() + u'|' + dialog.z_num1->text() + u'|' + dialog.s_Month->text();
+            kept = dialog.boxes->name[0]->text() + u'|' + dialog.boxes->pieces->text() + u'|' + dialog.boxes->month->text();
             if (stayedOpen)
                 dialog.reject();
         });
@@ -313,7 +314,7 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         // The month box holds two digits at most.
-        QCOMPARE(TypeIntoEach({dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_Month}, "abc-12.5x３"),
+        QCOMPARE(TypeIntoEach({dialog.boxes->amount, dialog.boxes->pieces, dialog.boxes->insurance, dialog.boxes->month}, "abc-12.5x３"),
                  QStringList({"1253", "1253", "1253", "12"}));
         dialog.reject();
     }
@@ -333,7 +334,7 @@ private slots:
             flag = dialog.panel(2);
             dialog.reject();
         });
-        dialog.namae1->setText("履歴の人");
+        dialog.boxes->name[0]->setText("履歴の人");
         dialog.openFromHistory("追加", QString());
         QCOMPARE(flag, QString("rireki"));
         QVERIFY2(!shown.join('|').contains("rireki"), qPrintable(shown.join('|')));
@@ -360,9 +361,9 @@ private slots:
         ConsigneeDialog dialog(fx.context());
         dialog.show();
         QCOMPARE(dialog.senderFrame->title(), senderFrame);
-        QCOMPARE(dialog.timeRow->isVisible(), time);
-        QCOMPARE(dialog.zipcode1->maxLength(), 3);
-        QCOMPARE(dialog.zipcode2->maxLength(), 4);
+        QCOMPARE(dialog.boxes->timeRow->isVisible(), time);
+        QCOMPARE(dialog.boxes->postal[0]->maxLength(), 3);
+        QCOMPARE(dialog.boxes->postal[1]->maxLength(), 4);
         dialog.reject();
     }
 };

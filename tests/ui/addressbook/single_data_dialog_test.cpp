@@ -6,6 +6,7 @@
 #include "support/TestTyping.h"
 
 #include "ui/addressbook/SingleDataDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "ui/postal/PostalGuideDialog.h"
 
 #include <QComboBox>
@@ -23,8 +24,8 @@ private slots:
         DialogFixture fx(40);
         SingleDataDialog dialog(fx.context());
         dialog.show(); // loads the (missing) file: 42 empty slots
-        dialog.x_namae->setText("山田");
-        dialog.z_goods[0]->setText("りんご");
+        dialog.boxes->name[0]->setText("山田");
+        dialog.boxes->goods[0]->setText("りんご");
         dialog.save();
         // Three empty telephone boxes are no number; "--" would be printed.
         QCOMPARE(fx.record.slot(15), QString());
@@ -74,15 +75,15 @@ private slots:
         SingleDataDialog dialog(fx.context());
         NoticeCatcher notices;
         dialog.show();
-        dialog.z_kingaku->setText(amount);
-        dialog.z_num1->setText(pieces);
-        dialog.z_value->setText(insurance);
-        dialog.s_Month->setText(month);
-        dialog.s_day->setText(day);
+        dialog.boxes->amount->setText(amount);
+        dialog.boxes->pieces->setText(pieces);
+        dialog.boxes->insurance->setText(insurance);
+        dialog.boxes->month->setText(month);
+        dialog.boxes->day->setText(day);
         dialog.save();
         if (!refusal.isEmpty()) {
             QVERIFY(dialog.isVisible());
-            QCOMPARE(dialog.z_num1->text(), pieces);
+            QCOMPARE(dialog.boxes->pieces->text(), pieces);
             QCOMPARE(notices.texts.size(), 1);
             QVERIFY2(notices.texts.first().startsWith("[保存できませんでした]" + refusal), qPrintable(notices.texts.first()));
             QCOMPARE(fx.record.slot(26), QString());
@@ -107,7 +108,7 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         // The day box holds two digits at most.
-        QCOMPARE(TypeIntoEach({dialog.z_kingaku, dialog.z_num1, dialog.z_value, dialog.s_day}, "abc-12.5x３"),
+        QCOMPARE(TypeIntoEach({dialog.boxes->amount, dialog.boxes->pieces, dialog.boxes->insurance, dialog.boxes->day}, "abc-12.5x３"),
                  QStringList({"1253", "1253", "1253", "12"}));
         dialog.reject();
     }
@@ -117,7 +118,7 @@ private slots:
         DialogFixture fx(40);
         SingleDataDialog dialog(fx.context());
         dialog.show();
-        dialog.x_namae->setText("変更");
+        dialog.boxes->name[0]->setText("変更");
         dialog.cancelButton->click();
         QCOMPARE(fx.record.slot(8), QString());
         QVERIFY(!QFileInfo::exists(SingleDataPath(fx.context().workDir)));
@@ -129,7 +130,7 @@ private slots:
         DialogFixture fx(40);
         SingleDataDialog dialog(fx.context());
         dialog.show();
-        dialog.x_namae->setText("印刷先");
+        dialog.boxes->name[0]->setText("印刷先");
         dialog.printButton->click();
         QCOMPARE(fx.prints, 1);
         QCOMPARE(fx.record.slot(8), QString("印刷先"));
@@ -141,11 +142,11 @@ private slots:
         DialogFixture fx(30);
         SingleDataDialog dialog(fx.context());
         dialog.show();
-        dialog.timeSelect->setCurrentText("印刷しない");
+        dialog.boxes->timeSlot->setCurrentText("印刷しない");
         dialog.save();
         QCOMPARE(fx.record.slot(23), QString("印刷しない"));
         dialog.show(); // reloads from the file
-        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+        QCOMPARE(dialog.boxes->timeSlot->currentIndex(), -1);
         dialog.save();
         QCOMPARE(fx.record.slot(23), QString());
     }
@@ -168,25 +169,25 @@ private slots:
         QFETCH(QString, shown);
         DialogFixture fx(edition);
         SingleDataDialog dialog(fx.context());
-        dialog.timeSelect->setCurrentIndex(0); // a previous use's choice must not survive
+        dialog.boxes->timeSlot->setCurrentIndex(0); // a previous use's choice must not survive
         fx.record.setSlot(23, stored);
         dialog.edit_set();
-        QCOMPARE(dialog.timeSelect->currentIndex() < 0 ? QString() : dialog.timeSelect->currentText(), shown);
+        QCOMPARE(dialog.boxes->timeSlot->currentIndex() < 0 ? QString() : dialog.boxes->timeSlot->currentText(), shown);
     }
 
     void clearAllKeepsOnlyTheWeight()
     {
         DialogFixture fx(60);
         SingleDataDialog dialog(fx.context());
-        dialog.x_namae->setText("a");
-        dialog.s_day->setText("3");
-        dialog.z_kg->setText("5");
-        dialog.timeSelect->setCurrentIndex(2);
+        dialog.boxes->name[0]->setText("a");
+        dialog.boxes->day->setText("3");
+        dialog.boxes->weight->setText("5");
+        dialog.boxes->timeSlot->setCurrentIndex(2);
         dialog.clearButton->click();
-        QVERIFY(dialog.x_namae->text().isEmpty());
-        QVERIFY(dialog.s_day->text().isEmpty());
-        QCOMPARE(dialog.z_kg->text(), QString("5"));
-        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+        QVERIFY(dialog.boxes->name[0]->text().isEmpty());
+        QVERIFY(dialog.boxes->day->text().isEmpty());
+        QCOMPARE(dialog.boxes->weight->text(), QString("5"));
+        QCOMPARE(dialog.boxes->timeSlot->currentIndex(), -1);
     }
 
     void enterReplacesTheAddressAndLeavingOnlyFillsAnEmptyOne_data()
@@ -206,29 +207,29 @@ private slots:
         SingleDataDialog dialog(fx.context());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.x_YUBIN1->setText("100");
-        dialog.x_YUBIN2->setText("0001");
-        dialog.x_address1->setText("手入力の住所");
-        dialog.x_address2->setText("二行目");
+        dialog.boxes->postal[0]->setText("100");
+        dialog.boxes->postal[1]->setText("0001");
+        dialog.boxes->address[0]->setText("手入力の住所");
+        dialog.boxes->address[1]->setText("二行目");
 
         // Leaving by the mouse with address 1 filled changes nothing.
-        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
-        dialog.x_namae->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(dialog.x_address1->text(), QString("手入力の住所"));
-        QCOMPARE(dialog.x_address2->text(), QString("二行目"));
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        dialog.boxes->name[0]->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("手入力の住所"));
+        QCOMPARE(dialog.boxes->address[1]->text(), QString("二行目"));
 
         // Enter converts regardless (the last town area of the code) and moves on.
-        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(dialog.x_YUBIN2, Qt::Key_Return);
-        QCOMPARE(dialog.x_address1->text(), expected);
-        QVERIFY(dialog.x_address2->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.x_address1));
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dialog.boxes->postal[1], Qt::Key_Return);
+        QCOMPARE(dialog.boxes->address[0]->text(), expected);
+        QVERIFY(dialog.boxes->address[1]->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.boxes->address[0]));
 
         // Leaving with an empty address 1 converts as well.
-        dialog.x_address1->clear();
-        dialog.x_YUBIN2->setFocus(Qt::MouseFocusReason);
-        dialog.x_namae->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(dialog.x_address1->text(), expected);
+        dialog.boxes->address[0]->clear();
+        dialog.boxes->postal[1]->setFocus(Qt::MouseFocusReason);
+        dialog.boxes->name[0]->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(dialog.boxes->address[0]->text(), expected);
     }
 
     void unknownOrMistypedCodeEmptiesTheAddressOnEnter_data()
@@ -246,25 +247,25 @@ private slots:
         QFETCH(QString, second);
         DialogFixture fx(40);
         SingleDataDialog dialog(fx.context());
-        dialog.x_YUBIN1->setMaxLength(8);
-        dialog.x_YUBIN1->setText(first);
-        dialog.x_YUBIN2->setText(second);
-        dialog.x_address1->setText("住所");
-        dialog.x_address2->setText("番地");
-        dialog.x_YUBIN2KeyDown();
-        QVERIFY(dialog.x_address1->text().isEmpty());
-        QVERIFY(dialog.x_address2->text().isEmpty());
+        dialog.boxes->postal[0]->setMaxLength(8);
+        dialog.boxes->postal[0]->setText(first);
+        dialog.boxes->postal[1]->setText(second);
+        dialog.boxes->address[0]->setText("住所");
+        dialog.boxes->address[1]->setText("番地");
+        dialog.boxes->postalCodeEntered();
+        QVERIFY(dialog.boxes->address[0]->text().isEmpty());
+        QVERIFY(dialog.boxes->address[1]->text().isEmpty());
     }
 
     void missingPostalDatabaseLeavesTheBoxesAlone()
     {
         DialogFixture fx(40, false);
         SingleDataDialog dialog(fx.context());
-        dialog.x_YUBIN1->setText("100");
-        dialog.x_YUBIN2->setText("0001");
-        dialog.x_address1->setText("住所");
-        dialog.x_YUBIN2KeyDown();
-        QCOMPARE(dialog.x_address1->text(), QString("住所"));
+        dialog.boxes->postal[0]->setText("100");
+        dialog.boxes->postal[1]->setText("0001");
+        dialog.boxes->address[0]->setText("住所");
+        dialog.boxes->postalCodeEntered();
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("住所"));
         QVERIFY(!QFileInfo::exists(fx.context().zipcodeDbPath));
     }
 
@@ -275,17 +276,17 @@ private slots:
         PostalGuideDialog guide(fx.context());
         fx.context().zipGuide = &guide;
         SingleDataDialog dialog(fx.context());
-        dialog.x_YUBIN1->clear();
-        dialog.x_address1->setText("梅田");
+        dialog.boxes->postal[0]->clear();
+        dialog.boxes->address[0]->setText("梅田");
         QTimer::singleShot(50, &guide, [&guide] {
             guide.search();
             guide.chooseRow(0);
         });
-        dialog.openPostalGuide();
+        dialog.boxes->openPostalGuide();
         QCOMPARE(guide.searchBox->text(), QString("梅田")); // prefilled from address 1
-        QCOMPARE(dialog.x_YUBIN1->text(), QString("530"));
-        QCOMPARE(dialog.x_YUBIN2->text(), QString("0001"));
-        QCOMPARE(dialog.x_address1->text(), QString("大阪市北区梅田"));
+        QCOMPARE(dialog.boxes->postal[0]->text(), QString("530"));
+        QCOMPARE(dialog.boxes->postal[1]->text(), QString("0001"));
+        QCOMPARE(dialog.boxes->address[0]->text(), QString("大阪市北区梅田"));
     }
 
     void phraseChoiceFillsItsItemAndRedraws()
@@ -296,13 +297,13 @@ private slots:
             return true;
         };
         SingleDataDialog dialog(fx.context());
-        QVERIFY(dialog.goodsButton[2]->isEnabled());
-        dialog.goodsButton[2]->click();
-        QCOMPARE(dialog.z_goods[2]->text(), QString("精密機器"));
+        QVERIFY(dialog.boxes->goodsButton[2]->isEnabled());
+        dialog.boxes->goodsButton[2]->click();
+        QCOMPARE(dialog.boxes->goods[2]->text(), QString("精密機器"));
         QCOMPARE(fx.redraws, 1);
         DialogFixture without(40);
         SingleDataDialog plain(without.context());
-        QVERIFY(!plain.goodsButton[0]->isEnabled());
+        QVERIFY(!plain.boxes->goodsButton[0]->isEnabled());
     }
 
     void presentationPerEdition_data()
@@ -331,15 +332,15 @@ private slots:
         SingleDataDialog dialog(fx.context());
         dialog.show();
         QCOMPARE(dialog.titleLabel->text(), title);
-        QCOMPARE(dialog.amountRow->isVisible(), amount);
-        QCOMPARE(dialog.dateRow->isVisible(), date);
-        QCOMPARE(dialog.timeRow->isVisible(), time);
-        QCOMPARE(dialog.piecesRow->isVisible(), pieces);
-        QVERIFY(!dialog.weightRow->isVisible());
-        QCOMPARE(dialog.x_YUBIN1->maxLength(), 3);
-        QCOMPARE(dialog.x_YUBIN2->maxLength(), 4);
-        QVERIFY(dialog.x_YUBIN1->inputMethodHints() & Qt::ImhPreferLatin);
-        QVERIFY(!dialog.z_kingaku->testAttribute(Qt::WA_InputMethodEnabled));
+        QCOMPARE(dialog.boxes->amountRow->isVisible(), amount);
+        QCOMPARE(dialog.boxes->dateRow->isVisible(), date);
+        QCOMPARE(dialog.boxes->timeRow->isVisible(), time);
+        QCOMPARE(dialog.boxes->piecesRow->isVisible(), pieces);
+        QVERIFY(!dialog.boxes->weightRow->isVisible());
+        QCOMPARE(dialog.boxes->postal[0]->maxLength(), 3);
+        QCOMPARE(dialog.boxes->postal[1]->maxLength(), 4);
+        QVERIFY(dialog.boxes->postal[0]->inputMethodHints() & Qt::ImhPreferLatin);
+        QVERIFY(!dialog.boxes->amount->testAttribute(Qt::WA_InputMethodEnabled));
         dialog.reject();
     }
 };

@@ -10,6 +10,7 @@
 #include "ui/history/HistoryRowDelegate.h"
 #include "ui/history/HistoryTableModel.h"
 #include "ui/history/HistoryEditDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "core/data/DatabaseSchema.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
@@ -318,16 +319,16 @@ private slots:
         dialog.setPanel(0, "修正");
         dialog.setPanel(1, id);
         dialog.show();
-        QCOMPARE(dialog.x_namae->text(), QString("山田"));
-        QCOMPARE(dialog.x_YUBIN2->text(), QString("0001"));
-        QCOMPARE(dialog.x_tel2->text(), QString("1234567")); // longer than the box's five, kept whole
-        QCOMPARE(dialog.s_Month->text(), QString("12"));
+        QCOMPARE(dialog.boxes->name[0]->text(), QString("山田"));
+        QCOMPARE(dialog.boxes->postal[1]->text(), QString("0001"));
+        QCOMPARE(dialog.boxes->tel[1]->text(), QString("1234567")); // longer than the box's five, kept whole
+        QCOMPARE(dialog.boxes->month->text(), QString("12"));
         QCOMPARE(dialog.consigneeTitle->text(), QString("お届け先"));
         QCOMPARE(dialog.senderTitle->text(), QString("ご依頼主編集"));
-        QCOMPARE(dialog.dateLabel->text(), QString("お届け予定日"));
-        QVERIFY(!dialog.amountRow->isVisibleTo(&dialog));
-        QVERIFY(dialog.insuranceRow->isVisibleTo(&dialog));
-        QVERIFY(!dialog.timeRow->isVisibleTo(&dialog));
+        QCOMPARE(dialog.boxes->dateLabel->text(), QString("お届け予定日"));
+        QVERIFY(!dialog.boxes->amountRow->isVisibleTo(&dialog));
+        QVERIFY(dialog.boxes->insuranceRow->isVisibleTo(&dialog));
+        QVERIFY(!dialog.boxes->timeRow->isVisibleTo(&dialog));
         QCOMPARE(dialog.windowTitle(), QApplication::applicationDisplayName());
         dialog.number->setText("4455-6677");
         dialog.save();
@@ -352,9 +353,9 @@ private slots:
         HistoryEditDialog dialog(editContext(20, &reads));
         dialog.setPanel(1, id);
         dialog.show();
-        dialog.x_tel1->setText("12345");
-        dialog.x_tel2->setText("12345");
-        dialog.x_tel3->setText("12345");
+        dialog.boxes->tel[0]->setText("12345");
+        dialog.boxes->tel[1]->setText("12345");
+        dialog.boxes->tel[2]->setText("12345");
         dialog.number->setText("1");
         dialog.save();
         QCOMPARE(notices.texts, QStringList({"[保存できませんでした]電話番号が長すぎます。\r\n12345-12345-12345"}));
@@ -373,10 +374,10 @@ private slots:
         HistoryEditDialog dialog(editContext(30, &reads));
         dialog.setPanel(1, id);
         dialog.show();
-        QCOMPARE(dialog.amountLabel->text(), QString("代金引換額"));
-        QCOMPARE(dialog.z_kingaku->text(), QString("4500"));
-        QCOMPARE(dialog.timeSelect->count(), 7);
-        QCOMPARE(dialog.timeSelect->currentIndex(), -1);
+        QCOMPARE(dialog.boxes->amountLabel->text(), QString("代金引換額"));
+        QCOMPARE(dialog.boxes->amount->text(), QString("4500"));
+        QCOMPARE(dialog.boxes->timeSlot->count(), 7);
+        QCOMPARE(dialog.boxes->timeSlot->currentIndex(), -1);
         dialog.save();
         QCOMPARE(column(id, "uriage"), QString("4500"));
         QCOMPARE(column(id, "daibiki"), QString("4500"));
@@ -389,7 +390,7 @@ private slots:
 
         dialog.setPanel(1, slot);
         dialog.show();
-        QCOMPARE(dialog.timeSelect->currentText(), QString("20時～21時"));
+        QCOMPARE(dialog.boxes->timeSlot->currentText(), QString("20時～21時"));
         dialog.reject();
     }
 
@@ -401,11 +402,11 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.consigneeTitle->text(), QString("ご依頼人"));
         QCOMPARE(dialog.senderTitle->text(), QString("加入者"));
-        QCOMPARE(dialog.goodsLabel[0]->text(), QString("通信欄1"));
-        QVERIFY(!dialog.dateRow->isVisibleTo(&dialog));
+        QCOMPARE(dialog.boxes->goodsLabel[0]->text(), QString("通信欄1"));
+        QVERIFY(!dialog.boxes->dateRow->isVisibleTo(&dialog));
         QVERIFY(!dialog.senderAddressRow->isVisibleTo(&dialog));
         QVERIFY(dialog.accountRow->isVisibleTo(&dialog));
-        QVERIFY(dialog.amountRow->isVisibleTo(&dialog));
+        QVERIFY(dialog.boxes->amountRow->isVisibleTo(&dialog));
         QCOMPARE(dialog.tagkey[0]->text(), QString("00100"));
         dialog.reject();
     }

@@ -10,6 +10,7 @@
 #include "ui/history/HistoryPage.h"
 #include "ui/history/HistoryTableModel.h"
 #include "ui/addressbook/ConsigneeDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "ui/history/HistoryEditDialog.h"
 #include "core/settings/Editions.h"
 #include "ui/main/MainActions.h"
@@ -149,8 +150,8 @@ private slots:
                     return;
                 }
                 mode = edit->panel(0);
-                area = edit->area->currentText();
-                city = edit->city->text();
+                area = edit->boxes->prefecture->currentText();
+                city = edit->boxes->address[0]->text();
                 edit->save();
             });
             page->registerConsigneeAction->trigger();

@@ -12,6 +12,7 @@
 #include "core/data/Database.h"
 #include "ui/addressbook/EditingDialogs.h"
 #include "ui/addressbook/SingleDataDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "ui/editor/LayoutEditorPage.h"
 #include "core/import/CsvImportFile.h"
 #include "core/import/CsvImporter.h"
@@ -175,9 +176,9 @@ private slots:
         QString shownName, shownAddress, shownTel2;
         DialogDriver driver([&](QWidget *modal) {
             if (auto *editor = qobject_cast<SingleDataDialog *>(modal)) {
-                shownName = editor->x_namae->text();
-                shownAddress = editor->x_address1->text();
-                shownTel2 = editor->x_tel2->text();
+                shownName = editor->boxes->name[0]->text();
+                shownAddress = editor->boxes->address[0]->text();
+                shownTel2 = editor->boxes->tel[1]->text();
             }
             qobject_cast<QDialog *>(modal)->reject();
         });

@@ -8,6 +8,7 @@
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "ui/addressbook/ConsigneeDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "core/settings/Editions.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainWindow.h"
@@ -221,7 +222,7 @@ private slots:
         DialogDriver save([](QWidget *dialog) {
             auto *editor = qobject_cast<ConsigneeDialog *>(dialog);
             QVERIFY(editor);
-            editor->namae1->setText("Delta");
+            editor->boxes->name[0]->setText("Delta");
             editor->operate_btn->click();
         });
         w.window->pages().actions->newConsignee->trigger();
@@ -254,8 +255,8 @@ private slots:
         DialogDriver edit([remove](QWidget *dialog) {
             auto *editor = qobject_cast<ConsigneeDialog *>(dialog);
             QVERIFY(editor);
-            editor->namae1->setText("Bravo 2");
-            editor->z_goods[0]->setText("りんご");
+            editor->boxes->name[0]->setText("Bravo 2");
+            editor->boxes->goods[0]->setText("りんご");
             (remove ? editor->deleteBtn : editor->operate_btn)->click();
             if (editor->isVisible())
                 editor->reject();

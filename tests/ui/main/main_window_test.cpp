@@ -3,6 +3,7 @@
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "ui/addressbook/ConsigneeDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "core/settings/Editions.h"
 #include "ui/main/MainActions.h"
 #include "ui/common/ShowNotice.h"
@@ -428,7 +429,7 @@ private slots:
             QTimer::singleShot(50, [name] {
                 auto *dialog = qobject_cast<ConsigneeDialog *>(QApplication::activeModalWidget());
                 QVERIFY(dialog);
-                dialog->namae1->setText(name);
+                dialog->boxes->name[0]->setText(name);
                 dialog->operate_btn->click();
                 if (dialog->isVisible())
                     dialog->reject();
@@ -473,14 +474,14 @@ private slots:
             opened = editor == w.addressBook()->editors()->singleDataDialog();
             if (!editor)
                 return;
-            seenName = editor->x_namae->text();
-            seenZip = editor->x_YUBIN1->text() + editor->x_YUBIN2->text();
-            seenTel = editor->x_tel2->text();
-            seenItem = editor->z_goods[0]->text();
-            editor->x_namae->selectAll();
-            TypeText(editor->x_namae, "単票 花子");
-            editor->z_goods[1]->clear();
-            TypeText(editor->z_goods[1], "りんご");
+            seenName = editor->boxes->name[0]->text();
+            seenZip = editor->boxes->postal[0]->text() + editor->boxes->postal[1]->text();
+            seenTel = editor->boxes->tel[1]->text();
+            seenItem = editor->boxes->goods[0]->text();
+            editor->boxes->name[0]->selectAll();
+            TypeText(editor->boxes->name[0], "単票 花子");
+            editor->boxes->goods[1]->clear();
+            TypeText(editor->boxes->goods[1], "りんご");
             QTest::mouseClick(editor->operate_btn, Qt::LeftButton);
         });
         QTest::keyClick(&w, Qt::Key_F5);
@@ -505,7 +506,7 @@ private slots:
         // Cancel in the editor touches neither the record nor the file.
         QTimer::singleShot(0, [&] {
             if (auto *editor = qobject_cast<SingleDataDialog *>(QApplication::activeModalWidget())) {
-                editor->x_namae->setText("取り消し");
+                editor->boxes->name[0]->setText("取り消し");
                 QTest::mouseClick(editor->cancelButton, Qt::LeftButton);
             }
         });

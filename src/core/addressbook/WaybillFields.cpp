@@ -1,0 +1,38 @@
+#include "core/addressbook/WaybillFields.h"
+
+#include "core/addressbook/EditorInput.h"
+#include "core/addressbook/EditorText.h"
+#include "core/addressbook/WaybillPresentation.h"
+#include "core/text/TextFields.h"
+
+void WaybillFields::setTelephone(const QString &tel)
+{
+    tel1 = NthDashField(tel, 1);
+    tel2 = NthDashField(tel, 2);
+    tel3 = NthDashField(tel, 3);
+}
+
+QString WaybillFields::telephone() const
+{
+    return JoinTelephone(tel1, tel2, tel3);
+}
+
+void WaybillFields::setDate(const QString &date)
+{
+    year = NthSlashField(date, 1);
+    month = NthSlashField(date, 2);
+    day = NthSlashField(date, 3);
+}
+
+QString WaybillFields::date() const
+{
+    return JoinDate(year, month, day);
+}
+
+QString WaybillFields::numberAndDateViolation(const WaybillRowsPresentation &p)
+{
+    return NumberAndDateViolation({{&kingaku, p.amountCaption, p.amountShown},
+                                   {&num, QStringLiteral("個　数"), p.piecesShown},
+                                   {&value, QStringLiteral("保険金額"), p.insuranceShown}},
+                                  {&year, &month, &day, p.dateCaption, p.dateShown, p.yearShown});
+}
