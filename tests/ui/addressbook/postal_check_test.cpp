@@ -13,6 +13,7 @@
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "ui/addressbook/EditingDialogs.h"
 #include "ui/addressbook/PostalCheckDialog.h"
+#include "ui/addressbook/WaybillBoxes.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramState.h"
@@ -165,8 +166,8 @@ private slots:
         // list (its code, stored with a hyphen, kept whole).
         ConsigneeDialog *editor = w.addressBook()->editors()->consigneeDialog();
         QTimer::singleShot(0, editor, [editor] {
-            editor->city->setText("千代田区");
-            editor->location->setText("丸の内2-7-2");
+            editor->boxes->address[0]->setText("千代田区");
+            editor->boxes->address[1]->setText("丸の内2-7-2");
             editor->save();
         });
         dialog->editRow(0);
