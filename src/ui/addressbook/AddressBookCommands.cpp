@@ -89,6 +89,7 @@ EditingDialogs *AddressBookCommands::editors()
     c.addressDbPath = m_state.addressDbPath();
     c.membersDbPath = m_state.membersDbPath();
     c.zipcodeDbPath = m_state.zipcodeDbPath();
+    c.postalTable = [this] { return m_state.postalTable.waitForTable(); };
     c.record = &m_state.record;
     c.zipConvOption = [this] { return m_state.zipConvOption; };
     c.senderRows = [this] { return m_pages.senders->rows(); };
@@ -99,6 +100,9 @@ EditingDialogs *AddressBookCommands::editors()
     c.currentData = [this](const QString &rd) { m_view.currentData(rd); };
     c.printSingle = m_printSingle;
     m_editors = new EditingDialogs(c, m_pages.window);
+    // The postal-code check follows a table imported through the guide.
+    connect(m_editors->zipGuide(), &PostalGuideDialog::tableReplaced, this,
+            [this] { m_state.postalTable.load(m_state.zipcodeDbPath()); });
     return m_editors;
 }
 
@@ -308,7 +312,8 @@ void AddressBookCommands::checkPostalCodes()
             m_view.assembleSelected();
         return saved;
     };
-    m_postalCheck = new PostalCheckDialog(*table, m_state.profile.group1Caption, readAll, edit, m_pages.window);
+    m_postalCheck = new PostalCheckDialog([this] { return m_state.postalTable.waitForTable(); },
+                                          m_state.profile.group1Caption, readAll, edit, m_pages.window);
     m_postalCheck->setAttribute(Qt::WA_DeleteOnClose);
     m_postalCheck->setModal(true);
     m_postalCheck->show();

@@ -261,6 +261,8 @@ bool ConsigneeDialog::saveRows()
         ShowNotice("確認", refusal, this);
         return false;
     }
+    if (!boxes->confirmPostalCode(this))
+        return false;
 
     QString id = panel(1);
     if (!id.isEmpty() && !IsRecordId(id)) {

@@ -12,6 +12,7 @@
 
 class PrintRecord;
 class Database;
+class PostalAddressTable;
 class PostalGuideDialog;
 
 struct EditorContext {
@@ -24,6 +25,9 @@ struct EditorContext {
     QString zipcodeDbPath; // zipcode.db3
     PrintRecord *record = nullptr; // the main window's current record
 
+    // The national postal-code table for the postal-code and address check
+    // (waiting for it when it is still loading); unset or null: no check.
+    std::function<const PostalAddressTable *()> postalTable;
     // The postal-code guide shared by every dialog; null leaves the search buttons disabled.
     PostalGuideDialog *zipGuide = nullptr;
 

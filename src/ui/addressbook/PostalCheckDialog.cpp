@@ -10,10 +10,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-PostalCheckDialog::PostalCheckDialog(const PostalAddressTable &table, const QString &party,
+PostalCheckDialog::PostalCheckDialog(std::function<const PostalAddressTable *()> table, const QString &party,
                                      std::function<QVector<ConsigneeRow>()> readConsignees,
                                      std::function<bool(const QString &id)> editConsignee, QWidget *parent)
-    : QDialog(parent), m_table(table), m_party(party), m_readConsignees(std::move(readConsignees)),
+    : QDialog(parent), m_table(std::move(table)), m_party(party), m_readConsignees(std::move(readConsignees)),
       m_editConsignee(std::move(editConsignee))
 {
     setObjectName(QStringLiteral("postalCheckDialog"));
@@ -58,7 +58,9 @@ PostalCheckDialog::PostalCheckDialog(const PostalAddressTable &table, const QStr
 void PostalCheckDialog::refresh()
 {
     const int keepRow = mismatchGrid->currentRow();
-    m_mismatches = FindPostalMismatches(m_readConsignees ? m_readConsignees() : QVector<ConsigneeRow>(), m_table);
+    const PostalAddressTable *table = m_table ? m_table() : nullptr;
+    m_mismatches = table && m_readConsignees ? FindPostalMismatches(m_readConsignees(), *table)
+                                             : QVector<PostalMismatch>();
     mismatchGrid->setRowCount(int(m_mismatches.size()));
     for (int r = 0; r < m_mismatches.size(); ++r) {
         const PostalMismatch &m = m_mismatches.at(r);
@@ -71,7 +73,8 @@ void PostalCheckDialog::refresh()
             mismatchGrid->setItem(r, c, item);
         }
     }
-    summary->setText(m_mismatches.isEmpty()
+    summary->setText(!table                 ? QStringLiteral("郵便番号データがないため確認できません。")
+                     : m_mismatches.isEmpty()
                          ? QStringLiteral("郵便番号と住所が一致しない%1はありません。").arg(m_party)
                          : QStringLiteral("郵便番号と住所が一致しない%1: %2 件（行をダブルクリックすると修正できます）")
                                .arg(m_party)

@@ -19,7 +19,9 @@ public:
     // readConsignees gives every consignee of the book; editConsignee opens the
     // editor for one and says whether it was saved or deleted. party is the
     // edition's word for a consignee (お届け先, ご依頼人).
-    PostalCheckDialog(const PostalAddressTable &table, const QString &party,
+    // table gives the national table at each check (an import may replace it
+    // while the dialog is open); null when there is none.
+    PostalCheckDialog(std::function<const PostalAddressTable *()> table, const QString &party,
                       std::function<QVector<ConsigneeRow>()> readConsignees,
                       std::function<bool(const QString &id)> editConsignee, QWidget *parent = nullptr);
 
@@ -35,7 +37,7 @@ public:
     QPushButton *closeButton = nullptr; // 閉じる
 
 private:
-    const PostalAddressTable &m_table;
+    std::function<const PostalAddressTable *()> m_table;
     QString m_party;
     std::function<QVector<ConsigneeRow>()> m_readConsignees;
     std::function<bool(const QString &)> m_editConsignee;

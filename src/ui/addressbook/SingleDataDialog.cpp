@@ -115,6 +115,8 @@ bool SingleDataDialog::storeAndSave()
         ShowNotice("確認", refusal, this);
         return false;
     }
+    if (!boxes->confirmPostalCode(this))
+        return false;
     if (m_context.record)
         f.storeInto(*m_context.record, m_context.editionCode, f.timeSelect);
     if (m_context.record && !m_context.workDir.isEmpty()) {

@@ -16,6 +16,7 @@
 #include <initializer_list>
 
 struct EditorContext;
+struct PostalAddressCheck;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -62,6 +63,14 @@ public:
     void openPostalGuide();
     // 選択 of item name n (1..4): a phrase from the phrase list.
     void chooseGoodsPhrase(int n);
+
+    // ---- Postal code and address --------------------------------------------------
+    // The boxes' postal code against their address in the national table; not
+    // checked while the table is not there.
+    PostalAddressCheck postalCheck() const;
+    // Before a save: when the two disagree, asks whether to save as it is.
+    // True to go on (they agree, or the clerk said はい).
+    bool confirmPostalCode(QWidget *parent) const;
 
     // ---- Boxes ------------------------------------------------------------------
     QLineEdit *name[2] = {}; // the second only with the consignee's address

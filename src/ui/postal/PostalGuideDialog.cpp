@@ -203,6 +203,7 @@ bool PostalGuideDialog::importFromFile(const QString &csvPath)
     listAll();
     // The count is kept beside the query time of the listing that follows.
     m_panels[2]->setText(result.insertCountText());
+    emit tableReplaced();
     return true;
 }
 

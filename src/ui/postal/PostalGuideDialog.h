@@ -63,6 +63,11 @@ public:
     QLabel *importCaption = nullptr;     // the address being added
     QStatusBar *statusLine = nullptr;
 
+
+signals:
+    // An import replaced the table of postal codes.
+    void tableReplaced();
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -2,6 +2,7 @@
 // of the consignee list, the 「住所と郵便番号を確認」 dialog and its road from
 // the menu of the list's commands.
 
+#include "support/DialogFixture.h"
 #include "support/TestNotices.h"
 
 #include "core/addressbook/CheckedConsignees.h"
@@ -12,13 +13,16 @@
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "ui/addressbook/EditingDialogs.h"
+#include "ui/addressbook/EditorBoxes.h"
 #include "ui/addressbook/PostalCheckDialog.h"
+#include "ui/addressbook/SingleDataDialog.h"
 #include "ui/addressbook/WaybillBoxes.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramState.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,7 +101,7 @@ private slots:
         QStringList edited;
         bool saves = true;
         PostalCheckDialog dialog(
-            table, "お届け先", [&] { return book; },
+            [&] { return &table; }, "お届け先", [&] { return book; },
             [&](const QString &id) {
                 edited << id;
                 if (saves)
@@ -124,6 +128,65 @@ private slots:
         QCOMPARE(dialog.mismatches().first().consignee.id, QString("3"));
         dialog.editRow(5); // outside the list: nothing
         QCOMPARE(edited.size(), 2);
+    }
+
+    // The consignee editor and the single-print editor ask before saving a
+    // code the table gives for another place; いいえ keeps the dialog open with
+    // what was typed, はい saves as it is, a matching code asks nothing.
+    void theEditorsAskBeforeSavingACodeOfAnotherPlace()
+    {
+        DialogFixture fx(40);
+        PostalAddressTable table;
+        QVERIFY(!table.load(fx.db, fx.context().zipcodeDbPath).isError());
+        fx.context().postalTable = [&] { return &table; };
+        const QString question = "郵便番号と住所が一致しません。このまま保存しますか？\n\n"
+                                 "郵便番号 530-0001 の住所は「大阪府大阪市北区梅田」です";
+
+        ConsigneeDialog consignee(fx.context());
+        QStringList asked;
+        QTimer::singleShot(0, &consignee, [&] {
+            consignee.boxes->name[0]->setText("山田 太郎");
+            consignee.boxes->postal[0]->setText("530");
+            consignee.boxes->postal[1]->setText("0001");
+            SelectExactly(consignee.boxes->prefecture, "東京都");
+            consignee.boxes->address[0]->setText("千代田区");
+            {
+                NoticeCatcher no(QMessageBox::No);
+                consignee.save();
+                asked << no.texts;
+            }
+            QVERIFY(consignee.isVisible());
+            QCOMPARE(consignee.boxes->address[0]->text(), QString("千代田区"));
+            NoticeCatcher yes(QMessageBox::Yes);
+            consignee.save();
+            asked << yes.texts;
+        });
+        QCOMPARE(consignee.openNew(), int(QDialog::Accepted));
+        QCOMPARE(asked, (QStringList{question, question}));
+        QCOMPARE(fx.query(fx.context().addressDbPath, "SELECT zipcode,city FROM address").line(0),
+                 QString("5300001;千代田区;"));
+
+        SingleDataDialog single(fx.context());
+        single.boxes->name[0]->setText("山田 太郎");
+        single.boxes->postal[0]->setText("530");
+        single.boxes->postal[1]->setText("0001");
+        single.boxes->address[0]->setText("東京都千代田区千代田1-1");
+        {
+            NoticeCatcher no(QMessageBox::No);
+            QVERIFY(!single.storeAndSave());
+            QCOMPARE(no.texts, QStringList{question});
+        }
+        QCOMPARE(fx.currentDataCalls, 0);
+        {
+            NoticeCatcher yes(QMessageBox::Yes);
+            QVERIFY(single.storeAndSave());
+            QCOMPARE(yes.texts, QStringList{question});
+        }
+        single.boxes->address[0]->setText("大阪府大阪市北区梅田3-1-3");
+        NoticeCatcher none;
+        QVERIFY(single.storeAndSave());
+        QVERIFY(none.texts.isEmpty());
+        QCOMPARE(fx.currentDataCalls, 2);
     }
 
     void fromTheMenuOverTheShippedTable()
