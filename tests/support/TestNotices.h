@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
@@ -26,10 +27,13 @@ public:
                     texts << box->informativeText();
                     headings << box->text();
                 }
-                // A box without that button (a plain notice) is answered with OK.
+                // A box without that button is answered with OK (a plain
+                // notice), or else with its default button (はい of a question).
                 QAbstractButton *button = box->button(answer);
                 if (!button)
                     button = box->button(QMessageBox::Ok);
+                if (!button)
+                    button = box->defaultButton();
                 if (button)
                     button->click();
             }
