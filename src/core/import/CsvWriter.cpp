@@ -139,12 +139,18 @@ bool CsvFileWriter::flush()
         bytes.resize(m_text.size() * 2);
         char *out = bytes.data();
         for (QChar c : std::as_const(m_text)) {
-            if (!table.encodable(c.unicode())) {
+            const char16_t unit = c.unicode();
+            // Digits, commas, quotes and dates: code page 932 keeps ASCII as it is.
+            if (unit < 0x80) {
+                *out++ = char(unit);
+                continue;
+            }
+            const uint16_t code = table.encode(unit);
+            if (code == 0) {
                 m_error = unencodableNotice();
                 m_failed = true;
                 return false;
             }
-            const uint16_t code = table.encode(c.unicode());
             if (code >= 0x100)
                 *out++ = char(code >> 8);
             *out++ = char(code & 0xFF);

@@ -155,6 +155,9 @@ TEST(Cp932TableTest, AgreesWithTheTextCodec)
     EXPECT_EQ(t.decode(bytes), text);
     EXPECT_FALSE(t.encodable(0xD842));
     EXPECT_EQ(t.decode(QByteArray("\x93", 1)), QString(QChar::ReplacementCharacter));
+    // The CSV writer copies ASCII straight through, relying on this.
+    for (char16_t u = 1; u < 0x80; ++u)
+        EXPECT_EQ(t.encode(u), u) << int(u);
 }
 
 class ZipImportTest : public ::testing::Test
