@@ -34,6 +34,15 @@ double peakMegabytes()
     return 0;
 }
 
+// The benchmarks over the national list skip when the build could not fetch it.
+bool haveNationalList(benchmark::State &state)
+{
+    if (QFile::exists(csvPath))
+        return true;
+    state.SkipWithError("national list CSV not built");
+    return false;
+}
+
 // A postal-code database with the whole list, imported once for the searches.
 const QString &fullDatabase()
 {
@@ -49,10 +58,8 @@ const QString &fullDatabase()
 
 void BM_ImportNationalList(benchmark::State &state)
 {
-    if (!QFile::exists(csvPath)) {
-        state.SkipWithError("national list CSV not built");
+    if (!haveNationalList(state))
         return;
-    }
     int rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -72,10 +79,8 @@ BENCHMARK(BM_ImportNationalList)->Unit(benchmark::kMillisecond)->Iterations(3)->
 
 void searchBench(benchmark::State &state, const QString &text)
 {
-    if (!QFile::exists(csvPath)) {
-        state.SkipWithError("national list CSV not built");
+    if (!haveNationalList(state))
         return;
-    }
     const QString path = fullDatabase();
     Database db;
     ZipGuideBuffer buffer;
@@ -100,10 +105,8 @@ BENCHMARK(BM_GuideListWholeTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LookupByCode(benchmark::State &state)
 {
-    if (!QFile::exists(csvPath)) {
-        state.SkipWithError("national list CSV not built");
+    if (!haveNationalList(state))
         return;
-    }
     const QString path = fullDatabase();
     Database db;
     for (auto _ : state) {
@@ -116,10 +119,8 @@ BENCHMARK(BM_LookupByCode)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LoadPostalCheckTable(benchmark::State &state)
 {
-    if (!QFile::exists(csvPath)) {
-        state.SkipWithError("national list CSV not built");
+    if (!haveNationalList(state))
         return;
-    }
     const QString path = fullDatabase();
     Database db;
     int codes = 0;
@@ -136,10 +137,8 @@ BENCHMARK(BM_LoadPostalCheckTable)->Unit(benchmark::kMillisecond)->UseRealTime()
 // against the table in memory; the table's load is BM_LoadPostalCheckTable.
 void BM_CheckPostalMismatches(benchmark::State &state)
 {
-    if (!QFile::exists(csvPath)) {
-        state.SkipWithError("national list CSV not built");
+    if (!haveNationalList(state))
         return;
-    }
     const QString path = fullDatabase();
     Database db;
     PostalAddressTable table;
