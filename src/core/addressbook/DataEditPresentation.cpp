@@ -49,7 +49,6 @@ DataEditPresentation DataEditPresentation::forEdition(int editionCode)
         p.timeChoices = fromTenChoices();
         break;
     default:
-        p.blockLabel = QStringLiteral("Label5");
         p.setItems(QStringLiteral("品名選択"), QStringLiteral("品　名"));
         p.note = AccountNote;
         p.setCaptions(QStringLiteral("金 額"), QStringLiteral("お届け予定日"));

@@ -94,7 +94,7 @@ QGroupBox *WaybillBoxes::buildItemGroup(QWidget *parent)
     itemGroup = new QGroupBox(parent);
     itemGroup->setObjectName("itemGroup");
     // With 選択 buttons the items are a grid of caption, box and button.
-    const bool buttons = !m_setup.goodsButtonName.isEmpty();
+    const bool buttons = m_setup.phraseButtons;
     QGridLayout *grid = buttons ? new QGridLayout(itemGroup) : nullptr;
     QFormLayout *form = buttons ? nullptr : new QFormLayout(itemGroup);
     for (int i = 0; i < 4; ++i) {
@@ -107,7 +107,7 @@ QGroupBox *WaybillBoxes::buildItemGroup(QWidget *parent)
             form->addRow(goodsLabel[i], goods[i]);
             continue;
         }
-        goodsButton[i] = MakeButton(itemGroup, m_setup.goodsButtonName.arg(m_setup.firstGoodsButton + i), "選択");
+        goodsButton[i] = MakeButton(itemGroup, QString("goodsButton%1").arg(i + 1), "選択");
         grid->addWidget(goodsLabel[i], i, 0);
         grid->addWidget(goods[i], i, 1);
         grid->addWidget(goodsButton[i], i, 2);

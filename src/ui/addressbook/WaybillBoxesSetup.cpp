@@ -7,8 +7,7 @@ WaybillBoxesSetup WaybillBoxesSetup::consigneeEditor()
     s.nameWidth = s.addressWidth = 260;
     s.telWidth = 70;
     s.goodsWidth = 220;
-    s.goodsButtonName = QStringLiteral("goodsButton%1");
-    s.firstGoodsButton = 31;
+    s.phraseButtons = true;
     s.dateWidth = 55;
     return s;
 }
@@ -20,8 +19,7 @@ WaybillBoxesSetup WaybillBoxesSetup::singlePrintEditor()
     s.addressWidth = 360;
     s.telWidth = 70;
     s.goodsWidth = 280;
-    s.goodsButtonName = QStringLiteral("Button%1");
-    s.firstGoodsButton = 3;
+    s.phraseButtons = true;
     s.weightKept = s.enterMovesOn = true;
     return s;
 }

@@ -19,10 +19,9 @@ struct WaybillBoxesSetup {
     int telMaxLength = 0;    // of each telephone box; 0 for none
     int telWidth = 0;        // the most width of a telephone box; 0 for none
     int goodsWidth = 0;      // the least width of an item name box; 0 for none
-    // The 選択 buttons' object names, "%1" for their number counted from
-    // firstGoodsButton. Empty: no buttons, the captions in a form layout.
-    QString goodsButtonName;
-    int firstGoodsButton = 1;
+    // A 選択 button beside each item name (goodsButton1..4). Without them the
+    // captions and boxes stand in a form layout.
+    bool phraseButtons = false;
     // Amount, pieces, insurance and the date take digits only, the date at
     // most 4, 2 and 2 of them. Otherwise every box keeps whatever it holds.
     bool numberBoxes = true;

@@ -195,6 +195,9 @@ TEST(Presentations, CaptionsPerEdition)
     EXPECT_EQ(s(DataEditPresentation::forEdition(50).itemCaptions[0]), "品　名1");
     EXPECT_FALSE(DataEditPresentation::forEdition(40).timeShown);
     EXPECT_FALSE(DataEditPresentation::forEdition(20).amountShown);
+    // Every edition's single-print editor names its block in words, never a
+    // placeholder left from a form designer.
+    EXPECT_EQ(s(DataEditPresentation::forEdition(60).blockLabel), "お届け先");
     EXPECT_EQ(s(ConsigneeEditPresentation::forEdition(10).heading), "ご依頼人編集");
     EXPECT_EQ(s(ConsigneeEditPresentation::forEdition(30).amountCaption), "代金引換額");
     EXPECT_FALSE(ConsigneeEditPresentation::forEdition(40).amountShown);
