@@ -14,6 +14,8 @@ set -a
 . "$queue/env"
 set +a
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)"
+# The PostgreSQL store against a throwaway server of its own.
+"$root/scripts/pg_tests.sh" "$root/build"
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a
 # few seconds of every fuzz target (skipped without clang).
 "$root/scripts/sanitizer_tests.sh"

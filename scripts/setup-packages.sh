@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, only
 # those that are missing (apt-get update once, first). cups and cups-pdf serve
-# the private print queue of scripts/cups_test_queue.sh; their system service
-# is not needed.
+# the private print queue of scripts/cups_test_queue.sh, postgresql the
+# throwaway server of the PostgreSQL tests (pg_virtualenv); their system
+# services are not needed.
 set -euo pipefail
-packages=(qt6-base-dev libfontconfig-dev qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
+packages=(qt6-base-dev libfontconfig-dev libpq-dev postgresql pkg-config qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
           cups printer-driver-cups-pdf
           cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm time libxcb1-dev
           clang-14 libclang-rt-14-dev)

@@ -1,0 +1,27 @@
+#pragma once
+// The address book's and the sending history's tables on a PostgreSQL
+// server: the same tables and columns as the SQLite files (DatabaseSchema),
+// under unquoted names, so that `address.namae1` answers as it does there.
+//
+// The types follow what the program stores rather than what SQLite declares:
+// SQLite enforces no varchar length and keeps a date as the text written, so
+// both are text here; an identifier column is given by the server.
+
+#include "core/data/DatabaseError.h"
+#include "core/data/DatabaseSchema.h"
+
+#include <QString>
+
+class PgConnection;
+
+// The PostgreSQL form of one column definition (or table constraint) of the
+// SQLite tables.
+QString PgColumnDefinition(const QString &definition);
+// CREATE TABLE IF NOT EXISTS for the server.
+QString PgCreateTableSql(const TableDefinition &table);
+
+// Creates every table of the address book and of the members database that
+// the server's current schema lacks, and with a new company table its four
+// default senders 会社名1 to 会社名4, in one transaction: on an error nothing
+// is left half made.
+DatabaseError CreatePgSchema(PgConnection &pg);
