@@ -23,7 +23,7 @@ PGresult *Run(pg_conn *conn, const QString &sql, const QStringList &params)
     pointers.reserve(params.size());
     for (const QString &p : params) {
         values.push_back(p.toUtf8());
-        pointers.push_back(values.back().constData());
+        pointers.push_back(p.isNull() ? nullptr : values.back().constData());
     }
     return PQexecParams(conn, statement.constData(), int(params.size()), nullptr,
                         pointers.empty() ? nullptr : pointers.data(), nullptr, nullptr, 0);

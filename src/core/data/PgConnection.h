@@ -5,7 +5,8 @@
 // message, a statement that failed reported as true.
 //
 // Values travel as bound text parameters ($1, $2, …), never spliced into the
-// statement. A NULL reads back as an empty text, as from SQLite.
+// statement; a null QString binds SQL NULL, an empty one the empty text. A
+// NULL reads back as an empty text, as from SQLite.
 
 #include "core/data/Database.h"
 

@@ -31,7 +31,7 @@ QString PgCreateTableSql(const TableDefinition &table)
            + QLatin1Char(')');
 }
 
-DatabaseError CreatePgSchema(PgConnection &pg)
+DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders)
 {
     DatabaseError error;
     if (pg.begin(&error))
@@ -52,7 +52,7 @@ DatabaseError CreatePgSchema(PgConnection &pg)
     for (const TableDefinition &table : tables)
         if (pg.exec(PgCreateTableSql(table), {}, &error))
             return fail();
-    if (newCompany) {
+    if (newCompany && withDefaultSenders) {
         for (int i = 1; i <= 4; ++i)
             if (pg.exec(QStringLiteral("INSERT INTO company(namae1) VALUES($1)"), {QStringLiteral("会社名%1").arg(i)},
                         &error))

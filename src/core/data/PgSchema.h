@@ -24,4 +24,6 @@ QString PgCreateTableSql(const TableDefinition &table);
 // the server's current schema lacks, and with a new company table its four
 // default senders 会社名1 to 会社名4, in one transaction: on an error nothing
 // is left half made.
-DatabaseError CreatePgSchema(PgConnection &pg);
+// A copy of local files into the server (withDefaultSenders false) brings
+// its own senders instead.
+DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders = true);

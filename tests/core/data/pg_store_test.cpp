@@ -7,9 +7,11 @@
 #include "core/data/DatabaseSchema.h"
 #include "core/data/PgConnection.h"
 #include "core/data/PgSchema.h"
+#include "core/data/ServerMigration.h"
 #include "support/QtPrinters.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -154,6 +156,79 @@ TEST_F(PgStoreTest, ARolledBackTransactionLeavesNothingAndAFailureSaysWhy)
     // An id given by a copy (a migration) is kept as given.
     ASSERT_FALSE(pg.exec("INSERT INTO items(id,namae) VALUES(500,'移行')"));
     EXPECT_EQ(one("SELECT namae FROM items WHERE id=500"), "移行");
+}
+
+// The local files moved to the server: every table value for value,
+// identifiers kept, the server's own identifiers going on after them.
+TEST_F(PgStoreTest, LocalFilesMoveToTheServerWholeAndOnlyOnce)
+{
+    QTemporaryDir dir;
+    const QString addressDb = dir.filePath("addressXe2.db3"), membersDb = dir.filePath("membersXe2.db3");
+    Database db;
+    ASSERT_FALSE(CreateAddressDatabase(db, addressDb).isError());
+    ASSERT_FALSE(CreateMembersDatabase(db, membersDb).isError());
+    auto local = [&db](const QString &file, const QString &sql) {
+        ASSERT_FALSE(db.OpenDatabase(file).isError());
+        ASSERT_FALSE(db.ExecSql(sql)) << sql.toStdString();
+    };
+    local(addressDb, "INSERT INTO address(ID,KIND,NAMAE1,zipcode,notes,companyid) VALUES "
+                     "(7,40,'髙橋 𠮷男','1000001','一行目\n二行目, \"引用\"',''),"
+                     "(12,40,'①番地','5300001',NULL,3)");
+    local(addressDb, "UPDATE company SET namae1='本店' WHERE ID=1");
+    local(membersDb, "INSERT INTO memberitem(userid,kind,companyID,itemname1,num) VALUES (7,40,'','緑茶',2)");
+    QStringList history; // more than one statement's worth on the server
+    for (int i = 0; i < 450; ++i)
+        history << QString("(40,'履歴%1','2026-12-01',%1)").arg(i);
+    local(membersDb, "INSERT INTO sender(kind,namae1,senderdate,num) VALUES " + history.join(','));
+
+    // A station that started against the empty server made its default senders there.
+    ASSERT_FALSE(CreatePgSchema(pg).isError());
+    MigrationResult moved = CopyLocalStoreToServer(db, addressDb, membersDb, pg);
+    ASSERT_TRUE(moved.ok()) << moved.error.message.toStdString() << moved.refusal.toStdString();
+    QStringList counts;
+    for (const MigrationCount &c : moved.counts)
+        counts << c.table + "=" + QString::number(c.rows);
+    EXPECT_EQ(counts.join(' '), "address=2 company=4 ordersheet=0 sender=450 orderitem=0 items=0 memberitem=1");
+
+    auto both = [&](const QString &file, const QString &sql) {
+        EXPECT_FALSE(db.OpenDatabase(file).isError());
+        const QueryResult a = db.QueryRows(sql);
+        const QueryResult b = pg.query(sql);
+        EXPECT_TRUE(a.ok() && b.ok()) << sql.toStdString();
+        EXPECT_EQ(a.rows.lines(), b.rows.lines()) << sql.toStdString();
+    };
+    both(addressDb, "SELECT ID,KIND,NAMAE1,zipcode,notes,companyid FROM address ORDER BY ID");
+    both(addressDb, "SELECT ID,NAMAE1 FROM company ORDER BY ID");
+    both(membersDb, "SELECT userid,kind,companyID,itemname1,num FROM memberitem ORDER BY userid");
+    // The stored date itself: the SQLite reader shows a date column as yyyy/MM/dd.
+    both(membersDb, "SELECT ID,namae1,senderdate||'',num FROM sender ORDER BY ID");
+    EXPECT_EQ(one("SELECT count(*) FROM address WHERE notes IS NULL"), "1"); // NULL stays NULL
+    // The server's next identifier follows the copied ones.
+    EXPECT_EQ(pg.insertReturningId("INSERT INTO address(namae1) VALUES('新規') RETURNING id"), 13);
+
+    // A second run finds rows and copies nothing.
+    moved = CopyLocalStoreToServer(db, addressDb, membersDb, pg);
+    EXPECT_FALSE(moved.ok());
+    EXPECT_EQ(moved.refusal, "サーバーの address にはすでにデータがあります。移行は空のデータベースにだけ行えます。");
+    EXPECT_EQ(one("SELECT count(*) FROM sender"), "450");
+}
+
+TEST_F(PgStoreTest, AValueTheServerCannotHoldStopsTheMoveWithNothingCopied)
+{
+    QTemporaryDir dir;
+    const QString addressDb = dir.filePath("addressXe2.db3"), membersDb = dir.filePath("membersXe2.db3");
+    Database db;
+    ASSERT_FALSE(CreateAddressDatabase(db, addressDb).isError());
+    ASSERT_FALSE(CreateMembersDatabase(db, membersDb).isError());
+    ASSERT_FALSE(db.OpenDatabase(membersDb).isError());
+    ASSERT_FALSE(db.ExecSql("INSERT INTO sender(kind,namae1,num) VALUES (40,'正しい',1),(40,'壊れた','三')"));
+    const MigrationResult moved = CopyLocalStoreToServer(db, addressDb, membersDb, pg);
+    EXPECT_FALSE(moved.ok());
+    EXPECT_EQ(moved.refusal, "sender の 2 行目、列 num の値「三」は数値ではありません。");
+    EXPECT_TRUE(moved.counts.isEmpty());
+    EXPECT_EQ(one("SELECT count(*) FROM address"), "0");
+    EXPECT_EQ(one("SELECT count(*) FROM company"), "0");
+    EXPECT_EQ(one("SELECT count(*) FROM sender"), "0");
 }
 
 } // namespace
