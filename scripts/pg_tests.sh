@@ -14,7 +14,8 @@ command -v pg_virtualenv >/dev/null || {
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 status=0
-pg_virtualenv "$build/bin/data_tests" --gtest_filter='Pg*' >"$log" 2>&1 || status=$?
+KORVEL_TEST_PROGRAM_DIR="$build/program" \
+  pg_virtualenv "$build/bin/data_tests" --gtest_filter='Pg*' >"$log" 2>&1 || status=$?
 cat "$log"
 # A test that skipped here never met the server.
 if grep -q SKIPPED "$log"; then

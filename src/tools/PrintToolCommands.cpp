@@ -11,6 +11,9 @@ int RunCsvImportCommand(const QStringList &args);
 int RunExportConsigneesCommand(const QStringList &args);
 int RunExportHistoryCommand(const QStringList &args);
 #endif
+#ifdef KORVEL_HAVE_STORE_COMMANDS
+int RunMigrateToServerCommand(const QStringList &args);
+#endif
 
 std::vector<PrintToolCommand> PrintToolCommands()
 {
@@ -24,6 +27,9 @@ std::vector<PrintToolCommand> PrintToolCommands()
     commands.push_back({"csv-import", RunCsvImportCommand});
     commands.push_back({"export-consignees", RunExportConsigneesCommand});
     commands.push_back({"export-history", RunExportHistoryCommand});
+#endif
+#ifdef KORVEL_HAVE_STORE_COMMANDS
+    commands.push_back({"migrate-to-server", RunMigrateToServerCommand});
 #endif
     return commands;
 }

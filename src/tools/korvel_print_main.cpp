@@ -30,6 +30,7 @@ static void printUsage()
         "  csv-import      import a CSV intermediate file into the address book\n"
         "  export-consignees  write the consignees and their item rows to a CSV file\n"
         "  export-history  write the sending history to a CSV file\n"
+        "  migrate-to-server  copy the address book and history into an empty PostgreSQL database\n"
         "\n"
         "'korvel-print COMMAND --help' describes the options of a command.\n",
         stdout);

@@ -10,6 +10,8 @@
 #include "core/data/ServerMigration.h"
 #include "support/QtPrinters.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -229,6 +231,33 @@ TEST_F(PgStoreTest, AValueTheServerCannotHoldStopsTheMoveWithNothingCopied)
     EXPECT_EQ(one("SELECT count(*) FROM address"), "0");
     EXPECT_EQ(one("SELECT count(*) FROM company"), "0");
     EXPECT_EQ(one("SELECT count(*) FROM sender"), "0");
+}
+
+// The same from the command line, as a shop would run it once.
+TEST_F(PgStoreTest, TheCommandCopiesOnceAndThenRefuses)
+{
+    const QString program = qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + "/korvel-print";
+    if (!QFile::exists(program))
+        GTEST_SKIP() << "korvel-print not built";
+    QTemporaryDir appdata;
+    auto run = [&](QString *output) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The test's own schema, through libpq's options.
+        env.insert("PGOPTIONS", "-c search_path=" + schema);
+        p.setProcessEnvironment(env);
+        p.start(program, {"migrate-to-server", "--appdata", appdata.path(), "--store", ""});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        *output = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        return p.exitCode();
+    };
+    QString output;
+    EXPECT_EQ(run(&output), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("company: 4")) << output.toStdString();
+    ASSERT_FALSE(pg.exec("INSERT INTO address(namae1) VALUES('サーバーで登録')"));
+    EXPECT_EQ(run(&output), 2);
+    EXPECT_TRUE(output.contains("サーバーの address にはすでにデータがあります。")) << output.toStdString();
+    EXPECT_EQ(one("SELECT count(*) FROM address"), "1");
 }
 
 } // namespace
