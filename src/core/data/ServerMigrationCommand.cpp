@@ -7,7 +7,7 @@
 #include "core/data/StartupDatabases.h"
 #include "core/settings/AppFolders.h"
 #include "core/settings/Editions.h"
-#include "core/text/TextFields.h"
+#include "core/settings/ToolOptions.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -26,45 +26,22 @@ const char usage[] =
     "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
     "Exit code 0 when copied, 2 on a usage, database or server error or a refusal.\n";
 
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "korvel-print: migrate-to-server: %s\n", message.toUtf8().constData());
-    return 2;
-}
-
 } // namespace
 
 int RunMigrateToServerCommand(const QStringList &args)
 {
-    QString appdata, store;
-    bool storeGiven = false;
-    int edition = 40;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(usage, stdout);
-            return 0;
-        }
-        if (a != QLatin1String("--appdata") && a != QLatin1String("--edition") && a != QLatin1String("--store"))
-            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(a));
-        if (i + 1 >= args.size())
-            return fail(QStringLiteral("%1 needs a value").arg(a));
-        const QString value = args.at(++i);
-        if (a == QLatin1String("--appdata")) {
-            appdata = value;
-        } else if (a == QLatin1String("--store")) {
-            store = value;
-            storeGiven = true;
-        } else if (!ParseWholeNumber(value, &edition) || EditionFor(edition).code != edition) {
-            return fail(QStringLiteral("unknown edition '%1'").arg(value));
-        }
-    }
-    if (!storeGiven)
-        return fail(QStringLiteral("--store URI is needed (see --help)"));
+    const char *command = "migrate-to-server";
+    ToolOptions o;
+    if (const int code = ReadToolOptions(command, usage, args, {QStringLiteral("--store")}, {}, &o); code >= 0)
+        return code;
+    if (!o.values.contains(QStringLiteral("--store")))
+        return ToolFailure(command, QStringLiteral("--store URI is needed (see --help)"));
+    const QString store = o.value(QStringLiteral("--store"));
+    auto fail = [command](const QString &message) { return ToolFailure(command, message); };
 
-    const QString root = appdata.isEmpty() ? CommonAppDataRoot() : appdata;
+    const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
     const ProgramFolders folders =
-        PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(edition).exeName, root);
+        PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(o.edition).exeName, root);
     Database db;
     const DatabaseError prepared = PrepareAddressBook(db, folders.addressDb(), folders.membersDb());
     if (prepared.isError())

@@ -7,7 +7,7 @@
 #include "core/history/HistoryExport.h"
 #include "core/settings/AppFolders.h"
 #include "core/settings/Editions.h"
-#include "core/text/TextFields.h"
+#include "core/settings/ToolOptions.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -50,8 +50,7 @@ struct ExportOptions {
 
 int fail(const char *command, const QString &message)
 {
-    std::fprintf(stderr, "korvel-print: %s: %s\n", command, message.toUtf8().constData());
-    return 2;
+    return ToolFailure(command, message);
 }
 
 QDate parseDate(const QString &text)
@@ -65,37 +64,24 @@ QDate parseDate(const QString &text)
 // Reads the options; -1 when they are fine, else the exit code (0 after --help).
 int parse(const char *command, const char *usage, bool dates, const QStringList &args, ExportOptions *o)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(usage, stdout);
-            return 0;
-        }
-        if (a == QLatin1String("--shift-jis")) {
-            o->shiftJis = true;
+    QStringList valued{QStringLiteral("--out")};
+    if (dates)
+        valued << QStringLiteral("--from") << QStringLiteral("--to");
+    ToolOptions read;
+    if (const int code = ReadToolOptions(command, usage, args, valued, {QStringLiteral("--shift-jis")}, &read);
+        code >= 0)
+        return code;
+    o->appdata = read.appdata;
+    o->edition = read.edition;
+    o->out = read.value(QStringLiteral("--out"));
+    o->shiftJis = read.has(QStringLiteral("--shift-jis"));
+    for (const QString name : {QStringLiteral("--from"), QStringLiteral("--to")}) {
+        if (!read.values.contains(name))
             continue;
-        }
-        const bool takesValue = a == QLatin1String("--appdata") || a == QLatin1String("--edition")
-                                || a == QLatin1String("--out")
-                                || (dates && (a == QLatin1String("--from") || a == QLatin1String("--to")));
-        if (!takesValue)
-            return fail(command, QStringLiteral("unknown option '%1' (see --help)").arg(a));
-        if (i + 1 >= args.size())
-            return fail(command, QStringLiteral("%1 needs a value").arg(a));
-        const QString value = args.at(++i);
-        if (a == QLatin1String("--appdata")) {
-            o->appdata = value;
-        } else if (a == QLatin1String("--out")) {
-            o->out = value;
-        } else if (a == QLatin1String("--edition")) {
-            if (!ParseWholeNumber(value, &o->edition) || EditionFor(o->edition).code != o->edition)
-                return fail(command, QStringLiteral("unknown edition '%1'").arg(value));
-        } else {
-            const QDate date = parseDate(value);
-            if (!date.isValid())
-                return fail(command, QStringLiteral("%1 wants a date yyyy-MM-dd, not '%2'").arg(a, value));
-            (a == QLatin1String("--from") ? o->from : o->to) = date;
-        }
+        const QDate date = parseDate(read.value(name));
+        if (!date.isValid())
+            return fail(command, QStringLiteral("%1 wants a date yyyy-MM-dd, not '%2'").arg(name, read.value(name)));
+        (name == QLatin1String("--from") ? o->from : o->to) = date;
     }
     if (o->out.isEmpty())
         return fail(command, QStringLiteral("--out FILE is needed (see --help)"));

@@ -4,6 +4,7 @@
 
 #include "core/settings/AppFolders.h"
 #include "core/settings/Editions.h"
+#include "core/settings/ToolOptions.h"
 #include "core/text/TextFields.h"
 #include "core/data/StartupDatabases.h"
 #include "core/data/Database.h"
@@ -31,42 +32,26 @@ const char usage[] =
 
 int fail(const QString &message, int code = 2)
 {
-    std::fprintf(stderr, "korvel-print: csv-import: %s\n", message.toUtf8().constData());
-    return code;
+    return ToolFailure("csv-import", message, code);
 }
 
 } // namespace
 
 int RunCsvImportCommand(const QStringList &args)
 {
-    QString appdata, file;
-    int edition = 40, sender = 0;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(usage, stdout);
-            return 0;
-        }
-        const bool takesValue = a == QLatin1String("--appdata") || a == QLatin1String("--edition")
-                                || a == QLatin1String("--file") || a == QLatin1String("--sender");
-        if (!takesValue)
-            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(a));
-        if (i + 1 >= args.size())
-            return fail(QStringLiteral("%1 needs a value").arg(a));
-        const QString value = args.at(++i);
-        if (a == QLatin1String("--appdata")) {
-            appdata = value;
-        } else if (a == QLatin1String("--file")) {
-            file = value;
-        } else if (a == QLatin1String("--edition")) {
-            if (!ParseWholeNumber(value, &edition) || EditionFor(edition).code != edition)
-                return fail(QStringLiteral("unknown edition '%1'").arg(value));
-        } else if (!ParseWholeNumber(value, &sender) || sender < 1) {
-            return fail(QStringLiteral("--sender wants a sender ID, not '%1'").arg(value));
-        }
-    }
+    ToolOptions o;
+    if (const int code = ReadToolOptions("csv-import", usage, args, {QStringLiteral("--file"), QStringLiteral("--sender")},
+                                         {}, &o);
+        code >= 0)
+        return code;
+    QString file = o.value(QStringLiteral("--file"));
+    const int edition = o.edition;
+    int sender = 0;
+    if (o.values.contains(QStringLiteral("--sender"))
+        && (!ParseWholeNumber(o.value(QStringLiteral("--sender")), &sender) || sender < 1))
+        return fail(QStringLiteral("--sender wants a sender ID, not '%1'").arg(o.value(QStringLiteral("--sender"))));
 
-    const QString root = appdata.isEmpty() ? CommonAppDataRoot() : appdata;
+    const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
     const ProgramFolders folders =
         PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(edition).exeName, root);
     CsvImportTarget target;

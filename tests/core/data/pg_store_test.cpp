@@ -43,8 +43,21 @@ protected:
         return r.rows.value(0, 0);
     }
 
+    // Empty local files as a station makes them, in a folder of the test's own.
+    void makeLocalFiles()
+    {
+        ASSERT_TRUE(localDir.isValid());
+        addressDb = localDir.filePath("addressXe2.db3");
+        membersDb = localDir.filePath("membersXe2.db3");
+        ASSERT_FALSE(CreateAddressDatabase(db, addressDb).isError());
+        ASSERT_FALSE(CreateMembersDatabase(db, membersDb).isError());
+    }
+
     PgConnection pg;
     QString schema;
+    QTemporaryDir localDir;
+    Database db;
+    QString addressDb, membersDb;
 };
 
 TEST(PgSchemaText, ColumnsTakeTheTypesOfWhatIsStored)
@@ -164,12 +177,8 @@ TEST_F(PgStoreTest, ARolledBackTransactionLeavesNothingAndAFailureSaysWhy)
 // identifiers kept, the server's own identifiers going on after them.
 TEST_F(PgStoreTest, LocalFilesMoveToTheServerWholeAndOnlyOnce)
 {
-    QTemporaryDir dir;
-    const QString addressDb = dir.filePath("addressXe2.db3"), membersDb = dir.filePath("membersXe2.db3");
-    Database db;
-    ASSERT_FALSE(CreateAddressDatabase(db, addressDb).isError());
-    ASSERT_FALSE(CreateMembersDatabase(db, membersDb).isError());
-    auto local = [&db](const QString &file, const QString &sql) {
+    makeLocalFiles();
+    auto local = [this](const QString &file, const QString &sql) {
         ASSERT_FALSE(db.OpenDatabase(file).isError());
         ASSERT_FALSE(db.ExecSql(sql)) << sql.toStdString();
     };
@@ -217,11 +226,7 @@ TEST_F(PgStoreTest, LocalFilesMoveToTheServerWholeAndOnlyOnce)
 
 TEST_F(PgStoreTest, AValueTheServerCannotHoldStopsTheMoveWithNothingCopied)
 {
-    QTemporaryDir dir;
-    const QString addressDb = dir.filePath("addressXe2.db3"), membersDb = dir.filePath("membersXe2.db3");
-    Database db;
-    ASSERT_FALSE(CreateAddressDatabase(db, addressDb).isError());
-    ASSERT_FALSE(CreateMembersDatabase(db, membersDb).isError());
+    makeLocalFiles();
     ASSERT_FALSE(db.OpenDatabase(membersDb).isError());
     ASSERT_FALSE(db.ExecSql("INSERT INTO sender(kind,namae1,num) VALUES (40,'正しい',1),(40,'壊れた','三')"));
     const MigrationResult moved = CopyLocalStoreToServer(db, addressDb, membersDb, pg);

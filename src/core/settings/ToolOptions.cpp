@@ -1,0 +1,43 @@
+#include "core/settings/ToolOptions.h"
+
+#include "core/settings/Editions.h"
+#include "core/text/TextFields.h"
+
+#include <cstdio>
+
+int ToolFailure(const char *command, const QString &message, int code)
+{
+    std::fprintf(stderr, "korvel-print: %s: %s\n", command, message.toUtf8().constData());
+    return code;
+}
+
+int ReadToolOptions(const char *command, const char *usage, const QStringList &args, const QStringList &valued,
+                    const QStringList &flags, ToolOptions *options)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (flags.contains(a)) {
+            options->flags.insert(a);
+            continue;
+        }
+        const bool takesValue = a == QLatin1String("--appdata") || a == QLatin1String("--edition") || valued.contains(a);
+        if (!takesValue)
+            return ToolFailure(command, QStringLiteral("unknown option '%1' (see --help)").arg(a));
+        if (i + 1 >= args.size())
+            return ToolFailure(command, QStringLiteral("%1 needs a value").arg(a));
+        const QString value = args.at(++i);
+        if (a == QLatin1String("--appdata")) {
+            options->appdata = value;
+        } else if (a == QLatin1String("--edition")) {
+            if (!ParseWholeNumber(value, &options->edition) || EditionFor(options->edition).code != options->edition)
+                return ToolFailure(command, QStringLiteral("unknown edition '%1'").arg(value));
+        } else {
+            options->values.insert(a, value);
+        }
+    }
+    return -1;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The options of the korvel-print commands that work on an edition's data:
+// every one takes "--name value" pairs and a few flags, the data folder
+// (--appdata) and the edition (--edition), and answers --help with its usage.
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+struct ToolOptions {
+    QHash<QString, QString> values; // by option name with its dashes ("--out")
+    QSet<QString> flags;            // the flags given
+    QString appdata;                // --appdata, empty for the program's own
+    int edition = 40;               // --edition, a known edition's code
+
+    QString value(const QString &name) const { return values.value(name); }
+    bool has(const QString &name) const { return values.contains(name) || flags.contains(name); }
+};
+
+// Prints "korvel-print: COMMAND: message" on the error output; returns code.
+int ToolFailure(const char *command, const QString &message, int code = 2);
+
+// Reads args: --appdata and --edition always, valued names with a value each,
+// flags alone. Returns -1 when they are fine; 0 after --help (the usage
+// printed); 2 after an unknown option, a missing value or an unknown edition
+// (reported).
+int ReadToolOptions(const char *command, const char *usage, const QStringList &args, const QStringList &valued,
+                    const QStringList &flags, ToolOptions *options);
