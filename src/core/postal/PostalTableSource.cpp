@@ -24,6 +24,9 @@ void PostalTableSource::load(const QString &zipDbPath)
         if (!table->load(db, zipDbPath).isError() && !table->isEmpty())
             m_loaded = std::move(table);
     });
+    // A child: a source destroyed before the end of the thread was reported
+    // (a quick close, a test) deletes it after the wait in its destructor.
+    m_thread->setParent(this);
     // A wait may have taken this load's result already and a new load begun.
     connect(m_thread, &QThread::finished, this, [this, thread = m_thread] {
         if (thread == m_thread)
