@@ -5,9 +5,24 @@
 
 namespace {
 
+// The definitions at the commas between them; a constraint's column list
+// ("primary key(userid,kind)") stays one definition.
 QStringList split(const char *definitions)
 {
-    return QString::fromUtf8(definitions).split(QLatin1Char(','));
+    QStringList parts;
+    QString part;
+    int depth = 0;
+    for (const QChar c : QString::fromUtf8(definitions)) {
+        if (c == QLatin1Char(',') && depth == 0) {
+            parts << part;
+            part.clear();
+            continue;
+        }
+        depth += c == QLatin1Char('(') ? 1 : c == QLatin1Char(')') ? -1 : 0;
+        part += c;
+    }
+    parts << part;
+    return parts;
 }
 
 // The search index of a new table, inside the creation's transaction. An
@@ -27,6 +42,16 @@ void addSearchIndex(Database &db, const SearchIndex &index)
 }
 
 } // namespace
+
+bool IsTableConstraint(const QString &definition)
+{
+    return definition.trimmed().startsWith(QLatin1String("primary key"), Qt::CaseInsensitive);
+}
+
+QString ColumnName(const QString &definition)
+{
+    return IsTableConstraint(definition) ? QString() : definition.simplified().section(QLatin1Char(' '), 0, 0);
+}
 
 QString CreateTableSql(const TableDefinition &table)
 {

@@ -18,6 +18,12 @@ struct TableDefinition {
     QStringList columns;
 };
 
+// True for a table constraint ("primary key(userid,kind)") among the definitions.
+bool IsTableConstraint(const QString &definition);
+// The column a definition names as written ("NAMAE1" of "NAMAE1 VARCHAR (40)");
+// empty for a table constraint.
+QString ColumnName(const QString &definition);
+
 // The CREATE TABLE statement of a table.
 QString CreateTableSql(const TableDefinition &table);
 

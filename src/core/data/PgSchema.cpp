@@ -7,7 +7,7 @@
 QString PgColumnDefinition(const QString &definition)
 {
     const QString d = definition.simplified();
-    if (d.startsWith(QLatin1String("primary key"), Qt::CaseInsensitive))
+    if (IsTableConstraint(d))
         return d;
     static const QRegularExpression identity(QStringLiteral("^(\\w+) INTEGER PRIMARY KEY AUTOINCREMENT$"),
                                              QRegularExpression::CaseInsensitiveOption);

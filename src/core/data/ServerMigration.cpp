@@ -10,8 +10,7 @@
 
 namespace {
 
-// The columns of a table's definition and which of them hold integers on the
-// server (the split of a table constraint at its commas is passed over).
+// The columns of a table's definition and which of them hold integers on the server.
 struct ColumnSet {
     QStringList names;
     QSet<int> integers;
@@ -20,19 +19,13 @@ struct ColumnSet {
 ColumnSet ColumnsOf(const TableDefinition &table)
 {
     ColumnSet set;
-    bool inConstraint = false;
     for (const QString &definition : table.columns) {
-        const QString d = definition.simplified();
-        inConstraint = inConstraint || d.startsWith(QLatin1String("primary key"), Qt::CaseInsensitive);
-        if (inConstraint) {
-            if (d.endsWith(QLatin1Char(')')))
-                inConstraint = false;
+        const QString name = ColumnName(definition);
+        if (name.isEmpty())
             continue;
-        }
-        const QString type = d.section(QLatin1Char(' '), 1, 1).toLower();
-        if (type == QLatin1String("integer"))
+        if (definition.simplified().section(QLatin1Char(' '), 1, 1).compare(QLatin1String("integer"), Qt::CaseInsensitive) == 0)
             set.integers.insert(int(set.names.size()));
-        set.names << d.section(QLatin1Char(' '), 0, 0).toLower();
+        set.names << name.toLower();
     }
     return set;
 }
@@ -96,13 +89,12 @@ private:
 };
 
 // Copies one table; false with *error or *refusal set when it cannot.
-bool CopyTable(Database &db, const QString &file, const TableDefinition &table, PgConnection &pg, qint64 *copied,
-               DatabaseError *error, QString *refusal)
+bool CopyTable(Database &db, const QString &file, const TableDefinition &table, const ColumnSet &columns,
+               PgConnection &pg, qint64 *copied, DatabaseError *error, QString *refusal)
 {
     *error = db.OpenDatabase(file, Database::OpenMode::ExistingOnly);
     if (error->isError())
         return false;
-    const ColumnSet columns = ColumnsOf(table);
     BatchInsert insert(pg, table.name, columns.names);
     qint64 rows = 0;
     bool failed = false;
@@ -185,7 +177,8 @@ MigrationResult CopyLocalStoreToServer(Database &db, const QString &addressDb, c
 
     for (const auto &[file, table] : tables) {
         MigrationCount count{table.name, 0};
-        if (!CopyTable(db, file, table, pg, &count.rows, &result.error, &result.refusal))
+        const ColumnSet columns = ColumnsOf(table);
+        if (!CopyTable(db, file, table, columns, pg, &count.rows, &result.error, &result.refusal))
             return stop();
         // The count on the server must be what was read: nothing lost on the way.
         const QueryResult r = pg.query(QStringLiteral("SELECT count(*) FROM ") + table.name);
@@ -199,7 +192,7 @@ MigrationResult CopyLocalStoreToServer(Database &db, const QString &addressDb, c
         }
         result.counts.append(count);
         // New rows made by the server continue after the identifiers copied.
-        if (ColumnsOf(table).names.value(0) == QLatin1String("id")
+        if (columns.names.value(0) == QLatin1String("id")
             && pg.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1','id'), "
                                       "COALESCE((SELECT max(id) FROM %1), 0) + 1, false)")
                            .arg(table.name),

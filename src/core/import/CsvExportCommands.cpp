@@ -48,11 +48,6 @@ struct ExportOptions {
     QDate from, to;
 };
 
-int fail(const char *command, const QString &message)
-{
-    return ToolFailure(command, message);
-}
-
 QDate parseDate(const QString &text)
 {
     QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
@@ -80,11 +75,11 @@ int parse(const char *command, const char *usage, bool dates, const QStringList 
             continue;
         const QDate date = parseDate(read.value(name));
         if (!date.isValid())
-            return fail(command, QStringLiteral("%1 wants a date yyyy-MM-dd, not '%2'").arg(name, read.value(name)));
+            return ToolFailure(command, QStringLiteral("%1 wants a date yyyy-MM-dd, not '%2'").arg(name, read.value(name)));
         (name == QLatin1String("--from") ? o->from : o->to) = date;
     }
     if (o->out.isEmpty())
-        return fail(command, QStringLiteral("--out FILE is needed (see --help)"));
+        return ToolFailure(command, QStringLiteral("--out FILE is needed (see --help)"));
     return -1;
 }
 
@@ -95,13 +90,13 @@ int prepare(const char *command, const ExportOptions &o, Database &db, ProgramFo
     const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
     *folders = PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(o.edition).exeName, root);
     const DatabaseError prepared = PrepareAddressBook(db, folders->addressDb(), folders->membersDb());
-    return prepared.isError() ? fail(command, prepared.message) : -1;
+    return prepared.isError() ? ToolFailure(command, prepared.message) : -1;
 }
 
 int finish(const char *command, const CsvExportOutcome &outcome, const QString &out)
 {
     if (!outcome.ok)
-        return fail(command, QString(outcome.notice).replace(u'\n', QStringLiteral(": ")));
+        return ToolFailure(command, QString(outcome.notice).replace(u'\n', QStringLiteral(": ")));
     std::printf("%lld rows written to %s\n", static_cast<long long>(outcome.rows),
                 QFileInfo(out).absoluteFilePath().toUtf8().constData());
     return 0;

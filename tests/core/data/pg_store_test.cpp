@@ -95,16 +95,10 @@ TEST_F(PgStoreTest, SchemaHasTheSQLiteTablesAndColumnsAndMakesTheSendersOnce)
     QVector<TableDefinition> tables = AddressTables();
     tables += MembersTables();
     for (const TableDefinition &table : tables) {
-        // The definitions are split at commas, a table constraint's list too.
         QStringList expected;
-        bool inConstraint = false;
-        for (const QString &c : table.columns) {
-            inConstraint = inConstraint || c.startsWith("primary key", Qt::CaseInsensitive);
-            if (!inConstraint)
-                expected << c.simplified().section(' ', 0, 0).toLower();
-            else if (c.endsWith(')'))
-                inConstraint = false;
-        }
+        for (const QString &c : table.columns)
+            if (!IsTableConstraint(c))
+                expected << ColumnName(c).toLower();
         const QueryResult columns = pg.query("SELECT column_name FROM information_schema.columns "
                                              "WHERE table_schema=$1 AND table_name=$2 ORDER BY ordinal_position",
                                              {schema, table.name});
