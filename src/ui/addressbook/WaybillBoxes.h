@@ -112,6 +112,8 @@ private:
     QLineEdit *dateBox(QWidget *parent, const QString &objectName, int maxLength) const;
     void showRow(DetailRow which, bool shown);
     void convertPostalCode();
+    // The two postal boxes as one code, as typed.
+    QString postalCode() const;
 
     WaybillBoxesSetup m_setup;
     const EditorContext *m_context;

@@ -100,12 +100,17 @@ void WaybillBoxes::clear()
 
 // ---- Postal code ----------------------------------------------------------------
 
+QString WaybillBoxes::postalCode() const
+{
+    return postal[0]->text() + postal[1]->text();
+}
+
 void WaybillBoxes::convertPostalCode()
 {
     if (!m_context || !m_context->db)
         return;
     const PostalLookupResult r =
-        LookupPostalCode(*m_context->db, m_context->zipcodeDbPath, postal[0]->text() + postal[1]->text());
+        LookupPostalCode(*m_context->db, m_context->zipcodeDbPath, postalCode());
     if (!r.ok())
         return; // no postal-code database: the boxes stay as they are
     if (prefecture) {
@@ -137,7 +142,7 @@ void WaybillBoxes::openPostalGuide()
     PostalGuideDialog *guide = m_context ? m_context->zipGuide : nullptr;
     if (!guide)
         return;
-    const QString code = postal[0]->text() + postal[1]->text();
+    const QString code = postalCode();
     if (prefecture) {
         guide->searchBox->setText(!postal[0]->text().isEmpty()
                                       ? code

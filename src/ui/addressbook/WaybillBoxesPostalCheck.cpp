@@ -21,7 +21,7 @@ PostalAddressCheck WaybillBoxes::postalCheck() const
     for (const QLineEdit *line : address)
         if (line)
             place += line->text();
-    return CheckPostalAddress(*table, postal[0]->text() + postal[1]->text(), place);
+    return CheckPostalAddress(*table, postalCode(), place);
 }
 
 bool WaybillBoxes::confirmPostalCode(QWidget *parent) const
