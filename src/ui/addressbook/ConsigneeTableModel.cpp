@@ -7,6 +7,13 @@
 #include <QBrush>
 #include <QColor>
 
+namespace {
+
+// Every cell's tool tip but a mark's.
+const QString PreviewHint = QStringLiteral("クリックするとプレビューされます");
+
+} // namespace
+
 ConsigneeTableModel::ConsigneeTableModel(CheckedConsignees &checked, QObject *parent)
     : QAbstractTableModel(parent), m_checked(checked)
 {
@@ -120,13 +127,13 @@ QVariant ConsigneeTableModel::data(const QModelIndex &index, int role) const
         if (mismatch < 0)
             mismatch = postalCheck(index.row()).isMismatch() ? 1 : 0;
         if (!mismatch)
-            return role == Qt::ToolTipRole ? QVariant(QStringLiteral("クリックするとプレビューされます")) : QVariant();
+            return role == Qt::ToolTipRole ? QVariant(PreviewHint) : QVariant();
         if (role == Qt::ForegroundRole)
             return QBrush(QColor(0xc0, 0x10, 0x10));
         return role == Qt::ToolTipRole ? QVariant(postalCheck(index.row()).explanation()) : QVariant(markText());
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return role == Qt::ToolTipRole ? QVariant(QStringLiteral("クリックするとプレビューされます"))
+        return role == Qt::ToolTipRole ? QVariant(PreviewHint)
                                        : QVariant(columnText(row, index.column()));
     if (role == Qt::CheckStateRole && index.column() == 0)
         return m_checked.contains(row.id) ? Qt::Checked : Qt::Unchecked;
