@@ -5,6 +5,7 @@
 #include "core/data/DatabaseSchema.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
+#include "support/ServerStore.h"
 
 #include <QGuiApplication>
 #include <QMap>
@@ -30,9 +31,16 @@ protected:
         ASSERT_TRUE(dir.isValid());
         addressDb = dir.filePath("addressXe2.db3");
         membersDb = dir.filePath("membersXe2.db3");
+        if (const QString server = TestServerStore(); !server.isEmpty()) {
+            addressDb = membersDb = server;
+            EmptyServerStore(server);
+        }
         ASSERT_FALSE(CreateAddressDatabase(db, addressDb).isError());
         ASSERT_FALSE(CreateMembersDatabase(db, membersDb).isError());
     }
+
+    // True when the test runs against a server rather than the local files.
+    bool onServer() const { return !TestServerStore().isEmpty(); }
 
     // Adds a consignee and returns its identifier as text.
     QString addConsignee(const QString &name, const QString &zip = QString(), const QString &area = QString(),

@@ -36,9 +36,11 @@ protected:
         ASSERT_EQ(first.exitCode, 1) << first.err.toStdString();
         EXPECT_TRUE(first.err.contains("no consignee to print")) << first.err.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath("first.pdf")));
-        addressDb = DataDirFor(appdata) + "/addressXe2.db3";
-        membersDb = DataDirFor(appdata) + "/membersXe2.db3";
-        ASSERT_TRUE(QFile::exists(addressDb) && QFile::exists(membersDb));
+        if (!onServer()) {
+            addressDb = DataDirFor(appdata) + "/addressXe2.db3";
+            membersDb = DataDirFor(appdata) + "/membersXe2.db3";
+            ASSERT_TRUE(QFile::exists(addressDb) && QFile::exists(membersDb));
+        }
         for (const QString &name : kNames)
             ids << addConsignee(name + " Yamada", "1000001", "Tokyo", "Minato", "03-1234-5678");
         ASSERT_EQ(ids, QStringList({"1", "2", "3", "4", "5"}));
@@ -47,7 +49,9 @@ protected:
     // pdf for edition 40 into out, with the scratch application data folder.
     ToolRun pdf(const QStringList &args, const QString &out) const
     {
-        return RunTool(tool, QStringList{"pdf", "--appdata", appdata, "--edition", "40", "--out", dir.filePath(out)} + args);
+        const QStringList store = onServer() ? QStringList{"--store", TestServerStore()} : QStringList();
+        return RunTool(tool, QStringList{"pdf", "--appdata", appdata, "--edition", "40", "--out", dir.filePath(out)} + store
+                                 + args);
     }
 
     // The history of edition 40 as "consignee id|name", oldest row first.

@@ -51,7 +51,7 @@ struct History {
             dropSearchIndex(db, HistorySearchIndex());
         db.BeginTransaction();
         DatabaseError error;
-        SqliteStatement insert = db.Prepare(
+        StoreStatement insert = db.Prepare(
             "INSERT INTO sender(orderid,senderdate,kind,userid,namae1,zipcode,address1,address2,address3,tel,uriage,"
             "itemname1,itemname2,itemname3,itemname4,arrivedate,timeselect,number,daibiki,num,kg,charge,hoken,"
             "snamae1,szipcode,saddress1,saddress2,stel) VALUES('',?,?,?,?,?,?,?,?,?,'',?,?,'','',?,'午前中','','',"

@@ -2,12 +2,11 @@
 
 #include "core/data/Database.h"
 #include "core/data/SqlLiteral.h"
-#include "core/data/SqliteStatement.h"
+#include "core/data/StoreStatement.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <sqlite3.h>
 
 namespace {
 
@@ -64,7 +63,7 @@ QString selectSql(int editionCode, const QString &where)
            + QString::number(editionCode) + where;
 }
 
-QStringList recordOf(const SqliteStatement &s)
+QStringList recordOf(const StoreRow &s)
 {
     QStringList record;
     const int count = int(columns().size());
@@ -85,20 +84,20 @@ CsvImportTarget filesOf(const QString &addressDbPath, const QString &membersDbPa
 
 // Binds value to parameter index: empty numbers and dates as NULL, empty
 // texts as empty text (as the other writers of these tables store them).
-void bind(SqliteStatement &statement, int index, const QString &value, bool number)
+void bind(StoreStatement &statement, int index, const QString &value, bool number)
 {
     if (value.isEmpty() && number)
-        sqlite3_bind_null(statement.handle(), index);
+        statement.bindNull(index);
     else
         statement.bindText(index, value.isNull() ? QStringView(u"") : QStringView(value));
 }
 
 // Runs a bound statement; on failure *reason says why.
-bool runToEnd(SqliteStatement &statement, QString *reason)
+bool runToEnd(StoreStatement &statement, QString *reason)
 {
-    const bool done = statement.step() == SQLITE_DONE;
+    const bool done = statement.step() == StoreStatement::Done;
     if (!done)
-        *reason = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement.handle())));
+        *reason = statement.errorMessage();
     statement.reset();
     return done;
 }
@@ -151,9 +150,9 @@ CsvExportOutcome ExportConsignees(Database &db, const QString &addressDbPath, co
     if (ids.isEmpty()) {
         qint64 total = 0;
         db.ForEachRow(QStringLiteral("SELECT count(*) FROM address"),
-                      [&total](const SqliteStatement &s) { total = s.columnText(0).toLongLong(); });
+                      [&total](const StoreRow &s) { total = s.columnText(0).toLongLong(); });
         error = db.ForEachRow(selectSql(editionCode, QStringLiteral(" ORDER BY a.ID")),
-                              [&](const SqliteStatement &s) { write(recordOf(s), total); });
+                              [&](const StoreRow &s) { write(recordOf(s), total); });
     } else {
         // Read in runs of identifiers, written in the order the caller gave.
         constexpr int run = 500;
@@ -164,7 +163,7 @@ CsvExportOutcome ExportConsignees(Database &db, const QString &addressDbPath, co
                 numbers << QString::number(id.toLongLong());
             QHash<QString, QStringList> byId;
             error = db.ForEachRow(selectSql(editionCode, QStringLiteral(" WHERE a.ID IN (") + numbers.join(u',') + u')'),
-                                  [&byId](const SqliteStatement &s) { byId.insert(s.columnText(0).toString(), recordOf(s)); });
+                                  [&byId](const StoreRow &s) { byId.insert(s.columnText(0).toString(), recordOf(s)); });
             for (const QString &id : part) {
                 const auto found = byId.constFind(QString::number(id.toLongLong()));
                 if (found != byId.constEnd())
@@ -194,7 +193,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
         (c.item ? itemNames : addressNames) << QLatin1String(c.name);
     for (int i = 0; i < addressNames.size(); ++i)
         addressMarks << QStringLiteral("?");
-    SqliteStatement insertConsignee, findItem, insertItem, updateItem;
+    StoreStatement insertConsignee, findItem, insertItem, updateItem;
     if (!error.isError())
         insertConsignee = db.Prepare(QStringLiteral("INSERT INTO address (") + addressNames.join(u',')
                                          + QStringLiteral(") VALUES (") + addressMarks.join(u',') + u')',
@@ -214,7 +213,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
     QHash<QString, QString> existing;
     const auto key = [](const QString &namae1, const QString &namae2) { return namae1 + QChar(0x1F) + namae2; };
     if (!error.isError())
-        error = db.ForEachRow(QStringLiteral("SELECT ID,NAMAE1,namae2 FROM address"), [&](const SqliteStatement &s) {
+        error = db.ForEachRow(QStringLiteral("SELECT ID,NAMAE1,namae2 FROM address"), [&](const StoreRow &s) {
             existing.insert(key(s.columnText(1).toString(), s.columnText(2).toString()), s.columnText(0).toString());
         });
     if (!error.isError())
@@ -252,9 +251,9 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
         if (ok && hasItem) {
             findItem.bindText(1, id);
             findItem.bindText(2, kind);
-            const bool update = findItem.step() == SQLITE_ROW && findItem.columnText(0).toInt() > 0;
+            const bool update = findItem.step() == StoreStatement::Row && findItem.columnText(0).toInt() > 0;
             findItem.reset();
-            SqliteStatement &statement = update ? updateItem : insertItem;
+            StoreStatement &statement = update ? updateItem : insertItem;
             int p = 1;
             if (!update) {
                 statement.bindText(p++, id);

@@ -132,10 +132,10 @@ QString ConsigneeForm::addressInsertSql() const
 
 QString ConsigneeForm::itemUpdateSql(const QString &id, int editionCode) const
 {
-    QString sql = QStringLiteral("UPDATE memberitem SET ")
-                  + assignments({"companyID", "uriage", "itemname1", "itemname2", "itemname3", "itemname4",
+    QString sql = QStringLiteral("UPDATE memberitem SET companyID=") + SqlIdLiteral(companyId) + QLatin1Char(',')
+                  + assignments({"uriage", "itemname1", "itemname2", "itemname3", "itemname4",
                                  "arrivedate", "timeselect", "daibiki", "num", "kg", "hoken"},
-                                {companyId, uriageValue(editionCode), goods[0], goods[1], goods[2], goods[3],
+                                {uriageValue(editionCode), goods[0], goods[1], goods[2], goods[3],
                                  date(), timeSelect, daibikiValue(editionCode), num, kg, value});
     sql = StripLineBreaks(sql);
     return sql + QStringLiteral("NOTES=") + SqlQuote(notes) + QStringLiteral(" WHERE userID=") + id
@@ -147,7 +147,8 @@ QString ConsigneeForm::itemInsertSql(const QString &id, int editionCode) const
     QString sql = QStringLiteral("INSERT INTO memberitem(userid,kind,companyID,uriage,itemname1,itemname2,itemname3,"
                                  "itemname4,itemname5,arrivedate,timeselect,daibiki,num,kg,charge,hoken,NOTES)"
                                  " VALUES(")
-                  + literals({id, QString::number(editionCode), companyId, uriageValue(editionCode), goods[0],
+                  + literals({id, QString::number(editionCode)}) + SqlIdLiteral(companyId) + QLatin1Char(',')
+                  + literals({uriageValue(editionCode), goods[0],
                               goods[1], goods[2], goods[3], QString(), date(), timeSelect,
                               daibikiValue(editionCode), num, kg, QString(), value});
     sql = StripLineBreaks(sql);

@@ -94,7 +94,7 @@ QVector<ConsigneeRow> ReadConsignees(Database &db, const ConsigneeQuery &query, 
             searchText,
             searchText.isEmpty() ? QString()
                                  : SearchCandidates(db, ConsigneeSearchIndex(), StripLineBreaks(searchText)));
-        e = db.ForEachRow(sql, [&](const SqliteStatement &s) {
+        e = db.ForEachRow(sql, [&](const StoreRow &s) {
             const QString id = s.columnText(0).toString();
             if (query.senderFilter >= 0 && !senderMembers.contains(id))
                 return;
@@ -122,7 +122,7 @@ QStringList ExistingConsignees(Database &db, const QString &addressDb, const QSt
         return existing;
     QSet<QString> known;
     db.ForEachRow(QStringLiteral("SELECT ID FROM address;"),
-                  [&known](const SqliteStatement &s) { known.insert(s.columnText(0).toString()); });
+                  [&known](const StoreRow &s) { known.insert(s.columnText(0).toString()); });
     for (const QString &id : ids) {
         int value = 0;
         if (toIdentifier(id, &value) && known.contains(QString::number(value)))

@@ -69,7 +69,7 @@ void RecordAssembly::prefetch(const QStringList &ids)
         return;
     // In the order a statement per consignee would meet them: its first row.
     result = m_db.QueryRows(QString::fromLatin1(ItemColumns) + ",userID FROM memberitem where userID in (" + list
-                            + ") and  kind=" + QString::number(m_sources.editionCode) + " order by userID, rowid");
+                            + ") and  kind=" + QString::number(m_sources.editionCode) + " order by userID");
     if (!result.ok())
         return;
     for (const QStringList &row : result.rows.rows()) {

@@ -1,5 +1,10 @@
 #include "core/data/Database.h"
 
+#include "core/data/PgConnection.h"
+#include "core/data/PgConnectionPool.h"
+#include "core/data/PgDialect.h"
+#include "core/data/SqlLiteral.h"
+#include "core/data/StoreLocation.h"
 #include "core/text/DateText.h"
 
 #include <QFileInfo>
@@ -32,6 +37,8 @@ bool isTextAlias(const QString &columnName)
 
 } // namespace
 
+Database::Database() = default;
+
 Database::~Database()
 {
     CloseDatabase();
@@ -45,8 +52,15 @@ DatabaseError Database::OpenDatabase(const QString &path, OpenMode mode)
     return ensureOpen();
 }
 
+bool Database::isServer() const
+{
+    return m_server != nullptr || IsServerStore(m_path);
+}
+
 void Database::CloseDatabase()
 {
+    if (m_server)
+        ReturnServerConnection(m_path, std::move(m_server));
     if (m_db) {
         // sqlite3_close_v2 defers the close until every statement is finalised.
         sqlite3_close_v2(m_db);
@@ -56,10 +70,12 @@ void Database::CloseDatabase()
 
 DatabaseError Database::ensureOpen()
 {
-    if (m_db)
+    if (m_db || m_server)
         return {};
     if (m_path.isEmpty())
         return errorOf(SQLITE_MISUSE, QStringLiteral("no database file has been named"));
+    if (IsServerStore(m_path))
+        return openServer();
     // A connection is used by the thread that owns the data module only: the
     // engine's per-call locking would be paid on every column read for nothing.
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
@@ -81,6 +97,31 @@ DatabaseError Database::ensureOpen()
     DatabaseError e = applyConnectionSettings();
     if (e.isError())
         CloseDatabase();
+    return e;
+}
+
+DatabaseError Database::openServer()
+{
+    DatabaseError e;
+    m_server = TakeServerConnection(m_path, &e);
+    if (e.isError()) {
+        m_server.reset();
+        e.code = e.code ? e.code : SQLITE_CANTOPEN;
+        e.message += QStringLiteral(": ") + StoreLocationForDisplay(m_path);
+        return serverError(e);
+    }
+    // A statement waiting for another station's lock fails after the same
+    // time a local one waits for another program's.
+    if (m_server->exec(QStringLiteral("SET lock_timeout = %1").arg(m_busyTimeoutMs), {}, &e)) {
+        m_server.reset();
+        return serverError(e);
+    }
+    return {};
+}
+
+DatabaseError Database::serverError(const DatabaseError &e) const
+{
+    m_lastServerError = e;
     return e;
 }
 
@@ -145,13 +186,15 @@ SqliteStatement Database::prepareOne(const QString &sql, DatabaseError *error)
     return result;
 }
 
-SqliteStatement Database::Prepare(const QString &sql, DatabaseError *error)
+StoreStatement Database::Prepare(const QString &sql, DatabaseError *error)
 {
     DatabaseError e = ensureOpen();
+    if (!e.isError() && m_server)
+        return StoreStatement(m_server->prepare(PgStatementText(sql)));
     if (!e.isError()) {
         SqliteStatement s = prepareOne(sql, &e);
         if (!e.isError())
-            return s;
+            return StoreStatement(std::move(s));
     }
     if (error)
         *error = e;
@@ -164,6 +207,29 @@ QueryResult Database::QueryRows(const QString &sql)
     DatabaseError e = ensureOpen();
     if (e.isError()) {
         result.error = e;
+        return result;
+    }
+    if (m_server) {
+        QVector<bool> isDate;
+        result.error = serverError(m_server->forEachRow(PgStatementText(sql), {}, [&](const StoreRow &row) {
+            const int columns = row.columnCount();
+            if (isDate.isEmpty()) {
+                isDate.resize(columns);
+                for (int c = 0; c < columns; ++c) {
+                    const QString name = row.columnName(c);
+                    isDate[c] = !isTextAlias(name) && IsDateColumnName(name);
+                }
+            }
+            QStringList values;
+            values.reserve(columns);
+            for (int c = 0; c < columns; ++c) {
+                QString text = row.columnText(c).toString();
+                values.append(isDate[c] ? DisplayDateText(text) : text);
+            }
+            result.rows.append(values);
+        }));
+        if (!result.ok())
+            result.rows.clear();
         return result;
     }
     SqliteStatement s = prepareOne(sql, &e);
@@ -197,7 +263,10 @@ QueryResult Database::QueryRows(const QString &sql)
 bool Database::ExecSql(const QString &sql, DatabaseError *error)
 {
     DatabaseError e = ensureOpen();
-    if (!e.isError()) {
+    if (!e.isError() && m_server) {
+        m_server->exec(PgStatementText(sql), {}, &e);
+        serverError(e);
+    } else if (!e.isError()) {
         SqliteStatement s = prepareOne(sql, &e);
         if (!e.isError()) {
             int rc;
@@ -212,11 +281,13 @@ bool Database::ExecSql(const QString &sql, DatabaseError *error)
     return e.isError();
 }
 
-DatabaseError Database::ForEachRow(const QString &sql, const std::function<void(const SqliteStatement &)> &onRow)
+DatabaseError Database::ForEachRow(const QString &sql, const std::function<void(const StoreRow &)> &onRow)
 {
     DatabaseError e = ensureOpen();
     if (e.isError())
         return e;
+    if (m_server)
+        return serverError(m_server->forEachRow(PgStatementText(sql), {}, onRow));
     SqliteStatement s = prepareOne(sql, &e);
     if (e.isError())
         return e;
@@ -230,18 +301,58 @@ DatabaseError Database::ForEachRow(const QString &sql, const std::function<void(
 
 qint64 Database::LastInsertId() const
 {
+    if (m_server) {
+        // The identity columns draw from sequences: lastval() is the number
+        // this session drew last, whatever other stations insert meanwhile.
+        // Inside a failed transaction the server answers nothing; that is 0.
+        if (m_server->inTransaction())
+            m_server->exec(QStringLiteral("SAVEPOINT last_id"));
+        const QueryResult last = m_server->query(QStringLiteral("SELECT lastval()"));
+        if (m_server->inTransaction())
+            m_server->exec(last.ok() ? QStringLiteral("RELEASE last_id") : QStringLiteral("ROLLBACK TO last_id"));
+        return last.ok() ? last.rows.value(0, 0).toLongLong() : 0;
+    }
     return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
+qint64 Database::ChangedRows() const
+{
+    if (m_server)
+        return m_server->changedRows();
+    return m_db ? sqlite3_changes64(m_db) : 0;
+}
+
+DatabaseError Database::AttachMembers(const QString &membersLocation)
+{
+    DatabaseError error = ensureOpen();
+    if (error.isError() || m_server)
+        return error;
+    if (!ExecSql(QStringLiteral("ATTACH DATABASE ") + SqlQuote(QFileInfo(membersLocation).absoluteFilePath())
+                     + QStringLiteral(" AS members"),
+                 &error))
+        ExecSql(QStringLiteral("PRAGMA members.synchronous = FULL"), &error);
+    return error;
+}
+
+void Database::DetachMembers()
+{
+    if (m_db)
+        ExecSql(QStringLiteral("DETACH DATABASE members"));
 }
 
 void Database::setBusyTimeout(int milliseconds)
 {
     m_busyTimeoutMs = milliseconds;
+    if (m_server)
+        m_server->exec(QStringLiteral("SET lock_timeout = %1").arg(milliseconds));
     if (m_db)
         sqlite3_busy_timeout(m_db, milliseconds);
 }
 
 DatabaseError Database::lastEngineError() const
 {
+    if (m_server)
+        return m_lastServerError;
     if (!m_db)
         return {};
     const int rc = sqlite3_errcode(m_db);
@@ -252,6 +363,8 @@ DatabaseError Database::lastEngineError() const
 
 bool Database::InTransaction() const
 {
+    if (m_server)
+        return m_server->inTransaction();
     return m_db && sqlite3_get_autocommit(m_db) == 0;
 }
 

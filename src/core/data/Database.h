@@ -1,26 +1,25 @@
 #pragma once
-// The program's one database connection. A caller names the file it needs with
-// OpenDatabase and then runs its statements one at a time: queries come back
-// as rows, other statements as a failure flag. Errors never crash: they come
-// back as a DatabaseError with the engine's message.
+// The program's one database connection. A caller names the store it needs
+// with OpenDatabase (a file's path, or a server's connection URI, see
+// StoreLocation) and then runs its statements one at a time: queries come
+// back as rows, other statements as a failure flag. Errors never crash: they
+// come back as a DatabaseError with the engine's message.
+//
+// The same calls work on both engines: SQLite files, and PostgreSQL for a
+// shop whose stations share one address book (PgDialect says what differs).
 
 #include "core/data/DatabaseError.h"
+#include "core/data/QueryResult.h"
 #include "core/data/RowList.h"
-#include "core/data/SqliteStatement.h"
+#include "core/data/StoreRow.h"
+#include "core/data/StoreStatement.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 struct sqlite3;
-
-// What a query returned: its rows, or the error that stopped it.
-struct QueryResult {
-    RowList rows;
-    DatabaseError error;
-
-    // True when the query ran to its end.
-    bool ok() const { return !error.isError(); }
-};
+class PgConnection;
 
 class Database
 {
@@ -30,7 +29,7 @@ public:
         ExistingOnly     // a missing file is an error and is not created
     };
 
-    Database() = default;
+    Database();
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
@@ -43,7 +42,11 @@ public:
     void CloseDatabase();
     // The file named by the last OpenDatabase.
     QString databasePath() const { return m_path; }
-    bool isOpen() const { return m_db != nullptr; }
+    bool isOpen() const { return m_db != nullptr || m_server != nullptr; }
+    // True when the store named is a server rather than a file.
+    bool isServer() const;
+    // The server connection while one is open (for work only a server does).
+    PgConnection *server() const { return m_server.get(); }
 
     // Runs one query and returns its rows: every column as text, dates as
     // yyyy/MM/dd, integers as digits, NULL as empty text.
@@ -53,11 +56,19 @@ public:
 
     // Runs one query and hands each row to onRow as it is read, without
     // collecting the rows; for large results that go straight into a buffer.
-    DatabaseError ForEachRow(const QString &sql, const std::function<void(const SqliteStatement &)> &onRow);
+    DatabaseError ForEachRow(const QString &sql, const std::function<void(const StoreRow &)> &onRow);
     // Prepares one statement for repeated use with bound values (bulk inserts).
-    SqliteStatement Prepare(const QString &sql, DatabaseError *error);
+    StoreStatement Prepare(const QString &sql, DatabaseError *error);
 
-    // The row ID of the last row this connection inserted; 0 when none.
+    // Joins the members file to this connection as "members", so that one
+    // transaction covers both files. On a server both live in one database
+    // and "members.<table>" answers already: nothing is to be done.
+    DatabaseError AttachMembers(const QString &membersLocation);
+    void DetachMembers();
+
+    // How many rows the last INSERT, UPDATE or DELETE on this connection changed.
+    qint64 ChangedRows() const;
+    // The identifier of the last row this connection inserted; 0 when none.
     qint64 LastInsertId() const;
 
     // Plain-SQL transactions; each returns true when it failed.
@@ -85,10 +96,14 @@ public:
 
 private:
     DatabaseError ensureOpen();
+    DatabaseError openServer();
+    DatabaseError serverError(const DatabaseError &e) const;
     DatabaseError applyConnectionSettings();
     SqliteStatement prepareOne(const QString &sql, DatabaseError *error);
 
     sqlite3 *m_db = nullptr;
+    std::unique_ptr<PgConnection> m_server;
+    mutable DatabaseError m_lastServerError;
     std::function<bool()> m_keepGoing;
     QString m_path;
     OpenMode m_mode = OpenMode::CreateIfMissing; // kept for the reopen of later statements

@@ -2,6 +2,7 @@
 
 #include "core/data/SearchIndex.h"
 #include "core/data/Database.h"
+#include "core/data/PgSchema.h"
 
 namespace {
 
@@ -175,6 +176,9 @@ DatabaseError CreateAddressDatabase(Database &db, const QString &path)
     DatabaseError error = db.OpenDatabase(path);
     if (error.isError())
         return error;
+    // On a server both parts of the address book are made together.
+    if (db.isServer())
+        return CreatePgSchema(*db.server());
     // One transaction: a crash half-way must not leave a file that exists (so
     // it is never created again) but lacks its tables or default senders.
     db.BeginTransaction();
@@ -197,6 +201,8 @@ DatabaseError CreateMembersDatabase(Database &db, const QString &path)
     DatabaseError error = db.OpenDatabase(path);
     if (error.isError())
         return error;
+    if (db.isServer())
+        return CreatePgSchema(*db.server());
     db.BeginTransaction();
     bool senderExisted = false;
     for (const TableDefinition &table : MembersTables()) {

@@ -76,6 +76,14 @@ DatabaseError PgConnection::open(const QString &connection)
     // console, not for a clerk: statements report their own errors.
     PQsetNoticeProcessor(conn, [](void *, const char *) {}, nullptr);
     m_conn = conn;
+    // The address book's tables live in the default schema, the history's in
+    // "members", as they live in two files locally; both answer unqualified
+    // and "members.memberitem" answers as it does with the file attached.
+    DatabaseError error;
+    if (exec(QStringLiteral("SET search_path TO public, members"), {}, &error)) {
+        close();
+        return error;
+    }
     return {};
 }
 
@@ -119,6 +127,7 @@ bool PgConnection::exec(const QString &sql, const QStringList &params, DatabaseE
     }
     PGresult *result = Run(m_conn, sql, params);
     const DatabaseError e = ResultError(m_conn, result);
+    m_changedRows = e.isError() ? 0 : QByteArray(PQcmdTuples(result)).toLongLong();
     PQclear(result);
     if (error)
         *error = e;
@@ -138,6 +147,142 @@ qint64 PgConnection::insertReturningId(const QString &sql, const QStringList &pa
         return -1;
     }
     return id;
+}
+
+DatabaseError PgConnection::forEachRow(const QString &sql, const QStringList &params,
+                                       const std::function<void(const StoreRow &)> &onRow)
+{
+    if (!m_conn)
+        return NotConnected();
+    PgStatement statement(m_conn, sql);
+    for (int i = 0; i < params.size(); ++i) {
+        if (params.at(i).isNull())
+            statement.bindNull(i + 1);
+        else
+            statement.bindText(i + 1, params.at(i));
+    }
+    int rc;
+    while ((rc = statement.step()) == PgStatement::Row)
+        onRow(statement);
+    return rc == PgStatement::Done ? DatabaseError() : statement.error();
+}
+
+std::unique_ptr<PgStatement> PgConnection::prepare(const QString &sql)
+{
+    return std::make_unique<PgStatement>(m_conn, sql);
+}
+
+bool PgConnection::inTransaction() const
+{
+    return m_conn && PQtransactionStatus(m_conn) != PQTRANS_IDLE;
+}
+
+bool PgConnection::isHealthy() const
+{
+    return m_conn && PQstatus(m_conn) == CONNECTION_OK;
+}
+
+PgStatement::PgStatement(pg_conn *conn, const QString &sql) : m_conn(conn), m_sql(sql.toUtf8()) {}
+
+PgStatement::~PgStatement()
+{
+    clearResult();
+}
+
+void PgStatement::clearResult()
+{
+    if (m_result)
+        PQclear(m_result);
+    m_result = nullptr;
+    m_row = -1;
+    m_texts.clear();
+}
+
+void PgStatement::bindText(int index, QStringView text)
+{
+    if (index < 1)
+        return;
+    while (m_params.size() < index)
+        m_params << QString();
+    // An empty text is a value, not NULL: keep it distinguishable.
+    QString value = text.toString();
+    if (value.isNull())
+        value = QStringLiteral("");
+    m_params[index - 1] = value;
+}
+
+void PgStatement::bindNull(int index)
+{
+    if (index < 1)
+        return;
+    while (m_params.size() < index)
+        m_params << QString();
+    m_params[index - 1] = QString();
+}
+
+int PgStatement::step()
+{
+    if (!m_conn) {
+        m_error = NotConnected();
+        return Error;
+    }
+    if (!m_result) {
+        m_error = {};
+        std::vector<QByteArray> values;
+        values.reserve(m_params.size());
+        std::vector<const char *> pointers;
+        pointers.reserve(m_params.size());
+        for (const QString &p : m_params) {
+            values.push_back(p.toUtf8());
+            pointers.push_back(p.isNull() ? nullptr : values.back().constData());
+        }
+        m_result = PQexecParams(m_conn, m_sql.constData(), int(m_params.size()), nullptr,
+                                pointers.empty() ? nullptr : pointers.data(), nullptr, nullptr, 0);
+        m_error = ResultError(m_conn, m_result);
+        if (m_error.isError()) {
+            PQclear(m_result);
+            m_result = nullptr;
+            return Error;
+        }
+        m_row = -1;
+    }
+    if (PQresultStatus(m_result) != PGRES_TUPLES_OK)
+        return Done;
+    if (m_row + 1 >= PQntuples(m_result))
+        return Done;
+    ++m_row;
+    const int columns = PQnfields(m_result);
+    m_texts.resize(columns);
+    for (int c = 0; c < columns; ++c)
+        m_texts[c] = PQgetisnull(m_result, m_row, c)
+                         ? QString()
+                         : QString::fromUtf8(PQgetvalue(m_result, m_row, c), PQgetlength(m_result, m_row, c));
+    return Row;
+}
+
+void PgStatement::reset()
+{
+    clearResult();
+}
+
+int PgStatement::columnCount() const
+{
+    return m_result ? PQnfields(m_result) : 0;
+}
+
+QStringView PgStatement::columnText(int c) const
+{
+    return c >= 0 && c < m_texts.size() ? QStringView(m_texts.at(c)) : QStringView();
+}
+
+bool PgStatement::columnIsNull(int c) const
+{
+    return !m_result || m_row < 0 || PQgetisnull(m_result, m_row, c);
+}
+
+QString PgStatement::columnName(int c) const
+{
+    return m_result ? QString::fromUtf8(PQfname(m_result, c)) : QString();
 }
 
 int PgConnection::serverVersion() const

@@ -5,7 +5,12 @@
 //
 // The types follow what the program stores rather than what SQLite declares:
 // SQLite enforces no varchar length and keeps a date as the text written, so
-// both are text here; an identifier column is given by the server.
+// both are text here, as are the integer columns that hold what a clerk typed;
+// an identifier column is given by the server.
+//
+// The address book's tables live in the default schema "public", the
+// history's and item data's in "members" (PgMembersSchema), as they live in
+// two files locally. Every connection searches both.
 
 #include "core/data/DatabaseError.h"
 #include "core/data/DatabaseSchema.h"
@@ -17,8 +22,12 @@ class PgConnection;
 // The PostgreSQL form of one column definition (or table constraint) of the
 // SQLite tables.
 QString PgColumnDefinition(const QString &definition);
-// CREATE TABLE IF NOT EXISTS for the server.
-QString PgCreateTableSql(const TableDefinition &table);
+// True when the column stays an integer on the server.
+bool PgColumnIsInteger(const QString &definition);
+// CREATE TABLE IF NOT EXISTS for the server, in schema when one is named.
+QString PgCreateTableSql(const TableDefinition &table, const QString &schema = QString());
+// The schema of the members file's tables.
+QString PgMembersSchema();
 
 // Creates every table of the address book and of the members database that
 // the server's current schema lacks, and with a new company table its four

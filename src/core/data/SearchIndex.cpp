@@ -3,7 +3,6 @@
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
 
-#include <sqlite3.h>
 
 namespace {
 
@@ -68,17 +67,17 @@ bool eachValue(Database &db, const QString &sql, const QStringList &bindings,
                const std::function<bool(QStringView)> &onValue)
 {
     DatabaseError error;
-    SqliteStatement s = db.Prepare(sql, &error);
+    StoreStatement s = db.Prepare(sql, &error);
     if (error.isError() || !s.isValid())
         return false;
     for (int i = 0; i < bindings.size(); ++i)
         s.bindText(i + 1, bindings.at(i));
     int rc;
-    while ((rc = s.step()) == SQLITE_ROW) {
+    while ((rc = s.step()) == StoreStatement::Row) {
         if (!onValue(s.columnText(0)))
             return true;
     }
-    return rc == SQLITE_DONE;
+    return rc == StoreStatement::Done;
 }
 
 // The trigrams the index makes of text followed by the padding, in order, as
@@ -171,6 +170,9 @@ QStringList DropSearchIndexSql(const SearchIndex &index)
 
 bool HasSearchIndex(Database &db, const SearchIndex &index)
 {
+    // The index is SQLite's own (FTS5); a server searches its tables directly.
+    if (db.isServer())
+        return false;
     QStringList quoted;
     for (const QString &name : objectNames(index))
         quoted << SqlQuote(name);
@@ -188,6 +190,8 @@ bool HasSearchIndex(Database &db, const SearchIndex &index)
 DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchIndex &index,
                              const SearchIndexBuildObserver &observer)
 {
+    if (db.isServer())
+        return {};
     DatabaseError error = db.OpenDatabase(path, Database::OpenMode::ExistingOnly);
     if (error.isError())
         return error;
@@ -211,6 +215,8 @@ DatabaseError AddSearchIndex(Database &db, const QString &path, const SearchInde
 
 QString SearchCandidates(Database &db, const SearchIndex &index, const QString &text)
 {
+    if (db.isServer())
+        return {};
     const qsizetype length = codePoints(text);
     if (length == 0 || !HasSearchIndex(db, index))
         return {};
@@ -271,7 +277,7 @@ QString SearchCandidates(Database &db, const SearchIndex &index, const QString &
         const bool bounded = last <= 0x10FFFF;
         const QString end = QString::fromUcs4(reinterpret_cast<const char32_t *>(first.constData()), length);
         DatabaseError error;
-        SqliteStatement s = db.Prepare(QStringLiteral("SELECT term, doc FROM ") + terms
+        StoreStatement s = db.Prepare(QStringLiteral("SELECT term, doc FROM ") + terms
                                            + QStringLiteral(" WHERE term>=?")
                                            + (bounded ? QStringLiteral(" AND term<?") : QString()),
                                        &error);
@@ -284,7 +290,7 @@ QString SearchCandidates(Database &db, const SearchIndex &index, const QString &
         qint64 docs = 0;
         int rc;
         // The terms come in order of their bytes, those beginning with start together.
-        while ((rc = s.step()) == SQLITE_ROW) {
+        while ((rc = s.step()) == StoreStatement::Row) {
             const QStringView term = s.columnText(0);
             if (!term.startsWith(start))
                 break;
@@ -294,7 +300,7 @@ QString SearchCandidates(Database &db, const SearchIndex &index, const QString &
                 return {};
             phrases << phrase(term.toString());
         }
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        if (rc != StoreStatement::Row && rc != StoreStatement::Done)
             return {};
         if (phrases.isEmpty())
             return QStringLiteral("0"); // no row can hold the text

@@ -4,8 +4,9 @@
 #include "core/data/DatabaseSchema.h"
 #include "core/data/PgConnection.h"
 #include "core/data/PgSchema.h"
-#include "core/data/SqliteStatement.h"
+#include "core/data/StoreStatement.h"
 
+#include <QFile>
 #include <QSet>
 
 namespace {
@@ -23,7 +24,7 @@ ColumnSet ColumnsOf(const TableDefinition &table)
         const QString name = ColumnName(definition);
         if (name.isEmpty())
             continue;
-        if (definition.simplified().section(QLatin1Char(' '), 1, 1).compare(QLatin1String("integer"), Qt::CaseInsensitive) == 0)
+        if (PgColumnIsInteger(definition))
             set.integers.insert(int(set.names.size()));
         set.names << name.toLower();
     }
@@ -100,7 +101,7 @@ bool CopyTable(Database &db, const QString &file, const TableDefinition &table, 
     bool failed = false;
     *error = db.ForEachRow(QStringLiteral("SELECT ") + columns.names.join(QLatin1Char(',')) + QStringLiteral(" FROM ")
                                + table.name + QStringLiteral(" ORDER BY rowid;"),
-                           [&](const SqliteStatement &s) {
+                           [&](const StoreRow &s) {
                                if (failed)
                                    return;
                                ++rows;
@@ -134,7 +135,7 @@ bool CopyTable(Database &db, const QString &file, const TableDefinition &table, 
 } // namespace
 
 MigrationResult CopyLocalStoreToServer(Database &db, const QString &addressDb, const QString &membersDb,
-                                       PgConnection &pg)
+                                       PgConnection &pg, ServerRows existing)
 {
     MigrationResult result;
     result.error = CreatePgSchema(pg, false);
@@ -163,6 +164,11 @@ MigrationResult CopyLocalStoreToServer(Database &db, const QString &addressDb, c
         }
         if (r.rows.value(0, 0) == QLatin1String("0"))
             continue;
+        if (existing == ServerRows::Replace) {
+            if (pg.exec(QStringLiteral("DELETE FROM ") + table.name, {}, &result.error))
+                return stop();
+            continue;
+        }
         if (table.name == CompanyTable().name && OnlyDefaultSenders(pg, &result.error)) {
             if (pg.exec(QStringLiteral("DELETE FROM company"), {}, &result.error))
                 return stop();
@@ -202,4 +208,93 @@ MigrationResult CopyLocalStoreToServer(Database &db, const QString &addressDb, c
     if (pg.commit(&result.error))
         return stop();
     return result;
+}
+
+namespace {
+
+// Copies one table of the server into the open SQLite file.
+DatabaseError copyTableToFile(PgConnection &pg, Database &db, const TableDefinition &table)
+{
+    const ColumnSet columns = ColumnsOf(table);
+    DatabaseError error;
+    // The file's own new rows (its default senders) make way for the server's.
+    if (db.ExecSql(QStringLiteral("DELETE FROM ") + table.name, &error))
+        return error;
+    QStringList marks;
+    for (int i = 0; i < columns.names.size(); ++i)
+        marks << QStringLiteral("?");
+    StoreStatement insert = db.Prepare(QStringLiteral("INSERT INTO ") + table.name + QLatin1Char('(')
+                                           + columns.names.join(QLatin1Char(',')) + QStringLiteral(") VALUES(")
+                                           + marks.join(QLatin1Char(',')) + QLatin1Char(')'),
+                                       &error);
+    if (error.isError())
+        return error;
+    qint64 rows = 0;
+    DatabaseError insertError;
+    error = pg.forEachRow(QStringLiteral("SELECT ") + columns.names.join(QLatin1Char(',')) + QStringLiteral(" FROM ")
+                              + table.name + QStringLiteral(" ORDER BY 1"),
+                          {}, [&](const StoreRow &row) {
+                              if (insertError.isError())
+                                  return;
+                              for (int c = 0; c < columns.names.size(); ++c) {
+                                  if (row.columnIsNull(c))
+                                      insert.bindNull(c + 1);
+                                  else
+                                      insert.bindText(c + 1, row.columnText(c));
+                              }
+                              if (insert.step() != StoreStatement::Done)
+                                  insertError = {1, table.name + QStringLiteral(": ") + insert.errorMessage()};
+                              insert.reset();
+                              ++rows;
+                          });
+    if (error.isError())
+        return error;
+    if (insertError.isError())
+        return insertError;
+    const QueryResult count = db.QueryRows(QStringLiteral("SELECT count(*) FROM ") + table.name);
+    if (!count.ok())
+        return count.error;
+    if (count.rows.value(0, 0).toLongLong() != rows)
+        return {1, QStringLiteral("%1: %2 rows on the server, %3 written").arg(table.name).arg(rows).arg(count.rows.value(0, 0))};
+    return {};
+}
+
+} // namespace
+
+DatabaseError CopyServerStoreToFiles(PgConnection &pg, Database &db, const QString &addressFile,
+                                     const QString &membersFile)
+{
+    const struct {
+        const QString &file;
+        DatabaseError (*create)(Database &, const QString &);
+        QVector<TableDefinition> tables;
+    } files[] = {{addressFile, &CreateAddressDatabase, AddressTables()},
+                 {membersFile, &CreateMembersDatabase, MembersTables()}};
+    DatabaseError error;
+    // The server's rows are read in one snapshot, so the two files agree.
+    if (pg.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"), {}, &error))
+        return error;
+    for (const auto &f : files) {
+        error = f.create(db, f.file);
+        if (!error.isError())
+            error = db.OpenDatabase(f.file);
+        if (!error.isError() && !db.BeginTransaction(&error)) {
+            for (const TableDefinition &table : f.tables) {
+                error = copyTableToFile(pg, db, table);
+                if (error.isError())
+                    break;
+            }
+            if (error.isError() || db.Commit(&error))
+                db.Rollback();
+        }
+        if (error.isError())
+            break;
+    }
+    pg.rollback();
+    db.CloseDatabase();
+    if (error.isError()) {
+        QFile::remove(addressFile);
+        QFile::remove(membersFile);
+    }
+    return error;
 }

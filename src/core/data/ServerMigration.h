@@ -29,8 +29,21 @@ struct MigrationResult {
     bool ok() const { return !error.isError() && refusal.isEmpty(); }
 };
 
+// What becomes of rows the server holds already.
+enum class ServerRows {
+    Refuse, // a move: the server must be empty (its default senders aside)
+    Replace // a restore: they go, in the same transaction as the copy
+};
+
 // Copies the tables of addressDb (address, company) and membersDb (the
-// history and the item rows) into the server's current schema, creating the
-// tables first when they are missing.
+// history and the item rows) into the server, creating the tables first when
+// they are missing.
 MigrationResult CopyLocalStoreToServer(Database &db, const QString &addressDb, const QString &membersDb,
-                                       PgConnection &pg);
+                                       PgConnection &pg, ServerRows existing = ServerRows::Refuse);
+
+// The other way: writes every table of the server into two new SQLite files
+// made as the program makes them, value for value and identifiers kept, so
+// that a backup of a server is the same as one of a station's files. Each
+// file is written in one transaction; on an error neither file is left.
+DatabaseError CopyServerStoreToFiles(PgConnection &pg, Database &db, const QString &addressFile,
+                                     const QString &membersFile);

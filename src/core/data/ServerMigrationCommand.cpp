@@ -43,14 +43,14 @@ int RunMigrateToServerCommand(const QStringList &args)
     const ProgramFolders folders =
         PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(o.edition).exeName, root);
     Database db;
-    const DatabaseError prepared = PrepareAddressBook(db, folders.addressDb(), folders.membersDb());
+    const DatabaseError prepared = PrepareAddressBook(db, folders.localAddressDb(), folders.localMembersDb());
     if (prepared.isError())
         return fail(prepared.message);
     PgConnection pg;
     const DatabaseError connected = pg.open(store);
     if (connected.isError())
         return fail(connected.message);
-    const MigrationResult result = CopyLocalStoreToServer(db, folders.addressDb(), folders.membersDb(), pg);
+    const MigrationResult result = CopyLocalStoreToServer(db, folders.localAddressDb(), folders.localMembersDb(), pg);
     if (!result.refusal.isEmpty())
         return fail(result.refusal);
     if (result.error.isError())

@@ -1,5 +1,10 @@
 #include "core/data/SqlLiteral.h"
 
+QString SqlIdLiteral(const QString &value)
+{
+    return value.trimmed().isEmpty() ? QStringLiteral("NULL") : SqlQuote(value);
+}
+
 QString SqlQuote(const QString &value)
 {
     QString text = value;

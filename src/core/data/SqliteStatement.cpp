@@ -29,6 +29,16 @@ int SqliteStatement::bindText(int index, QStringView text)
     return sqlite3_bind_text16(m_statement, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
 }
 
+int SqliteStatement::bindNull(int index)
+{
+    return sqlite3_bind_null(m_statement, index);
+}
+
+QString SqliteStatement::errorMessage() const
+{
+    return m_statement ? QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement))) : QString();
+}
+
 int SqliteStatement::step()
 {
     return sqlite3_step(m_statement);

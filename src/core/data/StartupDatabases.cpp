@@ -4,6 +4,7 @@
 #include "core/data/DatabaseSchema.h"
 #include "core/data/SearchIndex.h"
 #include "core/data/Database.h"
+#include "core/data/StoreLocation.h"
 
 #include <QFile>
 #include <utility>
@@ -65,6 +66,12 @@ DatabaseFileCheck PrepareDatabaseFile(Database &db, const QString &path, CreateD
 
 DatabaseError PrepareAddressBook(Database &db, const QString &addressDb, const QString &membersDb)
 {
+    if (IsServerStore(addressDb)) {
+        DatabaseError error = CreateAddressDatabase(db, addressDb);
+        if (error.isError())
+            error.message = QStringLiteral("cannot use %1: %2").arg(StoreLocationForDisplay(addressDb), error.message);
+        return error;
+    }
     for (const auto &[path, create] :
          {std::pair{addressDb, &CreateAddressDatabase}, std::pair{membersDb, &CreateMembersDatabase}}) {
         DatabaseError error;
@@ -88,6 +95,14 @@ QStringList OpenStartupDatabases(Database &db, const StartupDatabasePaths &paths
 {
     QStringList notices;
     restoreZipcodeDatabase(db, paths, &notices);
+    if (IsServerStore(paths.address)) {
+        // The server's tables are made by the first station that uses it.
+        const DatabaseError error = CreateAddressDatabase(db, paths.address);
+        if (error.isError())
+            notices.append(QStringLiteral("サーバーのデータベースを使えません。\n") + StoreLocationForDisplay(paths.address)
+                           + QLatin1Char('\n') + DatabaseErrorInJapanese(error));
+        return notices;
+    }
     prepare(db, AddressDatabaseLabel(), paths.address, CreateAddressDatabase, &notices, observer);
     prepare(db, MembersDatabaseLabel(), paths.members, CreateMembersDatabase, &notices, observer);
     return notices;

@@ -2,7 +2,7 @@
 
 #include "core/data/Database.h"
 #include "core/data/SqlLiteral.h"
-#include "core/data/SqliteStatement.h"
+#include "core/data/StoreStatement.h"
 #include "core/history/HistoryList.h"
 
 namespace {
@@ -77,7 +77,7 @@ CsvExportOutcome ExportHistory(Database &db, const QString &membersDbPath, const
     qint64 total = 0;
     if (!byDate && query.searchText.isEmpty())
         db.ForEachRow(QStringLiteral("SELECT count(*) FROM sender WHERE kind=") + QString::number(query.editionCode),
-                      [&total](const SqliteStatement &s) { total = s.columnText(0).toLongLong(); });
+                      [&total](const StoreRow &s) { total = s.columnText(0).toLongLong(); });
     const QString sql = byDate ? dateRangeSql(query)
                                : HistoryViewSelectSql(db, columnList(), query.editionCode, query.sortState,
                                                       query.searchText);
@@ -89,7 +89,7 @@ CsvExportOutcome ExportHistory(Database &db, const QString &membersDbPath, const
     bool stopped = false;
     qint64 rows = 0;
     const int count = int(columns().size());
-    error = db.ForEachRow(sql, [&](const SqliteStatement &s) {
+    error = db.ForEachRow(sql, [&](const StoreRow &s) {
         if (!written || stopped)
             return;
         for (int c = 0; c < count; ++c)

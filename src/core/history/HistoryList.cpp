@@ -4,7 +4,7 @@
 #include "core/text/TextFields.h"
 #include "core/text/DateText.h"
 #include "core/data/SearchIndex.h"
-#include "core/data/SqliteStatement.h"
+#include "core/data/StoreStatement.h"
 #include "core/data/Database.h"
 
 #include <QDate>
@@ -157,7 +157,7 @@ QString HistoryViewSelectSql(Database &db, const QString &columns, int editionCo
 
 namespace {
 
-HistoryListRow listRow(const SqliteStatement &s, int editionCode)
+HistoryListRow listRow(const StoreRow &s, int editionCode)
 {
     auto text = [&s](int c) { return s.columnText(c).toString(); };
     HistoryListRow row;
@@ -182,7 +182,7 @@ HistoryListRow listRow(const SqliteStatement &s, int editionCode)
 // Runs the list's SELECT of columns on the members database, handing each row to onRow.
 DatabaseError forEachRowOf(Database &db, const QString &membersDb, const QString &columns, int editionCode,
                            int sortState, const QString &searchText,
-                           const std::function<void(const SqliteStatement &)> &onRow)
+                           const std::function<void(const StoreRow &)> &onRow)
 {
     const DatabaseError failure = db.OpenDatabase(membersDb);
     return failure.isError()
@@ -198,7 +198,7 @@ QVector<HistoryListRow> ReadHistoryList(Database &db, const QString &membersDb, 
     QVector<HistoryListRow> rows;
     const DatabaseError failure =
         forEachRowOf(db, membersDb, listColumns, editionCode, sortState, searchText,
-                     [&](const SqliteStatement &s) { rows.append(listRow(s, editionCode)); });
+                     [&](const StoreRow &s) { rows.append(listRow(s, editionCode)); });
     if (error)
         *error = failure;
     return rows;
@@ -210,7 +210,7 @@ QVector<qint64> ReadHistoryIds(Database &db, const QString &membersDb, int editi
     QVector<qint64> ids;
     const DatabaseError failure =
         forEachRowOf(db, membersDb, QStringLiteral("id"), editionCode, sortState, searchText,
-                     [&ids](const SqliteStatement &s) { ids.append(s.columnText(0).toLongLong()); });
+                     [&ids](const StoreRow &s) { ids.append(s.columnText(0).toLongLong()); });
     if (error)
         *error = failure;
     return ids;
@@ -232,7 +232,7 @@ HistoryIdPage ReadHistoryIdPage(Database &db, const QString &membersDb, int edit
         const QString sql = paged ? selectSql(QStringLiteral("id"), editionCode, sortState, searchText, QString(),
                                               before, limit)
                                   : selectSql(QStringLiteral("id"), editionCode, sortState, searchText, candidates);
-        failure = db.ForEachRow(sql, [&page](const SqliteStatement &s) { page.ids.append(s.columnText(0).toLongLong()); });
+        failure = db.ForEachRow(sql, [&page](const StoreRow &s) { page.ids.append(s.columnText(0).toLongLong()); });
         page.complete = !paged || page.ids.size() < limit;
     }
     if (error)
@@ -254,7 +254,7 @@ QVector<HistoryListRow> ReadHistoryRows(Database &db, const QString &membersDb, 
             numbers << QString::number(ids.at(i));
         const QString sql = QStringLiteral("SELECT ") + listColumns + QStringLiteral(" FROM sender WHERE id IN (")
                             + numbers.join(u',') + QStringLiteral(");");
-        failure = db.ForEachRow(sql, [&](const SqliteStatement &s) {
+        failure = db.ForEachRow(sql, [&](const StoreRow &s) {
             HistoryListRow row = listRow(s, editionCode);
             const qint64 id = row.id.toLongLong();
             byId.insert(id, std::move(row));

@@ -18,17 +18,19 @@
 namespace {
 
 const char consigneeUsage[] =
-    "usage: korvel-print export-consignees --out FILE [--appdata DIR] [--edition CODE] [--shift-jis]\n"
+    "usage: korvel-print export-consignees --out FILE [--appdata DIR] [--edition CODE] [--store URI]\n"
+    "                                      [--shift-jis]\n"
     "Writes every consignee of the address book with its item row of the edition\n"
     "to a CSV file (a header row, RFC 4180 quoting, UTF-8 with a byte-order mark).\n"
     "  --out FILE      the CSV file to write (replaced when it exists)\n"
     "  --appdata DIR   the common application data folder (default: the program's own)\n"
     "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
+    "  --store URI     a PostgreSQL server's address book (postgresql://host/db), or 'local'\n"
     "  --shift-jis     write Shift_JIS (code page 932) instead of UTF-8\n"
     "Exit code 0 when written, 2 on a usage, database or file error.\n";
 
 const char historyUsage[] =
-    "usage: korvel-print export-history --out FILE [--appdata DIR] [--edition CODE]\n"
+    "usage: korvel-print export-history --out FILE [--appdata DIR] [--edition CODE] [--store URI]\n"
     "                                   [--from DATE] [--to DATE] [--shift-jis]\n"
     "Writes the sending history of the edition, every stored column, to a CSV\n"
     "file: the rows sent from --from to --to (both included, yyyy-MM-dd), oldest\n"
@@ -36,13 +38,14 @@ const char historyUsage[] =
     "  --out FILE      the CSV file to write (replaced when it exists)\n"
     "  --appdata DIR   the common application data folder (default: the program's own)\n"
     "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
+    "  --store URI     a PostgreSQL server's history (postgresql://host/db), or 'local'\n"
     "  --from DATE     the first send date\n"
     "  --to DATE       the last send date\n"
     "  --shift-jis     write Shift_JIS (code page 932) instead of UTF-8\n"
     "Exit code 0 when written, 2 on a usage, database or file error.\n";
 
 struct ExportOptions {
-    QString appdata, out;
+    QString appdata, out, store;
     int edition = 40;
     bool shiftJis = false;
     QDate from, to;
@@ -67,6 +70,7 @@ int parse(const char *command, const char *usage, bool dates, const QStringList 
         code >= 0)
         return code;
     o->appdata = read.appdata;
+    o->store = read.store;
     o->edition = read.edition;
     o->out = read.value(QStringLiteral("--out"));
     o->shiftJis = read.has(QStringLiteral("--shift-jis"));
@@ -89,6 +93,7 @@ int prepare(const char *command, const ExportOptions &o, Database &db, ProgramFo
 {
     const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
     *folders = PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(o.edition).exeName, root);
+    ApplyStoreOption(o.store, folders);
     const DatabaseError prepared = PrepareAddressBook(db, folders->addressDb(), folders->membersDb());
     return prepared.isError() ? ToolFailure(command, prepared.message) : -1;
 }

@@ -19,11 +19,13 @@ namespace {
 
 const char usage[] =
     "usage: korvel-print csv-import [--appdata DIR] [--edition CODE] [--file FILE] [--sender ID]\n"
+    "                              [--store URI]\n"
     "Imports a CSV intermediate file (14 fields a line, each followed by a comma)\n"
     "into the address book, as the program does after the CSV editor has ended:\n"
     "consignees not yet there by their two name lines are added, and every line's\n"
     "item data is written for the edition.\n"
     "  --appdata DIR   the common application data folder (default: the program's own)\n"
+    "  --store URI     a PostgreSQL server's address book (postgresql://host/db), or 'local'\n"
     "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
     "  --file FILE     the intermediate file (default: <work folder>/conf/csvImport.tmp)\n"
     "  --sender ID     the sender stored with new item rows (default: none)\n"
@@ -52,8 +54,9 @@ int RunCsvImportCommand(const QStringList &args)
         return fail(QStringLiteral("--sender wants a sender ID, not '%1'").arg(o.value(QStringLiteral("--sender"))));
 
     const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
-    const ProgramFolders folders =
+    ProgramFolders folders =
         PrepareProgramFolders(QCoreApplication::applicationDirPath(), EditionFor(edition).exeName, root);
+    ApplyStoreOption(o.store, &folders);
     CsvImportTarget target;
     target.addressDbPath = folders.addressDb();
     target.membersDbPath = folders.membersDb();

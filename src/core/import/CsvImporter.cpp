@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
-#include <sqlite3.h>
 
 namespace {
 
@@ -25,7 +24,7 @@ public:
     {
         m_ids.clear();
         return db.ForEachRow(QStringLiteral("SELECT ID, NAMAE1, NAMAE2 FROM address ORDER BY ID"),
-                             [this](const SqliteStatement &s) {
+                             [this](const StoreRow &s) {
                                  if (s.columnIsNull(1) || s.columnIsNull(2))
                                      return;
                                  const QString key = keyOf(s.columnText(1).toString(), s.columnText(2).toString());
@@ -98,7 +97,8 @@ public:
                                       r.itemNames.value(3), r.daibiki, r.hoken, id, kind});
         return run(m_insertItem, {id, kind, target.senderId, r.uriage, r.itemNames.value(0), r.itemNames.value(1),
                                   r.itemNames.value(2), r.itemNames.value(3), QString(), QString(), QString(),
-                                  r.daibiki, QString(), QString(), QString(), r.hoken, QString()});
+                                  r.daibiki, QString(), QString(), QString(), r.hoken, QString()},
+                   2);
     }
 
 private:
@@ -106,26 +106,32 @@ private:
     {
         m_countItems.bindText(1, id);
         m_countItems.bindText(2, kind);
-        const bool exists = m_countItems.step() == SQLITE_ROW && m_countItems.columnText(0).toInt() > 0;
+        const bool exists = m_countItems.step() == StoreStatement::Row && m_countItems.columnText(0).toInt() > 0;
         m_countItems.reset();
         return exists;
     }
 
     // Runs a statement with the values bound in order; true when it ran to its
     // end. A statement that fails is skipped; the import goes on.
-    static bool run(SqliteStatement &statement, const QStringList &values)
+    // idAt, when given, is the position of an identifier column, whose empty
+    // value binds NULL (a server's integer column refuses '').
+    static bool run(StoreStatement &statement, const QStringList &values, int idAt = -1)
     {
         // An empty value is bound as empty text, as the literal '' was: a
         // null text would bind NULL, which "NAMAE2=''" no longer matches.
-        for (int i = 0; i < values.size(); ++i)
-            statement.bindText(i + 1, values.at(i).isNull() ? QStringView(u"") : QStringView(values.at(i)));
-        const bool done = statement.step() == SQLITE_DONE;
+        for (int i = 0; i < values.size(); ++i) {
+            if (i == idAt && values.at(i).trimmed().isEmpty())
+                statement.bindNull(i + 1);
+            else
+                statement.bindText(i + 1, values.at(i).isNull() ? QStringView(u"") : QStringView(values.at(i)));
+        }
+        const bool done = statement.step() == StoreStatement::Done;
         statement.reset();
         return done;
     }
 
     Database &m_db;
-    SqliteStatement m_insertConsignee, m_countItems, m_updateItem, m_insertItem;
+    StoreStatement m_insertConsignee, m_countItems, m_updateItem, m_insertItem;
 };
 
 CsvImportOutcome failed(const DatabaseError &error)
@@ -196,16 +202,12 @@ DatabaseError OpenAddressBookWithMembers(Database &db, const CsvImportTarget &ta
     error = db.OpenDatabase(target.addressDbPath, Database::OpenMode::ExistingOnly);
     if (error.isError())
         return error;
-    if (!db.ExecSql(QStringLiteral("ATTACH DATABASE ") + SqlQuote(QFileInfo(target.membersDbPath).absoluteFilePath())
-                        + QStringLiteral(" AS members"),
-                    &error))
-        db.ExecSql(QStringLiteral("PRAGMA members.synchronous = FULL"), &error);
-    return error;
+    return db.AttachMembers(target.membersDbPath);
 }
 
 void CloseAddressBookWithMembers(Database &db)
 {
-    db.ExecSql(QStringLiteral("DETACH DATABASE members"));
+    db.DetachMembers();
 }
 
 QString CsvImportedNotice()

@@ -1,5 +1,11 @@
 #include "core/maintenance/DataMaintenance.h"
 
+#include "core/data/Database.h"
+#include "core/data/DatabaseErrorText.h"
+#include "core/data/DatabaseSchema.h"
+#include "core/data/PgConnection.h"
+#include "core/data/PgConnectionPool.h"
+#include "core/data/ServerMigration.h"
 #include "core/settings/AppFolders.h"
 #include "core/text/FileErrorText.h"
 
@@ -112,6 +118,79 @@ MaintenanceResult DataMaintenance::backupDatabases(const QString &dataDir, const
             return copied;
     }
     return {};
+}
+
+namespace {
+
+// A connection of its own, so that the copy's transaction is nobody else's.
+std::unique_ptr<PgConnection> serverFor(const QString &store, MaintenanceResult *result)
+{
+    DatabaseError error;
+    std::unique_ptr<PgConnection> pg = TakeServerConnection(store, &error);
+    if (error.isError())
+        *result = MaintenanceResult::failure(QStringLiteral("サーバーに接続できませんでした。\n") + DatabaseErrorInJapanese(error));
+    return pg;
+}
+
+MaintenanceResult serverToFiles(PgConnection &pg, const QString &folder)
+{
+    const QStringList names = DataMaintenance::userDatabaseFiles();
+    Database files;
+    const DatabaseError error = CopyServerStoreToFiles(pg, files, folder + u'/' + names.at(0), folder + u'/' + names.at(1));
+    if (error.isError())
+        return MaintenanceResult::failure(QStringLiteral("サーバーのデータを書き出せませんでした。\n") + DatabaseErrorInJapanese(error));
+    return {};
+}
+
+} // namespace
+
+MaintenanceResult DataMaintenance::backupServer(const QString &store, const QString &targetFolder)
+{
+    for (const QString &name : userDatabaseFiles()) {
+        const QString to = targetFolder + u'/' + name;
+        if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+            return MaintenanceResult::failure(QStringLiteral("指定されたファイルは既に存在します。\n") + to);
+    }
+    MaintenanceResult result;
+    const std::unique_ptr<PgConnection> pg = serverFor(store, &result);
+    if (!pg)
+        return result;
+    return serverToFiles(*pg, targetFolder);
+}
+
+MaintenanceResult DataMaintenance::restoreServer(const QString &backupFolder, const QString &store,
+                                                 const QString &dataDir, const QDateTime &stamp)
+{
+    const QString missing = missingBackupFile(backupFolder);
+    if (!missing.isEmpty())
+        return MaintenanceResult::failure(QStringLiteral("データベースファイルが見つかりません。\n") + missing);
+    MaintenanceResult result;
+    std::unique_ptr<PgConnection> pg = serverFor(store, &result);
+    if (!pg)
+        return result;
+    QDir().mkpath(dataDir);
+    QString safety;
+    result = makeSafetyFolder(dataDir, stamp, &safety);
+    if (!result)
+        return result;
+    result = serverToFiles(*pg, safety);
+    if (!result) {
+        QDir(safety).removeRecursively();
+        return result;
+    }
+    const QStringList names = userDatabaseFiles();
+    Database files;
+    const MigrationResult copied = CopyLocalStoreToServer(files, backupFolder + u'/' + names.at(0),
+                                                          backupFolder + u'/' + names.at(1), *pg, ServerRows::Replace);
+    if (!copied.ok()) {
+        // Nothing changed on the server: its copy would only be clutter.
+        QDir(safety).removeRecursively();
+        return MaintenanceResult::failure(QStringLiteral("リストアできませんでした。サーバーのデータは元のままです。\n")
+                                          + (copied.refusal.isEmpty() ? DatabaseErrorInJapanese(copied.error) : copied.refusal));
+    }
+    ReturnServerConnection(store, std::move(pg));
+    result.safetyCopy = safety;
+    return result;
 }
 
 QString DataMaintenance::missingBackupFile(const QString &backupFolder)

@@ -45,6 +45,15 @@ public:
     static MaintenanceResult restoreDatabases(const QString &backupFolder, const QString &dataDir,
                                               const QDateTime &stamp = QDateTime::currentDateTime());
 
+    // The same two for a station whose address book is on a server (store, a
+    // connection URI). A backup writes the same two files as a local one, so
+    // a backup is a backup whatever the store. A restore reads them into the
+    // server in one transaction, replacing its rows; the server's rows are
+    // first written into a safety folder under dataDir as such files.
+    static MaintenanceResult backupServer(const QString &store, const QString &targetFolder);
+    static MaintenanceResult restoreServer(const QString &backupFolder, const QString &store, const QString &dataDir,
+                                           const QDateTime &stamp = QDateTime::currentDateTime());
+
     // Copies every shipped style file of programDir/style over the work
     // folder's copy of the same name; the user's other files there stay.
     // Returns the number of files copied.

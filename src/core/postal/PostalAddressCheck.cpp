@@ -200,7 +200,7 @@ DatabaseError PostalAddressTable::load(Database &db, const QString &zipDbPath)
     PostalEntryJoiner joiner;
     NationalPostalEntry complete;
     error = db.ForEachRow(QStringLiteral("SELECT ZIP_CODE,AREA,CITY,LOCATION FROM zipcode ORDER BY ID;"),
-                          [&](const SqliteStatement &row) {
+                          [&](const StoreRow &row) {
                               const NationalPostalEntry entry{row.columnText(0).toString(), row.columnText(1).toString(),
                                                               row.columnText(2).toString(),
                                                               row.columnText(3).toString()};

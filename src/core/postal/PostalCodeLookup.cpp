@@ -30,7 +30,7 @@ PostalLookupResult LookupPostalCode(Database &db, const QString &zipDbPath, cons
         result.city = complete.city;
         result.location = complete.location;
     };
-    result.error = db.ForEachRow(sql, [&](const SqliteStatement &row) {
+    result.error = db.ForEachRow(sql, [&](const StoreRow &row) {
         const NationalPostalEntry entry{code, row.columnText(0).toString(), row.columnText(1).toString(),
                                         row.columnText(2).toString()};
         if (joiner.add(entry, &complete))

@@ -37,7 +37,7 @@ ZipGuideSearchResult ZipGuideSearch(Database &db, const QString &zipDbPath, cons
         auto append = [&buffer, &complete] {
             buffer.append(complete.code, complete.area, complete.city, complete.location);
         };
-        result.error = db.ForEachRow(ZipGuideSearchSql(searchText), [&](const SqliteStatement &row) {
+        result.error = db.ForEachRow(ZipGuideSearchSql(searchText), [&](const StoreRow &row) {
             if (joiner.add({row.columnText(0).toString(), row.columnText(1).toString(), row.columnText(2).toString(),
                             row.columnText(3).toString()},
                            &complete))

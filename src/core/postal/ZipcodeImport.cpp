@@ -69,7 +69,7 @@ ZipImportResult ImportNationalPostalLines(Database &db, const QString &zipDbPath
     CreateZipcodeTable(db);
     // One prepared statement with bound values: about twice as fast as a new
     // SQL text per row, and a quote inside a town name cannot break it.
-    SqliteStatement insert =
+    StoreStatement insert =
         db.Prepare(QStringLiteral("INSERT INTO zipcode(ZIP_CODE,AREA,CITY,LOCATION) VALUES(?,?,?,?)"), &result.error);
     if (!insert.isValid()) {
         db.Rollback();
@@ -86,7 +86,7 @@ ZipImportResult ImportNationalPostalLines(Database &db, const QString &zipDbPath
         insert.bindText(4, complete.location);
         const int rc = insert.step();
         insert.reset();
-        if (rc == SQLITE_DONE)
+        if (rc == StoreStatement::Done)
             ++result.insertedCount;
         else
             ++result.failedCount;

@@ -1,5 +1,7 @@
 #include "core/settings/AppFolders.h"
 
+#include "core/settings/StoreSettings.h"
+
 #include "core/settings/Editions.h"
 
 #include <QDir>
@@ -93,6 +95,7 @@ ProgramFolders PrepareProgramFolders(const QString &programDir, const QString &e
     f.dataDir = DataDirFor(appDataRoot);
     if (!QFileInfo::exists(f.dataDir))
         CopyShippedFiles(programDir + QLatin1String("/databaseXe2"), f.dataDir);
+    f.store = ReadStoreSettings(f.dataDir).location();
 
     const QString lst = f.workDir + QLatin1String("/conf/addresslist.lst");
     const QString dat = f.workDir + QLatin1String("/conf/addresslist.dat");

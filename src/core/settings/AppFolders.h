@@ -31,15 +31,22 @@ struct ProgramFolders {
     QString exeName;
     QString workDir;
     QString dataDir;
+    // The server that holds the address book and history instead of the
+    // local files (a connection URI), or empty for the files.
+    QString store;
 
-    // The address book's two database files in the shared data folder.
-    QString addressDb() const { return dataDir + QStringLiteral("/addressXe2.db3"); }
-    QString membersDb() const { return dataDir + QStringLiteral("/membersXe2.db3"); }
+    // Where the address book and the history are: the server when one is set,
+    // otherwise the two database files in the shared data folder.
+    QString addressDb() const { return store.isEmpty() ? localAddressDb() : store; }
+    QString membersDb() const { return store.isEmpty() ? localMembersDb() : store; }
+    QString localAddressDb() const { return dataDir + QStringLiteral("/addressXe2.db3"); }
+    QString localMembersDb() const { return dataDir + QStringLiteral("/membersXe2.db3"); }
 };
 
 // The first-run folder work of the main window's creation: chooses the edition
 // from exeName, creates the work folder with "ini", copies the shipped "style",
 // "conf" and database folders where the target folder does not exist yet, and
-// renames an old "addresslist.dat" to "addresslist.lst" once.
+// renames an old "addresslist.dat" to "addresslist.lst" once. The store is
+// the station's setting (StoreSettings).
 ProgramFolders PrepareProgramFolders(const QString &programDir, const QString &exeName,
                                      const QString &appDataRoot = CommonAppDataRoot());

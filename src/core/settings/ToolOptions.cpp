@@ -1,5 +1,7 @@
 #include "core/settings/ToolOptions.h"
 
+#include "core/data/StoreLocation.h"
+#include "core/settings/AppFolders.h"
 #include "core/settings/Editions.h"
 #include "core/text/TextFields.h"
 
@@ -9,6 +11,19 @@ int ToolFailure(const char *command, const QString &message, int code)
 {
     std::fprintf(stderr, "korvel-print: %s: %s\n", command, message.toUtf8().constData());
     return code;
+}
+
+const char *const StoreOptionUsage =
+    "  --store URI     the address book on a PostgreSQL server (postgresql://host/db; PGHOST,\n"
+    "                  PGUSER, PGPASSWORD and ~/.pgpass apply), or 'local' for this station's\n"
+    "                  files (default: the station's setting)\n";
+
+void ApplyStoreOption(const QString &store, ProgramFolders *folders)
+{
+    if (store == QLatin1String("local"))
+        folders->store.clear();
+    else if (!store.isEmpty())
+        folders->store = store;
 }
 
 int ReadToolOptions(const char *command, const char *usage, const QStringList &args, const QStringList &valued,
@@ -24,7 +39,8 @@ int ReadToolOptions(const char *command, const char *usage, const QStringList &a
             options->flags.insert(a);
             continue;
         }
-        const bool takesValue = a == QLatin1String("--appdata") || a == QLatin1String("--edition") || valued.contains(a);
+        const bool takesValue = a == QLatin1String("--appdata") || a == QLatin1String("--edition")
+                                || a == QLatin1String("--store") || valued.contains(a);
         if (!takesValue)
             return ToolFailure(command, QStringLiteral("unknown option '%1' (see --help)").arg(a));
         if (i + 1 >= args.size())
@@ -32,6 +48,10 @@ int ReadToolOptions(const char *command, const char *usage, const QStringList &a
         const QString value = args.at(++i);
         if (a == QLatin1String("--appdata")) {
             options->appdata = value;
+        } else if (a == QLatin1String("--store") && !valued.contains(a)) {
+            if (!IsServerStore(value) && value != QLatin1String("local"))
+                return ToolFailure(command, QStringLiteral("--store takes a postgresql:// URI or 'local', not '%1'").arg(value));
+            options->store = value;
         } else if (a == QLatin1String("--edition")) {
             if (!ParseWholeNumber(value, &options->edition) || EditionFor(options->edition).code != options->edition)
                 return ToolFailure(command, QStringLiteral("unknown edition '%1'").arg(value));

@@ -13,6 +13,7 @@ struct ToolOptions {
     QSet<QString> flags;            // the flags given
     QString appdata;                // --appdata, empty for the program's own
     int edition = 40;               // --edition, a known edition's code
+    QString store;                  // --store, a server's URI; empty for the station's setting
 
     QString value(const QString &name) const { return values.value(name); }
     bool has(const QString &name) const { return values.contains(name) || flags.contains(name); }
@@ -21,9 +22,17 @@ struct ToolOptions {
 // Prints "korvel-print: COMMAND: message" on the error output; returns code.
 int ToolFailure(const char *command, const QString &message, int code = 2);
 
-// Reads args: --appdata and --edition always, valued names with a value each,
+// Reads args: --appdata, --edition and --store always, valued names with a value each,
 // flags alone. Returns -1 when they are fine; 0 after --help (the usage
 // printed); 2 after an unknown option, a missing value or an unknown edition
 // (reported).
+// The usage line of --store that every command shows.
+extern const char *const StoreOptionUsage;
+
+// The folders' store as --store asks ("local", a URI); empty keeps the
+// station's setting.
+struct ProgramFolders;
+void ApplyStoreOption(const QString &store, ProgramFolders *folders);
+
 int ReadToolOptions(const char *command, const char *usage, const QStringList &args, const QStringList &valued,
                     const QStringList &flags, ToolOptions *options);

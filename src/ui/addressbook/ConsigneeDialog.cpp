@@ -37,8 +37,7 @@ QString goneConsignee(const QString &id)
 // True when the last statement on db changed no row.
 bool changedNothing(Database &db)
 {
-    const QueryResult changes = db.QueryRows(QStringLiteral("SELECT changes()"));
-    return changes.ok() && changes.rows.value(0, 0) == QLatin1String("0");
+    return db.ChangedRows() == 0;
 }
 
 } // namespace
@@ -229,6 +228,37 @@ void ConsigneeDialog::loadConsignee(const QString &id)
     boxes->load(f);
     notes->setPlainText(f.notes);
     chooseSender(f.companyId);
+    rememberOpened(id);
+}
+
+void ConsigneeDialog::rememberOpened(const QString &id)
+{
+    DatabaseError error;
+    m_opened = ReadConsigneeVersion(*m_context.db, m_context.addressDbPath, m_context.membersDbPath, id,
+                                    m_context.editionCode, &error);
+}
+
+// False when the stored consignee is gone, or was changed by someone else
+// since it was opened and the clerk chose to read it again.
+bool ConsigneeDialog::stillTheOneOpened(const QString &id)
+{
+    DatabaseError error;
+    const ConsigneeVersion now = ReadConsigneeVersion(*m_context.db, m_context.addressDbPath, m_context.membersDbPath,
+                                                      id, m_context.editionCode, &error);
+    if (error.isError()) {
+        ShowNotice("確認", "[保存できませんでした]\n" + DatabaseErrorInJapanese(error), this);
+        return false;
+    }
+    if (!now.exists) {
+        ShowNotice("確認", "[保存できませんでした]\n" + goneConsignee(id), this);
+        EditorContext::call(m_context.readConsignees);
+        return false;
+    }
+    if (now == m_opened || AskYesNo(ConsigneeChangedQuestion(id), this))
+        return true;
+    loadConsignee(id);
+    EditorContext::call(m_context.readConsignees);
+    return false;
 }
 
 // ---- Saving and deleting ------------------------------------------------------
@@ -269,6 +299,8 @@ bool ConsigneeDialog::saveRows()
         ShowNotice("確認", "登録番号が正しくありません。\n" + id, this);
         return false;
     }
+    if (!id.isEmpty() && !stillTheOneOpened(id))
+        return false;
     Database &db = *m_context.db;
     DatabaseError error = db.OpenDatabase(m_context.addressDbPath);
     const auto report = [this](const DatabaseError &e) {
@@ -291,12 +323,11 @@ bool ConsigneeDialog::saveRows()
     } else {
         if (db.ExecSql(f.addressInsertSql(), &error))
             return report(error);
-        // The row just inserted on this connection; the sequence table's row
-        // order depends on which table got its first row first.
-        const QueryResult last = db.QueryRows(QStringLiteral("select last_insert_rowid()"));
-        id = last.rows.value(0, 0);
-        if (!last.ok() || !IsRecordId(id))
-            return report(last.error);
+        // The row just inserted on this connection, whatever other stations
+        // insert meanwhile.
+        id = QString::number(db.LastInsertId());
+        if (!IsRecordId(id))
+            return report(db.lastEngineError());
         setPanel(0, EditMode);
         setPanel(1, id);
         deleteBtn->setEnabled(true);
@@ -312,6 +343,7 @@ bool ConsigneeDialog::saveRows()
     const QString sql = exists ? f.itemUpdateSql(id, m_context.editionCode) : f.itemInsertSql(id, m_context.editionCode);
     if (db.ExecSql(sql, &error))
         return report(error);
+    rememberOpened(id);
     return true;
 }
 

@@ -14,6 +14,7 @@
 // set by hand with setPanel(i, text) followed by exec().
 // Every close empties the boxes, the choices and panels 1 and 2.
 
+#include "core/addressbook/ConsigneeVersion.h"
 #include "ui/addressbook/EditorContext.h"
 
 #include "ui/addressbook/WaybillEditorDialog.h"
@@ -70,9 +71,13 @@ protected:
 private:
     void buildWindow(const ConsigneeEditPresentation &p);
     void loadConsignee(const QString &id);
+    void rememberOpened(const QString &id);
+    bool stillTheOneOpened(const QString &id);
     void clearBoxes();
     bool saveRows();
 
     EditorContext m_context;
     QString m_savedId;
+    // The consignee's rows as this dialog read them, to tell another's change.
+    ConsigneeVersion m_opened;
 };

@@ -124,7 +124,9 @@ void HelpCommands::backup()
         return;
     // No statement may be half-way through a file while it is copied.
     m_db.CloseDatabase();
-    const MaintenanceResult result = DataMaintenance::backupDatabases(m_folders.dataDir, folder);
+    const MaintenanceResult result = m_folders.store.isEmpty()
+                                         ? DataMaintenance::backupDatabases(m_folders.dataDir, folder)
+                                         : DataMaintenance::backupServer(m_folders.store, folder);
     ShowNotice(QStringLiteral("確認"), result ? QStringLiteral("バックアップしました。") : result.message, m_window);
 }
 
@@ -146,11 +148,16 @@ void HelpCommands::restore()
         ShowNotice(QStringLiteral("確認"), unusable, m_window);
         return;
     }
-    if (!m_services.confirm(QStringLiteral("バックアップファイルで上書きします。現在のデータは上書きされます。\n"
-                                           "実行してもよろしいですか？")))
+    // On a server the data of every station goes: the question says so.
+    const QString whose = m_folders.store.isEmpty() ? QStringLiteral("現在のデータは上書きされます。")
+                                                    : QStringLiteral("共有サーバーのデータ（すべての端末のデータ）が上書きされます。");
+    if (!m_services.confirm(QStringLiteral("バックアップファイルで上書きします。") + whose
+                            + QStringLiteral("\n実行してもよろしいですか？")))
         return;
     m_db.CloseDatabase();
-    const MaintenanceResult result = DataMaintenance::restoreDatabases(folder, m_folders.dataDir);
+    const MaintenanceResult result = m_folders.store.isEmpty()
+                                         ? DataMaintenance::restoreDatabases(folder, m_folders.dataDir)
+                                         : DataMaintenance::restoreServer(folder, m_folders.store, m_folders.dataDir);
     if (!result) {
         ShowNotice(QStringLiteral("確認"), result.message, m_window);
         return;

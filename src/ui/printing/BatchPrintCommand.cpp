@@ -6,6 +6,7 @@
 #include "core/settings/EditionProfile.h"
 #include "core/settings/Editions.h"
 #include "core/settings/OptionsFile.h"
+#include "core/settings/ToolOptions.h"
 #include "core/text/TextFields.h"
 #include "core/data/StartupDatabases.h"
 #include "core/data/Database.h"
@@ -60,7 +61,8 @@ int RunConsigneeBatch(const PrintToolOptions &o)
         return fail(QStringLiteral("unknown edition %1").arg(edition));
     // The same first-run work as the program: folders, starter files, databases.
     const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
-    const ProgramFolders folders = PrepareProgramFolders(QCoreApplication::applicationDirPath(), info.exeName, root);
+    ProgramFolders folders = PrepareProgramFolders(QCoreApplication::applicationDirPath(), info.exeName, root);
+    ApplyStoreOption(o.store, &folders);
     const QString addressDb = folders.addressDb();
     const QString membersDb = folders.membersDb();
     Database db;

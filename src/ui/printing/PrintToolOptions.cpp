@@ -1,5 +1,6 @@
 #include "ui/printing/PrintToolOptions.h"
 
+#include "core/data/StoreLocation.h"
 #include "core/settings/Editions.h"
 #include "core/text/TextFields.h"
 
@@ -74,7 +75,7 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
                                         QStringLiteral("--date"), QStringLiteral("--zoom")};
         static const QStringList renderOnly{QStringLiteral("--dpi"), QStringLiteral("--offset"),
                                             QStringLiteral("--target"), QStringLiteral("--page")};
-        static const QStringList pdfOnly{QStringLiteral("--copies"), QStringLiteral("--appdata"),
+        static const QStringList pdfOnly{QStringLiteral("--copies"), QStringLiteral("--appdata"), QStringLiteral("--store"),
                                          QStringLiteral("--consignees"), QStringLiteral("--sender")};
         if (!common.contains(name) && !(render ? renderOnly : pdfOnly).contains(name))
             return fail(QStringLiteral("unknown option '%1' (see --help)").arg(name));
@@ -95,6 +96,10 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
             o.editionGiven = true;
         } else if (name == QLatin1String("--appdata")) {
             o.appdata = value;
+        } else if (name == QLatin1String("--store")) {
+            if (!IsServerStore(value) && value != QLatin1String("local"))
+                return fail(QStringLiteral("--store wants a postgresql:// URI or local, not '%1'").arg(value));
+            o.store = value;
         } else if (name == QLatin1String("--consignees")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--consignees wants all or ID,ID,..."));

@@ -27,6 +27,7 @@ struct PrintToolOptions {
     // Batch printing from the databases (pdf only).
     bool editionGiven = false;
     QString appdata;      // the common application data folder; empty: the program's own rule
+    QString store;        // --store: a server's URI or "local"; empty: the station's setting
     QString consignees;   // "all" or ID,ID,...; empty: no batch
     int sender = 0;       // the sender list's selection; 0: its first row
     bool noHistory = false;

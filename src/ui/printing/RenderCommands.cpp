@@ -59,12 +59,15 @@ void printPdfHelp()
                "offsets) and a note on how to measure the printer's shift.\n"
                "\n"
                "       korvel-print pdf --consignees all|ID,ID,... [--edition CODE] [--appdata DIR]\n"
-               "         [--sender ID] [--no-history] [--style FILE.sle] [--date YYYY-MM-DD] --out FILE.pdf\n"
+               "         [--sender ID] [--no-history] [--style FILE.sle] [--date YYYY-MM-DD] [--store URI]\n"
+               "         --out FILE.pdf\n"
                "\n"
                "Prints one page per consignee of the address book (all: in identifier order) as the\n"
                "consignee list's continuous print does, with the edition's work folder, databases and\n"
                "layout, and writes one history row per page unless --no-history. --sender plays the\n"
-               "sender list's selection (default its first row).\n",
+               "sender list's selection (default its first row). --store reads the address book from\n"
+               "a PostgreSQL server (postgresql://host/db; PGHOST, PGUSER, PGPASSWORD and ~/.pgpass\n"
+               "apply) and writes the history there, or from this station's files with 'local'.\n",
                stdout);
 }
 

@@ -2,7 +2,7 @@
 // the CSV editor's mapping, and imported into an empty address book.
 
 #include "core/addressbook/ConsigneeCsv.h"
-#include "core/data/SqliteStatement.h"
+#include "core/data/StoreRow.h"
 #include "core/import/CsvColumnMapping.h"
 #include "core/import/CsvEncoding.h"
 #include "core/import/CsvImportFile.h"
@@ -25,7 +25,7 @@ QVector<QStringList> tableRows(Database &db, const QString &file, const QString 
 {
     QVector<QStringList> rows;
     EXPECT_FALSE(db.OpenDatabase(file).isError());
-    db.ForEachRow(sql, [&rows](const SqliteStatement &s) {
+    db.ForEachRow(sql, [&rows](const StoreRow &s) {
         QStringList row;
         for (int c = 0; c < s.columnCount(); ++c)
             row << s.columnText(c).toString();

@@ -46,7 +46,7 @@ TEST(ShippedZipcodeDb, HoldsTheWholeNationalList)
     // is already clean, and none is a remark of the list.
     int unclean = 0;
     QStringList examples;
-    db.ForEachRow("SELECT ZIP_CODE, LOCATION FROM zipcode", [&](const SqliteStatement &row) {
+    db.ForEachRow("SELECT ZIP_CODE, LOCATION FROM zipcode", [&](const StoreRow &row) {
         const QString town = row.columnText(1).toString();
         if (CleanTownArea(town) != town) {
             ++unclean;

@@ -110,7 +110,7 @@ private slots:
         });
         dialog.openEdit("1");
         QCOMPARE(column(fx, fx.context().membersDbPath,
-                        "SELECT count(*) FROM memberitem WHERE userid=1 AND kind=50 AND companyID=''"),
+                        "SELECT count(*) FROM memberitem WHERE userid=1 AND kind=50 AND coalesce(companyID,'')=''"),
                  QString("1"));
     }
 
@@ -200,6 +200,54 @@ private slots:
         QCOMPARE(column(fx, fx.context().addressDbPath, "SELECT count(*) FROM address"), QString("0"));
         QCOMPARE(column(fx, fx.context().membersDbPath, "SELECT count(*) FROM memberitem"), QString("1"));
         QCOMPARE(fx.consigneeReads, 1);
+    }
+
+    // Another station changes the consignee while the dialog is open: the
+    // save asks; いいえ reads the other's data, はい overwrites it. A consignee
+    // deleted meanwhile is reported, nothing written.
+    void aChangeByAnotherStationIsAskedAboutBeforeSaving()
+    {
+        DialogFixture fx(40);
+        addConsignee(fx, 40);
+        const QString address = fx.context().addressDbPath;
+        ConsigneeDialog dialog(fx.context());
+        QTimer::singleShot(0, &dialog, [&] {
+            QVERIFY(fx.exec(address, "UPDATE address SET NAMAE1='別の端末' WHERE ID=1"));
+            dialog.boxes->name[0]->setText("この端末");
+            {
+                NoticeCatcher notices(QMessageBox::No);
+                dialog.save();
+                QCOMPARE(notices.texts.size(), 1);
+                QVERIFY(notices.texts.first().contains("ほかの端末か画面で変更されています"));
+            }
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.boxes->name[0]->text(), QString("別の端末"));
+            QCOMPARE(column(fx, address, "SELECT NAMAE1 FROM address WHERE ID=1"), QString("別の端末"));
+
+            // Read again; a change of the item row is a change too.
+            dialog.boxes->name[0]->setText("読み直して保存");
+            {
+                QVERIFY(fx.exec(fx.context().membersDbPath, "UPDATE memberitem SET itemname1='りんご' WHERE userid=1"));
+                NoticeCatcher yes(QMessageBox::Yes);
+                dialog.save();
+                QCOMPARE(yes.texts.size(), 1); // the item row changed too
+            }
+        });
+        QCOMPARE(dialog.openEdit("1"), int(QDialog::Accepted));
+        QCOMPARE(column(fx, address, "SELECT NAMAE1 FROM address WHERE ID=1"), QString("読み直して保存"));
+
+        ConsigneeDialog again(fx.context());
+        QTimer::singleShot(0, &again, [&] {
+            QVERIFY(fx.exec(address, "DELETE FROM address WHERE ID=1"));
+            NoticeCatcher notices;
+            again.boxes->name[0]->setText("消えた人");
+            again.save();
+            QCOMPARE(notices.texts.size(), 1);
+            QVERIFY(notices.texts.first().contains("見つかりません"));
+            again.reject();
+        });
+        QCOMPARE(again.openEdit("1"), int(QDialog::Rejected));
+        QCOMPARE(column(fx, address, "SELECT count(*) FROM address"), QString("0"));
     }
 
     void failedSaveIsReportedAndKeepsTheDialogOpen()
