@@ -106,7 +106,6 @@ DatabaseError Database::openServer()
     m_server = TakeServerConnection(m_path, &e);
     if (e.isError()) {
         m_server.reset();
-        e.code = e.code ? e.code : SQLITE_CANTOPEN;
         e.message += QStringLiteral(": ") + StoreLocationForDisplay(m_path);
         return serverError(e);
     }

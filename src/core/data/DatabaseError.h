@@ -7,6 +7,7 @@
 struct DatabaseError {
     int code = 0;    // the engine's result code (0 when there is no error)
     QString message; // the engine's message, or ours when the engine gave none
+    QString sqlState; // a server's SQLSTATE ("23505"); empty for the local files
 
     // True when this holds an error.
     bool isError() const { return code != 0 || !message.isEmpty(); }

@@ -2,10 +2,40 @@
 
 #include <sqlite3.h>
 
+namespace {
+
+// A server's error by its SQLSTATE class, in the clerk's words.
+QString serverErrorInJapanese(const DatabaseError &error)
+{
+    const QString &state = error.sqlState;
+    QString meaning;
+    if (state.startsWith(QLatin1String("08")))
+        meaning = QStringLiteral("共有サーバーに接続できません。ネットワークとサーバーの電源を確認してください。");
+    else if (state == QLatin1String("28P01") || state == QLatin1String("28000"))
+        meaning = QStringLiteral("共有サーバーにログインできません。ユーザー名とパスワード（~/.pgpass）を確認してください。");
+    else if (state == QLatin1String("3D000"))
+        meaning = QStringLiteral("共有サーバーに指定のデータベースがありません。");
+    else if (state == QLatin1String("42501"))
+        meaning = QStringLiteral("共有サーバーのデータベースに書き込む権限がありません。");
+    else if (state.startsWith(QLatin1String("23")))
+        meaning = QStringLiteral("データが登録の条件に合いません。");
+    else if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03"))
+        meaning = QStringLiteral("ほかの端末の処理と重なりました。しばらくしてからもう一度お試しください。");
+    else if (state.startsWith(QLatin1String("53")))
+        meaning = QStringLiteral("共有サーバーの容量かメモリが足りません。");
+    else
+        meaning = QStringLiteral("共有サーバーのデータベースの処理に失敗しました。");
+    return meaning + QStringLiteral("（SQLSTATE %1）").arg(state);
+}
+
+} // namespace
+
 QString DatabaseErrorInJapanese(const DatabaseError &error)
 {
     if (!error.isError())
         return QString();
+    if (!error.sqlState.isEmpty())
+        return serverErrorInJapanese(error);
     QString meaning;
     switch (error.code & 0xff) {
     case SQLITE_CANTOPEN:

@@ -38,6 +38,9 @@ DatabaseError ResultError(pg_conn *conn, const PGresult *result)
     DatabaseError error;
     error.code = int(status) == 0 ? -1 : int(status);
     error.message = ServerMessage(result ? PQresultErrorMessage(result) : PQerrorMessage(conn));
+    const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    // No state means the connection itself failed (the server went away).
+    error.sqlState = state ? QString::fromLatin1(state) : QStringLiteral("08006");
     if (error.message.isEmpty())
         error.message = QStringLiteral("PostgreSQL: statement failed");
     return error;
@@ -45,7 +48,7 @@ DatabaseError ResultError(pg_conn *conn, const PGresult *result)
 
 DatabaseError NotConnected()
 {
-    return {-1, QStringLiteral("PostgreSQL: not connected")};
+    return {-1, QStringLiteral("PostgreSQL: not connected"), QStringLiteral("08003")};
 }
 
 } // namespace
@@ -59,16 +62,22 @@ DatabaseError PgConnection::open(const QString &connection)
 {
     close();
     const QByteArray info = connection.toUtf8();
-    pg_conn *conn = PQconnectdb(info.constData());
+    // A server that does not answer (a station off the network) is given up
+    // after a while instead of the system's minutes; a timeout in the URI or
+    // in PGCONNECT_TIMEOUT wins, being read after this one.
+    const char *keywords[] = {"connect_timeout", "dbname", nullptr};
+    const char *values[] = {qEnvironmentVariableIsSet("PGCONNECT_TIMEOUT") ? nullptr : "8",
+                            info.isEmpty() ? nullptr : info.constData(), nullptr};
+    pg_conn *conn = PQconnectdbParams(keywords, values, 1);
     if (!conn)
-        return {-1, QStringLiteral("PostgreSQL: out of memory")};
+        return {-1, QStringLiteral("PostgreSQL: out of memory"), QStringLiteral("53200")};
     if (PQstatus(conn) != CONNECTION_OK) {
-        const DatabaseError error{-1, ServerMessage(PQerrorMessage(conn))};
+        const DatabaseError error{-1, ServerMessage(PQerrorMessage(conn)), QStringLiteral("08001")};
         PQfinish(conn);
         return error;
     }
     if (PQsetClientEncoding(conn, "UTF8") != 0) {
-        const DatabaseError error{-1, ServerMessage(PQerrorMessage(conn))};
+        const DatabaseError error{-1, ServerMessage(PQerrorMessage(conn)), QStringLiteral("22021")};
         PQfinish(conn);
         return error;
     }

@@ -57,6 +57,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     exportConsignees = make("exportConsignees", "お届け先をCSVに書き出す", false);
     checkPostalCodes = make("checkPostalCodes", "住所と郵便番号を確認", false);
 
+    storeSetup = make("storeSetup", "データの保存先...", true);
     helpOnline = make("helpOnline", "ヘルプ(オンライン)", false);
     helpOnline->setShortcut(QKeySequence(Qt::Key_F1));
     helpOffline = make("helpOffline", "ヘルプ(オフライン)", false);
@@ -87,6 +88,7 @@ void MainActions::buildMenus(QMainWindow *window)
     file->addAction(testPrint);
     file->addSeparator();
     file->addAction(paperSetup);
+    file->addAction(storeSetup);
     file->addSeparator();
     file->addAction(exit);
 

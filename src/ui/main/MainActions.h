@@ -26,6 +26,7 @@ public:
     QAction *print2 = nullptr;       // "連票印刷"
     QAction *testPrint = nullptr;    // "テスト印刷": form drawing and marks on plain paper
     QAction *paperSetup = nullptr;   // "用紙設定"
+    QAction *storeSetup = nullptr;   // "データの保存先": this station's files or a shared server
     QAction *exit = nullptr;         // "終了"
     QAction *paperKind[4] = {};      // on no visible menu
     // 表示(&V)

@@ -2,6 +2,7 @@
 
 #include "core/addressbook/RecordAssembly.h"
 #include "core/data/StartupDatabases.h"
+#include "core/data/StoreLocation.h"
 #include "core/settings/WindowPlacement.h"
 #include "core/settings/WindowPositionFile.h"
 #include "ui/addressbook/AddressBookCommands.h"
@@ -22,6 +23,7 @@
 #include "ui/main/ProgramState.h"
 #include "ui/main/TopBar.h"
 #include "ui/maintenance/HelpCommands.h"
+#include "ui/maintenance/StoreDialog.h"
 #include "ui/preview/PreviewPage.h"
 #include "ui/preview/WaybillView.h"
 #include "ui/printing/PrintCommands.h"
@@ -41,9 +43,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(const QString &programDir, const QString &exeName, const QString &appDataRoot, QWidget *parent)
+MainWindow::MainWindow(const QString &programDir, const QString &exeName, const QString &appDataRoot, QWidget *parent,
+                       bool localInstead)
     : QMainWindow(parent), m_state(std::make_unique<ProgramState>(programDir, exeName, appDataRoot))
 {
+    if (localInstead)
+        m_state->folders.store.clear();
+    m_state->workingLocallyInstead = localInstead;
     setObjectName("fzerrat");
     buildWindow();
     makeCommands();
@@ -112,6 +118,15 @@ void MainWindow::buildWindow()
     p.styleFileLabel = new QLabel(p.statusBar);
     p.styleFileLabel->setObjectName("styleFileLabel");
     p.statusBar->addPermanentWidget(p.styleFileLabel);
+    // Which address book this station works on, when it is not simply its own files.
+    if (!s.folders.store.isEmpty() || s.workingLocallyInstead) {
+        auto *storeLabel = new QLabel(s.workingLocallyInstead
+                                          ? QStringLiteral("このパソコンのデータで作業中（共有サーバーに接続できませんでした）")
+                                          : QStringLiteral("共有サーバー: ") + StoreLocationForDisplay(s.folders.store),
+                                      p.statusBar);
+        storeLabel->setObjectName("storeLabel");
+        p.statusBar->addPermanentWidget(storeLabel);
+    }
     p.senders = new SenderList(p.settings->senderView, s.db, s.addressDbPath(), this);
 }
 
@@ -127,6 +142,10 @@ void MainWindow::makeCommands()
     m_help = new HelpCommands(this, s.folders, s.db);
 
     connect(m_pages.actions->exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_pages.actions->storeSetup, &QAction::triggered, this, [this] {
+        StoreDialog dialog(m_state->folders.dataDir, this);
+        dialog.exec();
+    });
     m_view->connectPages();
     m_printing->connectActions();
     m_addressBook->connectActions();

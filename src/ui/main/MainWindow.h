@@ -22,9 +22,10 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     // Window creation: chooses the edition from exeName, prepares the folders
-    // under appDataRoot and applies the edition's profile.
+    // under appDataRoot and applies the edition's profile. localInstead: the
+    // station's server did not answer and the clerk chose the local files.
     MainWindow(const QString &programDir, const QString &exeName, const QString &appDataRoot,
-               QWidget *parent = nullptr);
+               QWidget *parent = nullptr, bool localInstead = false);
     ~MainWindow() override;
 
     ProgramState &state() { return *m_state; }

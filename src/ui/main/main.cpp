@@ -6,6 +6,7 @@
 #include "core/text/JapaneseTranslations.h"
 #include "ui/main/FontConfigWarmUp.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/StoreAtStart.h"
 #include "core/drawing/FontSubstitutions.h"
 
 #include <QApplication>
@@ -28,7 +29,11 @@ int main(int argc, char **argv)
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
     QToolTip::setPalette(hints);
 
-    MainWindow window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot());
+    const StoreAtStart store = CheckStoreAtStart(DataDirFor(CommonAppDataRoot()));
+    if (store == StoreAtStart::Quit)
+        return 0;
+    MainWindow window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot(), nullptr,
+                      store == StoreAtStart::LocalInstead);
     window.setDeferredStart(true);
     window.show();
     return app.exec();
