@@ -22,11 +22,13 @@ expect() { # what, sql, wanted
   echo "ok: $1 = $got"
 }
 
-# An intermediate import file of count consignees named prefix1…prefixN.
+# An intermediate import file of count consignees named prefix1…prefixN,
+# UTF-8 with its byte-order mark as the CSV editor writes it.
 import_file() { # file, prefix, count
+  printf '\xef\xbb\xbf' >"$1"
   for i in $(seq 1 "$3"); do
     printf '%s%d,,1000001,東京都,港区,芝公園%d,,03-0000-%04d,,,,,,,\n' "$2" "$i" "$i" "$i"
-  done >"$1"
+  done >>"$1"
 }
 
 import_file "$work/first.tmp" "荷受人" 1000

@@ -19,8 +19,8 @@ StoreAtStart CheckStoreAtStart(const QString &dataDir)
     QApplication::restoreOverrideCursor();
     if (!error.isError())
         return StoreAtStart::AsSet;
-    const QString question = QStringLiteral("共有サーバーに接続できません。\n") + StoreLocationForDisplay(store)
-                             + QLatin1Char('\n') + DatabaseErrorInJapanese(error)
+    const QString question = DatabaseErrorInJapanese(error) + QStringLiteral("\nデータの保存先: ")
+                             + StoreLocationForDisplay(store)
                              + QStringLiteral("\n\nこのパソコンのデータで作業しますか？\n"
                                               "「はい」：今回はこのパソコンのデータを使います（サーバーのデータとは別です）。\n"
                                               "「いいえ」：プログラムを終了します。");
