@@ -11,7 +11,7 @@ run() { # name, then the command
   shift
   echo "== $name"
   if "$@" >"$log/$name" 2>&1; then
-    tail -n 3 "$log/$name"
+    tail -n 12 "$log/$name"
   else
     status=1
     cat "$log/$name"

@@ -213,7 +213,7 @@ CsvImportOutcome ImportConsigneeCsv(Database &db, const QVector<QStringList> &re
     QHash<QString, QString> existing;
     const auto key = [](const QString &namae1, const QString &namae2) { return namae1 + QChar(0x1F) + namae2; };
     if (!error.isError())
-        error = db.ForEachRow(QStringLiteral("SELECT ID,NAMAE1,namae2 FROM address"), [&](const StoreRow &s) {
+        error = db.ForEachRow(QStringLiteral("SELECT ID,NAMAE1,namae2 FROM address ORDER BY ID"), [&](const StoreRow &s) {
             existing.insert(key(s.columnText(1).toString(), s.columnText(2).toString()), s.columnText(0).toString());
         });
     if (!error.isError())

@@ -45,14 +45,16 @@ QString consigneeSelectSql(const QString &searchText, const QString &candidates)
         for (const char *column : columns)
             conditions << QString::fromLatin1(column) + QStringLiteral(" like ") + pattern +
                               QStringLiteral(" escape '\\'");
+        // In the order of the identifiers, as a scan of a file gives them; a
+        // server keeps an edited row elsewhere and would show it last.
         if (candidates.isEmpty())
-            return sql + QStringLiteral(" where ") + conditions.join(QStringLiteral(" or ")) + u';';
+            return sql + QStringLiteral(" where ") + conditions.join(QStringLiteral(" or ")) + QStringLiteral(" order by ID;");
         // Read through the candidates the rows come in the engine's choice of
         // order; the identifiers' order is the one a scan of the table gives.
         return sql + QStringLiteral(" where ") + candidates + QStringLiteral(" and (")
                + conditions.join(QStringLiteral(" or ")) + QStringLiteral(") order by ID;");
     }
-    return sql + u';';
+    return sql + QStringLiteral(" order by ID;");
 }
 
 } // namespace

@@ -19,7 +19,7 @@ QVector<Phrase> PhraseStore::read()
     QVector<Phrase> phrases;
     if (m_db.OpenDatabase(m_membersDb).isError())
         return phrases;
-    const QueryResult result = m_db.QueryRows(QStringLiteral("SELECT id,namae FROM ITEMS;"));
+    const QueryResult result = m_db.QueryRows(QStringLiteral("SELECT id,namae FROM ITEMS ORDER BY id;"));
     for (const QStringList &row : result.rows.rows())
         phrases.append({row.value(0), row.value(1)});
     return phrases;

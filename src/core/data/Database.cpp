@@ -360,10 +360,28 @@ DatabaseError Database::lastEngineError() const
     return errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
+bool Database::Commit(DatabaseError *error)
+{
+    // A server answers the commit of a failed transaction with a rollback and
+    // no error; the caller must not take it for a commit.
+    if (m_server && m_server->transactionFailed()) {
+        m_server->rollback();
+        const DatabaseError e = serverError({1, QStringLiteral("the transaction failed and was rolled back"),
+                                             QStringLiteral("25P02")});
+        if (error)
+            *error = e;
+        return true;
+    }
+    return ExecSql(QStringLiteral("Commit"), error);
+}
+
 bool Database::InTransaction() const
 {
-    if (m_server)
+    if (m_server) {
+        if (m_server->transactionFailed())
+            m_server->rollback();
         return m_server->inTransaction();
+    }
     return m_db && sqlite3_get_autocommit(m_db) == 0;
 }
 

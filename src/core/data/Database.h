@@ -73,10 +73,12 @@ public:
 
     // Plain-SQL transactions; each returns true when it failed.
     bool BeginTransaction(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Begin Transaction"), error); }
-    bool Commit(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Commit"), error); }
+    bool Commit(DatabaseError *error = nullptr);
     bool Rollback(DatabaseError *error = nullptr) { return ExecSql(QStringLiteral("Rollback"), error); }
     // Whether a transaction is open: a failed statement may have made the
-    // database roll the whole transaction back by itself.
+    // database roll the whole transaction back by itself. (A server keeps a
+    // failed transaction open but lets nothing of it be committed: it is
+    // rolled back here, so that both engines answer alike.)
     bool InTransaction() const;
 
     // How long a statement waits for another program's lock before it fails.

@@ -186,6 +186,11 @@ bool PgConnection::inTransaction() const
     return m_conn && PQtransactionStatus(m_conn) != PQTRANS_IDLE;
 }
 
+bool PgConnection::transactionFailed() const
+{
+    return m_conn && PQtransactionStatus(m_conn) == PQTRANS_INERROR;
+}
+
 bool PgConnection::isHealthy() const
 {
     return m_conn && PQstatus(m_conn) == CONNECTION_OK;

@@ -88,6 +88,9 @@ public:
     std::unique_ptr<PgStatement> prepare(const QString &sql);
     // Whether a transaction is open (or failed and not yet rolled back).
     bool inTransaction() const;
+    // Whether a statement failed inside the open transaction: the server then
+    // refuses everything until a rollback, and a commit only rolls back.
+    bool transactionFailed() const;
     // Whether the connection is still usable (the server may have gone away).
     bool isHealthy() const;
 

@@ -1,6 +1,7 @@
 #include "core/data/PgSchema.h"
 
 #include "core/data/PgConnection.h"
+#include "core/data/SearchIndex.h"
 
 #include <QRegularExpression>
 
@@ -60,6 +61,35 @@ QString PgCreateTableSql(const TableDefinition &table, const QString &schema)
            + table.name + QLatin1Char('(') + columns.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
+namespace {
+
+// Trigram indexes (pg_trgm) over the columns the lists search, so that a
+// search of three or more characters reads the rows that can hold the text;
+// the ILIKE conditions still decide. A server without the extension, or a
+// user who may not add it, searches by reading every row: that is slower,
+// never wrong, so a failure here is no error. Each row goes into the index as
+// it is written (no pending list): rows come a few at a time, and a pending
+// list makes the planner read the whole table until a vacuum merges it.
+void addTrigramIndexes(PgConnection &pg)
+{
+    if (pg.exec(QStringLiteral("SAVEPOINT trigram")))
+        return;
+    bool failed = pg.exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm"));
+    const struct {
+        const SearchIndex &index;
+        QString schema;
+    } searched[] = {{ConsigneeSearchIndex(), QStringLiteral("public")}, {HistorySearchIndex(), PgMembersSchema()}};
+    for (const auto &s : searched)
+        for (const QString &column : s.index.columns)
+            failed = failed
+                     || pg.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_trgm_%2 ON %3.%1 USING gin (%2 gin_trgm_ops) "
+                                                   "WITH (fastupdate = off)")
+                                    .arg(s.index.table, column.toLower(), s.schema));
+    pg.exec(failed ? QStringLiteral("ROLLBACK TO SAVEPOINT trigram") : QStringLiteral("RELEASE SAVEPOINT trigram"));
+}
+
+} // namespace
+
 QString PgMembersSchema()
 {
     return QStringLiteral("members");
@@ -91,6 +121,7 @@ DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders)
     for (const TableDefinition &table : MembersTables())
         if (pg.exec(PgCreateTableSql(table, PgMembersSchema()), {}, &error))
             return fail();
+    addTrigramIndexes(pg);
     if (newCompany && withDefaultSenders) {
         for (int i = 1; i <= 4; ++i)
             if (pg.exec(QStringLiteral("INSERT INTO company(namae1) VALUES($1)"), {QStringLiteral("会社名%1").arg(i)},

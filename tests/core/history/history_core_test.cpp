@@ -69,13 +69,14 @@ TEST(HistorySortTest, HeadersCarryTheArrowOfTheSortState)
 
 TEST(HistorySortTest, OrderClausesFollowTheEdition)
 {
-    EXPECT_EQ(HistoryOrderClause(2, 40), " order by senderdate desc");
+    // Ties in the order of the identifiers, on either engine.
+    EXPECT_EQ(HistoryOrderClause(2, 40), " order by senderdate desc,id");
     EXPECT_EQ(HistoryOrderClause(11, 40), " order by id asc");
-    EXPECT_EQ(HistoryOrderClause(16, 10), " order by uriage asc");
-    EXPECT_EQ(HistoryOrderClause(6, 30), " order by uriage desc");
-    EXPECT_EQ(HistoryOrderClause(6, 20), " order by arrivedate desc");
-    EXPECT_EQ(HistoryOrderClause(6, 60), "");
-    EXPECT_EQ(HistoryOrderClause(0, 40), "");
+    EXPECT_EQ(HistoryOrderClause(16, 10), " order by uriage asc,id");
+    EXPECT_EQ(HistoryOrderClause(6, 30), " order by uriage desc,id");
+    EXPECT_EQ(HistoryOrderClause(6, 20), " order by arrivedate desc,id");
+    EXPECT_EQ(HistoryOrderClause(6, 60), " order by id");
+    EXPECT_EQ(HistoryOrderClause(0, 40), " order by id");
 }
 
 TEST(HistoryColumnsTest, ColumnSixShowsAmountOrDateByEdition)
