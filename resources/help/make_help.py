@@ -371,11 +371,43 @@ def section_backup(e):
     )
 
 
+def section_shared(e):
+    return (
+        '<h2 id="shared">9. 複数の端末でデータを共有する（共有サーバー）</h2>'
+        "<p>梱包・出荷の端末が2台以上あるときは、" + e["party"] + "や送付履歴を PostgreSQL のサーバーに置いて、"
+        "すべての端末で同じデータを使えます。ある端末で登録した" + e["party"] + "や印刷した送付履歴は、"
+        "ほかの端末でもすぐに見えます。1台だけで使うときは、設定はいりません（このパソコンのファイルに保存されます）。</p>"
+        "<h3>サーバーを使うように設定する</h3>"
+        '<ol class="steps">'
+        "<li>サーバーに空のデータベースを用意し、各端末の <code>~/.pgpass</code>（または環境変数 <code>PGPASSWORD</code>）"
+        "にパスワードを設定します。パスワードはこのソフトには保存しません。</li>"
+        "<li>メニュー " + ui("ファイル") + " → " + ui("データの保存先...") + " を選び、"
+        + ui("共有サーバー（PostgreSQL）") + " を選んで、ホスト・ポート・データベース・ユーザーを入力します。</li>"
+        "<li>" + ui("接続を確認") + " で「接続できました。」と表示されることを確かめます。</li>"
+        "<li>最初の1台だけ、" + ui("このパソコンのデータをサーバーへ移す") + " を押すと、今までのデータをサーバーへコピーします"
+        "（サーバーのデータベースが空のときだけ行えます。二度押しても二重には登録されません）。</li>"
+        "<li>" + ui("保存") + " を押し、ソフトを起動し直します。画面下に「共有サーバー: …」と表示されます。</li>"
+        "</ol>"
+        '<div class="warn"><p>起動時にサーバーに接続できないときは' "、その旨を表示して、このパソコンのデータで作業するか、"
+        "終了するかを選べます。このパソコンのデータで作業したときは、画面下に「このパソコンのデータで作業中」と表示され、"
+        "その間に登録したデータはサーバーには入りません。</p></div>"
+        "<h3>同じデータを2台で同時に修正したとき</h3>"
+        "<p>" + e["party"] + "の編集画面を開いている間に、ほかの端末で同じ" + e["party"] + "が修正されていると、"
+        "保存のときに確認が表示されます。" + ui("はい") + " で入力した内容で上書きし、" + ui("いいえ") + " で"
+        "変更後のデータを読み直します。ほかの端末で削除されていたときは、保存せずにお知らせします。</p>"
+        "<h3>バックアップとリストア</h3>"
+        "<p>共有サーバーを使っているときも、" + ui("データのバックアップ") + " は同じ2つのファイル "
+        "（<code>addressXe2.db3</code> と <code>membersXe2.db3</code>）を書き出します。" + ui("データのリストア") +
+        " はそのファイルの内容でサーバーのデータ（すべての端末のデータ）を置き換えます。置き換える前のサーバーのデータは、"
+        "データフォルダーの <code>before-restore-日付</code> フォルダーにファイルとして残します。</p>"
+    )
+
+
 def section_linux(e):
     work = e["id"] + "_xe2"
     exe = e["id"] + "_xe2"
     return (
-        '<h2 id="linux">9. Linux でお使いの方へ</h2>'
+        '<h2 id="linux">10. Linux でお使いの方へ</h2>'
         "<h3>データの保存場所</h3>"
         "<p>データは「共通データフォルダー」の下の <code>korvel</code> フォルダーに保存されます。"
         "共通データフォルダーは、次の順に決まります。</p>"
@@ -445,7 +477,7 @@ def section_help_menu(e):
         "<tr><td>%s</td><td>%s</td><td>%s</td></tr>" % (ui(name), kbd(key) if key else "", html.escape(what))
         for name, key, what in rows)
     return (
-        '<h2 id="help-menu">10. ヘルプメニュー</h2>'
+        '<h2 id="help-menu">11. ヘルプメニュー</h2>'
         "<table><tr><th>メニュー</th><th>キー</th><th>内容</th></tr>" + body + "</table>"
     )
 
@@ -466,7 +498,7 @@ def section_trouble(e):
          "古いパソコンで " + ui("データのバックアップ") + " をして、新しいパソコンで " + ui("データのリストア") + " をします。"),
     ]
     body = "".join("<dt><strong>%s</strong></dt><dd>%s</dd>" % (html.escape(q), a) for q, a in items)
-    return '<h2 id="trouble">11. 困ったときは</h2><dl>' + body + "</dl>"
+    return '<h2 id="trouble">12. 困ったときは</h2><dl>' + body + "</dl>"
 
 
 TOC = [
@@ -478,13 +510,14 @@ TOC = [
     ("adjust", "印刷位置を調整する"),
     ("history", "送付履歴を見る"),
     ("backup", "バックアップとリストア"),
+    ("shared", "複数の端末でデータを共有する"),
     ("linux", "Linux でお使いの方へ"),
     ("help-menu", "ヘルプメニュー"),
     ("trouble", "困ったときは"),
 ]
 
 SECTIONS = [section_intro, section_setup, section_register, section_print_one, section_print_batch,
-            section_adjust, section_history, section_backup, section_linux, section_help_menu,
+            section_adjust, section_history, section_backup, section_shared, section_linux, section_help_menu,
             section_trouble]
 
 
