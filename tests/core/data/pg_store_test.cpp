@@ -7,6 +7,8 @@
 #include "core/data/Database.h"
 #include "core/data/DatabaseSchema.h"
 #include "core/data/PgConnection.h"
+#include "core/data/PgDialect.h"
+#include "core/data/StoreLocation.h"
 #include "core/data/PgSchema.h"
 #include "core/data/ServerMigration.h"
 #include "core/maintenance/DataMaintenance.h"
@@ -74,6 +76,37 @@ TEST(PgSchemaText, ColumnsTakeTheTypesOfWhatIsStored)
     };
     for (const auto &c : cases)
         EXPECT_EQ(PgColumnDefinition(c.sqlite), c.pg) << c.sqlite;
+}
+
+TEST(PgStatementText, ParametersAndLikeChangeOnlyOutsideQuotes)
+{
+    const struct {
+        const char *sqlite, *pg;
+    } cases[] = {
+        {"SELECT * FROM t WHERE a=? AND b=?", "SELECT * FROM t WHERE a=$1 AND b=$2"},
+        {"SELECT '?' , \"?\" , ?", "SELECT '?' , \"?\" , $1"},
+        {"namae1 like '%a''?%' escape '\\' or tel LIKE '%like%'",
+         "namae1 ILIKE '%a''?%' escape '\\' or tel ILIKE '%like%'"},
+        {"SELECT likely, unlike_x FROM liked", "SELECT likely, unlike_x FROM liked"},
+        {"x like'a'", "x ILIKE'a'"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PgStatementText(QString::fromUtf8(c.sqlite)), QString::fromUtf8(c.pg)) << c.sqlite;
+    EXPECT_TRUE(IsDateColumnName(u"senderdate"));
+    EXPECT_TRUE(IsDateColumnName(u"BIRTH"));
+    EXPECT_FALSE(IsDateColumnName(u"arrivedate")); // a text of month and day, never reformatted
+}
+
+TEST(StoreLocationText, AServerIsShownWithoutItsPassword)
+{
+    EXPECT_TRUE(IsServerStore("postgresql://db/shop"));
+    EXPECT_TRUE(IsServerStore("POSTGRES://db"));
+    EXPECT_FALSE(IsServerStore("/var/lib/korvel/database/addressXe2.db3"));
+    EXPECT_EQ(StoreLocationForDisplay("postgresql://packer:secret@db:5432/shop"), "postgresql://packer@db:5432/shop");
+    EXPECT_EQ(StoreLocationForDisplay("postgresql://db/shop?password=secret&sslmode=require"),
+              "postgresql://db/shop?sslmode=require");
+    EXPECT_EQ(StoreLocationForDisplay("postgresql://db/shop?sslmode=require&password=secret"),
+              "postgresql://db/shop?sslmode=require");
 }
 
 TEST(PgConnectionErrors, AnUnreachableServerIsAnErrorWithTheServersWords)
@@ -324,6 +357,50 @@ TEST_F(PgStoreTest, BackupAndRestoreOfAServerRoundTripValueForValue)
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.message.contains("サーバーのデータは元のままです")) << result.message.toStdString();
     EXPECT_EQ(one("SELECT count(*) FROM sender"), rowsBefore);
+}
+
+// The program's own connection on a server location: identifiers of rows
+// just inserted, rows changed, dates shown as from a file, and a failure
+// inside a transaction that no commit can pass off as saved.
+TEST_F(PgStoreTest, TheProgramsConnectionAnswersAsForAFile)
+{
+    Database server;
+    ASSERT_FALSE(CreateAddressDatabase(server, "postgresql://").isError());
+    ASSERT_TRUE(server.isServer());
+    ASSERT_FALSE(server.ExecSql("INSERT INTO address(namae1,birth) VALUES('一人目','2001-02-03')"));
+    const qint64 first = server.LastInsertId();
+    ASSERT_FALSE(server.BeginTransaction());
+    ASSERT_FALSE(server.ExecSql("INSERT INTO address(namae1) VALUES('二人目')"));
+    EXPECT_EQ(server.LastInsertId(), first + 1);
+    ASSERT_FALSE(server.Commit());
+    EXPECT_EQ(one("SELECT max(id) FROM address"), QString::number(first + 1));
+
+    ASSERT_FALSE(server.ExecSql("UPDATE address SET notes='x' WHERE namae1 LIKE '%人目'"));
+    EXPECT_EQ(server.ChangedRows(), 2);
+    const QueryResult rows = server.QueryRows("SELECT namae1, birth, birth AS \"birth::text\" FROM address ORDER BY id");
+    ASSERT_TRUE(rows.ok());
+    EXPECT_EQ(rows.rows.line(0), "一人目;2001/02/03;2001-02-03;");
+
+    // A statement prepared once with its values bound each time.
+    DatabaseError error;
+    StoreStatement find = server.Prepare("SELECT count(*) FROM address WHERE namae1=?", &error);
+    ASSERT_FALSE(error.isError());
+    for (const char *name : {"一人目", "三人目"}) {
+        find.bindText(1, QString::fromUtf8(name));
+        ASSERT_EQ(find.step(), StoreStatement::Row);
+        EXPECT_EQ(find.columnText(0), QString(name == std::string("一人目") ? "1" : "0"));
+        find.reset();
+    }
+
+    ASSERT_FALSE(server.BeginTransaction());
+    ASSERT_FALSE(server.ExecSql("INSERT INTO address(namae1) VALUES('消える')"));
+    EXPECT_TRUE(server.ExecSql("INSERT INTO nosuchtable VALUES(1)"));
+    EXPECT_TRUE(server.Commit(&error));
+    EXPECT_EQ(error.sqlState, "25P02");
+    EXPECT_FALSE(server.InTransaction());
+    EXPECT_EQ(one("SELECT count(*) FROM address WHERE namae1='消える'"), "0");
+    // The connection is usable again.
+    EXPECT_FALSE(server.ExecSql("INSERT INTO address(namae1) VALUES('次')"));
 }
 
 } // namespace
