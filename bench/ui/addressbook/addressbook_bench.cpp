@@ -11,6 +11,7 @@
 #include "core/data/Database.h"
 #include "core/layout/StyleData.h"
 
+#include "BenchAddressBook.h"
 #include "WidgetBenchMain.h"
 
 #include <QApplication>
@@ -35,47 +36,21 @@ struct Book {
         membersDb = dir.filePath("membersXe2.db3");
         CreateAddressDatabase(db, addressDb);
         CreateMembersDatabase(db, membersDb);
-        db.OpenDatabase(addressDb);
         if (!indexed) {
+            db.OpenDatabase(addressDb);
             for (const QString &sql : DropSearchIndexSql(ConsigneeSearchIndex()))
                 db.ExecSql(sql);
         }
-        db.BeginTransaction();
-        for (int i = 0; i < count; ++i)
-            db.ExecSql(QString("INSERT INTO address(namae1,namae2,zipcode,area,city,location,building,tel) "
-                               "VALUES('%1%2','様','%3','東京都','港区','芝公園%4-1','ビル%5','03-1234-%6')")
-                           .arg(i % 10 == 0 ? "山田" : "佐藤")
-                           .arg(i)
-                           .arg(1000000 + i)
-                           .arg(i % 50)
-                           .arg(i % 7)
-                           .arg(i % 10000, 4, 10, QChar('0')));
-        db.Commit();
-        db.OpenDatabase(membersDb);
-        db.BeginTransaction();
-        for (int i = 1; i <= count; ++i)
-            db.ExecSql(QString("INSERT INTO memberitem(userid,kind,companyID,itemname1,daibiki,num) "
-                               "VALUES(%1,40,2,'品物%1','1000','1')")
-                           .arg(i));
-        db.Commit();
+        FillBenchAddressBook(db, addressDb, membersDb, count);
     }
 };
 
 void BM_CustomerReadIntoView(benchmark::State &state)
 {
     Book book(int(state.range(0)));
-    CheckedConsignees checked;
-    ConsigneeTableModel model(checked);
-    QTableView view;
-    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view.setModel(&model);
-    view.resize(600, 800);
-    view.show();
-    for (auto _ : state) {
-        model.setRows(ReadConsignees(book.db, {book.addressDb, book.membersDb, QString(), -1, false}, checked));
-        QApplication::processEvents(); // the view lays out and paints its first screen
-        benchmark::DoNotOptimize(model.rowCount());
-    }
+    BenchListView list;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.fill(book.db, book.addressDb, book.membersDb));
 }
 BENCHMARK(BM_CustomerReadIntoView)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -108,29 +83,10 @@ void BM_ContinuousPrint(benchmark::State &state)
 {
     const int pages = int(state.range(0));
     Book book(pages);
-    StyleData style;
-    style.OpenStyle(QString::fromLocal8Bit(qgetenv("KORVEL_BENCH_STYLE")));
-    QStringList ids;
-    for (int i = 1; i <= pages; ++i)
-        ids << QString::number(i);
-    const AssemblySources sources{book.addressDb, book.membersDb, book.dir.filePath("singledata.txt"), 40};
-    AssemblyOptions options;
-    options.listPageActive = true;
-    options.selectedSenderId = 1;
-    BatchHistory history;
-    history.write = state.range(1) != 0;
-    for (auto _ : state) {
-        RecordAssembly assembly(book.db, sources);
-        BatchPrint batch(book.db, assembly, sources);
-        QPrinter printer(QPrinter::HighResolution);
-        PrintJob::configurePdf(printer, book.dir.filePath("batch.pdf"));
-        PrintRecord record;
-        const BatchPrintOutcome outcome = batch.run(printer, ids, options, style, record, PrintJob::Options(), history);
-        if (!outcome.ok() || outcome.printed.size() != pages)
-            state.SkipWithError("the batch did not print every page");
-        if (history.write && outcome.historyWritten != pages)
-            state.SkipWithError("the batch did not write a history row for every page");
-    }
+    BenchBatch batch(book.db, book.addressDb, book.membersDb, book.dir.path(), pages, state.range(1) != 0);
+    for (auto _ : state)
+        if (!batch.run())
+            state.SkipWithError("the batch did not print (and record) every page");
 }
 BENCHMARK(BM_ContinuousPrint)
     ->Args({500, 1})

@@ -14,6 +14,7 @@
 #include "core/data/PgConnectionPool.h"
 #include "core/layout/StyleData.h"
 
+#include "BenchAddressBook.h"
 #include "WidgetBenchMain.h"
 
 #include <QApplication>
@@ -53,58 +54,36 @@ struct Book {
                  && !pg.exec("DROP SCHEMA IF EXISTS public CASCADE") && !pg.exec("CREATE SCHEMA public");
         }
         ok = ok && !CreateAddressDatabase(db, addressDb).isError() && !CreateMembersDatabase(db, membersDb).isError();
-        db.OpenDatabase(addressDb);
-        db.BeginTransaction();
-        for (int i = 0; i < count; ++i)
-            db.ExecSql(QString("INSERT INTO address(namae1,namae2,zipcode,area,city,location,building,tel) "
-                               "VALUES('%1%2','様','%3','東京都','港区','芝公園%4-1','ビル%5','03-1234-%6')")
-                           .arg(i % 10 == 0 ? "山田" : "佐藤")
-                           .arg(i)
-                           .arg(1000000 + i)
-                           .arg(i % 50)
-                           .arg(i % 7)
-                           .arg(i % 10000, 4, 10, QChar('0')));
-        ok = ok && !db.Commit();
-        db.OpenDatabase(membersDb);
-        db.BeginTransaction();
-        for (int i = 1; i <= count; ++i)
-            db.ExecSql(QString("INSERT INTO memberitem(userid,kind,companyID,itemname1,daibiki,num) "
-                               "VALUES(%1,40,2,'品物%1','1000','1')")
-                           .arg(i));
-        ok = ok && !db.Commit();
+        ok = ok && FillBenchAddressBook(db, addressDb, membersDb, count);
     }
 };
+
+// The book of the benchmark's store; false (the benchmark skipped) without a server.
+bool ready(benchmark::State &state, const Book &book)
+{
+    if (!book.ok)
+        state.SkipWithError("no server (KORVEL_BENCH_STORE)");
+    return book.ok;
+}
 
 void BM_ListFill(benchmark::State &state)
 {
     Book book(20000, state.range(0) != 0);
-    if (!book.ok) {
-        state.SkipWithError("no server (KORVEL_BENCH_STORE)");
+    if (!ready(state, book))
         return;
-    }
-    CheckedConsignees checked;
-    ConsigneeTableModel model(checked);
-    QTableView view;
-    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view.setModel(&model);
-    view.resize(600, 800);
-    view.show();
-    for (auto _ : state) {
-        model.setRows(ReadConsignees(book.db, {book.addressDb, book.membersDb, QString(), -1, false}, checked));
-        QApplication::processEvents();
-        benchmark::DoNotOptimize(model.rowCount());
-    }
-    state.counters["rows"] = double(model.rowCount());
+    BenchListView list;
+    int rows = 0;
+    for (auto _ : state)
+        rows = list.fill(book.db, book.addressDb, book.membersDb);
+    state.counters["rows"] = double(rows);
 }
 BENCHMARK(BM_ListFill)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void search(benchmark::State &state, const char *text)
 {
     Book book(20000, state.range(0) != 0);
-    if (!book.ok) {
-        state.SkipWithError("no server (KORVEL_BENCH_STORE)");
+    if (!ready(state, book))
         return;
-    }
     CheckedConsignees checked;
     qsizetype found = 0;
     for (auto _ : state)
@@ -120,31 +99,12 @@ void BM_BatchWithHistory(benchmark::State &state)
 {
     const int pages = 500;
     Book book(pages, state.range(0) != 0);
-    if (!book.ok) {
-        state.SkipWithError("no server (KORVEL_BENCH_STORE)");
+    if (!ready(state, book))
         return;
-    }
-    StyleData style;
-    style.OpenStyle(QString::fromLocal8Bit(qgetenv("KORVEL_BENCH_STYLE")));
-    QStringList ids;
-    for (int i = 1; i <= pages; ++i)
-        ids << QString::number(i);
-    const AssemblySources sources{book.addressDb, book.membersDb, book.dir.filePath("singledata.txt"), 40};
-    AssemblyOptions options;
-    options.listPageActive = true;
-    options.selectedSenderId = 1;
-    BatchHistory history;
-    history.write = true;
-    for (auto _ : state) {
-        RecordAssembly assembly(book.db, sources);
-        BatchPrint batch(book.db, assembly, sources);
-        QPrinter printer(QPrinter::HighResolution);
-        PrintJob::configurePdf(printer, book.dir.filePath("batch.pdf"));
-        PrintRecord record;
-        const BatchPrintOutcome outcome = batch.run(printer, ids, options, style, record, PrintJob::Options(), history);
-        if (!outcome.ok() || outcome.printed.size() != pages || outcome.historyWritten != pages)
+    BenchBatch batch(book.db, book.addressDb, book.membersDb, book.dir.path(), pages, true);
+    for (auto _ : state)
+        if (!batch.run())
             state.SkipWithError("the batch did not print and record every page");
-    }
 }
 BENCHMARK(BM_BatchWithHistory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -35,6 +35,18 @@ bool isTextAlias(const QString &columnName)
     return columnName.endsWith(QLatin1String("::text"), Qt::CaseInsensitive);
 }
 
+// The row's texts, its date columns as yyyy/MM/dd.
+QStringList rowTexts(const StoreRow &row, const QVector<bool> &isDate)
+{
+    QStringList texts;
+    texts.reserve(isDate.size());
+    for (int c = 0; c < isDate.size(); ++c) {
+        QString text = row.columnText(c).toString();
+        texts.append(isDate[c] ? DisplayDateText(text) : text);
+    }
+    return texts;
+}
+
 } // namespace
 
 Database::Database() = default;
@@ -219,13 +231,7 @@ QueryResult Database::QueryRows(const QString &sql)
                     isDate[c] = !isTextAlias(name) && IsDateColumnName(name);
                 }
             }
-            QStringList values;
-            values.reserve(columns);
-            for (int c = 0; c < columns; ++c) {
-                QString text = row.columnText(c).toString();
-                values.append(isDate[c] ? DisplayDateText(text) : text);
-            }
-            result.rows.append(values);
+            result.rows.append(rowTexts(row, isDate));
         }));
         if (!result.ok())
             result.rows.clear();
@@ -243,15 +249,8 @@ QueryResult Database::QueryRows(const QString &sql)
         isDate[c] = !isTextAlias(s.columnName(c))
                     && s.columnDeclaredType(c).trimmed().compare(QLatin1String("date"), Qt::CaseInsensitive) == 0;
     int rc;
-    while ((rc = s.step()) == SQLITE_ROW) {
-        QStringList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c) {
-            QString text = s.columnText(c).toString();
-            row.append(isDate[c] ? DisplayDateText(text) : text);
-        }
-        result.rows.append(row);
-    }
+    while ((rc = s.step()) == SQLITE_ROW)
+        result.rows.append(rowTexts(s, isDate));
     if (rc != SQLITE_DONE) {
         result.rows.clear();
         result.error = errorOf(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));

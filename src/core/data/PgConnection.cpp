@@ -14,9 +14,8 @@ QString ServerMessage(const char *message)
 }
 
 // Runs sql with params as text; the result is the caller's to clear.
-PGresult *Run(pg_conn *conn, const QString &sql, const QStringList &params)
+PGresult *Run(pg_conn *conn, const QByteArray &statement, const QStringList &params)
 {
-    const QByteArray statement = sql.toUtf8();
     std::vector<QByteArray> values;
     values.reserve(params.size());
     std::vector<const char *> pointers;
@@ -110,7 +109,7 @@ QueryResult PgConnection::query(const QString &sql, const QStringList &params)
         out.error = NotConnected();
         return out;
     }
-    PGresult *result = Run(m_conn, sql, params);
+    PGresult *result = Run(m_conn, sql.toUtf8(), params);
     out.error = ResultError(m_conn, result);
     if (!out.error.isError()) {
         const int rows = PQntuples(result);
@@ -134,7 +133,7 @@ bool PgConnection::exec(const QString &sql, const QStringList &params, DatabaseE
             *error = NotConnected();
         return true;
     }
-    PGresult *result = Run(m_conn, sql, params);
+    PGresult *result = Run(m_conn, sql.toUtf8(), params);
     const DatabaseError e = ResultError(m_conn, result);
     m_changedRows = e.isError() ? 0 : QByteArray(PQcmdTuples(result)).toLongLong();
     PQclear(result);
@@ -241,17 +240,7 @@ int PgStatement::step()
         return Error;
     }
     if (!m_result) {
-        m_error = {};
-        std::vector<QByteArray> values;
-        values.reserve(m_params.size());
-        std::vector<const char *> pointers;
-        pointers.reserve(m_params.size());
-        for (const QString &p : m_params) {
-            values.push_back(p.toUtf8());
-            pointers.push_back(p.isNull() ? nullptr : values.back().constData());
-        }
-        m_result = PQexecParams(m_conn, m_sql.constData(), int(m_params.size()), nullptr,
-                                pointers.empty() ? nullptr : pointers.data(), nullptr, nullptr, 0);
+        m_result = Run(m_conn, m_sql, m_params);
         m_error = ResultError(m_conn, m_result);
         if (m_error.isError()) {
             PQclear(m_result);
