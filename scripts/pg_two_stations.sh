@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Two packing stations on one server at once: each prints a batch of 1,000
 # waybills with history rows while a third process keeps importing new
-# consignees. Afterwards every history row must be there exactly once and no
+# consignees and writing the item data of consignees being printed. Afterwards every history row must be there exactly once and no
 # consignee lost or doubled.
 #
 # usage: scripts/pg_two_stations.sh BUILD_DIR STORE_URI   (a server libpq reaches)
@@ -40,10 +40,16 @@ ids=$(sql "SELECT string_agg(id::text, ',' ORDER BY id) FROM address")
 station_a=$!
 "$tool" pdf --appdata "$work/b" --store "$store" --consignees "$ids" --out "$work/b.pdf" >"$work/b.log" 2>&1 &
 station_b=$!
+# New consignees, and item data written again for consignees being printed.
 (
   for n in $(seq 1 20); do
     import_file "$work/more$n.tmp" "追加${n}-" 10
     "$tool" csv-import --appdata "$work/b" --store "$store" --file "$work/more$n.tmp"
+    printf '\xef\xbb\xbf' >"$work/edit$n.tmp"
+    for i in $(seq 1 10); do
+      printf '荷受人%d,,1000001,東京都,港区,芝公園%d,,03-0000-%04d,,,編集%d,,,,\n' "$i" "$i" "$i" "$n"
+    done >>"$work/edit$n.tmp"
+    "$tool" csv-import --appdata "$work/b" --store "$store" --file "$work/edit$n.tmp"
   done
 ) >"$work/imports.log" 2>&1 &
 imports=$!
@@ -67,4 +73,6 @@ expect "consignees with other than two rows" \
   "SELECT count(*) FROM (SELECT userid FROM members.sender GROUP BY userid HAVING count(*) <> 2) x" 0
 expect "consignees printed" "SELECT count(DISTINCT userid) FROM members.sender" 1000
 expect "consignees after the imports" "SELECT count(*) FROM address" 1200
+expect "item rows edited to the last import" \
+  "SELECT count(*) FROM members.memberitem WHERE kind=40 AND itemname1='編集20'" 10
 expect "consignees doubled" "SELECT count(*) FROM (SELECT namae1 FROM address GROUP BY namae1 HAVING count(*) > 1) x" 0
