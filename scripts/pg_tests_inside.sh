@@ -27,7 +27,7 @@ if grep -q SKIPPED "$log/server"; then
 fi
 
 # The same suites as on the local files, each on a database of its own.
-for suite in addressbook_tests history_tests batch_print_tests batch_print_tool_tests; do
+for suite in addressbook_tests history_tests batch_print_tests batch_print_tool_tests export_tool_tests; do
   createdb "korvel_$suite"
   KORVEL_TEST_STORE="postgresql:///korvel_$suite" run "$suite" "$build/bin/$suite"
 done

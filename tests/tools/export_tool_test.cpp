@@ -24,11 +24,17 @@ protected:
         // The first run makes the folders and the empty address book.
         const ToolRun first = run({"export-consignees", "--out", dir.filePath("empty.csv")});
         ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
-        addressDb = DataDirFor(appdata) + "/addressXe2.db3";
-        membersDb = DataDirFor(appdata) + "/membersXe2.db3";
+        if (!onServer()) {
+            addressDb = DataDirFor(appdata) + "/addressXe2.db3";
+            membersDb = DataDirFor(appdata) + "/membersXe2.db3";
+        }
     }
 
-    ToolRun run(const QStringList &args) const { return RunTool(tool, args + QStringList{"--appdata", appdata}); }
+    ToolRun run(const QStringList &args) const
+    {
+        const QStringList store = onServer() ? QStringList{"--store", TestServerStore()} : QStringList();
+        return RunTool(tool, args + QStringList{"--appdata", appdata} + store);
+    }
 
     QVector<QStringList> readBack(const QString &path, CsvEncoding *encoding)
     {
