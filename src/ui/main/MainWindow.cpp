@@ -89,6 +89,9 @@ void MainWindow::buildWindow()
     p.left->addTab(p.editor, "印刷位置調整");
     p.list = new ConsigneeListPage(s.db, s.addressDbPath(), s.membersDbPath(), p.left);
     p.left->addTab(p.list, s.profile.listPageCaption);
+    // The window opens on the editor page. Chosen before the first show, so
+    // that the first tab's page is not shown, and laid out, only to be hidden.
+    p.left->setCurrentIndex(MainPages::EditorPage);
 
     p.right = new QStackedWidget(p.splitter);
     p.right->setObjectName("rightPages");
