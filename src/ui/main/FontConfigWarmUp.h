@@ -22,3 +22,12 @@ public:
 private:
     std::thread m_thread;
 };
+
+// Loads the application font's engines for every script the window's texts are
+// written in (Latin and digits, kanji, hiragana, katakana, and the marks they
+// share), in the normal weight and in the bold the style draws group box titles
+// and table headers with. The window's first texts would load the same engines;
+// loaded here, before any widget, they are ready while the main thread has
+// nothing else to do but wait for a slower start-up step on another thread
+// (see SessionBusWarmUp). Needs the application object.
+void LoadApplicationFontEngines();

@@ -6,6 +6,7 @@
 #include "core/text/JapaneseTranslations.h"
 #include "ui/main/FontConfigWarmUp.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/SessionBusWarmUp.h"
 #include "core/drawing/FontSubstitutions.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     PreferJapaneseSystemLocale();
     FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    const SessionBusWarmUp sessionBus;
     fontConfig.finish();
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
     InstallJapaneseTranslations(&app);
@@ -27,6 +29,7 @@ int main(int argc, char **argv)
     QPalette hints = QToolTip::palette();
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
     QToolTip::setPalette(hints);
+    LoadApplicationFontEngines();
 
     MainWindow window(QApplication::applicationDirPath(), invokedName, CommonAppDataRoot());
     window.setDeferredStart(true);
