@@ -4,6 +4,11 @@
 // header clicks and the buttons for correcting, reprinting and registering a
 // row. It reads the history itself; what a reprint or a registration does with
 // the row is wired by the main window.
+//
+// The page is not in front when the window opens, so the grid gets its model,
+// its header and its column widths only when first shown or used (grid()):
+// measuring the header captions and styling the header would otherwise delay
+// the window for a page nobody sees yet.
 
 #include <QWidget>
 #include <memory>
@@ -41,6 +46,8 @@ public:
     void selectRow(int r);
     int rowCount() const;
     HistoryTableModel *model() const { return m_model; }
+    // The grid, with its model, header and column widths in place.
+    QTableView *grid();
     // Identifiers read at a time by a search the index cannot narrow.
     int pageRows = 1000;
 
@@ -50,7 +57,6 @@ public:
     QToolButton *reprintButton = nullptr;   // reprintAction
     QToolButton *registerButton = nullptr;   // registerConsigneeAction
     QPushButton *addButton = nullptr;  // 新規追加: hidden, no function
-    QTableView *historyGrid = nullptr;
     QAction *reprintAction = nullptr;
     QAction *registerConsigneeAction = nullptr;
     QAction *exportAction = nullptr;       // 履歴をCSVに書き出す
@@ -66,7 +72,12 @@ signals:
     // 「履歴をCSVに書き出す」: the rows shown, in their order.
     void exportRequested();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Gives the grid its model, header and column widths, once.
+    void prepareGrid();
     // Emits signal with the selected row's identifier when there is one.
     void withSelectedId(void (HistoryPage::*signal)(const QString &));
 
@@ -75,5 +86,7 @@ private:
     QString m_membersDb;
     int m_editionCode;
     HistoryTableModel *m_model = nullptr;
+    QTableView *m_grid = nullptr;
+    bool m_gridReady = false;
     QString m_shownSearch;
 };
