@@ -87,6 +87,9 @@ public:
     QToolButton *editConsigneeButton = nullptr;    // edit the selected consignee
     QTableView *consigneeGrid = nullptr;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // Another row became the current one: the user selected it (its
     // identifier), or a refill no longer shows the selected consignee (empty).
@@ -108,4 +111,5 @@ private:
     int m_senderFilter = -1;
     QString m_senderFilterName;
     bool m_quiet = false;
+    bool m_headerShown = false;
 };
