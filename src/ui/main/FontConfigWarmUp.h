@@ -29,5 +29,5 @@ private:
 // and table headers with. The window's first texts would load the same engines;
 // loaded here, before any widget, they are ready while the main thread has
 // nothing else to do but wait for a slower start-up step on another thread
-// (see SessionBusWarmUp). Needs the application object.
+// (see StartupWarmUp). Needs the application object.
 void LoadApplicationFontEngines();

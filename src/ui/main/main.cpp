@@ -6,7 +6,7 @@
 #include "core/text/JapaneseTranslations.h"
 #include "ui/main/FontConfigWarmUp.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/SessionBusWarmUp.h"
+#include "ui/main/StartupWarmUp.h"
 #include "core/drawing/FontSubstitutions.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ int main(int argc, char **argv)
     PreferJapaneseSystemLocale();
     FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
-    const SessionBusWarmUp sessionBus;
+    const StartupWarmUp warmUp;
     fontConfig.finish();
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
     InstallJapaneseTranslations(&app);
