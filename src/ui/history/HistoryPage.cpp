@@ -100,9 +100,6 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
     column->addLayout(commands);
 
     m_model = new HistoryTableModel(editionCode, this);
-    m_grid = new QTableView(this);
-    m_grid->setObjectName("historyGrid");
-    column->addWidget(m_grid, 1);
 
     connect(searchBox, &QLineEdit::returnPressed, this, &HistoryPage::readHistory);
     connect(searchButton, &QPushButton::clicked, this, &HistoryPage::readHistory);
@@ -117,9 +114,13 @@ HistoryPage::~HistoryPage() = default;
 
 void HistoryPage::prepareGrid()
 {
-    if (m_gridReady)
+    if (m_grid)
         return;
-    m_gridReady = true;
+    m_grid = new QTableView(this);
+    m_grid->setObjectName("historyGrid");
+    // Made after the window's other widgets: placed back after the page's
+    // buttons in the focus chain.
+    QWidget::setTabOrder(addButton, m_grid);
     m_grid->setModel(m_model);
     m_grid->setItemDelegate(new HistoryRowDelegate(m_grid));
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -146,6 +147,7 @@ void HistoryPage::prepareGrid()
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::clickColumn);
     connect(m_grid, &QTableView::doubleClicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_grid, 1);
 }
 
 QTableView *HistoryPage::grid()
@@ -154,10 +156,12 @@ QTableView *HistoryPage::grid()
     return m_grid;
 }
 
-void HistoryPage::showEvent(QShowEvent *event)
+void HistoryPage::setVisible(bool visible)
 {
-    prepareGrid();
-    QWidget::showEvent(event);
+    // Before the page is shown, so that the grid is laid out and shown with it.
+    if (visible)
+        prepareGrid();
+    QWidget::setVisible(visible);
 }
 
 bool HistoryPage::readHistory()
@@ -207,7 +211,7 @@ int HistoryPage::sortState() const
 
 QString HistoryPage::selectedId() const
 {
-    if (!m_gridReady)
+    if (!m_grid)
         return QString(); // nothing was ever shown, so nothing is selected
     // Column 0 is never selected, so a selected row is any row with a selected cell.
     const QModelIndexList cells = m_grid->selectionModel()->selectedIndexes();

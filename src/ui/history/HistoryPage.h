@@ -5,10 +5,11 @@
 // row. It reads the history itself; what a reprint or a registration does with
 // the row is wired by the main window.
 //
-// The page is not in front when the window opens, so the grid gets its model,
-// its header and its column widths only when first shown or used (grid()):
-// measuring the header captions and styling the header would otherwise delay
-// the window for a page nobody sees yet.
+// The page is not in front when the window opens, so the grid is made, with
+// its model, header and column widths, only when the page is first shown or
+// used (grid()): making it, measuring its header captions and styling its
+// header would otherwise delay the window for a page nobody sees yet. Without
+// the grid the page is no wider than with it: its buttons set its width.
 
 #include <QWidget>
 #include <memory>
@@ -46,8 +47,10 @@ public:
     void selectRow(int r);
     int rowCount() const;
     HistoryTableModel *model() const { return m_model; }
-    // The grid, with its model, header and column widths in place.
+    // The grid, made with its model, header and column widths when first wanted.
     QTableView *grid();
+    // Makes the grid before the page is first shown, so that it is laid out and shown with it.
+    void setVisible(bool visible) override;
     // Identifiers read at a time by a search the index cannot narrow.
     int pageRows = 1000;
 
@@ -72,11 +75,8 @@ signals:
     // 「履歴をCSVに書き出す」: the rows shown, in their order.
     void exportRequested();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    // Gives the grid its model, header and column widths, once.
+    // Makes the grid with its model, header and column widths, once.
     void prepareGrid();
     // Emits signal with the selected row's identifier when there is one.
     void withSelectedId(void (HistoryPage::*signal)(const QString &));
@@ -87,6 +87,5 @@ private:
     int m_editionCode;
     HistoryTableModel *m_model = nullptr;
     QTableView *m_grid = nullptr;
-    bool m_gridReady = false;
     QString m_shownSearch;
 };

@@ -104,15 +104,15 @@ private slots:
         }
     }
 
-    // The window opens with the page hidden: its grid gets the model, the
-    // styled header and the column widths when the page is first shown.
-    void gridIsSetUpWhenThePageIsFirstShown()
+    // The window opens with the page hidden: its grid is made, with the model,
+    // the styled header and the column widths, when the page is first shown.
+    void gridIsMadeWhenThePageIsFirstShown()
     {
         HistoryPage page(db, membersDb, 40, "x");
-        auto *grid = page.findChild<QTableView *>("historyGrid");
-        QVERIFY(grid);
-        QVERIFY(!grid->model());
+        QVERIFY(!page.findChild<QTableView *>("historyGrid"));
         page.show();
+        auto *grid = page.findChild<QTableView *>("historyGrid");
+        QVERIFY(grid && grid->isVisible());
         QCOMPARE(grid->model(), page.model());
         QVERIFY(!grid->horizontalHeader()->styleSheet().isEmpty());
         QCOMPARE(grid->horizontalHeader()->sectionSize(4), HistoryColumnWidth(4));
