@@ -257,12 +257,11 @@ void ConsigneeListPage::setContextActions(const QList<QAction *> &actions)
     }
 }
 
-void ConsigneeListPage::applyCaptions(const QString &senderSearchCaption, const QString &barPicturePath)
+void ConsigneeListPage::applyCaptions(const QString &senderSearchCaption, const QPixmap &barPicture)
 {
     senderFilterButton->setText(senderSearchCaption);
-    const QPixmap bar(barPicturePath);
-    searchBar->setPicture(bar);
-    searchBar->setVisible(!bar.isNull());
+    searchBar->setPicture(barPicture);
+    searchBar->setVisible(!barPicture.isNull());
 }
 
 QSize ConsigneeListPage::sizeHint() const

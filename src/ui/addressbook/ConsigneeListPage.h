@@ -68,7 +68,7 @@ public:
     // The commands of the list's context menu, in menu order (null: separator).
     void setContextActions(const QList<QAction *> &actions);
     // The edition's caption of the sender filter button and its bar picture.
-    void applyCaptions(const QString &senderSearchCaption, const QString &barPicturePath);
+    void applyCaptions(const QString &senderSearchCaption, const QPixmap &barPicture);
 
     CheckedConsignees &checked() { return m_checked; }
     const CheckedConsignees &checked() const { return m_checked; }

@@ -12,6 +12,7 @@
 class AddressBookCommands;
 class HelpCommands;
 class HistoryController;
+class PictureFiles;
 class ImportCommands;
 class PrintCommands;
 class ProgramState;
@@ -55,7 +56,7 @@ protected:
 private:
     void buildWindow();
     void makeCommands();
-    void applyStyle();
+    void applyStyle(PictureFiles &pictures, const QString &logo, const QString &bar);
     void applyWindowIcon();
 
     void beginStart();
