@@ -27,7 +27,7 @@ private:
 // written in (Latin and digits, kanji, hiragana, katakana, and the marks they
 // share), in the normal weight and in the bold the style draws group box titles
 // and table headers with. The window's first texts would load the same engines;
-// loaded here, before any widget, they are ready while the main thread has
-// nothing else to do but wait for a slower start-up step on another thread
-// (see StartupWarmUp). Needs the application object.
+// loading them first, before any widget, gives the session bus connection
+// (StartupWarmUp) that time to finish instead of holding the first widget.
+// Needs the application object.
 void LoadApplicationFontEngines();

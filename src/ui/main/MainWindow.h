@@ -12,8 +12,8 @@
 class AddressBookCommands;
 class HelpCommands;
 class HistoryController;
-class PictureFiles;
 class ImportCommands;
+class PictureFiles;
 class PrintCommands;
 class ProgramState;
 class WaybillView;

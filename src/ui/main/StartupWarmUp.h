@@ -1,7 +1,7 @@
 #pragma once
-// Two first uses that make the window wait without keeping the processor busy,
-// done on a thread of their own while the main thread loads the window's font
-// engines (LoadApplicationFontEngines):
+// Two first uses the window would otherwise wait for, done on a thread of their
+// own while the main thread loads the window's font engines
+// (LoadApplicationFontEngines):
 //   - the session bus: the menu bar asks it whether a global menu is offered,
 //     and the first text of a widget starts the accessibility bridge, which asks
 //     it too. Connecting can take long: without a bus address the D-Bus library
