@@ -61,6 +61,9 @@ ConsigneeListPage::ConsigneeListPage(Database &db, const QString &addressDb, con
 
     consigneeGrid = new QTableView(this);
     consigneeGrid->setObjectName("consigneeGrid");
+    // The page is not in front when the window opens: the header is shown, and
+    // its captions measured, when the page first is (showEvent).
+    consigneeGrid->horizontalHeader()->hide();
     m_model = new ConsigneeTableModel(m_checked, this);
     consigneeGrid->setModel(m_model);
     consigneeGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -121,6 +124,17 @@ ConsigneeListPage::ConsigneeListPage(Database &db, const QString &addressDb, con
                 if (!m_quiet && current.isValid())
                     emit consigneeSelected(m_model->idAt(current.row()));
             });
+}
+
+void ConsigneeListPage::showEvent(QShowEvent *event)
+{
+    if (!m_headerShown) {
+        m_headerShown = true;
+        consigneeGrid->horizontalHeader()->show();
+        // The grid makes room for the header it now has.
+        consigneeGrid->doItemsLayout();
+    }
+    QWidget::showEvent(event);
 }
 
 void ConsigneeListPage::readConsignees()
@@ -243,12 +257,11 @@ void ConsigneeListPage::setContextActions(const QList<QAction *> &actions)
     }
 }
 
-void ConsigneeListPage::applyCaptions(const QString &senderSearchCaption, const QString &barPicturePath)
+void ConsigneeListPage::applyCaptions(const QString &senderSearchCaption, const QPixmap &barPicture)
 {
     senderFilterButton->setText(senderSearchCaption);
-    const QPixmap bar(barPicturePath);
-    searchBar->setPicture(bar);
-    searchBar->setVisible(!bar.isNull());
+    searchBar->setPicture(barPicture);
+    searchBar->setVisible(!barPicture.isNull());
 }
 
 QSize ConsigneeListPage::sizeHint() const

@@ -68,7 +68,7 @@ public:
     // The commands of the list's context menu, in menu order (null: separator).
     void setContextActions(const QList<QAction *> &actions);
     // The edition's caption of the sender filter button and its bar picture.
-    void applyCaptions(const QString &senderSearchCaption, const QString &barPicturePath);
+    void applyCaptions(const QString &senderSearchCaption, const QPixmap &barPicture);
 
     CheckedConsignees &checked() { return m_checked; }
     const CheckedConsignees &checked() const { return m_checked; }
@@ -86,6 +86,9 @@ public:
     QToolButton *newConsigneeButton = nullptr;    // new consignee
     QToolButton *editConsigneeButton = nullptr;    // edit the selected consignee
     QTableView *consigneeGrid = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 signals:
     // Another row became the current one: the user selected it (its
@@ -108,4 +111,5 @@ private:
     int m_senderFilter = -1;
     QString m_senderFilterName;
     bool m_quiet = false;
+    bool m_headerShown = false;
 };

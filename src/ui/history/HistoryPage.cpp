@@ -50,7 +50,7 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
       m_editionCode(editionCode)
 {
     setObjectName("historyPage");
-    auto *column = new QVBoxLayout(this);
+    auto *column = m_column = new QVBoxLayout(this);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);
 
@@ -100,38 +100,9 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
     column->addLayout(commands);
 
     m_model = new HistoryTableModel(editionCode, this);
-    historyGrid = new QTableView(this);
-    historyGrid->setObjectName("historyGrid");
-    historyGrid->setModel(m_model);
-    historyGrid->setItemDelegate(new HistoryRowDelegate(historyGrid));
-    historyGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    historyGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    historyGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    historyGrid->setWordWrap(false);
-    historyGrid->setShowGrid(false);
-    historyGrid->setSortingEnabled(false);
-    historyGrid->verticalHeader()->setVisible(false);
-    // Fixed row heights keep a long history quick: the view never measures rows.
-    historyGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    historyGrid->verticalHeader()->setDefaultSectionSize(HistoryRowHeight);
-    QHeaderView *header = historyGrid->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setMinimumSectionSize(4);
-    header->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    header->setStyleSheet(QString("QHeaderView::section { background-color: %1; color: white; padding-top: 3px; "
-                                  "border: 0px; border-right: 1px solid #8a8ca0; }")
-                              .arg(HistoryAccentColour().name()));
-    for (int c = 0; c < HistoryColumnCount; ++c)
-        header->resizeSection(c, startWidth(c, editionCode, historyGrid->fontMetrics(), header->fontMetrics()));
-    header->setSectionResizeMode(0, QHeaderView::Fixed);
-    column->addWidget(historyGrid, 1);
 
-    connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::clickColumn);
     connect(searchBox, &QLineEdit::returnPressed, this, &HistoryPage::readHistory);
     connect(searchButton, &QPushButton::clicked, this, &HistoryPage::readHistory);
-    connect(historyGrid, &QTableView::doubleClicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
     connect(editButton, &QPushButton::clicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
     connect(reprintAction, &QAction::triggered, this, [this] { withSelectedId(&HistoryPage::reprintRequested); });
     connect(exportAction, &QAction::triggered, this, &HistoryPage::exportRequested);
@@ -141,8 +112,61 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
 
 HistoryPage::~HistoryPage() = default;
 
+void HistoryPage::prepareGrid()
+{
+    if (m_grid)
+        return;
+    m_grid = new QTableView(this);
+    m_grid->setObjectName("historyGrid");
+    // Made after the window's other widgets: placed back after the page's
+    // buttons in the focus chain.
+    QWidget::setTabOrder(addButton, m_grid);
+    m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new HistoryRowDelegate(m_grid));
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    m_grid->setShowGrid(false);
+    m_grid->setSortingEnabled(false);
+    m_grid->verticalHeader()->setVisible(false);
+    // Fixed row heights keep a long history quick: the view never measures rows.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(HistoryRowHeight);
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(4);
+    header->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    header->setStyleSheet(QString("QHeaderView::section { background-color: %1; color: white; padding-top: 3px; "
+                                  "border: 0px; border-right: 1px solid #8a8ca0; }")
+                              .arg(HistoryAccentColour().name()));
+    for (int c = 0; c < HistoryColumnCount; ++c)
+        header->resizeSection(c, startWidth(c, m_editionCode, m_grid->fontMetrics(), header->fontMetrics()));
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::clickColumn);
+    connect(m_grid, &QTableView::doubleClicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
+    m_column->addWidget(m_grid, 1);
+}
+
+QTableView *HistoryPage::grid()
+{
+    prepareGrid();
+    return m_grid;
+}
+
+void HistoryPage::setVisible(bool visible)
+{
+    // Before the page is shown, so that the grid is laid out and shown with it.
+    if (visible)
+        prepareGrid();
+    QWidget::setVisible(visible);
+}
+
 bool HistoryPage::readHistory()
 {
+    prepareGrid();
     DatabaseError error;
     m_shownSearch = searchBox->text();
     HistoryIdPage first = ReadHistoryIdPage(m_db, m_membersDb, m_editionCode, m_model->sortState(), m_shownSearch, 0,
@@ -187,8 +211,10 @@ int HistoryPage::sortState() const
 
 QString HistoryPage::selectedId() const
 {
+    if (!m_grid)
+        return QString(); // nothing was ever shown, so nothing is selected
     // Column 0 is never selected, so a selected row is any row with a selected cell.
-    const QModelIndexList cells = historyGrid->selectionModel()->selectedIndexes();
+    const QModelIndexList cells = m_grid->selectionModel()->selectedIndexes();
     if (cells.isEmpty())
         return QString();
     int first = cells.first().row();
@@ -200,7 +226,7 @@ QString HistoryPage::selectedId() const
 void HistoryPage::selectRow(int r)
 {
     if (r >= 0 && r < m_model->rowCount())
-        historyGrid->selectRow(r);
+        grid()->selectRow(r);
 }
 
 int HistoryPage::rowCount() const

@@ -4,6 +4,12 @@
 // header clicks and the buttons for correcting, reprinting and registering a
 // row. It reads the history itself; what a reprint or a registration does with
 // the row is wired by the main window.
+//
+// The page is not in front when the window opens, so the grid is made, with
+// its model, header and column widths, only when the page is first shown or
+// used (grid()): making it, measuring its header captions and styling its
+// header would otherwise delay the window for a page nobody sees yet. Without
+// the grid the page is no wider than with it: its buttons set its width.
 
 #include <QWidget>
 #include <memory>
@@ -14,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QToolButton;
+class QVBoxLayout;
 class Database;
 
 class HistoryPage : public QWidget
@@ -41,6 +48,10 @@ public:
     void selectRow(int r);
     int rowCount() const;
     HistoryTableModel *model() const { return m_model; }
+    // The grid, made with its model, header and column widths when first wanted.
+    QTableView *grid();
+    // Makes the grid before the page is first shown, so that it is laid out and shown with it.
+    void setVisible(bool visible) override;
     // Identifiers read at a time by a search the index cannot narrow.
     int pageRows = 1000;
 
@@ -50,7 +61,6 @@ public:
     QToolButton *reprintButton = nullptr;   // reprintAction
     QToolButton *registerButton = nullptr;   // registerConsigneeAction
     QPushButton *addButton = nullptr;  // 新規追加: hidden, no function
-    QTableView *historyGrid = nullptr;
     QAction *reprintAction = nullptr;
     QAction *registerConsigneeAction = nullptr;
     QAction *exportAction = nullptr;       // 履歴をCSVに書き出す
@@ -67,6 +77,8 @@ signals:
     void exportRequested();
 
 private:
+    // Makes the grid with its model, header and column widths, once.
+    void prepareGrid();
     // Emits signal with the selected row's identifier when there is one.
     void withSelectedId(void (HistoryPage::*signal)(const QString &));
 
@@ -75,5 +87,7 @@ private:
     QString m_membersDb;
     int m_editionCode;
     HistoryTableModel *m_model = nullptr;
+    QVBoxLayout *m_column = nullptr; // the grid goes last
+    QTableView *m_grid = nullptr;
     QString m_shownSearch;
 };

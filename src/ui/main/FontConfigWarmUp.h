@@ -22,3 +22,12 @@ public:
 private:
     std::thread m_thread;
 };
+
+// Loads the application font's engines for every script the window's texts are
+// written in (Latin and digits, kanji, hiragana, katakana, and the marks they
+// share), in the normal weight and in the bold the style draws group box titles
+// and table headers with. The window's first texts would load the same engines;
+// loading them first, before any widget, gives the session bus connection
+// (StartupWarmUp) that time to finish instead of holding the first widget.
+// Needs the application object.
+void LoadApplicationFontEngines();

@@ -19,6 +19,7 @@
 #include "ui/import/ImportCommands.h"
 #include "ui/main/IndexBuildProgress.h"
 #include "ui/controls/LateScrollArea.h"
+#include "ui/controls/PictureFiles.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/ProgramState.h"
 #include "ui/main/TopBar.h"
@@ -51,9 +52,15 @@ MainWindow::MainWindow(const QString &programDir, const QString &exeName, const 
         m_state->folders.store.clear();
     m_state->workingLocallyInstead = localInstead;
     setObjectName("fzerrat");
+    const EditionProfile &p = m_state->profile;
+    const QString images = m_state->imagesDir();
+    const QString logo = p.logoFile.isEmpty() ? QString() : images + "/" + p.logoFile;
+    const QString bar = p.barPicture.isEmpty() ? QString() : images + p.barPicture;
+    // Read while the pages are made; applyStyle gives them their pictures.
+    PictureFiles pictures(QStringList{logo, bar, images + "bar1.bmp"});
     buildWindow();
     makeCommands();
-    applyStyle();
+    applyStyle(pictures, logo, bar);
     setWindowTitle(QApplication::applicationDisplayName());
     resize(WindowPosition::DefaultWidth, WindowPosition::DefaultHeight);
 }
@@ -95,6 +102,9 @@ void MainWindow::buildWindow()
     p.left->addTab(p.editor, "印刷位置調整");
     p.list = new ConsigneeListPage(s.db, s.addressDbPath(), s.membersDbPath(), p.left);
     p.left->addTab(p.list, s.profile.listPageCaption);
+    // The window opens on the editor page. Chosen before the first show, so
+    // that the first tab's page is not shown, and laid out, only to be hidden.
+    p.left->setCurrentIndex(MainPages::EditorPage);
 
     p.right = new QStackedWidget(p.splitter);
     p.right->setObjectName("rightPages");
@@ -167,21 +177,21 @@ void MainWindow::makeCommands()
     });
 }
 
-void MainWindow::applyStyle()
+void MainWindow::applyStyle(PictureFiles &pictures, const QString &logo, const QString &bar)
 {
     const EditionProfile &p = m_state->profile;
     if (p.hasProfile)
         QApplication::setApplicationDisplayName(p.title);
     const QString images = m_state->imagesDir();
     m_pages.actions->applyProfile(p);
-    m_pages.topBar->applyProfile(p, images);
+    m_pages.topBar->applyProfile(p, logo.isEmpty() ? QPixmap() : pictures.pixmap(logo));
     m_pages.settings->applyProfile(p);
     m_pages.editor->applyProfile(p);
     m_pages.preview->editButton->setText(p.editCaption);
     m_pages.left->setTabText(MainPages::ListPage, p.listPageCaption);
-    m_pages.list->applyCaptions(p.senderSearchCaption, p.barPicture.isEmpty() ? QString() : images + p.barPicture);
+    m_pages.list->applyCaptions(p.senderSearchCaption, bar.isEmpty() ? QPixmap() : pictures.pixmap(bar));
     // The window starts on a page other than the consignee list.
-    m_pages.preview->setHeaderPicture(images + "bar1.bmp");
+    m_pages.preview->setHeaderPicture(pictures.pixmap(images + "bar1.bmp"));
     m_addressBook->applyProfile();
 }
 

@@ -13,6 +13,7 @@ class AddressBookCommands;
 class HelpCommands;
 class HistoryController;
 class ImportCommands;
+class PictureFiles;
 class PrintCommands;
 class ProgramState;
 class WaybillView;
@@ -56,7 +57,7 @@ protected:
 private:
     void buildWindow();
     void makeCommands();
-    void applyStyle();
+    void applyStyle(PictureFiles &pictures, const QString &logo, const QString &bar);
     void applyWindowIcon();
 
     void beginStart();

@@ -140,11 +140,10 @@ TopBar::TopBar(MainActions *actions, QWidget *parent) : QWidget(parent)
     connect(noPrintDateBox, &QCheckBox::clicked, this, &TopBar::printDateChanged);
 }
 
-void TopBar::applyProfile(const EditionProfile &profile, const QString &imagesDir)
+void TopBar::applyProfile(const EditionProfile &profile, const QPixmap &logo)
 {
     m_dateGroup->setVisible(profile.printDateVisible);
-    QPixmap logo;
-    if (!profile.logoFile.isEmpty() && logo.load(imagesDir + "/" + profile.logoFile))
+    if (!logo.isNull())
         m_logo->setPixmap(logo.scaledToHeight(40, Qt::SmoothTransformation));
     m_logo->setVisible(!m_logo->pixmap().isNull());
 }

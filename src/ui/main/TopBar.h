@@ -21,7 +21,7 @@ public:
     TopBar(MainActions *actions, QWidget *parent = nullptr);
 
     // Edition captions, the logo and which controls exist.
-    void applyProfile(const EditionProfile &profile, const QString &imagesDir);
+    void applyProfile(const EditionProfile &profile, const QPixmap &logo);
 
     // ofxbox / ofybox: overall offsets in whole mm (-100 .. 100).
     int offsetX() const;

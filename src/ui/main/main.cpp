@@ -6,6 +6,7 @@
 #include "core/text/JapaneseTranslations.h"
 #include "ui/main/FontConfigWarmUp.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/StartupWarmUp.h"
 #include "ui/main/StoreAtStart.h"
 #include "core/drawing/FontSubstitutions.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
     PreferJapaneseSystemLocale();
     FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    const StartupWarmUp warmUp;
     fontConfig.finish();
     QApplication::setApplicationDisplayName(InitialApplicationTitle());
     InstallJapaneseTranslations(&app);
@@ -28,6 +30,7 @@ int main(int argc, char **argv)
     QPalette hints = QToolTip::palette();
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
     QToolTip::setPalette(hints);
+    LoadApplicationFontEngines();
 
     const StoreAtStart store = CheckStoreAtStart(DataDirFor(CommonAppDataRoot()));
     if (store == StoreAtStart::Quit)

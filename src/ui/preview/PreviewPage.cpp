@@ -108,7 +108,12 @@ PreviewPage::PreviewPage(QWidget *parent) : QWidget(parent)
 
 void PreviewPage::setHeaderPicture(const QString &path)
 {
-    m_header->setPicture(path.isEmpty() ? QPixmap() : QPixmap(path));
+    setHeaderPicture(path.isEmpty() ? QPixmap() : QPixmap(path));
+}
+
+void PreviewPage::setHeaderPicture(const QPixmap &picture)
+{
+    m_header->setPicture(picture);
 }
 
 const QPixmap &PreviewPage::headerPicture() const

@@ -32,6 +32,7 @@ public:
     // The picture behind the header row (the edition's bar on the consignee
     // list, "bar1.bmp" elsewhere); a path that does not load leaves it plain.
     void setHeaderPicture(const QString &path);
+    void setHeaderPicture(const QPixmap &picture);
     const QPixmap &headerPicture() const;
     // StyleReady: while false nothing is drawn (a layout is being switched).
     void setReady(bool ready);

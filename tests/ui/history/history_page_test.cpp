@@ -104,6 +104,20 @@ private slots:
         }
     }
 
+    // The window opens with the page hidden: its grid is made, with the model,
+    // the styled header and the column widths, when the page is first shown.
+    void gridIsMadeWhenThePageIsFirstShown()
+    {
+        HistoryPage page(db, membersDb, 40, "x");
+        QVERIFY(!page.findChild<QTableView *>("historyGrid"));
+        page.show();
+        auto *grid = page.findChild<QTableView *>("historyGrid");
+        QVERIFY(grid && grid->isVisible());
+        QCOMPARE(grid->model(), page.model());
+        QVERIFY(!grid->horizontalHeader()->styleSheet().isEmpty());
+        QCOMPARE(grid->horizontalHeader()->sectionSize(4), HistoryColumnWidth(4));
+    }
+
     void startsNewestFirstAndHeaderClicksSwitchDirection()
     {
         const QString a = addHistory(20, {{"senderdate", "2024-01-05"}, {"namae1", "い"}});
@@ -114,7 +128,7 @@ private slots:
         QCOMPARE(ids(page), QStringList({b, a}));
         QCOMPARE(header(page, 2), QString("送付日↓"));
         QCOMPARE(page.model()->cellText(0, 2), QString("2024/03/05"));
-        page.historyGrid->horizontalHeader()->sectionClicked(2);
+        page.grid()->horizontalHeader()->sectionClicked(2);
         QCOMPARE(page.sortState(), 12);
         QCOMPARE(header(page, 2), QString("送付日↑"));
         QCOMPARE(ids(page), QStringList({a, b}));
@@ -166,7 +180,7 @@ private slots:
             QVERIFY(page.readHistory());
             QCOMPARE(page.rowCount(), 700);
             // Scrolled to the end, the grid asks for the next page.
-            page.historyGrid->scrollToBottom();
+            page.grid()->scrollToBottom();
             QTRY_VERIFY(page.rowCount() > 700);
             while (page.model()->canFetchMore(QModelIndex()))
                 page.model()->fetchMore(QModelIndex());
@@ -208,7 +222,7 @@ private slots:
         QCOMPARE(page.model()->cellText(0, 5), QString());
         const int alignment = page.model()->data(page.model()->index(0, 6), Qt::TextAlignmentRole).toInt();
         QCOMPARE(bool(alignment & Qt::AlignRight), right6);
-        QCOMPARE(page.historyGrid->horizontalHeader()->sectionSize(4), HistoryColumnWidth(4));
+        QCOMPARE(page.grid()->horizontalHeader()->sectionSize(4), HistoryColumnWidth(4));
     }
 
     // Columns start wide enough for what they typically hold and for their
@@ -234,12 +248,12 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, typical);
         HistoryPage page(db, membersDb, edition, "x");
-        const QFontMetrics metrics(page.historyGrid->font());
-        const int width = page.historyGrid->horizontalHeader()->sectionSize(column);
+        const QFontMetrics metrics(page.grid()->font());
+        const int width = page.grid()->horizontalHeader()->sectionSize(column);
         // 2 pixels before the text, 5 after it in right-aligned columns.
         QVERIFY2(width >= metrics.horizontalAdvance(typical) + 7, qPrintable(QString::number(width)));
         const QString header = HistoryHeaderText(column, edition, column);
-        QVERIFY2(width > page.historyGrid->horizontalHeader()->fontMetrics().horizontalAdvance(header), qPrintable(header));
+        QVERIFY2(width > page.grid()->horizontalHeader()->fontMetrics().horizontalAdvance(header), qPrintable(header));
     }
 
     // A text wider than its column ends with "…", and its tool tip is the
@@ -253,18 +267,18 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         page.readHistory();
-        page.historyGrid->horizontalHeader()->resizeSection(4, 120);
-        auto *delegate = qobject_cast<HistoryRowDelegate *>(page.historyGrid->itemDelegate());
+        page.grid()->horizontalHeader()->resizeSection(4, 120);
+        auto *delegate = qobject_cast<HistoryRowDelegate *>(page.grid()->itemDelegate());
         QVERIFY(delegate);
         const QModelIndex cut = page.model()->index(0, 4);
-        const QStyleOptionViewItem cutOption = CellOption(page.historyGrid, cut);
+        const QStyleOptionViewItem cutOption = CellOption(page.grid(), cut);
         const QString shown = delegate->shownText(cutOption, cut);
         QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
         QVERIFY(address.startsWith(shown.chopped(1)));
         QCOMPARE(delegate->toolTipFor(cutOption, cut), address);
 
         const QModelIndex whole = page.model()->index(0, 5);
-        const QStyleOptionViewItem wholeOption = CellOption(page.historyGrid, whole);
+        const QStyleOptionViewItem wholeOption = CellOption(page.grid(), whole);
         QCOMPARE(delegate->shownText(wholeOption, whole), QString("03-1234-5678"));
         QCOMPARE(delegate->toolTipFor(wholeOption, whole), QString("03-1234-5678"));
     }
@@ -281,9 +295,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         page.readHistory();
         page.selectRow(1);
-        const QImage image = page.historyGrid->viewport()->grab().toImage();
-        const QRect selected = page.historyGrid->visualRect(page.model()->index(1, 4));
-        const QRect other = page.historyGrid->visualRect(page.model()->index(0, 4));
+        const QImage image = page.grid()->viewport()->grab().toImage();
+        const QRect selected = page.grid()->visualRect(page.model()->index(1, 4));
+        const QRect other = page.grid()->visualRect(page.model()->index(0, 4));
         QCOMPARE(selected.height(), HistoryRowHeight);
         auto near = [](QColor a, QColor b) {
             return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
@@ -295,13 +309,13 @@ private slots:
         QVERIFY2(near(bottom, HistorySelectionBottom()), qPrintable(bottom.name()));
         QCOMPARE(image.pixelColor(x, other.center().y()), QColor(Qt::white));
         // The selected name is written in white on the band, the other in black.
-        const QRect nameCell = page.historyGrid->visualRect(page.model()->index(1, 3));
+        const QRect nameCell = page.grid()->visualRect(page.model()->index(1, 3));
         bool white = false;
         for (int y = nameCell.top() + 3; y < nameCell.bottom(); ++y)
             for (int xx = nameCell.left(); xx < nameCell.left() + 40; ++xx)
                 white = white || image.pixelColor(xx, y).lightness() > 240;
         QVERIFY(white);
-        const QRect otherName = page.historyGrid->visualRect(page.model()->index(0, 3));
+        const QRect otherName = page.grid()->visualRect(page.model()->index(0, 3));
         bool ink = false;
         for (int y = otherName.top(); y < otherName.top() + 3; ++y)
             for (int xx = otherName.left(); xx < otherName.left() + 40; ++xx)
