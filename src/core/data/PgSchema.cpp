@@ -70,22 +70,56 @@ namespace {
 // never wrong, so a failure here is no error. Each row goes into the index as
 // it is written (no pending list): rows come a few at a time, and a pending
 // list makes the planner read the whole table until a vacuum merges it.
-void addTrigramIndexes(PgConnection &pg)
+struct TrigramIndex {
+    QString schema, table, column;
+    QString name() const { return table + QStringLiteral("_trgm_") + column; }
+};
+
+QVector<TrigramIndex> trigramIndexes()
 {
-    if (pg.exec(QStringLiteral("SAVEPOINT trigram")))
-        return;
-    bool failed = pg.exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm"));
+    QVector<TrigramIndex> indexes;
     const struct {
         const SearchIndex &index;
         QString schema;
     } searched[] = {{ConsigneeSearchIndex(), QStringLiteral("public")}, {HistorySearchIndex(), PgMembersSchema()}};
     for (const auto &s : searched)
         for (const QString &column : s.index.columns)
-            failed = failed
-                     || pg.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_trgm_%2 ON %3.%1 USING gin (%2 gin_trgm_ops) "
-                                                   "WITH (fastupdate = off)")
-                                    .arg(s.index.table, column.toLower(), s.schema));
+            indexes.append({s.schema, s.index.table, column.toLower()});
+    return indexes;
+}
+
+void addTrigramIndexes(PgConnection &pg)
+{
+    if (pg.exec(QStringLiteral("SAVEPOINT trigram")))
+        return;
+    bool failed = pg.exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm"));
+    for (const TrigramIndex &i : trigramIndexes())
+        failed = failed
+                 || pg.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2.%3 USING gin (%4 gin_trgm_ops) "
+                                           "WITH (fastupdate = off)")
+                                .arg(i.name(), i.schema, i.table, i.column));
     pg.exec(failed ? QStringLiteral("ROLLBACK TO SAVEPOINT trigram") : QStringLiteral("RELEASE SAVEPOINT trigram"));
+}
+
+// True when every table and trigram index is there already: every start and
+// every command asks, and one question is cheaper over a network than the
+// thirty statements that would find everything made.
+bool schemaComplete(PgConnection &pg)
+{
+    QStringList tables, indexes;
+    for (const TableDefinition &table : AddressTables())
+        tables << QStringLiteral("public.") + table.name;
+    for (const TableDefinition &table : MembersTables())
+        tables << PgMembersSchema() + QLatin1Char('.') + table.name;
+    for (const TrigramIndex &i : trigramIndexes())
+        indexes << i.schema + QLatin1Char('.') + i.name();
+    const QueryResult found = pg.query(
+        QStringLiteral("SELECT (SELECT count(*) FROM pg_tables WHERE schemaname || '.' || tablename = ANY($1::text[])),"
+                       " (SELECT count(*) FROM pg_indexes WHERE schemaname || '.' || indexname = ANY($2::text[]))"),
+        {QLatin1Char('{') + tables.join(QLatin1Char(',')) + QLatin1Char('}'),
+         QLatin1Char('{') + indexes.join(QLatin1Char(',')) + QLatin1Char('}')});
+    return found.ok() && found.rows.value(0, 0).toInt() == tables.size()
+           && found.rows.value(0, 1).toInt() == indexes.size();
 }
 
 } // namespace
@@ -97,6 +131,8 @@ QString PgMembersSchema()
 
 DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders)
 {
+    if (schemaComplete(pg))
+        return {};
     DatabaseError error;
     if (pg.begin(&error))
         return error;
@@ -131,4 +167,15 @@ DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders)
     if (pg.commit(&error))
         return fail();
     return {};
+}
+
+DatabaseError DropPgSchema(PgConnection &pg)
+{
+    DatabaseError error;
+    for (const QString &sql : {QStringLiteral("DROP SCHEMA IF EXISTS ") + PgMembersSchema() + QStringLiteral(" CASCADE"),
+                               QStringLiteral("DROP SCHEMA IF EXISTS public CASCADE"),
+                               QStringLiteral("CREATE SCHEMA public")})
+        if (pg.exec(sql, {}, &error))
+            break;
+    return error;
 }
