@@ -6,6 +6,7 @@
 
 #include "core/data/PgConnection.h"
 #include "core/data/PgConnectionPool.h"
+#include "core/data/PgSchema.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -23,9 +24,6 @@ inline void EmptyServerStore(const QString &location)
     PgConnection pg;
     const DatabaseError error = pg.open(location);
     ASSERT_FALSE(error.isError()) << error.message.toStdString();
-    for (const char *sql : {"DROP SCHEMA IF EXISTS members CASCADE", "DROP SCHEMA IF EXISTS public CASCADE",
-                            "CREATE SCHEMA public"}) {
-        DatabaseError e;
-        ASSERT_FALSE(pg.exec(QString::fromLatin1(sql), {}, &e)) << e.message.toStdString();
-    }
+    const DatabaseError dropped = DropPgSchema(pg);
+    ASSERT_FALSE(dropped.isError()) << dropped.message.toStdString();
 }

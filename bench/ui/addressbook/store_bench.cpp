@@ -12,6 +12,7 @@
 #include "core/data/Database.h"
 #include "core/data/PgConnection.h"
 #include "core/data/PgConnectionPool.h"
+#include "core/data/PgSchema.h"
 #include "core/layout/StyleData.h"
 
 #include "BenchAddressBook.h"
@@ -50,8 +51,7 @@ struct Book {
             }
             CloseIdleServerConnections();
             PgConnection pg;
-            ok = !pg.open(addressDb).isError() && !pg.exec("DROP SCHEMA IF EXISTS members CASCADE")
-                 && !pg.exec("DROP SCHEMA IF EXISTS public CASCADE") && !pg.exec("CREATE SCHEMA public");
+            ok = !pg.open(addressDb).isError() && !DropPgSchema(pg).isError();
         }
         ok = ok && !CreateAddressDatabase(db, addressDb).isError() && !CreateMembersDatabase(db, membersDb).isError();
         ok = ok && FillBenchAddressBook(db, addressDb, membersDb, count);

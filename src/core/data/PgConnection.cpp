@@ -105,24 +105,15 @@ void PgConnection::close()
 QueryResult PgConnection::query(const QString &sql, const QStringList &params)
 {
     QueryResult out;
-    if (!m_conn) {
-        out.error = NotConnected();
-        return out;
-    }
-    PGresult *result = Run(m_conn, sql.toUtf8(), params);
-    out.error = ResultError(m_conn, result);
-    if (!out.error.isError()) {
-        const int rows = PQntuples(result);
-        const int columns = PQnfields(result);
-        for (int r = 0; r < rows; ++r) {
-            QStringList row;
-            row.reserve(columns);
-            for (int c = 0; c < columns; ++c)
-                row << QString::fromUtf8(PQgetvalue(result, r, c), PQgetlength(result, r, c));
-            out.rows.append(row);
-        }
-    }
-    PQclear(result);
+    out.error = forEachRow(sql, params, [&out](const StoreRow &row) {
+        QStringList values;
+        values.reserve(row.columnCount());
+        for (int c = 0; c < row.columnCount(); ++c)
+            values << row.columnText(c).toString();
+        out.rows.append(values);
+    });
+    if (!out.ok())
+        out.rows.clear();
     return out;
 }
 

@@ -36,3 +36,8 @@ QString PgMembersSchema();
 // A copy of local files into the server (withDefaultSenders false) brings
 // its own senders instead.
 DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders = true);
+
+// Takes every table of the address book and history off the server (both
+// schemas, rows and all), leaving an empty database as before the first
+// station's start; for the tests and benchmarks that start from nothing.
+DatabaseError DropPgSchema(PgConnection &pg);

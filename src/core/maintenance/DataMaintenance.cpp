@@ -99,6 +99,14 @@ MaintenanceResult keepSafetyCopy(const QStringList &names, const QString &dataDi
     return result;
 }
 
+// A backup never replaces one made before: the target file must not exist.
+MaintenanceResult refuseExisting(const QString &to)
+{
+    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+        return MaintenanceResult::failure(QStringLiteral("指定されたファイルは既に存在します。\n") + to);
+    return {};
+}
+
 } // namespace
 
 QStringList DataMaintenance::userDatabaseFiles()
@@ -111,8 +119,8 @@ MaintenanceResult DataMaintenance::backupDatabases(const QString &dataDir, const
     for (const QString &name : userDatabaseFiles()) {
         const QString from = dataDir + u'/' + name;
         const QString to = targetFolder + u'/' + name;
-        if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
-            return MaintenanceResult::failure(QStringLiteral("指定されたファイルは既に存在します。\n") + to);
+        if (const MaintenanceResult refused = refuseExisting(to); !refused)
+            return refused;
         const MaintenanceResult copied = copyNew(from, to);
         if (!copied)
             return copied;
@@ -146,11 +154,9 @@ MaintenanceResult serverToFiles(PgConnection &pg, const QString &folder)
 
 MaintenanceResult DataMaintenance::backupServer(const QString &store, const QString &targetFolder)
 {
-    for (const QString &name : userDatabaseFiles()) {
-        const QString to = targetFolder + u'/' + name;
-        if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
-            return MaintenanceResult::failure(QStringLiteral("指定されたファイルは既に存在します。\n") + to);
-    }
+    for (const QString &name : userDatabaseFiles())
+        if (const MaintenanceResult refused = refuseExisting(targetFolder + u'/' + name); !refused)
+            return refused;
     MaintenanceResult result;
     const std::unique_ptr<PgConnection> pg = serverFor(store, &result);
     if (!pg)

@@ -13,10 +13,11 @@ int ToolFailure(const char *command, const QString &message, int code)
     return code;
 }
 
-const char *const StoreOptionUsage =
-    "  --store URI     the address book on a PostgreSQL server (postgresql://host/db; PGHOST,\n"
-    "                  PGUSER, PGPASSWORD and ~/.pgpass apply), or 'local' for this station's\n"
-    "                  files (default: the station's setting)\n";
+
+bool IsStoreOptionValue(const QString &value)
+{
+    return IsServerStore(value) || value == QLatin1String("local");
+}
 
 void ApplyStoreOption(const QString &store, ProgramFolders *folders)
 {
@@ -49,7 +50,7 @@ int ReadToolOptions(const char *command, const char *usage, const QStringList &a
         if (a == QLatin1String("--appdata")) {
             options->appdata = value;
         } else if (a == QLatin1String("--store") && !valued.contains(a)) {
-            if (!IsServerStore(value) && value != QLatin1String("local"))
+            if (!IsStoreOptionValue(value))
                 return ToolFailure(command, QStringLiteral("--store takes a postgresql:// URI or 'local', not '%1'").arg(value));
             options->store = value;
         } else if (a == QLatin1String("--edition")) {

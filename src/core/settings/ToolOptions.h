@@ -26,8 +26,8 @@ int ToolFailure(const char *command, const QString &message, int code = 2);
 // flags alone. Returns -1 when they are fine; 0 after --help (the usage
 // printed); 2 after an unknown option, a missing value or an unknown edition
 // (reported).
-// The usage line of --store that every command shows.
-extern const char *const StoreOptionUsage;
+// True for what --store takes: a server's URI, or "local" for the files.
+bool IsStoreOptionValue(const QString &value);
 
 // The folders' store as --store asks ("local", a URI); empty keeps the
 // station's setting.

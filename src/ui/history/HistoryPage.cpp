@@ -50,7 +50,7 @@ HistoryPage::HistoryPage(Database &db, const QString &membersDb, int editionCode
       m_editionCode(editionCode)
 {
     setObjectName("historyPage");
-    auto *column = m_column = new QVBoxLayout(this);
+    auto *column = new QVBoxLayout(this);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);
 
@@ -147,7 +147,8 @@ void HistoryPage::prepareGrid()
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::clickColumn);
     connect(m_grid, &QTableView::doubleClicked, this, [this] { withSelectedId(&HistoryPage::editRequested); });
-    m_column->addWidget(m_grid, 1);
+    // The page's column of boxes: the grid goes last.
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_grid, 1);
 }
 
 QTableView *HistoryPage::grid()

@@ -20,7 +20,6 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QToolButton;
-class QVBoxLayout;
 class Database;
 
 class HistoryPage : public QWidget
@@ -87,7 +86,6 @@ private:
     QString m_membersDb;
     int m_editionCode;
     HistoryTableModel *m_model = nullptr;
-    QVBoxLayout *m_column = nullptr; // the grid goes last
     QTableView *m_grid = nullptr;
     QString m_shownSearch;
 };

@@ -1,6 +1,6 @@
 #include "ui/printing/PrintToolOptions.h"
 
-#include "core/data/StoreLocation.h"
+#include "core/settings/ToolOptions.h"
 #include "core/settings/Editions.h"
 #include "core/text/TextFields.h"
 
@@ -97,7 +97,7 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
         } else if (name == QLatin1String("--appdata")) {
             o.appdata = value;
         } else if (name == QLatin1String("--store")) {
-            if (!IsServerStore(value) && value != QLatin1String("local"))
+            if (!IsStoreOptionValue(value))
                 return fail(QStringLiteral("--store wants a postgresql:// URI or local, not '%1'").arg(value));
             o.store = value;
         } else if (name == QLatin1String("--consignees")) {
