@@ -1,11 +1,17 @@
 #include "core/data/PgConnection.h"
 
-#include <libpq-fe.h>
+#include "core/data/LibPq.h"
 
 #include <QByteArray>
 #include <vector>
 
 namespace {
+
+// Only reached through a connection, which exists only once the library loaded.
+const LibPq &Pq()
+{
+    return *LoadLibPq();
+}
 
 // libpq's messages end with a line break; the notices show them as they are otherwise.
 QString ServerMessage(const char *message)
@@ -24,20 +30,20 @@ PGresult *Run(pg_conn *conn, const QByteArray &statement, const QStringList &par
         values.push_back(p.toUtf8());
         pointers.push_back(p.isNull() ? nullptr : values.back().constData());
     }
-    return PQexecParams(conn, statement.constData(), int(params.size()), nullptr,
+    return Pq().execParams(conn, statement.constData(), int(params.size()), nullptr,
                         pointers.empty() ? nullptr : pointers.data(), nullptr, nullptr, 0);
 }
 
 // The result's error, or none when the statement ran.
 DatabaseError ResultError(pg_conn *conn, const PGresult *result)
 {
-    const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
+    const ExecStatusType status = result ? Pq().resultStatus(result) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
         return {};
     DatabaseError error;
     error.code = int(status) == 0 ? -1 : int(status);
-    error.message = ServerMessage(result ? PQresultErrorMessage(result) : PQerrorMessage(conn));
-    const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    error.message = ServerMessage(result ? Pq().resultErrorMessage(result) : Pq().errorMessage(conn));
+    const char *state = result ? Pq().resultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     // No state means the connection itself failed (the server went away).
     error.sqlState = state ? QString::fromLatin1(state) : QStringLiteral("08006");
     if (error.message.isEmpty())
@@ -67,22 +73,25 @@ DatabaseError PgConnection::open(const QString &connection)
     const char *keywords[] = {"connect_timeout", "dbname", nullptr};
     const char *values[] = {qEnvironmentVariableIsSet("PGCONNECT_TIMEOUT") ? nullptr : "8",
                             info.isEmpty() ? nullptr : info.constData(), nullptr};
-    pg_conn *conn = PQconnectdbParams(keywords, values, 1);
+    QString why;
+    if (!LoadLibPq(&why))
+        return {-1, why, QStringLiteral("08001")};
+    pg_conn *conn = Pq().connectdbParams(keywords, values, 1);
     if (!conn)
         return {-1, QStringLiteral("PostgreSQL: out of memory"), QStringLiteral("53200")};
-    if (PQstatus(conn) != CONNECTION_OK) {
-        const DatabaseError error{-1, ServerMessage(PQerrorMessage(conn)), QStringLiteral("08001")};
-        PQfinish(conn);
+    if (Pq().status(conn) != CONNECTION_OK) {
+        const DatabaseError error{-1, ServerMessage(Pq().errorMessage(conn)), QStringLiteral("08001")};
+        Pq().finish(conn);
         return error;
     }
-    if (PQsetClientEncoding(conn, "UTF8") != 0) {
-        const DatabaseError error{-1, ServerMessage(PQerrorMessage(conn)), QStringLiteral("22021")};
-        PQfinish(conn);
+    if (Pq().setClientEncoding(conn, "UTF8") != 0) {
+        const DatabaseError error{-1, ServerMessage(Pq().errorMessage(conn)), QStringLiteral("22021")};
+        Pq().finish(conn);
         return error;
     }
     // The server's notices ("relation … already exists, skipping") are for a
     // console, not for a clerk: statements report their own errors.
-    PQsetNoticeProcessor(conn, [](void *, const char *) {}, nullptr);
+    Pq().setNoticeProcessor(conn, [](void *, const char *) {}, nullptr);
     m_conn = conn;
     // The address book's tables live in the default schema, the history's in
     // "members", as they live in two files locally; both answer unqualified
@@ -98,7 +107,7 @@ DatabaseError PgConnection::open(const QString &connection)
 void PgConnection::close()
 {
     if (m_conn)
-        PQfinish(m_conn);
+        Pq().finish(m_conn);
     m_conn = nullptr;
 }
 
@@ -126,8 +135,8 @@ bool PgConnection::exec(const QString &sql, const QStringList &params, DatabaseE
     }
     PGresult *result = Run(m_conn, sql.toUtf8(), params);
     const DatabaseError e = ResultError(m_conn, result);
-    m_changedRows = e.isError() ? 0 : QByteArray(PQcmdTuples(result)).toLongLong();
-    PQclear(result);
+    m_changedRows = e.isError() ? 0 : QByteArray(Pq().cmdTuples(result)).toLongLong();
+    Pq().clear(result);
     if (error)
         *error = e;
     return e.isError();
@@ -173,17 +182,17 @@ std::unique_ptr<PgStatement> PgConnection::prepare(const QString &sql)
 
 bool PgConnection::inTransaction() const
 {
-    return m_conn && PQtransactionStatus(m_conn) != PQTRANS_IDLE;
+    return m_conn && Pq().transactionStatus(m_conn) != PQTRANS_IDLE;
 }
 
 bool PgConnection::transactionFailed() const
 {
-    return m_conn && PQtransactionStatus(m_conn) == PQTRANS_INERROR;
+    return m_conn && Pq().transactionStatus(m_conn) == PQTRANS_INERROR;
 }
 
 bool PgConnection::isHealthy() const
 {
-    return m_conn && PQstatus(m_conn) == CONNECTION_OK;
+    return m_conn && Pq().status(m_conn) == CONNECTION_OK;
 }
 
 PgStatement::PgStatement(pg_conn *conn, const QString &sql) : m_conn(conn), m_sql(sql.toUtf8()) {}
@@ -196,7 +205,7 @@ PgStatement::~PgStatement()
 void PgStatement::clearResult()
 {
     if (m_result)
-        PQclear(m_result);
+        Pq().clear(m_result);
     m_result = nullptr;
     m_row = -1;
     m_texts.clear();
@@ -234,23 +243,23 @@ int PgStatement::step()
         m_result = Run(m_conn, m_sql, m_params);
         m_error = ResultError(m_conn, m_result);
         if (m_error.isError()) {
-            PQclear(m_result);
+            Pq().clear(m_result);
             m_result = nullptr;
             return Error;
         }
         m_row = -1;
     }
-    if (PQresultStatus(m_result) != PGRES_TUPLES_OK)
+    if (Pq().resultStatus(m_result) != PGRES_TUPLES_OK)
         return Done;
-    if (m_row + 1 >= PQntuples(m_result))
+    if (m_row + 1 >= Pq().ntuples(m_result))
         return Done;
     ++m_row;
-    const int columns = PQnfields(m_result);
+    const int columns = Pq().nfields(m_result);
     m_texts.resize(columns);
     for (int c = 0; c < columns; ++c)
-        m_texts[c] = PQgetisnull(m_result, m_row, c)
+        m_texts[c] = Pq().getisnull(m_result, m_row, c)
                          ? QString()
-                         : QString::fromUtf8(PQgetvalue(m_result, m_row, c), PQgetlength(m_result, m_row, c));
+                         : QString::fromUtf8(Pq().getvalue(m_result, m_row, c), Pq().getlength(m_result, m_row, c));
     return Row;
 }
 
@@ -261,7 +270,7 @@ void PgStatement::reset()
 
 int PgStatement::columnCount() const
 {
-    return m_result ? PQnfields(m_result) : 0;
+    return m_result ? Pq().nfields(m_result) : 0;
 }
 
 QStringView PgStatement::columnText(int c) const
@@ -271,15 +280,15 @@ QStringView PgStatement::columnText(int c) const
 
 bool PgStatement::columnIsNull(int c) const
 {
-    return !m_result || m_row < 0 || PQgetisnull(m_result, m_row, c);
+    return !m_result || m_row < 0 || Pq().getisnull(m_result, m_row, c);
 }
 
 QString PgStatement::columnName(int c) const
 {
-    return m_result ? QString::fromUtf8(PQfname(m_result, c)) : QString();
+    return m_result ? QString::fromUtf8(Pq().fname(m_result, c)) : QString();
 }
 
 int PgConnection::serverVersion() const
 {
-    return m_conn ? PQserverVersion(m_conn) : 0;
+    return m_conn ? Pq().serverVersion(m_conn) : 0;
 }
