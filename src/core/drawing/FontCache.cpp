@@ -1,5 +1,6 @@
 #include "core/drawing/FontCache.h"
 
+#include "core/drawing/FontSubstitutions.h"
 #include "core/drawing/TextMetrics.h"
 
 #include <QFontMetricsF>
@@ -10,7 +11,7 @@ namespace {
 
 QFont plainFont(const QString &name, GdiFontStyle style, int pixelSize)
 {
-    QFont f(name);
+    QFont f(InstalledFamily(name));
     f.setBold(style.bold);
     f.setItalic(style.italic);
     f.setStyleStrategy(QFont::PreferDefault);

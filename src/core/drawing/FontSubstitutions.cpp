@@ -1,8 +1,12 @@
 #include "core/drawing/FontSubstitutions.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 void InstallFontSubstitutions()
 {
@@ -43,4 +47,24 @@ void InstallFontSubstitutions()
         QFont::insertSubstitutions(QString::fromUtf16(m.windowsName),
                                    {QString::fromLatin1(m.installed), QString::fromLatin1(m.fallback)});
     }
+}
+
+QString InstalledFamily(const QString &faceName)
+{
+    static QMutex mutex;
+    static QHash<QString, QString> families;
+    const QMutexLocker lock(&mutex);
+    const auto known = families.constFind(faceName);
+    if (known != families.constEnd())
+        return *known;
+    QString family = faceName;
+    if (!QFontDatabase::hasFamily(faceName)) {
+        const QStringList mapped = QFont::substitutes(faceName);
+        const auto installed = std::find_if(mapped.begin(), mapped.end(),
+                                            [](const QString &f) { return QFontDatabase::hasFamily(f); });
+        if (installed != mapped.end())
+            family = *installed;
+    }
+    families.insert(faceName, family);
+    return family;
 }

@@ -30,6 +30,7 @@ int main(int argc, char **argv)
     QPalette hints = QToolTip::palette();
     hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
     QToolTip::setPalette(hints);
+    UseConcreteInterfaceFamily();
     LoadApplicationFontEngines();
 
     const StoreAtStart store = CheckStoreAtStart(DataDirFor(CommonAppDataRoot()));

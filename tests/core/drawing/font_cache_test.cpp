@@ -5,8 +5,12 @@
 #include "support/RenderTestSupport.h"
 
 #include "core/drawing/FontCache.h"
+#include "core/drawing/FontSubstitutions.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <cmath>
 
@@ -79,6 +83,43 @@ TEST_F(FontCacheTest, OutOfRangeSizesAreClampedNotStoredApart)
     EXPECT_EQ(cache.atPixelSize(Gothic, GdiFontStyle{}, 0).font.pixelSize(), 1);
     cache.atPixelSize(Gothic, GdiFontStyle{}, -5);
     EXPECT_EQ(cache.size(), 1);
+}
+
+// Layouts' Windows names are drawn in the installed family they map onto,
+// named directly; the ink is the one Qt's own substitution gives the name.
+TEST_F(FontCacheTest, AWindowsNameIsDrawnInItsInstalledFamilyWithTheSameInk)
+{
+    if (!QFontDatabase::hasFamily(QStringLiteral("IPAGothic")) || !QFontDatabase::hasFamily(QStringLiteral("IPAMincho")))
+        GTEST_SKIP() << "the IPA fonts are not installed";
+    const struct {
+        const char16_t *name;
+        const char *family;
+    } cases[] = {
+        {u"ＭＳ ゴシック", "IPAGothic"},
+        {u"ＭＳ 明朝", "IPAMincho"},
+        {u"ＭＳ Ｐゴシック", "IPAPGothic"},
+        {u"IPAMincho", "IPAMincho"},         // installed: itself
+        {u"No Such Face 7", "No Such Face 7"}, // unmapped: left to fontconfig
+    };
+    auto ink = [](QFont font) {
+        font.setPixelSize(40);
+        QImage image(520, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.drawText(4, 46, QStringLiteral(u"山田 太郎 ABC 123 おかカ〒"));
+        return image;
+    };
+    for (const auto &c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        // Qt keeps mapped names in lower case; family names match either way.
+        EXPECT_EQ(InstalledFamily(name).compare(QLatin1String(c.family), Qt::CaseInsensitive), 0)
+            << name.toStdString() << " -> " << InstalledFamily(name).toStdString();
+        const CachedFont cached = FontCache::instance().atPixelSize(name, GdiFontStyle{}, 40);
+        QFont byName(name);
+        byName.setHintingPreference(QFont::PreferNoHinting);
+        EXPECT_TRUE(ink(cached.font) == ink(byName)) << name.toStdString();
+    }
 }
 
 } // namespace
