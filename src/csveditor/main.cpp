@@ -3,6 +3,7 @@
 
 #include "core/text/JapaneseTranslations.h"
 #include "csveditor/CsvEditorWindow.h"
+#include "ui/main/FontConfigWarmUp.h"
 #include "core/import/CsvEditorLaunch.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     PreferJapaneseSystemLocale();
     QApplication app(argc, argv);
     InstallJapaneseTranslations(&app);
+    // Its texts look as the main window's.
+    UseConcreteInterfaceFamily();
     const QStringList args = QApplication::arguments();
     QString confDir;
     int editionCode = 0;
