@@ -9,7 +9,10 @@ QString serverErrorInJapanese(const DatabaseError &error)
 {
     const QString &state = error.sqlState;
     QString meaning;
-    if (state.startsWith(QLatin1String("08")))
+    if (state == QLatin1String(DatabaseError::ClientLibraryMissing))
+        meaning = QStringLiteral("このパソコンに PostgreSQL のクライアントライブラリ（libpq）がありません。"
+                                 "パッケージ libpq5 をインストールしてください。");
+    else if (state.startsWith(QLatin1String("08")))
         meaning = QStringLiteral("共有サーバーに接続できません。ネットワークとサーバーの電源を確認してください。");
     else if (state == QLatin1String("28P01") || state == QLatin1String("28000"))
         meaning = QStringLiteral("共有サーバーにログインできません。ユーザー名とパスワード（~/.pgpass）を確認してください。");

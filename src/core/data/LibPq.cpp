@@ -20,7 +20,7 @@ Loaded Load()
     if (!handle)
         handle = dlopen("libpq.so", RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        out.why = QStringLiteral("PostgreSQL のクライアントライブラリ（libpq.so.5）を読み込めません: %1")
+        out.why = QStringLiteral("cannot load the PostgreSQL client library libpq.so.5: %1")
                       .arg(QString::fromLocal8Bit(dlerror()));
         return out;
     }
@@ -29,7 +29,7 @@ Loaded Load()
         function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
         if (!function && complete) {
             complete = false;
-            out.why = QStringLiteral("PostgreSQL のクライアントライブラリに %1 がありません。").arg(QLatin1String(name));
+            out.why = QStringLiteral("the PostgreSQL client library lacks %1").arg(QLatin1String(name));
         }
     };
     LibPq &f = out.functions;

@@ -34,5 +34,6 @@ struct LibPq
 };
 
 // The library's functions, loaded once for the whole process; nullptr when the
-// library cannot be opened or lacks a function, with *why saying which.
+// library cannot be opened or lacks a function, with *why saying which (a
+// connection reports it with DatabaseError::ClientLibraryMissing).
 const LibPq *LoadLibPq(QString *why = nullptr);

@@ -66,6 +66,9 @@ PgConnection::~PgConnection()
 DatabaseError PgConnection::open(const QString &connection)
 {
     close();
+    QString why;
+    if (!LoadLibPq(&why))
+        return {-1, why, QString::fromLatin1(DatabaseError::ClientLibraryMissing)};
     const QByteArray info = connection.toUtf8();
     // A server that does not answer (a station off the network) is given up
     // after a while instead of the system's minutes; a timeout in the URI or
@@ -73,9 +76,6 @@ DatabaseError PgConnection::open(const QString &connection)
     const char *keywords[] = {"connect_timeout", "dbname", nullptr};
     const char *values[] = {qEnvironmentVariableIsSet("PGCONNECT_TIMEOUT") ? nullptr : "8",
                             info.isEmpty() ? nullptr : info.constData(), nullptr};
-    QString why;
-    if (!LoadLibPq(&why))
-        return {-1, why, QStringLiteral("08001")};
     pg_conn *conn = Pq().connectdbParams(keywords, values, 1);
     if (!conn)
         return {-1, QStringLiteral("PostgreSQL: out of memory"), QStringLiteral("53200")};

@@ -55,3 +55,26 @@ TEST(DatabaseErrorText, RealEngineFailuresReadAsJapanese)
     }
     EXPECT_EQ(DatabaseErrorInJapanese(DatabaseError()), QString());
 }
+
+// A server's failures are told by their SQLSTATE: what the clerk can do about
+// a connection, a login or a missing client library differs.
+TEST(DatabaseErrorText, ServerFailuresAreToldByTheirState)
+{
+    const struct {
+        const char *state;
+        const char16_t *expectedStart;
+    } cases[] = {
+        {"08001", u"共有サーバーに接続できません。"},
+        {"28P01", u"共有サーバーにログインできません。"},
+        {DatabaseError::ClientLibraryMissing, u"このパソコンに PostgreSQL のクライアントライブラリ（libpq）がありません。"},
+        {"40P01", u"ほかの端末の処理と重なりました。"},
+        {"XX000", u"共有サーバーのデータベースの処理に失敗しました。"},
+    };
+    for (const auto &c : cases) {
+        const DatabaseError error{-1, QStringLiteral("the engine's own words"), QString::fromLatin1(c.state)};
+        const QString text = DatabaseErrorInJapanese(error);
+        EXPECT_TRUE(text.startsWith(QString::fromUtf16(c.expectedStart))) << c.state << ": " << text.toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("（SQLSTATE %1）").arg(QLatin1String(c.state)))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("engine's"))) << text.toStdString();
+    }
+}
