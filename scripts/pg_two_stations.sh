@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Two packing stations on one server at once: each prints a batch of 1,000
 # waybills with history rows while a third process keeps importing new
-# consignees and writing the item data of consignees being printed. Afterwards every history row must be there exactly once and no
-# consignee lost or doubled.
+# consignees and writing the item data of consignees being printed.
+# Afterwards every history row must be there exactly once and no consignee
+# lost or doubled.
 #
 # usage: scripts/pg_two_stations.sh BUILD_DIR STORE_URI   (a server libpq reaches)
 set -euo pipefail

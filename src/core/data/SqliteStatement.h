@@ -18,8 +18,8 @@ public:
     ~SqliteStatement() override;
     SqliteStatement(SqliteStatement &&other) noexcept;
     SqliteStatement &operator=(SqliteStatement &&other) noexcept;
-    SqliteStatement(const StoreRow &) = delete;
-    SqliteStatement &operator=(const StoreRow &) = delete;
+    SqliteStatement(const SqliteStatement &) = delete;
+    SqliteStatement &operator=(const SqliteStatement &) = delete;
 
     // True when a statement was prepared.
     bool isValid() const { return m_statement != nullptr; }

@@ -25,6 +25,10 @@ QString SettingsFileName(const QString &exeName, const QString &extension);
 int CopyShippedFiles(const QString &sourceFolder, const QString &targetFolder,
                      const QString &nameFilter = QStringLiteral("*"));
 
+// The address book's two database files in a data folder.
+inline QString LocalAddressDb(const QString &dataDir) { return dataDir + QStringLiteral("/addressXe2.db3"); }
+inline QString LocalMembersDb(const QString &dataDir) { return dataDir + QStringLiteral("/membersXe2.db3"); }
+
 struct ProgramFolders {
     int editionCode = 10;
     QString programDir;
@@ -39,8 +43,8 @@ struct ProgramFolders {
     // otherwise the two database files in the shared data folder.
     QString addressDb() const { return store.isEmpty() ? localAddressDb() : store; }
     QString membersDb() const { return store.isEmpty() ? localMembersDb() : store; }
-    QString localAddressDb() const { return dataDir + QStringLiteral("/addressXe2.db3"); }
-    QString localMembersDb() const { return dataDir + QStringLiteral("/membersXe2.db3"); }
+    QString localAddressDb() const { return LocalAddressDb(dataDir); }
+    QString localMembersDb() const { return LocalMembersDb(dataDir); }
 };
 
 // The first-run folder work of the main window's creation: chooses the edition

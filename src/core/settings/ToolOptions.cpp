@@ -13,10 +13,11 @@ int ToolFailure(const char *command, const QString &message, int code)
     return code;
 }
 
-
-bool IsStoreOptionValue(const QString &value)
+QString StoreOptionProblem(const QString &value)
 {
-    return IsServerStore(value) || value == QLatin1String("local");
+    if (IsServerStore(value) || value == QLatin1String("local"))
+        return QString();
+    return QStringLiteral("--store takes a postgresql:// URI or 'local', not '%1'").arg(value);
 }
 
 void ApplyStoreOption(const QString &store, ProgramFolders *folders)
@@ -50,8 +51,8 @@ int ReadToolOptions(const char *command, const char *usage, const QStringList &a
         if (a == QLatin1String("--appdata")) {
             options->appdata = value;
         } else if (a == QLatin1String("--store") && !valued.contains(a)) {
-            if (!IsStoreOptionValue(value))
-                return ToolFailure(command, QStringLiteral("--store takes a postgresql:// URI or 'local', not '%1'").arg(value));
+            if (const QString problem = StoreOptionProblem(value); !problem.isEmpty())
+                return ToolFailure(command, problem);
             options->store = value;
         } else if (a == QLatin1String("--edition")) {
             if (!ParseWholeNumber(value, &options->edition) || EditionFor(options->edition).code != options->edition)

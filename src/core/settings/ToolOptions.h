@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+struct ProgramFolders;
+
 struct ToolOptions {
     QHash<QString, QString> values; // by option name with its dashes ("--out")
     QSet<QString> flags;            // the flags given
@@ -22,17 +24,17 @@ struct ToolOptions {
 // Prints "korvel-print: COMMAND: message" on the error output; returns code.
 int ToolFailure(const char *command, const QString &message, int code = 2);
 
+// Why a --store value is not one: empty for a server's URI or "local" (the
+// files); otherwise the message every command gives.
+QString StoreOptionProblem(const QString &value);
+
+// The folders' store as --store asks ("local", a URI); empty keeps the
+// station's setting.
+void ApplyStoreOption(const QString &store, ProgramFolders *folders);
+
 // Reads args: --appdata, --edition and --store always, valued names with a value each,
 // flags alone. Returns -1 when they are fine; 0 after --help (the usage
 // printed); 2 after an unknown option, a missing value or an unknown edition
 // (reported).
-// True for what --store takes: a server's URI, or "local" for the files.
-bool IsStoreOptionValue(const QString &value);
-
-// The folders' store as --store asks ("local", a URI); empty keeps the
-// station's setting.
-struct ProgramFolders;
-void ApplyStoreOption(const QString &store, ProgramFolders *folders);
-
 int ReadToolOptions(const char *command, const char *usage, const QStringList &args, const QStringList &valued,
                     const QStringList &flags, ToolOptions *options);

@@ -24,11 +24,11 @@ public:
     ProgramState(const QString &programDir, const QString &exeName, const QString &appDataRoot);
     ~ProgramState();
     ProgramState(const ProgramState &) = delete;
-    // The station's server did not answer at start; this session uses the local files.
-    bool workingLocallyInstead = false;
     ProgramState &operator=(const ProgramState &) = delete;
 
     ProgramFolders folders;
+    // The station's server did not answer at start; this session uses the local files.
+    bool workingLocallyInstead = false;
     EditionProfile profile;
     StyleData style;
     PrintRecord record;

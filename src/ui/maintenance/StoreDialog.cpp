@@ -5,6 +5,7 @@
 #include "core/data/PgConnection.h"
 #include "core/data/ServerMigration.h"
 #include "core/data/StoreLocation.h"
+#include "core/settings/AppFolders.h"
 #include "ui/common/ShowNotice.h"
 
 #include <QApplication>
@@ -163,8 +164,7 @@ void StoreDialog::copyLocalFilesToServer()
     copied.error = pg.open(location);
     if (!copied.error.isError()) {
         Database files;
-        copied = CopyLocalStoreToServer(files, m_dataDir + QStringLiteral("/addressXe2.db3"),
-                                        m_dataDir + QStringLiteral("/membersXe2.db3"), pg);
+        copied = CopyLocalStoreToServer(files, LocalAddressDb(m_dataDir), LocalMembersDb(m_dataDir), pg);
     }
     QApplication::restoreOverrideCursor();
     if (!copied.refusal.isEmpty()) {

@@ -97,8 +97,8 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
         } else if (name == QLatin1String("--appdata")) {
             o.appdata = value;
         } else if (name == QLatin1String("--store")) {
-            if (!IsStoreOptionValue(value))
-                return fail(QStringLiteral("--store wants a postgresql:// URI or local, not '%1'").arg(value));
+            if (const QString problem = StoreOptionProblem(value); !problem.isEmpty())
+                return fail(problem);
             o.store = value;
         } else if (name == QLatin1String("--consignees")) {
             if (value.isEmpty())
