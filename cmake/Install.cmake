@@ -161,5 +161,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libsqlite3-0, ${_korvel_runtime_depends}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, cups-client")
+# The shared store opens libpq at its first connection instead of linking it,
+# so dpkg-shlibdeps cannot see it; a station on its own files does without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, cups-client, libpq5")
 include(CPack)

@@ -6,7 +6,7 @@
 # services are not needed.
 set -euo pipefail
 packages=(qt6-base-dev libfontconfig-dev libpq-dev postgresql pkg-config qt6-translations-l10n libsqlite3-dev sqlite3 fonts-ipafont fonts-ipamj-mincho xvfb xauth poppler-utils imagemagick
-          cups printer-driver-cups-pdf
+          cups printer-driver-cups-pdf locales
           cmake ninja-build g++ libgtest-dev libbenchmark-dev nodejs npm time libxcb1-dev
           clang-14 libclang-rt-14-dev)
 missing=()
@@ -24,4 +24,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
   $SUDO apt-get update -q
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+# A Japanese shop's desktop has the Japanese locale; the program asks for it
+# only where it is installed, so this machine needs it for the dates and sizes
+# of Qt's own dialogs to be Japanese, as the tests expect.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi

@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <clocale>
+#include <string>
+
 namespace {
 
 // Texts that Qt's Japanese catalogue of this Qt version lacks; they show in
@@ -36,12 +39,32 @@ public:
 
 } // namespace
 
-void PreferJapaneseSystemLocale()
+// The C library takes the environment's locale as a whole: one category that
+// names a locale this machine lacks makes setlocale(LC_ALL, "") fail, the
+// process stays in "C", and texts handed to X in the locale's encoding (the
+// window title's legacy property, input methods) come out garbled. So a name
+// is only used when the library accepts it.
+static bool LocaleIsInstalled(const QByteArray &name)
 {
-    qputenv("LC_MESSAGES", "ja_JP.UTF-8");
-    qputenv("LC_TIME", "ja_JP.UTF-8");
-    // LC_ALL would override both.
-    qunsetenv("LC_ALL");
+    const char *current = std::setlocale(LC_TIME, nullptr);
+    const std::string saved = current ? current : "C";
+    const bool installed = std::setlocale(LC_TIME, name.constData()) != nullptr;
+    std::setlocale(LC_TIME, saved.c_str());
+    return installed;
+}
+
+QByteArray PreferJapaneseSystemLocale(const QList<QByteArray> &candidates)
+{
+    for (const QByteArray &name : candidates) {
+        if (!LocaleIsInstalled(name))
+            continue;
+        qputenv("LC_MESSAGES", name);
+        qputenv("LC_TIME", name);
+        // LC_ALL would override both.
+        qunsetenv("LC_ALL");
+        return name;
+    }
+    return QByteArray();
 }
 
 bool InstallJapaneseTranslations(QCoreApplication *app)
