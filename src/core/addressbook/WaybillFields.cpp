@@ -3,13 +3,15 @@
 #include "core/addressbook/EditorInput.h"
 #include "core/addressbook/EditorText.h"
 #include "core/addressbook/WaybillPresentation.h"
+#include "core/import/TelephoneParts.h"
 #include "core/text/TextFields.h"
 
 void WaybillFields::setTelephone(const QString &tel)
 {
-    tel1 = NthDashField(tel, 1);
-    tel2 = NthDashField(tel, 2);
-    tel3 = NthDashField(tel, 3);
+    const TelephoneParts parts = SplitTelephone(tel);
+    tel1 = parts.first;
+    tel2 = parts.middle;
+    tel3 = parts.last;
 }
 
 QString WaybillFields::telephone() const

@@ -26,7 +26,8 @@ struct WaybillFields {
     QString year, month, day;
     QString timeSelect; // the chosen time slot, empty when none
 
-    // The three telephone boxes from a stored number, split at its dashes.
+    // The three telephone boxes from a stored number; parts after the second
+    // hyphen stay in the third box, so saving gives back every digit.
     void setTelephone(const QString &tel);
     // The stored number: empty when all three boxes are, else two dashes.
     QString telephone() const;
