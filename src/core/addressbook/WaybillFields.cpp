@@ -31,6 +31,11 @@ QString WaybillFields::date() const
     return JoinDate(year, month, day);
 }
 
+QString WaybillFields::missingNameNotice()
+{
+    return QStringLiteral("[保存できませんでした]お名前が入力されていません。");
+}
+
 QString WaybillFields::numberAndDateViolation(const WaybillRowsPresentation &p)
 {
     return NumberAndDateViolation({{&kingaku, p.amountCaption, p.amountShown},

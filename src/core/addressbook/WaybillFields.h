@@ -37,6 +37,9 @@ struct WaybillFields {
     QString date() const;
     QString postalCode() const { return yubin1 + yubin2; }
 
+    // The notice that refuses a waybill without a name, in every editor.
+    static QString missingNameNotice();
+
     // The first amount, count or date box the presentation shows that is no
     // whole number or no real date, as the notice text; empty when the boxes
     // may be stored, and then normalised (full-width digits in ASCII).
