@@ -3,6 +3,7 @@
 
 #include "FuzzSupport.h"
 
+#include "core/addressbook/SingleDataForm.h"
 #include "core/import/OrderMailPaste.h"
 #include "core/layout/PrintRecord.h"
 
@@ -15,16 +16,14 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    OrderMailBoxes current;
-    current.x_YUBIN1 = QStringLiteral("123");
-    current.x_YUBIN2 = QStringLiteral("4567");
     for (bool keep : {true, false}) {
         OrderMailOptions options;
         options.keepPrefecture = keep;
-        const OrderMailResult result = ParseOrderMail(text, current, options);
+        const OrderMailResult result = ParseOrderMail(text, options);
         fuzz::Require(result.ok == result.notice.isEmpty(), "a refused paste says why");
+        fuzz::Require(result.ok || result.boxes.namae.isEmpty(), "a refused paste fills no box");
         PrintRecord record;
-        StoreOrderMailBoxes(record, result.boxes);
+        SingleDataForm{result.boxes}.storeInto(record, 40, result.boxes.timeSelect);
         fuzz::Require(record.size() >= PrintRecord::SlotCount, "the record keeps its slots");
     }
     return 0;

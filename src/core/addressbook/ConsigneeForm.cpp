@@ -71,7 +71,7 @@ void ConsigneeForm::loadItemRow(const QStringList &row, int editionCode)
 QString ConsigneeForm::inputViolation(int editionCode)
 {
     if (namae.trimmed().isEmpty() && namae2.trimmed().isEmpty())
-        return QStringLiteral("[保存できませんでした]お名前が入力されていません。");
+        return missingNameNotice();
     return numberAndDateViolation(ConsigneeEditPresentation::forEdition(editionCode));
 }
 

@@ -3,6 +3,7 @@
 #include "core/text/TextFields.h"
 #include "core/data/SqlLiteral.h"
 #include "core/addressbook/EditorText.h"
+#include "core/import/TelephoneParts.h"
 #include "core/layout/PrintRecord.h"
 
 SenderForm SenderForm::fromRow(const QStringList &row)
@@ -16,10 +17,10 @@ SenderForm SenderForm::fromRow(const QStringList &row)
     f.city = row.value(4);
     f.location = row.value(5);
     f.building = row.value(6);
-    const QString tel = row.value(7);
-    f.tel1 = NthDashField(tel, 1);
-    f.tel2 = NthDashField(tel, 2);
-    f.tel3 = NthDashField(tel, 3);
+    const TelephoneParts tel = SplitTelephone(row.value(7));
+    f.tel1 = tel.first;
+    f.tel2 = tel.middle;
+    f.tel3 = tel.last;
     for (int i = 0; i < 3; ++i)
         f.tag[i] = row.value(8 + i);
     return f;

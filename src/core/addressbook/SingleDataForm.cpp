@@ -43,6 +43,9 @@ SingleDataForm SingleDataForm::fromRecord(const PrintRecord &record, int edition
 
 QString SingleDataForm::inputViolation(int editionCode)
 {
+    // A waybill without a name would print, and be recorded, for nobody.
+    if (namae.trimmed().isEmpty())
+        return missingNameNotice();
     return numberAndDateViolation(DataEditPresentation::forEdition(editionCode));
 }
 

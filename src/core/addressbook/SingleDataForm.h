@@ -15,9 +15,9 @@ struct SingleDataForm : WaybillFields {
     static int amountSlot(int editionCode);
     // Every box from the record.
     static SingleDataForm fromRecord(const PrintRecord &record, int editionCode);
-    // The first amount, count or date box of the edition that is no whole
-    // number or no real date, as the notice text; empty when the boxes may be
-    // stored, and then normalised (full-width digits in ASCII).
+    // An empty name, or the first amount, count or date box of the edition
+    // that is no whole number or no real date, as the notice text; empty when
+    // the boxes may be stored, and then normalised (full-width digits in ASCII).
     QString inputViolation(int editionCode);
     // Every box into the record; timeChoice is the selected time-slot text (empty when none).
     void storeInto(PrintRecord &record, int editionCode, const QString &timeChoice) const;

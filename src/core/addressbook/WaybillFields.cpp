@@ -3,13 +3,15 @@
 #include "core/addressbook/EditorInput.h"
 #include "core/addressbook/EditorText.h"
 #include "core/addressbook/WaybillPresentation.h"
+#include "core/import/TelephoneParts.h"
 #include "core/text/TextFields.h"
 
 void WaybillFields::setTelephone(const QString &tel)
 {
-    tel1 = NthDashField(tel, 1);
-    tel2 = NthDashField(tel, 2);
-    tel3 = NthDashField(tel, 3);
+    const TelephoneParts parts = SplitTelephone(tel);
+    tel1 = parts.first;
+    tel2 = parts.middle;
+    tel3 = parts.last;
 }
 
 QString WaybillFields::telephone() const
@@ -27,6 +29,11 @@ void WaybillFields::setDate(const QString &date)
 QString WaybillFields::date() const
 {
     return JoinDate(year, month, day);
+}
+
+QString WaybillFields::missingNameNotice()
+{
+    return QStringLiteral("[保存できませんでした]お名前が入力されていません。");
 }
 
 QString WaybillFields::numberAndDateViolation(const WaybillRowsPresentation &p)

@@ -26,7 +26,8 @@ struct WaybillFields {
     QString year, month, day;
     QString timeSelect; // the chosen time slot, empty when none
 
-    // The three telephone boxes from a stored number, split at its dashes.
+    // The three telephone boxes from a stored number; parts after the second
+    // hyphen stay in the third box, so saving gives back every digit.
     void setTelephone(const QString &tel);
     // The stored number: empty when all three boxes are, else two dashes.
     QString telephone() const;
@@ -35,6 +36,9 @@ struct WaybillFields {
     // The stored date, always with two slashes.
     QString date() const;
     QString postalCode() const { return yubin1 + yubin2; }
+
+    // The notice that refuses a waybill without a name, in every editor.
+    static QString missingNameNotice();
 
     // The first amount, count or date box the presentation shows that is no
     // whole number or no real date, as the notice text; empty when the boxes

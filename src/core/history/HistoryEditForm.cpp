@@ -4,6 +4,7 @@
 #include "core/text/TextFields.h"
 #include "core/data/SqlLiteral.h"
 #include "core/addressbook/EditorText.h"
+#include "core/import/TelephoneParts.h"
 
 HistoryEditForm HistoryEditForm::fromEntry(const HistoryEntry &e, int editionCode)
 {
@@ -30,9 +31,10 @@ HistoryEditForm HistoryEditForm::fromEntry(const HistoryEntry &e, int editionCod
     f.syubin2 = e.szipcode.mid(3);
     f.saddress1 = e.saddress1;
     f.saddress2 = e.saddress2;
-    f.stel1 = NthDashField(e.stel, 1);
-    f.stel2 = NthDashField(e.stel, 2);
-    f.stel3 = NthDashField(e.stel, 3);
+    const TelephoneParts stel = SplitTelephone(e.stel);
+    f.stel1 = stel.first;
+    f.stel2 = stel.middle;
+    f.stel3 = stel.last;
     for (int i = 0; i < 3; ++i)
         f.tagkey[i] = e.snumber[i];
     return f;

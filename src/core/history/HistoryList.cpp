@@ -68,12 +68,14 @@ QString HistoryOrderClause(int sortState, int editionCode)
     const bool ascending = sortState >= 11 && sortState <= 19;
     const int column = ascending ? sortState - 10 : sortState;
     const QString name = sortColumn(column, editionCode);
-    // Rows that tie keep the order of their identifiers, as a scan of a file
-    // gives them; a server would give them in any order.
+    // Rows that tie follow their identifiers in the direction of the sort, so
+    // "newest first" holds within one day too; without the identifiers a
+    // server would give them in any order.
     if (name.isEmpty())
         return QStringLiteral(" order by id");
-    return QStringLiteral(" order by ") + name + (ascending ? QStringLiteral(" asc") : QStringLiteral(" desc"))
-           + (name == QLatin1String("id") ? QString() : QStringLiteral(",id"));
+    const QString direction = ascending ? QStringLiteral(" asc") : QStringLiteral(" desc");
+    return QStringLiteral(" order by ") + name + direction
+           + (name == QLatin1String("id") ? QString() : QStringLiteral(",id") + direction);
 }
 
 namespace {

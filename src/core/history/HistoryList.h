@@ -27,7 +27,8 @@ struct HistoryListRow {
 Q_DECLARE_TYPEINFO(HistoryListRow, Q_RELOCATABLE_TYPE);
 
 // The order clause of a sort state (1..9 descending, 11..19 ascending by
-// column); empty for an unknown state and for column 6 in edition 60.
+// column), rows that tie ordered by identifier in the same direction; by
+// identifier alone for an unknown state and for column 6 in edition 60.
 QString HistoryOrderClause(int sortState, int editionCode);
 
 // The SELECT of readHistory. With search text the rows of the edition whose

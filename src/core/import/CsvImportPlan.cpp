@@ -11,13 +11,14 @@ struct LengthCheck {
     int limit;
     QString name;
     bool showValue;
+    const QString *typed = nullptr; // what the notice shows, when not the value itself
 };
 
 QString abortNotice(const LengthCheck &check)
 {
     QString text = QStringLiteral("[取込を中止しました]") + check.name + QStringLiteral("が長すぎます。");
     if (check.showValue)
-        text += QStringLiteral("\r\n") + *check.value;
+        text += QStringLiteral("\r\n") + (check.typed ? *check.typed : *check.value);
     return text;
 }
 
@@ -51,9 +52,10 @@ CsvImportPlan PlanCsvImport(const QVector<QStringList> &lines, int editionCode)
         SplitCsvAddress(f.value(3), f.value(4), &row.area, &row.city);
         row.location = f.value(5);
         row.building = f.value(6);
-        // Stored with ASCII hyphens, the number falls into its three boxes
-        // wherever the address book takes it apart.
-        row.tel = WithAsciiHyphens(f.value(7));
+        // Stored as the editors write a number, whatever separators the shop
+        // typed, so it falls into its three boxes wherever it is taken apart.
+        const QString typedTel = f.value(7);
+        row.tel = StoredTelephone(typedTel);
         row.notes = f.value(8);
         row.uriage = f.value(9);
         row.daibiki = editionCode == 30 ? row.uriage : QString();
@@ -68,7 +70,7 @@ CsvImportPlan PlanCsvImport(const QVector<QStringList> &lines, int editionCode)
             {&row.namae2, 40, QStringLiteral("名前2"), true},
             {&row.location, 60, QStringLiteral("番地の文字列"), true},
             {&row.building, 60, QStringLiteral("建物名称"), true},
-            {&row.tel, 15, QStringLiteral("電話番号"), true},
+            {&row.tel, 15, QStringLiteral("電話番号"), true, &typedTel},
             {&row.notes, 200, QStringLiteral("備考"), true},
             {&row.itemNames[0], 80, QStringLiteral("商品名1"), true},
             {&row.itemNames[1], 80, QStringLiteral("商品名2"), true},

@@ -1,11 +1,9 @@
 #include "core/import/OrderMailPaste.h"
 
 #include "core/text/TextCodec.h"
-#include "core/addressbook/EditorText.h"
 #include "core/import/Prefectures.h"
 #include "core/import/TelephoneParts.h"
 #include "core/import/TrimBlanks.h"
-#include "core/layout/PrintRecord.h"
 
 namespace {
 
@@ -19,11 +17,10 @@ QString cut(const QString &text, int from, int to)
     return TrimBlanks(text.mid(from - 1, to - from + 1));
 }
 
-OrderMailResult failure(const OrderMailBoxes &current, const QString &notice)
+OrderMailResult failure(const QString &notice)
 {
     OrderMailResult result;
     result.notice = notice;
-    result.boxes = current;
     return result;
 }
 
@@ -34,8 +31,7 @@ QString OrderMailFormatNotice()
     return QStringLiteral("楽天の売上メール形式ではありません");
 }
 
-OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &current,
-                               const OrderMailOptions &options)
+OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailOptions &options)
 {
     const QStringList lines = SplitLines(mailText);
     int delivery = -1;
@@ -49,15 +45,15 @@ OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &cu
             goods = i;
     }
     if (delivery < 0 || goods < 0)
-        return failure(current, OrderMailFormatNotice());
+        return failure(OrderMailFormatNotice());
     // A marker on one of the last lines: the lines it announces are missing, and
     // taking them from nowhere would fill the editor with half a consignee.
     if (delivery + 2 >= lines.size())
-        return failure(current, OrderMailFormatNotice() + QStringLiteral("\r\n")
-                                    + QStringLiteral("[送付先]の後に住所と電話番号の行が見つかりません。"));
+        return failure(OrderMailFormatNotice() + QStringLiteral("\r\n")
+                           + QStringLiteral("[送付先]の後に住所と電話番号の行が見つかりません。"));
     if (goods + 1 >= lines.size())
-        return failure(current, OrderMailFormatNotice() + QStringLiteral("\r\n")
-                                    + QStringLiteral("[商品]の後に商品名の行が見つかりません。"));
+        return failure(OrderMailFormatNotice() + QStringLiteral("\r\n")
+                           + QStringLiteral("[商品]の後に商品名の行が見つかりません。"));
 
     const QString nameLine = lines.at(delivery);
     const QString addressLine = lines.at(delivery + 1);
@@ -65,55 +61,46 @@ OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &cu
 
     OrderMailResult result;
     result.ok = true;
-    OrderMailBoxes &b = result.boxes;
-    b = current;
+    WaybillFields &b = result.boxes;
 
-    b.z_goods1 = lines.at(goods + 1);
+    b.goods[0] = lines.at(goods + 1);
 
     // Telephone: cut at the writer's hyphens, so a mobile number keeps its
     // four-digit middle part.
     QString w = telLine;
     w.remove(QStringLiteral("(TEL)"));
     const TelephoneParts tel = SplitTelephone(w);
-    b.x_tel1 = tel.first;
-    b.x_tel2 = tel.middle;
-    b.x_tel3 = tel.last;
+    b.tel1 = tel.first;
+    b.tel2 = tel.middle;
+    b.tel3 = tel.last;
 
-    // Name: what stands before the reading in brackets. A name line without a
-    // reading keeps the whole name rather than losing it.
+    // Name: what stands before the reading in brackets, without the blank
+    // that separates the two. A name line without a reading keeps the whole
+    // name rather than losing it.
     w = nameLine;
     w.remove(kDeliveryMarker);
     w = TrimBlanks(w);
     const int bracket = int(w.indexOf(u'('));
-    b.x_namae = bracket >= 0 ? w.left(bracket) : w;
+    b.namae = TrimBlanks(bracket >= 0 ? w.left(bracket) : w);
 
     // Postal code, only when the address line carries one.
     w = addressLine;
     if (w.contains(u'〒')) {
         w.remove(u'〒');
         w = TrimBlanks(w);
-        b.x_YUBIN1 = cut(w, 1, 3);
-        b.x_YUBIN2 = cut(w, 5, 8);
+        b.yubin1 = cut(w, 1, 3);
+        b.yubin2 = cut(w, 5, 8);
     }
     // The code is taken out of the address; with an empty postal box the
     // pattern would be a bare hyphen and the house number would lose its dashes.
-    if (!b.x_YUBIN1.isEmpty() && !b.x_YUBIN2.isEmpty())
-        w.remove(b.x_YUBIN1 + u'-' + b.x_YUBIN2);
+    if (!b.yubin1.isEmpty() && !b.yubin2.isEmpty())
+        w.remove(b.yubin1 + u'-' + b.yubin2);
     w = TrimBlanks(w);
 
     // The option "入れない" takes out the prefecture the address begins with;
     // a prefecture name further on belongs to the address.
     if (!options.keepPrefecture)
         w = SplitLeadingPrefecture(w).rest;
-    b.x_address1 = w;
+    b.address1 = w;
     return result;
-}
-
-void StoreOrderMailBoxes(PrintRecord &record, const OrderMailBoxes &boxes)
-{
-    record.setSlot(17, boxes.z_goods1);
-    record.setSlot(15, JoinTelephone(boxes.x_tel1, boxes.x_tel2, boxes.x_tel3));
-    record.setSlot(8, boxes.x_namae);
-    record.setSlot(12, boxes.x_YUBIN1 + boxes.x_YUBIN2);
-    record.setSlot(13, boxes.x_address1);
 }

@@ -1,22 +1,12 @@
 #pragma once
 // The marketplace order mail paste: the delivery block of a 楽天 sales
 // notification mail is cut into the single-print editor's boxes. The cut is a
-// pure function of the mail text, the boxes' current postal code and the
-// prefecture option; the window stores the boxes, saves the record and opens
-// the editor.
+// pure function of the mail text and the prefecture option; the window puts
+// the boxes into the editor, saves the record and opens the editor.
+
+#include "core/addressbook/WaybillFields.h"
 
 #include <QString>
-
-class PrintRecord;
-
-// The editor boxes the paste writes. Every other box keeps what it held.
-struct OrderMailBoxes {
-    QString z_goods1;
-    QString x_tel1, x_tel2, x_tel3;
-    QString x_namae;
-    QString x_YUBIN1, x_YUBIN2;
-    QString x_address1;
-};
 
 struct OrderMailOptions {
     // The postal-code option "郵便番号からの変換時": true for "都道府県名を入れる"
@@ -26,18 +16,18 @@ struct OrderMailOptions {
 
 struct OrderMailResult {
     bool ok = false;
-    QString notice;       // why nothing was changed (heading "確認"); empty when ok
-    OrderMailBoxes boxes; // the boxes after the paste; the input boxes when not ok
+    QString notice; // why nothing was changed (heading "確認"); empty when ok
+    // The waybill the mail describes, every box of the single-print editor:
+    // the consignee's name, postal code, first address line and telephone,
+    // and the first item name. A mail is a new consignee and a new order, so
+    // the other boxes (address lines 2 and 3, items 2 to 4, amounts, count,
+    // date, time slot) are empty: nothing of an earlier waybill is printed
+    // with it. Empty when not ok.
+    WaybillFields boxes;
 };
 
 // The notice for a text that is not an order mail at all.
 QString OrderMailFormatNotice();
 
-// Cuts the mail into the boxes. current holds the boxes as they are now: the
-// postal-code boxes keep their text when the address line has no "〒".
-OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailBoxes &current,
-                               const OrderMailOptions &options);
-
-// Stores the boxes the paste writes into their record slots: 17 item name 1,
-// 15 telephone joined by "-", 8 name, 12 postal code, 13 address line 1.
-void StoreOrderMailBoxes(PrintRecord &record, const OrderMailBoxes &boxes);
+// Cuts the mail into the boxes; an address line without "〒" gives no postal code.
+OrderMailResult ParseOrderMail(const QString &mailText, const OrderMailOptions &options);

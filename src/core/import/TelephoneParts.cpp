@@ -1,8 +1,12 @@
 #include "core/import/TelephoneParts.h"
 
+#include "core/addressbook/EditorText.h"
 #include "core/import/TrimBlanks.h"
+#include "core/text/TextFields.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -12,13 +16,43 @@ bool startsWithZero(const QString &group)
     return !group.isEmpty() && group.at(0).digitValue() == 0;
 }
 
-// Groups written without blanks between them, split at each run of blanks.
-QStringList blankSeparatedGroups(const QString &number)
+// Brackets and dots that shops write around or between the groups, in ASCII
+// or full width: "(03)1234-5678", "03(1234)5678", "03.1234.5678".
+bool isGroupMark(QChar c)
+{
+    switch (c.unicode()) {
+    case u'(':
+    case u')':
+    case u'.':
+    case 0xFF08: // （
+    case 0xFF09: // ）
+    case 0xFF0E: // ．
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The form the program stores: groups joined by hyphens with nothing else
+// between them. Its empty groups count ("03--" has no exchange yet).
+bool joinedByHyphensOnly(const QString &text)
+{
+    if (!text.contains(QLatin1Char('-')))
+        return false;
+    for (QChar c : text)
+        if (IsWideBlank(c) || isGroupMark(c))
+            return false;
+    return true;
+}
+
+// The groups of a number as typed: every run of blanks, hyphens, brackets and
+// dots separates two groups, and no group is empty.
+QStringList typedGroups(const QString &number)
 {
     QStringList groups;
     QString current;
     for (QChar c : number) {
-        if (IsWideBlank(c)) {
+        if (IsWideBlank(c) || c == QLatin1Char('-') || isGroupMark(c)) {
             if (!current.isEmpty())
                 groups.append(current);
             current.clear();
@@ -93,13 +127,7 @@ QString WithAsciiHyphens(const QString &number)
 TelephoneParts SplitTelephone(const QString &number)
 {
     const QString text = WithAsciiHyphens(TrimWideBlanks(number));
-    QStringList groups;
-    if (text.contains(QLatin1Char('-'))) {
-        for (const QString &group : text.split(QLatin1Char('-')))
-            groups.append(TrimWideBlanks(group));
-    } else {
-        groups = blankSeparatedGroups(text);
-    }
+    const QStringList groups = joinedByHyphensOnly(text) ? text.split(QLatin1Char('-')) : typedGroups(text);
     switch (groups.size()) {
     case 0:
         return {};
@@ -110,4 +138,14 @@ TelephoneParts SplitTelephone(const QString &number)
     default:
         return {groups.at(0), groups.at(1), groups.mid(2).join(QLatin1Char('-'))};
     }
+}
+
+QString StoredTelephone(const QString &typed)
+{
+    const QString narrow = NarrowText(typed);
+    // A note such as "なし" is no number to take apart.
+    if (std::none_of(narrow.cbegin(), narrow.cend(), [](QChar c) { return c.isDigit(); }))
+        return TrimWideBlanks(narrow);
+    const TelephoneParts parts = SplitTelephone(narrow);
+    return JoinTelephone(parts.first, parts.middle, parts.last);
 }

@@ -1,6 +1,7 @@
 // The transfer of a print record into the data items of a layout.
 #include "core/layout/PrintRecord.h"
 
+#include "core/import/TelephoneParts.h"
 #include "core/settings/Editions.h"
 #include "core/text/TextFields.h"
 #include "core/layout/StyleData.h"
@@ -42,6 +43,16 @@ QString zipPart2(const QString &zip)
     return zip.mid(3, 4);
 }
 
+// A telephone into three items from firstId on; what follows the second
+// hyphen is printed whole in the third.
+void transferTelephone(StyleData &style, const QString &tel, int firstId)
+{
+    const TelephoneParts parts = SplitTelephone(tel);
+    style.setItemText(firstId, parts.first);
+    style.setItemText(firstId + 1, parts.middle);
+    style.setItemText(firstId + 2, parts.last);
+}
+
 // Consignee items; base 0 for the first copy, 100 for the second.
 void transferConsignee(StyleData &style, const PrintRecord &r, int base)
 {
@@ -52,9 +63,7 @@ void transferConsignee(StyleData &style, const PrintRecord &r, int base)
     style.setItemText(base + 4, r.slot(ConsigneeAddress2));
     style.setItemText(base + 5, r.slot(ConsigneeAddress3));
     style.setItemText(base + 6, r.slot(ConsigneeName));
-    const QString tel = r.slot(ConsigneeTel);
-    for (int part = 1; part <= 3; ++part)
-        style.setItemText(base + 7 + part, NthDashField(tel, part));
+    transferTelephone(style, r.slot(ConsigneeTel), base + 8);
 }
 
 } // namespace
@@ -85,9 +94,7 @@ void TransferSender(StyleData &style, const PrintRecord &r)
     style.setItemText(13, r.slot(SenderAddress1));
     style.setItemText(14, r.slot(SenderAddress2));
     style.setItemText(16, r.slot(SenderName));
-    const QString tel = r.slot(SenderTel);
-    for (int part = 1; part <= 3; ++part)
-        style.setItemText(17 + part, NthDashField(tel, part));
+    transferTelephone(style, r.slot(SenderTel), 18);
     for (int k = 0; k < 3; ++k)
         style.setItemText(51 + k, r.slot(SenderCode1 + k));
     style.setItemText(116, r.slot(SenderName));

@@ -5,12 +5,7 @@
 #include "core/postal/TownAreaText.h"
 #include "core/postal/ZipGuideBuffer.h"
 
-#include <QElapsedTimer>
-
-QString ZipGuideSearchResult::elapsedText() const
-{
-    return QStringLiteral("クエリ時間 = %1ms").arg(elapsedMs);
-}
+#include <QSet>
 
 QString ZipGuideSearchSql(const QString &searchText)
 {
@@ -26,15 +21,19 @@ ZipGuideSearchResult ZipGuideSearch(Database &db, const QString &zipDbPath, cons
 {
     ZipGuideSearchResult result;
     buffer.clear();
-    QElapsedTimer timer;
-    timer.start();
     result.error = db.OpenDatabase(zipDbPath, Database::OpenMode::ExistingOnly);
     if (result.ok()) {
         // A result goes into an address on a double-click: an older table's
         // remarks and run-on notes are joined and cleaned as the import does.
         PostalEntryJoiner joiner;
         NationalPostalEntry complete;
-        auto append = [&buffer, &complete] {
+        QSet<QString> listed;
+        auto append = [&buffer, &complete, &listed] {
+            const QString row = complete.code + QChar(0) + complete.area + QChar(0) + complete.city + QChar(0)
+                                + complete.location;
+            if (listed.contains(row))
+                return;
+            listed.insert(row);
             buffer.append(complete.code, complete.area, complete.city, complete.location);
         };
         result.error = db.ForEachRow(ZipGuideSearchSql(searchText), [&](const StoreRow &row) {
@@ -49,6 +48,5 @@ ZipGuideSearchResult ZipGuideSearch(Database &db, const QString &zipDbPath, cons
             buffer.clear();
     }
     result.rowCount = buffer.size();
-    result.elapsedMs = timer.elapsed();
     return result;
 }

@@ -13,11 +13,8 @@ class ZipGuideBuffer;
 struct ZipGuideSearchResult {
     DatabaseError error;
     int rowCount = 0;
-    qint64 elapsedMs = 0;
 
     bool ok() const { return !error.isError(); }
-    // The status bar text: "クエリ時間 = 12ms".
-    QString elapsedText() const;
 };
 
 // The SELECT of a search. An empty search text lists the whole table; any other
@@ -26,6 +23,8 @@ QString ZipGuideSearchSql(const QString &searchText);
 
 // Empties buffer, points the connection at the postal-code database zipDbPath
 // (which must exist: a search never creates an empty database file) and fills
-// buffer with the matching rows in the table's order.
+// buffer with the matching rows in the table's order. A row the table holds
+// more than once (the national list repeats some codes line for line) is
+// listed once, where it first stands.
 ZipGuideSearchResult ZipGuideSearch(Database &db, const QString &zipDbPath, const QString &searchText,
                                     ZipGuideBuffer &buffer);

@@ -31,32 +31,6 @@ QString ClipboardText()
     return clipboard ? clipboard->text() : QString();
 }
 
-OrderMailBoxes BoxesOf(const SingleDataDialog &editor)
-{
-    OrderMailBoxes b;
-    b.z_goods1 = editor.boxes->goods[0]->text();
-    b.x_tel1 = editor.boxes->tel[0]->text();
-    b.x_tel2 = editor.boxes->tel[1]->text();
-    b.x_tel3 = editor.boxes->tel[2]->text();
-    b.x_namae = editor.boxes->name[0]->text();
-    b.x_YUBIN1 = editor.boxes->postal[0]->text();
-    b.x_YUBIN2 = editor.boxes->postal[1]->text();
-    b.x_address1 = editor.boxes->address[0]->text();
-    return b;
-}
-
-void PutBoxes(SingleDataDialog &editor, const OrderMailBoxes &b)
-{
-    editor.boxes->goods[0]->setText(b.z_goods1);
-    editor.boxes->tel[0]->setText(b.x_tel1);
-    editor.boxes->tel[1]->setText(b.x_tel2);
-    editor.boxes->tel[2]->setText(b.x_tel3);
-    editor.boxes->name[0]->setText(b.x_namae);
-    editor.boxes->postal[0]->setText(b.x_YUBIN1);
-    editor.boxes->postal[1]->setText(b.x_YUBIN2);
-    editor.boxes->address[0]->setText(b.x_address1);
-}
-
 } // namespace
 
 ImportCommands::ImportCommands(ProgramState &state, MainPages &pages, WaybillView &view,
@@ -92,20 +66,20 @@ void ImportCommands::pasteLabelledText()
 bool ImportCommands::orderMailPaste(const QString &mailText)
 {
     SingleDataDialog *editor = m_addressBook.editors()->singleDataDialog();
-    // The boxes the paste does not write are stored back with it: they must
-    // hold the single-print data as saved, not what an earlier opening left
-    // (or nothing, when the editor has not been opened yet).
-    if (!editor->reload())
-        return false;
-
     OrderMailOptions options;
     options.keepPrefecture = m_state.zipConvOption == 0;
-    const OrderMailResult result = ParseOrderMail(mailText, BoxesOf(*editor), options);
+    const OrderMailResult result = ParseOrderMail(mailText, options);
     if (!result.ok) {
         ShowNotice("確認", result.notice, m_pages.window);
         return false;
     }
-    PutBoxes(*editor, result.boxes);
+    // The record keeps the single-print data as saved in the slots no box
+    // holds; the mail's consignee is no consignee of the address book, so the
+    // record names none and its history row is no earlier consignee's.
+    if (!editor->reload())
+        return false;
+    m_state.record.setSlot(7, QString()); // the consignee identifier
+    editor->boxes->load(result.boxes);
     if (!editor->storeAndSave())
         return false;
     editor->exec();

@@ -154,7 +154,6 @@ void PostalGuideDialog::runSearch(const QString &text)
     m_model->beginRefill();
     const ZipGuideSearchResult result = ZipGuideSearch(*m_context.db, m_context.zipcodeDbPath, text, m_buffer);
     m_model->endRefill();
-    m_panels[0]->setText(result.elapsedText());
     if (!result.ok())
         ShowNotice("確認", "郵便番号データベースを読めませんでした。\n" + DatabaseErrorInJapanese(result.error), this);
 }

@@ -121,9 +121,10 @@ TEST(SingleDataForm, SplitsOnLoadAndJoinsOnStore)
     const SingleDataForm f = SingleDataForm::fromRecord(record, 30);
     EXPECT_EQ(s(f.yubin1), "123");
     EXPECT_EQ(s(f.yubin2), "4567");
+    // An area code and a four-digit group: the group is the subscriber number.
     EXPECT_EQ(s(f.tel1), "03");
-    EXPECT_EQ(s(f.tel2), "1234");
-    EXPECT_EQ(s(f.tel3), "");
+    EXPECT_EQ(s(f.tel2), "");
+    EXPECT_EQ(s(f.tel3), "1234");
     EXPECT_EQ(s(f.year), "");
     EXPECT_EQ(s(f.month), "12");
     EXPECT_EQ(s(f.day), "24");
@@ -139,7 +140,7 @@ TEST(SingleDataForm, SplitsOnLoadAndJoinsOnStore)
     EXPECT_EQ(s(out.slot(23)), "");
     f.storeInto(out, 30, "印刷しない");
     EXPECT_EQ(s(out.slot(12)), "1234567");
-    EXPECT_EQ(s(out.slot(15)), "03-1234-");
+    EXPECT_EQ(s(out.slot(15)), "03--1234");
     EXPECT_EQ(s(out.slot(22)), "/12/24");
     EXPECT_EQ(s(out.slot(23)), "印刷しない");
     EXPECT_EQ(s(out.slot(25)), "3000");

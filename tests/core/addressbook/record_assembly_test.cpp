@@ -1,4 +1,5 @@
 #include "support/AddressBookFixture.h"
+#include "support/LayoutTestSupport.h"
 
 #include "core/addressbook/RecordAssembly.h"
 #include "core/layout/PrintRecord.h"
@@ -70,6 +71,20 @@ TEST_F(RecordAssemblyTest, ConsigneeSlotsAndZeroCountsBecomeEmpty)
     EXPECT_EQ(r.slot(17), "みかん");
     EXPECT_EQ(r.slot(26), ""); // num 0
     EXPECT_EQ(r.slot(29), ""); // hoken 0
+}
+
+TEST_F(RecordAssemblyTest, EveryPartOfALongTelephoneIsPrinted)
+{
+    for (int id : {8, 9, 10, 108, 109, 110})
+        style.appendLine(layouttest::charItem(id, "old"));
+    const QString id = addConsignee("山田", "6008216", "京都府", "京都市", "075-414-4321-99");
+    assemble(id, listPage(1));
+    const auto printed = [this](int item) { return layouttest::field(style.line(style.findItem(item)), 20); };
+    for (int base : {0, 100}) {
+        EXPECT_EQ(printed(base + 8), "075");
+        EXPECT_EQ(printed(base + 9), "414");
+        EXPECT_EQ(printed(base + 10), "4321-99");
+    }
 }
 
 TEST_F(RecordAssemblyTest, FixedItemsReplaceAndUntickingBringsBackThisConsigneesItems)

@@ -69,12 +69,13 @@ TEST(HistorySortTest, HeadersCarryTheArrowOfTheSortState)
 
 TEST(HistorySortTest, OrderClausesFollowTheEdition)
 {
-    // Ties in the order of the identifiers, on either engine.
-    EXPECT_EQ(HistoryOrderClause(2, 40), " order by senderdate desc,id");
+    // Ties by identifier in the direction of the sort, on either engine.
+    EXPECT_EQ(HistoryOrderClause(2, 40), " order by senderdate desc,id desc");
+    EXPECT_EQ(HistoryOrderClause(12, 40), " order by senderdate asc,id asc");
     EXPECT_EQ(HistoryOrderClause(11, 40), " order by id asc");
-    EXPECT_EQ(HistoryOrderClause(16, 10), " order by uriage asc,id");
-    EXPECT_EQ(HistoryOrderClause(6, 30), " order by uriage desc,id");
-    EXPECT_EQ(HistoryOrderClause(6, 20), " order by arrivedate desc,id");
+    EXPECT_EQ(HistoryOrderClause(16, 10), " order by uriage asc,id asc");
+    EXPECT_EQ(HistoryOrderClause(6, 30), " order by uriage desc,id desc");
+    EXPECT_EQ(HistoryOrderClause(6, 20), " order by arrivedate desc,id desc");
     EXPECT_EQ(HistoryOrderClause(6, 60), " order by id");
     EXPECT_EQ(HistoryOrderClause(0, 40), " order by id");
 }
@@ -127,6 +128,16 @@ TEST_F(HistoryCoreTest, StartUpOrderIsNewestSendDateFirstAndOnlyTheEdition)
     const QVector<HistoryListRow> rows = ReadHistoryList(db, membersDb, 40, 2, QString(), &error);
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].date, "2024/05/01");
+}
+
+TEST_F(HistoryCoreTest, RowsOfOneDayAreNewestFirstUnderNewestFirst)
+{
+    const QString a = addHistory(40, {{"senderdate", "2024-05-01"}, {"namae1", "朝"}});
+    const QString b = addHistory(40, {{"senderdate", "2024-05-02"}, {"namae1", "翌日"}});
+    const QString c = addHistory(40, {{"senderdate", "2024-05-01"}, {"namae1", "昼"}});
+    const QString d = addHistory(40, {{"senderdate", "2024-05-01"}, {"namae1", "夕"}});
+    EXPECT_EQ(listIds(40, HistoryInitialSortState), QStringList({b, d, c, a}));
+    EXPECT_EQ(listIds(40, HistorySortAfterClick(HistoryInitialSortState, 2)), QStringList({a, c, d, b}));
 }
 
 TEST_F(HistoryCoreTest, EverySortStateGivesTheOrderOfTheListQuery)

@@ -54,15 +54,20 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"", "北海道札幌市北区北海道ビル", "北海道", "札幌市北区北海道ビル"},
                     AddressCase{"", "札幌市北区北海道ビル", "", "札幌市北区北海道ビル"}));
 
-TEST(CsvImportPlan, TelephoneHyphensAreStoredAsAscii)
+TEST(CsvImportPlan, TelephonesAreStoredAsTheEditorsWriteThem)
 {
-    // Stored with ASCII hyphens, the number falls into its three boxes
-    // wherever the address book takes it apart; nothing else changes.
+    // What shops type, stored with two ASCII hyphens, so the number falls
+    // into its three boxes wherever the address book takes it apart.
     const struct {
         const char *in, *stored;
     } cases[] = {{"090－1234－5678", "090-1234-5678"},
                  {"06‐6123−4567", "06-6123-4567"},
-                 {"0312345678", "0312345678"},
+                 {"(03)1234-5678", "03-1234-5678"},
+                 {"075 414 4321", "075-414-4321"},
+                 {"03.1234.5678", "03-1234-5678"},
+                 {"０３－１２３４－５６７８", "03-1234-5678"},
+                 {"0312345678", "03-1234-5678"},
+                 {"075-414-4321-99", "075-414-4321-99"},
                  {"", ""}};
     for (const auto &c : cases) {
         const CsvImportPlan plan = PlanCsvImport({line({{1, QStringLiteral("名")}, {8, QString::fromUtf8(c.in)}})}, 20);
@@ -176,6 +181,16 @@ TEST(CsvImportPlan, FirstFailingCheckInOrderWins)
 {
     QStringList f = line({{1, QString(41, u'x')}, {8, QString(16, u'1')}});
     EXPECT_TRUE(PlanCsvImport({f}, 20).abortNotice.startsWith(QStringLiteral("[取込を中止しました]名前1")));
+}
+
+// The limit holds for the number as stored; the notice shows it as typed.
+TEST(CsvImportPlan, TelephoneLengthCountsTheStoredNumber)
+{
+    const QString typed = QStringLiteral("0751234567890"); // 13 typed, 15 stored
+    EXPECT_FALSE(PlanCsvImport({line({{1, QStringLiteral("名")}, {8, typed}})}, 20).aborted());
+    const QString longer = typed + u'1';
+    const CsvImportPlan plan = PlanCsvImport({line({{1, QStringLiteral("名")}, {8, longer}})}, 20);
+    EXPECT_EQ(plan.abortNotice, QStringLiteral("[取込を中止しました]電話番号が長すぎます。\r\n") + longer);
 }
 
 struct SplitLineCase {

@@ -1,7 +1,10 @@
 #include "core/import/OrderMailPaste.h"
+#include "core/addressbook/SingleDataForm.h"
 #include "core/layout/PrintRecord.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -17,11 +20,11 @@ const QString kName = QStringLiteral("[送付先] 山田 太郎 (ヤマダ タ�
 const QString kAddress = QStringLiteral("〒600-8216 京都府京都市下京区");
 const QString kTel = QStringLiteral("(TEL) 075-123-4567");
 
-OrderMailResult parse(const QString &text, bool keepPrefecture = true, const OrderMailBoxes &current = {})
+OrderMailResult parse(const QString &text, bool keepPrefecture = true)
 {
     OrderMailOptions options;
     options.keepPrefecture = keepPrefecture;
-    return ParseOrderMail(text, current, options);
+    return ParseOrderMail(text, options);
 }
 
 TEST(OrderMailPaste, FillsTheBoxesFromTheDeliveryBlock)
@@ -29,14 +32,14 @@ TEST(OrderMailPaste, FillsTheBoxesFromTheDeliveryBlock)
     const OrderMailResult r = parse(mail(kName, kAddress, kTel));
     ASSERT_TRUE(r.ok) << r.notice.toStdString();
     EXPECT_TRUE(r.notice.isEmpty());
-    EXPECT_EQ(r.boxes.x_namae, QStringLiteral("山田 太郎 ")); // the trailing space stays
-    EXPECT_EQ(r.boxes.x_tel1, QStringLiteral("075"));
-    EXPECT_EQ(r.boxes.x_tel2, QStringLiteral("123"));
-    EXPECT_EQ(r.boxes.x_tel3, QStringLiteral("4567"));
-    EXPECT_EQ(r.boxes.x_YUBIN1, QStringLiteral("600"));
-    EXPECT_EQ(r.boxes.x_YUBIN2, QStringLiteral("8216"));
-    EXPECT_EQ(r.boxes.x_address1, QStringLiteral("京都府京都市下京区"));
-    EXPECT_EQ(r.boxes.z_goods1, QStringLiteral("テスト商品 1個"));
+    EXPECT_EQ(r.boxes.namae, QStringLiteral("山田 太郎")); // no blank before the reading
+    EXPECT_EQ(r.boxes.tel1, QStringLiteral("075"));
+    EXPECT_EQ(r.boxes.tel2, QStringLiteral("123"));
+    EXPECT_EQ(r.boxes.tel3, QStringLiteral("4567"));
+    EXPECT_EQ(r.boxes.yubin1, QStringLiteral("600"));
+    EXPECT_EQ(r.boxes.yubin2, QStringLiteral("8216"));
+    EXPECT_EQ(r.boxes.address1, QStringLiteral("京都府京都市下京区"));
+    EXPECT_EQ(r.boxes.goods[0], QStringLiteral("テスト商品 1個"));
 }
 
 struct FieldCase {
@@ -55,7 +58,7 @@ TEST_P(OrderMailAddressTest, AddressLine)
     const FieldCase &c = GetParam();
     const OrderMailResult r = parse(mail(kName, QString::fromUtf8(c.line), kTel), c.keepPrefecture);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.boxes.x_address1, QString::fromUtf8(c.expected));
+    EXPECT_EQ(r.boxes.address1, QString::fromUtf8(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,9 +85,9 @@ TEST_P(OrderMailTelTest, CutAtTheHyphensKeepingEveryDigit)
     const auto &c = GetParam();
     const OrderMailResult r = parse(mail(kName, kAddress, QString::fromUtf8(c[0])));
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.boxes.x_tel1, QString::fromUtf8(c[1]));
-    EXPECT_EQ(r.boxes.x_tel2, QString::fromUtf8(c[2]));
-    EXPECT_EQ(r.boxes.x_tel3, QString::fromUtf8(c[3]));
+    EXPECT_EQ(r.boxes.tel1, QString::fromUtf8(c[1]));
+    EXPECT_EQ(r.boxes.tel2, QString::fromUtf8(c[2]));
+    EXPECT_EQ(r.boxes.tel3, QString::fromUtf8(c[3]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Telephones, OrderMailTelTest,
@@ -103,19 +106,15 @@ TEST(OrderMailPaste, NameWithoutReadingKeepsTheWholeName)
 {
     const OrderMailResult r = parse(mail(QStringLiteral("  [送付先] 山田 太郎 様"), kAddress, kTel));
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.boxes.x_namae, QStringLiteral("山田 太郎 様"));
+    EXPECT_EQ(r.boxes.namae, QStringLiteral("山田 太郎 様"));
 }
 
-TEST(OrderMailPaste, AddressWithoutPostalCodeKeepsThePreviousBoxes)
+TEST(OrderMailPaste, AddressWithoutPostalCodeGivesNoPostalCode)
 {
-    OrderMailBoxes current;
-    current.x_YUBIN1 = QStringLiteral("100");
-    current.x_YUBIN2 = QStringLiteral("0001");
-    const OrderMailResult r = parse(mail(kName, QStringLiteral("東京都千代田区 100-0001"), kTel), true, current);
+    const OrderMailResult r = parse(mail(kName, QStringLiteral("東京都千代田区 100-0001"), kTel));
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.boxes.x_YUBIN1, QStringLiteral("100"));
-    EXPECT_EQ(r.boxes.x_YUBIN2, QStringLiteral("0001"));
-    EXPECT_EQ(r.boxes.x_address1, QStringLiteral("東京都千代田区")); // the code was taken out
+    EXPECT_EQ(r.boxes.yubin1 + r.boxes.yubin2, QString());
+    EXPECT_EQ(r.boxes.address1, QStringLiteral("東京都千代田区 100-0001"));
 }
 
 TEST(OrderMailPaste, LastMarkerWins)
@@ -124,8 +123,8 @@ TEST(OrderMailPaste, LastMarkerWins)
                          + mail(QStringLiteral("[送付先] 後 (アト)"), kAddress, kTel, QStringLiteral("二つ目"));
     const OrderMailResult r = parse(text);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.boxes.x_namae, QStringLiteral("後 "));
-    EXPECT_EQ(r.boxes.z_goods1, QStringLiteral("二つ目"));
+    EXPECT_EQ(r.boxes.namae, QStringLiteral("後"));
+    EXPECT_EQ(r.boxes.goods[0], QStringLiteral("二つ目"));
 }
 
 struct FailureCase {
@@ -141,16 +140,12 @@ class OrderMailFailureTest : public testing::TestWithParam<FailureCase>
 TEST_P(OrderMailFailureTest, ChangesNothingAndSaysWhy)
 {
     const FailureCase &c = GetParam();
-    OrderMailBoxes current;
-    current.x_namae = QStringLiteral("元の名前");
-    current.x_YUBIN1 = QStringLiteral("111");
-    const OrderMailResult r = parse(c.text, false, current);
+    const OrderMailResult r = parse(c.text, false);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.notice.startsWith(OrderMailFormatNotice()));
     EXPECT_EQ(r.notice.size() > OrderMailFormatNotice().size(), c.needsLineWording);
-    EXPECT_EQ(r.boxes.x_namae, QStringLiteral("元の名前"));
-    EXPECT_EQ(r.boxes.x_YUBIN1, QStringLiteral("111"));
-    EXPECT_TRUE(r.boxes.x_tel1.isEmpty());
+    EXPECT_TRUE(r.boxes.namae.isEmpty());
+    EXPECT_TRUE(r.boxes.tel1.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,19 +160,29 @@ INSTANTIATE_TEST_SUITE_P(
                                            + QStringLiteral("\n[商品]\n"), true}),
     [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
 
-TEST(OrderMailPaste, StoresTheBoxesIntoTheirSlots)
+// Stored over an earlier waybill, the mail leaves nothing of that waybill's
+// consignee or order; the sender stays.
+TEST(OrderMailPaste, ReplacesTheWholeConsigneeAndOrder)
 {
     PrintRecord record;
-    record.setSlot(14, QStringLiteral("keep"));
+    const struct {
+        int slot;
+        const char *earlier;
+    } earlier[] = {{8, "前の人"},           {12, "1000001"}, {13, "東京都千代田区"}, {14, "千代田1-1"},
+                   {41, "コルヴェルハイツ201"}, {15, "03-1111-2222"}, {17, "前の品"},  {18, "前の品2"},
+                   {25, "3000"},            {26, "2"},       {29, "50000"},        {22, "2024/12/24"},
+                   {23, "午前中"}};
+    for (const auto &e : earlier)
+        record.setSlot(e.slot, QString::fromUtf8(e.earlier));
+    record.setSlot(32, QStringLiteral("送り主"));
     const OrderMailResult r = parse(mail(kName, kAddress, kTel));
-    StoreOrderMailBoxes(record, r.boxes);
-    EXPECT_EQ(record.slot(17), QStringLiteral("テスト商品 1個"));
-    EXPECT_EQ(record.slot(15), QStringLiteral("075-123-4567"));
-    EXPECT_EQ(record.slot(8), QStringLiteral("山田 太郎 "));
-    EXPECT_EQ(record.slot(12), QStringLiteral("6008216"));
-    EXPECT_EQ(record.slot(13), QStringLiteral("京都府京都市下京区"));
-    EXPECT_EQ(record.slot(14), QStringLiteral("keep"));
-    EXPECT_EQ(record.size(), PrintRecord::SlotCount);
+    ASSERT_TRUE(r.ok);
+    SingleDataForm{r.boxes}.storeInto(record, 30, r.boxes.timeSelect);
+    const std::map<int, QString> expected{{8, "山田 太郎"}, {12, "6008216"}, {13, "京都府京都市下京区"}, {15, "075-123-4567"},
+                                          {17, "テスト商品 1個"}, {22, "//"}, {32, "送り主"}};
+    for (const auto &e : earlier)
+        EXPECT_EQ(record.slot(e.slot), expected.count(e.slot) ? expected.at(e.slot) : QString()) << e.slot;
+    EXPECT_EQ(record.slot(32), QStringLiteral("送り主"));
 }
 
 } // namespace

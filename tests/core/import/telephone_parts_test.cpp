@@ -64,7 +64,17 @@ INSTANTIATE_TEST_SUITE_P(
         TelCase{"noHyphenShort", "110", "", "", "110"},
         TelCase{"blanksAsSeparators", "090 1234 5678", "090", "1234", "5678"},
         TelCase{"ideographicBlanks", "090　1234　5678", "090", "1234", "5678"},
+        TelCase{"fourParts", "075-414-4321-99", "075", "414", "4321-99"},
+        TelCase{"areaInBrackets", "(03)1234-5678", "03", "1234", "5678"},
+        TelCase{"areaInBracketsWithBlank", "(03) 1234-5678", "03", "1234", "5678"},
+        TelCase{"exchangeInBrackets", "03(1234)5678", "03", "1234", "5678"},
+        TelCase{"fullWidthBrackets", "（０３）１２３４－５６７８", "０３", "１２３４", "５６７８"},
+        TelCase{"areaInBracketsRestJoined", "(03)12345678", "03", "1234", "5678"},
+        TelCase{"dots", "03.1234.5678", "03", "1234", "5678"},
+        TelCase{"blanks", "075 414 4321", "075", "414", "4321"},
+        TelCase{"hyphenAndBlank", "075-414 4321", "075", "414", "4321"},
         TelCase{"storedEmpty", "--", "", "", ""},
+        TelCase{"storedNoArea", "-1234-5678", "", "1234", "5678"},
         TelCase{"storedFirstOnly", "03--", "03", "", ""},
         TelCase{"empty", "", "", "", ""}),
     [](const testing::TestParamInfo<TelCase> &info) { return std::string(info.param.name); });
@@ -77,6 +87,26 @@ TEST(TelephoneParts, HyphenVariantsBecomeAscii)
         EXPECT_TRUE(IsTelephoneHyphen(c)) << c.unicode();
     for (QChar c : QStringLiteral("0０ (=_"))
         EXPECT_FALSE(IsTelephoneHyphen(c)) << c.unicode();
+}
+
+struct StoredCase {
+    const char *typed;
+    const char *stored;
+};
+
+// What shops type in a CSV file, as the address book keeps it.
+TEST(TelephoneParts, TypedNumbersAreStoredWithTwoHyphens)
+{
+    const StoredCase cases[] = {
+        {"(03)1234-5678", "03-1234-5678"},     {"075 414 4321", "075-414-4321"},
+        {"03.1234.5678", "03-1234-5678"},      {"０３－１２３４－５６７８", "03-1234-5678"},
+        {"0312345678", "03-1234-5678"},        {"（０３）１２３４－５６７８", "03-1234-5678"},
+        {"075-414-4321-99", "075-414-4321-99"}, {"1234-5678", "-1234-5678"},
+        {"", ""},                               {"  ", ""},
+        {" なし ", "なし"},
+    };
+    for (const StoredCase &c : cases)
+        EXPECT_EQ(StoredTelephone(QString::fromUtf8(c.typed)), QString::fromUtf8(c.stored)) << c.typed;
 }
 
 } // namespace

@@ -85,11 +85,31 @@ TEST_F(ZipGuideTest, ResultsOfAnOlderTableCarryNoRemarks)
     EXPECT_EQ(r.rowCount, CleanPostalRows().size());
 }
 
-TEST_F(ZipGuideTest, SearchReportsItsTimeAndErrors)
+TEST_F(ZipGuideTest, RowsTheTableHoldsTwiceAreListedOnce)
 {
-    const ZipGuideSearchResult r = ZipGuideSearch(db, zipDb, "東京", buffer);
-    EXPECT_TRUE(r.elapsedText().startsWith("クエリ時間 = "));
-    EXPECT_TRUE(r.elapsedText().endsWith("ms"));
+    const QString twice = dir.filePath("twice.db3");
+    MakeZipDb(twice, {{"0600000", "北海道", "札幌市中央区", "大通西"},
+                      {"1000001", "東京都", "千代田区", "千代田"},
+                      {"0600000", "北海道", "札幌市中央区", "大通西"},
+                      {"1000001", "東京都", "千代田区", "千代田二"},
+                      {"1000001", "東京都", "千代田区", "千代田"}});
+    for (const QString &text : {QString(), QStringLiteral("1000001")}) {
+        const ZipGuideSearchResult r = ZipGuideSearch(db, twice, text, buffer);
+        ASSERT_TRUE(r.ok()) << r.error.message.toStdString();
+        QStringList rows;
+        for (int i = 0; i < buffer.size(); ++i)
+            rows << buffer.rowTexts(i).join('|');
+        const QStringList expected = text.isEmpty()
+                                         ? QStringList{"0600000|北海道|札幌市中央区|大通西",
+                                                       "1000001|東京都|千代田区|千代田", "1000001|東京都|千代田区|千代田二"}
+                                         : QStringList{"1000001|東京都|千代田区|千代田", "1000001|東京都|千代田区|千代田二"};
+        EXPECT_EQ(rows, expected) << text.toStdString();
+        EXPECT_EQ(r.rowCount, expected.size());
+    }
+}
+
+TEST_F(ZipGuideTest, SearchReportsErrors)
+{
     const QString missing = dir.filePath("missing.db3");
     const ZipGuideSearchResult bad = ZipGuideSearch(db, missing, "東京", buffer);
     EXPECT_FALSE(bad.ok());

@@ -98,6 +98,24 @@ private slots:
         QCOMPARE(column(fx, fx.context().addressDbPath, "SELECT TEL FROM address WHERE ID=1"), QString("06-1111-2222"));
     }
 
+    // Parts after the second hyphen stay together in the third box.
+    void aTelephoneOfFourPartsSurvivesOpeningAndSaving()
+    {
+        DialogFixture fx(40);
+        const QString address = fx.context().addressDbPath;
+        QVERIFY(fx.exec(address, "INSERT INTO address(NAMAE1,TEL) VALUES('山田','075-414-4321-99')"));
+        ConsigneeDialog dialog(fx.context());
+        QString shown;
+        QTimer::singleShot(0, &dialog, [&] {
+            shown = dialog.boxes->tel[0]->text() + u'/' + dialog.boxes->tel[1]->text() + u'/'
+                    + dialog.boxes->tel[2]->text();
+            dialog.save();
+        });
+        QCOMPARE(dialog.openEdit("1"), int(QDialog::Accepted));
+        QCOMPARE(shown, QString("075/414/4321-99"));
+        QCOMPARE(column(fx, address, "SELECT TEL FROM address WHERE ID=1"), QString("075-414-4321-99"));
+    }
+
     void consigneeWithoutItemRowChoosesNoSender()
     {
         DialogFixture fx(50);

@@ -41,9 +41,10 @@ private slots:
 
     // Boxes filled by a caller or an older record are checked on saving: a
     // refusal keeps the dialog open and leaves the record and the file alone.
-    void savingChecksNumbersAndDate_data()
+    void savingChecksNameNumbersAndDate_data()
     {
         QTest::addColumn<int>("edition");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("pieces");
         QTest::addColumn<QString>("insurance");
@@ -52,18 +53,22 @@ private slots:
         QTest::addColumn<QString>("refusal"); // part of the notice; empty when it saves
         QTest::addColumn<QString>("stored");  // slots 25|26|29|22 after a save
 
-        QTest::newRow("letters in pieces") << 60 << "" << "abc-12.5x" << "" << "" << "" << "個　数" << "";
-        QTest::newRow("full-width insurance") << 60 << "" << "" << "１２３" << "" << "" << "" << "||123|//";
-        QTest::newRow("decimal amount") << 60 << "12.5" << "" << "" << "" << "" << "金 額" << "";
-        QTest::newRow("31 April") << 60 << "" << "" << "" << "4" << "31" << "お届け予定日" << "";
-        QTest::newRow("month only") << 50 << "" << "" << "" << "12" << "" << "ご希望お届け日" << "";
-        QTest::newRow("whole numbers") << 60 << "3000" << "２" << "１２３" << "１２" << "２４" << "" << "3000|2|123|/12/24";
-        QTest::newRow("no date") << 60 << "" << "1" << "" << "" << "" << "" << "|1||//";
+        // A waybill without a name is refused as the consignee editor refuses it.
+        QTest::newRow("no name") << 40 << "" << "" << "1" << "" << "" << "" << "お名前が入力されていません。" << "";
+        QTest::newRow("blank name") << 60 << "　 " << "" << "1" << "" << "" << "" << "お名前が入力されていません。" << "";
+        QTest::newRow("letters in pieces") << 60 << "山田" << "" << "abc-12.5x" << "" << "" << "" << "個　数" << "";
+        QTest::newRow("full-width insurance") << 60 << "山田" << "" << "" << "１２３" << "" << "" << "" << "||123|//";
+        QTest::newRow("decimal amount") << 60 << "山田" << "12.5" << "" << "" << "" << "" << "金 額" << "";
+        QTest::newRow("31 April") << 60 << "山田" << "" << "" << "" << "4" << "31" << "お届け予定日" << "";
+        QTest::newRow("month only") << 50 << "山田" << "" << "" << "" << "12" << "" << "ご希望お届け日" << "";
+        QTest::newRow("whole numbers") << 60 << "山田" << "3000" << "２" << "１２３" << "１２" << "２４" << "" << "3000|2|123|/12/24";
+        QTest::newRow("no date") << 60 << "山田" << "" << "1" << "" << "" << "" << "" << "|1||//";
     }
 
-    void savingChecksNumbersAndDate()
+    void savingChecksNameNumbersAndDate()
     {
         QFETCH(int, edition);
+        QFETCH(QString, name);
         QFETCH(QString, amount);
         QFETCH(QString, pieces);
         QFETCH(QString, insurance);
@@ -75,6 +80,7 @@ private slots:
         SingleDataDialog dialog(fx.context());
         NoticeCatcher notices;
         dialog.show();
+        dialog.boxes->name[0]->setText(name);
         dialog.boxes->amount->setText(amount);
         dialog.boxes->pieces->setText(pieces);
         dialog.boxes->insurance->setText(insurance);
@@ -86,6 +92,8 @@ private slots:
             QCOMPARE(dialog.boxes->pieces->text(), pieces);
             QCOMPARE(notices.texts.size(), 1);
             QVERIFY2(notices.texts.first().startsWith("[保存できませんでした]" + refusal), qPrintable(notices.texts.first()));
+            QCOMPARE(notices.headings.first(), QString("確認"));
+            QCOMPARE(fx.record.slot(8), QString());
             QCOMPARE(fx.record.slot(26), QString());
             QCOMPARE(fx.record.slot(22), QString());
             QVERIFY(!QFileInfo::exists(SingleDataPath(fx.context().workDir)));
@@ -142,6 +150,7 @@ private slots:
         DialogFixture fx(30);
         SingleDataDialog dialog(fx.context());
         dialog.show();
+        dialog.boxes->name[0]->setText("山田");
         dialog.boxes->timeSlot->setCurrentText("印刷しない");
         dialog.save();
         QCOMPARE(fx.record.slot(23), QString("印刷しない"));

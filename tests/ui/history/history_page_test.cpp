@@ -234,11 +234,11 @@ private slots:
         QTest::addColumn<QString>("typical");
         for (int edition : {10, 50}) {
             const QString e = QString::number(edition);
-            QTest::newRow(qPrintable(e + " No")) << edition << 1 << "12345";
+            QTest::newRow(qPrintable(e + " No")) << edition << 1 << "888888";
             QTest::newRow(qPrintable(e + " date")) << edition << 2 << "2024/12/31";
             QTest::newRow(qPrintable(e + " tel")) << edition << 5 << "03-1234-5678";
             QTest::newRow(qPrintable(e + " number")) << edition << 7 << "1234-5678-9012";
-            QTest::newRow(qPrintable(e + " user")) << edition << 9 << "12345";
+            QTest::newRow(qPrintable(e + " user")) << edition << 9 << "888888";
         }
     }
 
@@ -254,6 +254,27 @@ private slots:
         QVERIFY2(width >= metrics.horizontalAdvance(typical) + 7, qPrintable(QString::number(width)));
         const QString header = HistoryHeaderText(column, edition, column);
         QVERIFY2(width > page.grid()->horizontalHeader()->fontMetrics().horizontalAdvance(header), qPrintable(header));
+    }
+
+    // Six-digit numbers and consignee numbers are drawn whole, not cut short.
+    void sixDigitNumbersShowWhole()
+    {
+        for (const char *id : {"888888", "100000"})
+            addHistory(40, {{"id", id}, {"userid", id}, {"namae1", "山田"}});
+        HistoryPage page(db, membersDb, 40, "x");
+        page.resize(900, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.readHistory();
+        auto *delegate = qobject_cast<HistoryRowDelegate *>(page.grid()->itemDelegate());
+        QVERIFY(delegate);
+        for (int row = 0; row < 2; ++row) {
+            for (int column : {1, 9}) {
+                const QModelIndex cell = page.model()->index(row, column);
+                QCOMPARE(cell.data().toString().size(), 6);
+                QCOMPARE(delegate->shownText(CellOption(page.grid(), cell), cell), cell.data().toString());
+            }
+        }
     }
 
     // A text wider than its column ends with "…", and its tool tip is the

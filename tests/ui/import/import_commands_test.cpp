@@ -30,6 +30,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMap>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
@@ -166,35 +167,46 @@ private slots:
         QVERIFY(w.pages().actions->orderMailPaste->isVisible());
         QCOMPARE(w.pages().actions->orderMailPaste->shortcut(), QKeySequence(Qt::Key_F9));
 
-        // What the single-print data already held outside the pasted boxes stays.
+        // An earlier waybill: another consignee on three address lines, with
+        // its items, amounts, date and consignee number. Only its sender stays.
         const QString path = SingleDataPath(w.state().folders.workDir);
         PrintRecord before;
-        before.setSlot(14, "東塩小路ビル3F");
+        const QMap<int, QString> earlier{{7, "12"},      {8, "前の人"},     {12, "1000001"},   {13, "東京都千代田区"},
+                                         {14, "千代田1-1"}, {41, "コルヴェルハイツ201"}, {15, "03-1111-2222"},
+                                         {17, "前の品"},    {18, "前の品2"},   {25, "3000"},      {26, "2"},
+                                         {29, "50000"},     {22, "2024/12/24"}};
+        for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
+            before.setSlot(it.key(), it.value());
+        before.setSlot(32, "前の送り主");
         QVERIFY(SaveSingleData(path, before).ok);
 
         QGuiApplication::clipboard()->setText(kOrderMail);
-        QString shownName, shownAddress, shownTel2;
+        QString shownName, shownAddress, shownLine2, shownTel2, shownPieces;
         DialogDriver driver([&](QWidget *modal) {
             if (auto *editor = qobject_cast<SingleDataDialog *>(modal)) {
                 shownName = editor->boxes->name[0]->text();
                 shownAddress = editor->boxes->address[0]->text();
+                shownLine2 = editor->boxes->address[1]->text();
                 shownTel2 = editor->boxes->tel[1]->text();
+                shownPieces = editor->boxes->pieces->text();
             }
             qobject_cast<QDialog *>(modal)->reject();
         });
         QVERIFY(w.imports()->pasteOrderMail());
-        QCOMPARE(shownName, QString("山田 太郎 "));
+        QCOMPARE(shownName, QString("山田 太郎"));
         QCOMPARE(shownAddress, QString("京都府京都市下京区東塩小路町"));
+        QCOMPARE(shownLine2, QString());
         QCOMPARE(shownTel2, QString("123"));
+        QCOMPARE(shownPieces, QString());
 
         // Saved before the editor opened: its cancel keeps the pasted data.
         PrintRecord saved;
         QVERIFY(LoadSingleData(path, saved).ok);
-        QCOMPARE(saved.slot(8), QString("山田 太郎 "));
-        QCOMPARE(saved.slot(12), QString("6008216"));
-        QCOMPARE(saved.slot(15), QString("075-123-4567"));
-        QCOMPARE(saved.slot(17), QString("手作り石けん 3個セット"));
-        QCOMPARE(saved.slot(14), QString("東塩小路ビル3F"));
+        const QMap<int, QString> pasted{{8, "山田 太郎"}, {12, "6008216"}, {13, "京都府京都市下京区東塩小路町"},
+                                        {15, "075-123-4567"}, {17, "手作り石けん 3個セット"}, {22, "//"}};
+        for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
+            QCOMPARE(saved.slot(it.key()), pasted.value(it.key()));
+        QCOMPARE(saved.slot(32), QString("前の送り主"));
         QVERIFY(notices.texts.isEmpty());
     }
 

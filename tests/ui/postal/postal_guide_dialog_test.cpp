@@ -56,7 +56,9 @@ private slots:
         guide.search();
         QCOMPARE(guide.resultCount(), rows);
         QVERIFY(notices.texts.isEmpty());
-        QVERIFY(guide.panelText(0).startsWith("クエリ時間 = "));
+        // The status bar tells the clerk nothing about how long it took.
+        for (int panel = 0; panel < 5; ++panel)
+            QVERIFY2(guide.panelText(panel).isEmpty(), qPrintable(guide.panelText(panel)));
     }
 
     void enterSearchesAndDoubleClickChooses()
