@@ -59,7 +59,9 @@ std::optional<CsvEncoding> encodingNamed(const QString &name)
 int RunCsvImportCommand(const QStringList &args)
 {
     ToolOptions o;
-    if (const int code = ReadToolOptions("csv-import", usage, args, {QStringLiteral("--file"), QStringLiteral("--sender"), QStringLiteral("--encoding")},
+    if (const int code = ReadToolOptions("csv-import", usage, args,
+                                         {QStringLiteral("--file"), QStringLiteral("--sender"),
+                                          QStringLiteral("--encoding")},
                                          {}, &o);
         code >= 0)
         return code;
