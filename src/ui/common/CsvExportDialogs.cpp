@@ -29,14 +29,19 @@ CsvExportFileChooser CsvExportFileDialog(QWidget *parent)
     };
 }
 
-CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
-                              const std::function<CsvExportOutcome(const CsvExportProgress &)> &export_)
+namespace {
+
+// Rows the question lists; a notice box longer than the screen helps nobody.
+constexpr int QuestionRows = 15;
+
+CsvExportOutcome runWithProgress(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
+                                 const CsvExportRun &export_)
 {
     QProgressDialog progress(title, QStringLiteral("キャンセル"), 0, 0, parent);
     progress.setWindowTitle(QApplication::applicationDisplayName());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    const CsvExportOutcome outcome = export_([&progress, &title](qint64 done, qint64 total) {
+    const CsvExportOutcome outcome = export_(encoding, [&progress, &title](qint64 done, qint64 total) {
         // An unknown total (a search) shows a busy bar.
         progress.setMaximum(int(qMin<qint64>(total, INT_MAX)));
         progress.setLabelText(QStringLiteral("%1 %2件").arg(title).arg(done));
@@ -44,9 +49,40 @@ CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
         return !progress.wasCanceled();
     });
     progress.close();
-    if (outcome.ok)
-        ShowNotice("確認", QStringLiteral("%1件をCSVファイルに書き出しました。").arg(outcome.rows), parent);
-    else if (!outcome.cancelled)
+    return outcome;
+}
+
+} // namespace
+
+QString CsvSubstituteQuestion(const CsvExportOutcome &refused)
+{
+    const QStringList lines = CsvUnwritableLines(refused.unwritable);
+    QString question =
+        QStringLiteral("Shift_JISで表せない文字が%1文字あります。\n").arg(refused.unwritableCount);
+    question += lines.mid(0, QuestionRows).join(u'\n');
+    if (lines.size() > QuestionRows || refused.unwritableCount > refused.unwritable.size())
+        question += QStringLiteral("\nほかにもあります（全%1文字）。").arg(refused.unwritableCount);
+    question += QStringLiteral("\n\nこれらの文字を「〓」に置き換えて書き出しますか？\n"
+                               "キャンセルを押すと書き出しません。UTF-8で書き出せば、どの文字もそのまま書き出せます。");
+    return question;
+}
+
+CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
+                              const CsvExportRun &export_)
+{
+    CsvExportOutcome outcome = runWithProgress(parent, title, encoding, export_);
+    if (outcome.refusedCharacters()) {
+        if (!AskOkCancel(CsvSubstituteQuestion(outcome), parent, true))
+            return outcome;
+        outcome = runWithProgress(parent, title, CsvOutputEncoding::ShiftJisSubstituting, export_);
+    }
+    if (outcome.ok) {
+        QString done = QStringLiteral("%1件をCSVファイルに書き出しました。").arg(outcome.rows);
+        if (outcome.substituted > 0)
+            done += QStringLiteral("\nShift_JISで表せない%1文字は「〓」に置き換えました。").arg(outcome.substituted);
+        ShowNotice("確認", done, parent);
+    } else if (!outcome.cancelled) {
         ShowNotice("確認", outcome.notice, parent);
+    }
     return outcome;
 }

@@ -23,9 +23,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -149,6 +153,93 @@ private slots:
         QCOMPARE(records[2].value(0), page->model()->idAt(1));
         QCOMPARE(records[2].value(5), QString("山田 一"));
         QCOMPARE(notices.texts.value(0), QString("2件をCSVファイルに書き出しました。"));
+    }
+
+    void shiftJisListsWhatItCannotWriteAndSubstitutesOnlyWhenAsked()
+    {
+        QTemporaryDir root;
+        // The start's notices are answered; the question below is answered by hand.
+        auto startNotices = std::make_unique<NoticeCatcher>();
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        startNotices.reset();
+        exec(w.state().addressDbPath(), QString::fromUtf8("INSERT INTO address(NAMAE1,namae2) VALUES ('山田\u00A0太郎','')"));
+        exec(w.state().addressDbPath(),
+             QString::fromUtf8("INSERT INTO address(NAMAE1,namae2) VALUES ('鈴木\xF0\x9F\x98\x80','')"));
+        w.pages().actions->consigneeList->trigger();
+        w.pages().list->readConsignees();
+        Chooser chooser;
+        chooser.path = root.filePath("sjis.csv");
+        chooser.encoding = CsvOutputEncoding::ShiftJis;
+        w.addressBook()->chooseExportFile = chooser.function();
+
+        // The question lists every character by its code point; Enter keeps the default, refusing.
+        QString question;
+        bool refusalIsDefault = false;
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            answer.stop();
+            question = box->property(NoticeMessageProperty).toString();
+            refusalIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        answer.start();
+        CsvExportOutcome outcome = w.addressBook()->exportConsignees();
+        QVERIFY(refusalIsDefault);
+        QVERIFY2(question.contains(QStringLiteral("U+00A0（ノーブレークスペース）")), qPrintable(question));
+        QVERIFY2(question.contains(QStringLiteral("U+1F600（絵文字）")), qPrintable(question));
+        QVERIFY(question.contains(QStringLiteral("「〓」に置き換えて書き出しますか？")));
+        QVERIFY(!outcome.ok);
+        QVERIFY(!QFile::exists(chooser.path));
+
+        // Agreed: written, each such character as 〓.
+        NoticeCatcher notices(QMessageBox::Ok);
+        outcome = w.addressBook()->exportConsignees();
+        QVERIFY(outcome.ok);
+        QCOMPARE(outcome.substituted, qint64(2));
+        CsvEncoding encoding;
+        const QVector<QStringList> records = readBack(chooser.path, &encoding);
+        QCOMPARE(encoding, CsvEncoding::Cp932);
+        QStringList names;
+        for (qsizetype r = 1; r < records.size(); ++r)
+            names << records[r].value(1);
+        names.sort();
+        QCOMPARE(names, QStringList({QStringLiteral("山田〓太郎"), QStringLiteral("鈴木〓")}));
+        QCOMPARE(notices.texts.size(), 2);
+        QCOMPARE(notices.texts.at(1),
+                 QStringLiteral("2件をCSVファイルに書き出しました。\nShift_JISで表せない2文字は「〓」に置き換えました。"));
+    }
+
+    void aFormulaGoesOutAsTextAndComesBackAsItWas()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const QString name = QStringLiteral("=HYPERLINK(\"http://example.com\",\"山田\")");
+        exec(w.state().addressDbPath(),
+             QStringLiteral("INSERT INTO address(NAMAE1,namae2,tel) VALUES ('%1','','-1234-5678')")
+                 .arg(QString(name).replace(u'\'', QStringLiteral("''"))));
+        w.pages().actions->consigneeList->trigger();
+        w.pages().list->readConsignees();
+        Chooser chooser;
+        chooser.path = root.filePath("formula.csv");
+        w.addressBook()->chooseExportFile = chooser.function();
+        QVERIFY(w.addressBook()->exportConsignees().ok);
+        QFile file(chooser.path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        // What a spreadsheet sees: text, not a formula.
+        QVERIFY2(text.contains(QStringLiteral(",\"'=HYPERLINK(")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral(",'-1234-5678,")));
+        // What the program reads back: the values as they were.
+        const QVector<QStringList> records = readBack(chooser.path);
+        QCOMPARE(records.value(1).value(1), name);
+        QCOMPARE(records.value(1).value(ConsigneeCsvHeader().indexOf(QStringLiteral("電話番号"))), QStringLiteral("-1234-5678"));
     }
 };
 
