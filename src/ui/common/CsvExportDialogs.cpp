@@ -1,5 +1,6 @@
 #include "ui/common/CsvExportDialogs.h"
 
+#include "ui/common/CsvSubstituteDialog.h"
 #include "ui/common/ShowNotice.h"
 
 #include <QApplication>
@@ -31,9 +32,6 @@ CsvExportFileChooser CsvExportFileDialog(QWidget *parent)
 
 namespace {
 
-// Rows the question lists; a notice box longer than the screen helps nobody.
-constexpr int QuestionRows = 15;
-
 CsvExportOutcome runWithProgress(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
                                  const CsvExportRun &export_)
 {
@@ -54,25 +52,12 @@ CsvExportOutcome runWithProgress(QWidget *parent, const QString &title, CsvOutpu
 
 } // namespace
 
-QString CsvSubstituteQuestion(const CsvExportOutcome &refused)
-{
-    const QStringList lines = CsvUnwritableLines(refused.unwritable);
-    QString question =
-        QStringLiteral("Shift_JISで表せない文字が%1文字あります。\n").arg(refused.unwritableCount);
-    question += lines.mid(0, QuestionRows).join(u'\n');
-    if (lines.size() > QuestionRows || refused.unwritableCount > refused.unwritable.size())
-        question += QStringLiteral("\nほかにもあります（全%1文字）。").arg(refused.unwritableCount);
-    question += QStringLiteral("\n\nこれらの文字を「〓」に置き換えて書き出しますか？\n"
-                               "キャンセルを押すと書き出しません。UTF-8で書き出せば、どの文字もそのまま書き出せます。");
-    return question;
-}
-
 CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
                               const CsvExportRun &export_)
 {
     CsvExportOutcome outcome = runWithProgress(parent, title, encoding, export_);
     if (outcome.refusedCharacters()) {
-        if (!AskOkCancel(CsvSubstituteQuestion(outcome), parent, true))
+        if (!AskToSubstitute(outcome, parent))
             return outcome;
         outcome = runWithProgress(parent, title, CsvOutputEncoding::ShiftJisSubstituting, export_);
     }

@@ -26,12 +26,9 @@ using CsvExportRun = std::function<CsvExportOutcome(CsvOutputEncoding, const Csv
 
 // Runs export in encoding with a progress dialog under parent and tells the
 // user how it ended (nothing for a cancel). When Shift_JIS cannot hold some
-// characters it lists them (the rows, each character by its code point) and
-// asks whether to write 「〓」 in their place, refusing by default; agreed,
-// the export runs again so. Returns the last outcome.
+// characters it lists them (CsvSubstituteDialog) and asks whether to write
+// 「〓」 in their place, refusing by default; agreed, the export runs again
+// so. Returns the last outcome.
 CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
                               const CsvExportRun &export_);
 
-// The question for an export Shift_JIS refused: at most the first rows of
-// the list, how many more there are, and what each answer does.
-QString CsvSubstituteQuestion(const CsvExportOutcome &refused);

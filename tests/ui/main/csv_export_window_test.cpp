@@ -1,6 +1,7 @@
 // The two CSV exports from the menus a clerk uses: 「お届け先をCSVに書き出す」
 // from the consignee list and 「履歴をCSVに書き出す」 from the history page.
 
+#include "support/DialogDriver.h"
 #include "support/TestNotices.h"
 
 #include "core/addressbook/ConsigneeCsv.h"
@@ -11,6 +12,7 @@
 #include "core/settings/Editions.h"
 #include "ui/addressbook/AddressBookCommands.h"
 #include "ui/addressbook/ConsigneeListPage.h"
+#include "ui/common/CsvSubstituteDialog.h"
 #include "ui/history/HistoryController.h"
 #include "ui/history/HistoryPage.h"
 #include "ui/history/HistoryTableModel.h"
@@ -23,8 +25,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -173,31 +175,36 @@ private slots:
         chooser.encoding = CsvOutputEncoding::ShiftJis;
         w.addressBook()->chooseExportFile = chooser.function();
 
-        // The question lists every character by its code point; Enter keeps the default, refusing.
-        QString question;
+        // The question lists every row and character by its code point; Enter keeps the default, refusing.
+        QString listed;
         bool refusalIsDefault = false;
-        QTimer answer;
-        answer.setInterval(20);
-        connect(&answer, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            answer.stop();
-            question = box->property(NoticeMessageProperty).toString();
-            refusalIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
-            QTest::keyClick(box, Qt::Key_Return);
+        DialogDriver refuse([&](QWidget *dialog) {
+            auto *question = qobject_cast<CsvSubstituteDialog *>(dialog);
+            QVERIFY(question);
+            listed = question->list->toPlainText();
+            refusalIsDefault = question->refuseButton->isDefault() && !question->substituteButton->isDefault();
+            QTest::keyClick(dialog, Qt::Key_Return);
         });
-        answer.start();
         CsvExportOutcome outcome = w.addressBook()->exportConsignees();
+        QCOMPARE(refuse.seen, QStringLiteral("CsvSubstituteDialog"));
         QVERIFY(refusalIsDefault);
-        QVERIFY2(question.contains(QStringLiteral("U+00A0（ノーブレークスペース）")), qPrintable(question));
-        QVERIFY2(question.contains(QStringLiteral("U+1F600（絵文字）")), qPrintable(question));
-        QVERIFY(question.contains(QStringLiteral("「〓」に置き換えて書き出しますか？")));
+        // One line a row (the header is row 1; the list decides which consignee comes first).
+        QStringList lines = listed.split(u'\n');
+        lines.sort();
+        const QStringList inOrder = {QStringLiteral("2行目: U+00A0（ノーブレークスペース）"),
+                                     QStringLiteral("3行目: U+1F600（絵文字）")};
+        const QStringList swapped = {QStringLiteral("2行目: U+1F600（絵文字）"),
+                                     QStringLiteral("3行目: U+00A0（ノーブレークスペース）")};
+        QVERIFY2(lines == inOrder || lines == swapped, qPrintable(listed));
         QVERIFY(!outcome.ok);
         QVERIFY(!QFile::exists(chooser.path));
 
         // Agreed: written, each such character as 〓.
-        NoticeCatcher notices(QMessageBox::Ok);
+        NoticeCatcher notices;
+        DialogDriver agree([](QWidget *dialog) {
+            if (auto *question = qobject_cast<CsvSubstituteDialog *>(dialog))
+                question->substituteButton->click();
+        });
         outcome = w.addressBook()->exportConsignees();
         QVERIFY(outcome.ok);
         QCOMPARE(outcome.substituted, qint64(2));
@@ -209,9 +216,8 @@ private slots:
             names << records[r].value(1);
         names.sort();
         QCOMPARE(names, QStringList({QStringLiteral("山田〓太郎"), QStringLiteral("鈴木〓")}));
-        QCOMPARE(notices.texts.size(), 2);
-        QCOMPARE(notices.texts.at(1),
-                 QStringLiteral("2件をCSVファイルに書き出しました。\nShift_JISで表せない2文字は「〓」に置き換えました。"));
+        QCOMPARE(notices.texts,
+                 QStringList(QStringLiteral("2件をCSVファイルに書き出しました。\nShift_JISで表せない2文字は「〓」に置き換えました。")));
     }
 
     void aFormulaGoesOutAsTextAndComesBackAsItWas()
