@@ -97,14 +97,17 @@ void CsvEditorWindow::buildUi()
     optionRow->addWidget(m_headerCheck);
     optionRow->addStretch(1);
     top->addLayout(optionRow);
-    connect(m_encodingCombo, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_updating && !m_bytes.isEmpty())
-            reparse();
-    });
-    connect(m_delimiterCombo, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_updating && !m_bytes.isEmpty())
-            reparse();
-    });
+    // A reading that fails leaves nothing to write: the rows of the reading
+    // before would not match what the lists now say.
+    const auto readAgain = [this] {
+        if (m_updating || m_bytes.isEmpty() || reparse())
+            return;
+        m_sourceRows.clear();
+        refreshColumnChoices();
+        refreshPreview();
+    };
+    connect(m_encodingCombo, &QComboBox::currentIndexChanged, this, readAgain);
+    connect(m_delimiterCombo, &QComboBox::currentIndexChanged, this, readAgain);
     connect(m_headerCheck, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_updating)
             setFirstRowIsHeader(on);
@@ -207,25 +210,29 @@ bool CsvEditorWindow::reparse()
     if (large)
         progress.setValue(0);
 
+    // The detected encoding stays named in the list, so that the clerk sees
+    // which one was taken and what choosing 自動判定 again gives.
+    const CsvEncoding detected = DetectCsvEncoding(m_bytes);
+    m_encodingCombo->setItemText(0, QStringLiteral("自動判定（%1）").arg(CsvEncodingName(detected)));
     const int encodingIndex = m_encodingCombo->currentIndex();
-    m_encoding = encodingIndex > 0 ? kEncodings[encodingIndex - 1] : DetectCsvEncoding(m_bytes);
+    m_encoding = encodingIndex > 0 ? kEncodings[encodingIndex - 1] : detected;
     const QString text = DecodeCsvBytes(m_bytes, m_encoding);
     const int delimiterIndex = m_delimiterCombo->currentIndex();
     m_delimiter = delimiterIndex > 0 ? kDelimiters[delimiterIndex - 1] : CsvParser::detectDelimiter(text);
 
-    bool cancelled = false;
-    QVector<QStringList> rows = CsvParser::parse(
-        text, m_delimiter,
-        [&progress, large](qsizetype done, qsizetype total) {
-            if (large)
-                progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
-            return !progress.wasCanceled();
-        },
-        &cancelled);
+    CsvParse parsed = CsvParser::read(text, m_delimiter, [&progress, large](qsizetype done, qsizetype total) {
+        if (large)
+            progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
+        return !progress.wasCanceled();
+    });
     progress.reset();
-    if (cancelled)
+    if (parsed.cancelled)
         return false;
-    m_sourceRows = std::move(rows);
+    if (!parsed.complete()) {
+        showError(parsed.notice());
+        return false;
+    }
+    m_sourceRows = std::move(parsed.records);
     refreshColumnChoices();
     refreshPreview();
     return true;

@@ -35,7 +35,8 @@ public:
 
     // Reads a CSV file: detects its encoding and delimiter, parses it with a
     // progress bar and restores or guesses the mapping. False (after telling
-    // the user) when the file cannot be read or the user stopped the reading.
+    // the user) when the file cannot be read, holds a quote that is never
+    // closed (the message names its line), or the user stopped the reading.
     bool loadFile(const QString &path);
 
     // Writes the intermediate file from the loaded rows and the mapping,
@@ -57,6 +58,7 @@ public:
     // Widgets the tests drive.
     QTableWidget *previewTable() const { return m_preview; }
     QComboBox *fieldCombo(int field) const { return m_fieldCombos.value(field); }
+    QComboBox *encodingCombo() const { return m_encodingCombo; }
     QPushButton *writeButton() const { return m_writeButton; }
     QPushButton *cancelButton() const { return m_cancelButton; }
     QLabel *statusLabel() const { return m_status; }

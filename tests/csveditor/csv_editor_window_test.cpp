@@ -1,3 +1,4 @@
+#include "support/TestNotices.h"
 #include "support/ViewCells.h"
 
 #include "ui/controls/ElidingItemDelegate.h"
@@ -86,7 +87,7 @@ private slots:
             // 名前2 from the notes column, chosen through its list
             window.fieldCombo(1)->setCurrentIndex(4 + 1);
             QCOMPARE(window.mapping().column(1), 4);
-            QCOMPARE(window.previewTable()->item(1, 1)->text(), QStringLiteral("二行の備考"));
+            QCOMPARE(window.previewTable()->item(1, 1)->text(), QStringLiteral("二行の 備考"));
             QTest::mouseClick(window.writeButton(), Qt::LeftButton);
             QCOMPARE(window.result(), int(QDialog::Accepted));
         }
@@ -99,7 +100,7 @@ private slots:
         QCOMPARE(rows->at(0).at(1), QStringLiteral("「特急」で \"至急\""));
         QCOMPARE(rows->at(0).at(2), QStringLiteral("123-4567"));
         QCOMPARE(rows->at(0).at(3), QStringLiteral("東京都千代田区千代田1-1， 千代田ビル"));
-        QCOMPARE(rows->at(1).at(1), QStringLiteral("二行の備考"));
+        QCOMPARE(rows->at(1).at(1), QStringLiteral("二行の 備考"));
         QCOMPARE(rows->at(2).at(10), QStringLiteral("ぶどう①"));
         QCOMPARE(bytes.count("\r\n"), 3);
 
@@ -300,6 +301,41 @@ private slots:
         QVERIFY(rows.has_value());
         QCOMPARE(rows->size(), 50000);
         QCOMPARE(rows->last().at(0), QStringLiteral("顧客 49999"));
+    }
+
+    void aQuoteNeverClosedStopsTheReadingAndSaysWhere()
+    {
+        const QString good = writeFile(QStringLiteral("good.csv"), "名前,住所\n山田,東京都\n");
+        const QString bad = writeFile(QStringLiteral("bad.csv"), "名前,住所\n山田,東京都\n佐藤,\"大阪府\n鈴木,京都府\n");
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(good));
+        NoticeCatcher notices;
+        QVERIFY(!window.loadFile(bad));
+        QCOMPARE(notices.headings.size(), 1);
+        QVERIFY2(notices.headings.first().startsWith(QStringLiteral("CSVファイルの3行目にある「\"」が閉じられていません。")),
+                 qPrintable(notices.headings.first()));
+        // The file shown before stays, and nothing of the bad one can be written.
+        QCOMPARE(window.sourceRowCount(), 2);
+        QCOMPARE(window.previewTable()->item(0, 0)->text(), QStringLiteral("山田"));
+    }
+
+    void theChosenEncodingIsShownAndCanBeSwitched()
+    {
+        // ﾃｽ,ﾄｳ in code page 932, bytes that are valid UTF-8 too (「ý,ĳ」).
+        const QString path = writeFile(QStringLiteral("kana.csv"), "\xC3\xBD,\xC4\xB3\r\n");
+        CsvEditorWindow window(m_conf, 50);
+        QVERIFY(window.loadFile(path));
+        QCOMPARE(window.encoding(), CsvEncoding::Cp932);
+        QCOMPARE(window.encodingCombo()->currentIndex(), 0);
+        QCOMPARE(window.encodingCombo()->itemText(0), QStringLiteral("自動判定（Shift_JIS）"));
+        QVERIFY(window.statusLabel()->text().contains(QStringLiteral("文字コード: Shift_JIS")));
+        window.setFieldColumn(0, 0);
+        QCOMPARE(window.previewTable()->item(0, 0)->text(), QStringLiteral("ﾃｽ"));
+
+        window.encodingCombo()->setCurrentIndex(window.encodingCombo()->findText(QStringLiteral("UTF-8")));
+        QCOMPARE(window.encoding(), CsvEncoding::Utf8);
+        QCOMPARE(window.previewTable()->item(0, 0)->text(), QStringLiteral("ý"));
+        QVERIFY(window.statusLabel()->text().contains(QStringLiteral("文字コード: UTF-8")));
     }
 
     void writingWithoutDataSaysSoAndWritesNothing()

@@ -85,6 +85,63 @@ TEST_F(ExportTool, HistoryBetweenTwoDates)
     EXPECT_EQ(records[2].value(2), QString("2026-12-05"));
 }
 
+TEST_F(ExportTool, ShiftJisListsEveryCharacterItCannotWriteUnlessToldToSubstitute)
+{
+    addConsignee(QStringLiteral("山田\u00A0太郎"));
+    addConsignee(QStringLiteral("青木 一郎"));
+    addConsignee(QString::fromUtf8("鈴木\xF0\x9F\x98\x80"));
+    const QString out = dir.filePath("sjis.csv");
+    const ToolRun refused = run({"export-consignees", "--shift-jis", "--out", out});
+    EXPECT_EQ(refused.exitCode, 1) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("2行目: U+00A0（ノーブレークスペース）"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("4行目: U+1F600（絵文字）"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--substitute")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+
+    const ToolRun substituted = run({"export-consignees", "--shift-jis", "--substitute", "--out", out});
+    ASSERT_EQ(substituted.exitCode, 0) << substituted.err.toStdString();
+    EXPECT_TRUE(substituted.out.contains("2 characters without a Shift_JIS form written as U+3013"))
+        << substituted.out.toStdString();
+    CsvEncoding encoding;
+    const QVector<QStringList> records = readBack(out, &encoding);
+    EXPECT_EQ(encoding, CsvEncoding::Cp932);
+    ASSERT_EQ(records.size(), 4);
+    EXPECT_EQ(records[1].value(1), QStringLiteral("山田〓太郎"));
+    EXPECT_EQ(records[3].value(1), QStringLiteral("鈴木〓"));
+
+    const ToolRun alone = run({"export-consignees", "--substitute", "--out", out});
+    EXPECT_EQ(alone.exitCode, 2);
+    EXPECT_TRUE(alone.err.contains("--substitute goes with --shift-jis")) << alone.err.toStdString();
+}
+
+TEST_F(ExportTool, CsvImportReadsUtf8WithoutAMarkAndNamesTheEncoding)
+{
+    const QString file = dir.filePath("import.txt");
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("山田 太郎,,100-0001,東京都千代田区,,,,03-1234-5678,,,,,,,\r\n").toUtf8());
+    }
+    const ToolRun imported = run({"csv-import", "--file", file});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.contains("(read as UTF-8)")) << imported.out.toStdString();
+    const QString out = dir.filePath("after.csv");
+    ASSERT_EQ(run({"export-consignees", "--out", out}).exitCode, 0);
+    CsvEncoding encoding;
+    const QVector<QStringList> records = readBack(out, &encoding);
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[1].value(1), QStringLiteral("山田 太郎"));
+    EXPECT_EQ(records[1].value(ConsigneeCsvHeader().indexOf("都道府県")), QStringLiteral("東京都"));
+
+    // The clerk's choice wins; a name it does not know is refused.
+    const ToolRun forced = run({"csv-import", "--file", file, "--encoding", "shift_jis"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_TRUE(forced.out.contains("(read as Shift_JIS)")) << forced.out.toStdString();
+    const ToolRun unknown = run({"csv-import", "--file", file, "--encoding", "latin1"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("--encoding wants")) << unknown.err.toStdString();
+}
+
 TEST_F(ExportTool, BadArgumentsAreRefusedWithAMessage)
 {
     const struct {

@@ -31,17 +31,37 @@ CsvEncoding guessUtf16(const QByteArray &bytes, bool *found)
     return oddZeros >= evenZeros ? CsvEncoding::Utf16Le : CsvEncoding::Utf16Be;
 }
 
-bool isValidUtf8(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
-}
-
 QString decodeWith(QStringDecoder::Encoding encoding, QByteArrayView bytes)
 {
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    for (const char b : bytes)
+        if (uchar(b) >= 0x80)
+            return false;
+    return true;
+}
+
+// How little a decoded text reads as the Japanese (and ASCII) of an address
+// book: a byte the encoding cannot read counts most; then the characters that
+// bytes of the other encoding turn into. Code page 932 bytes read as UTF-8
+// come out as Latin letters and other alphabets (U+0080 to U+1FFF:
+// 「ﾃｽ」 is 「ý」); UTF-8 bytes read as code page 932 come out as bytes it
+// cannot read or as its private-use characters.
+qsizetype strangeness(const QString &text)
+{
+    qsizetype score = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0xFFFD)
+            score += 10;
+        else if ((u >= 0x80 && u < 0x2000) || (u >= 0xE000 && u < 0xF900))
+            score += 1;
+    }
+    return score;
 }
 
 } // namespace
@@ -58,9 +78,15 @@ CsvEncoding DetectCsvEncoding(const QByteArray &bytes)
     const CsvEncoding wide = guessUtf16(bytes, &utf16);
     if (utf16)
         return wide;
-    if (isValidUtf8(bytes))
+    // Either reading of ASCII is the same text.
+    if (isAscii(bytes))
         return CsvEncoding::Utf8;
-    return CsvEncoding::Cp932;
+    // UTF-8 and code page 932 both read most byte sequences, so the choice is
+    // the reading that looks like Japanese text; equal ones go to UTF-8,
+    // whose strict rules random bytes rarely meet.
+    const qsizetype utf8 = strangeness(decodeWith(QStringDecoder::Utf8, bytes));
+    const qsizetype cp932 = strangeness(DecodeText(bytes));
+    return utf8 <= cp932 ? CsvEncoding::Utf8 : CsvEncoding::Cp932;
 }
 
 QString DecodeCsvBytes(const QByteArray &bytes, CsvEncoding encoding)

@@ -19,7 +19,7 @@ namespace {
 
 const char usage[] =
     "usage: korvel-print csv-import [--appdata DIR] [--edition CODE] [--file FILE] [--sender ID]\n"
-    "                              [--store URI]\n"
+    "                              [--store URI] [--encoding NAME]\n"
     "Imports a CSV intermediate file (14 fields a line, each followed by a comma)\n"
     "into the address book, as the program does after the CSV editor has ended:\n"
     "consignees not yet there by their two name lines are added, and every line's\n"
@@ -29,6 +29,8 @@ const char usage[] =
     "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
     "  --file FILE     the intermediate file (default: <work folder>/conf/csvImport.tmp)\n"
     "  --sender ID     the sender stored with new item rows (default: none)\n"
+    "  --encoding NAME utf-8, shift_jis, utf-16le or utf-16be (default: the one under\n"
+    "                  which the file reads as Japanese; the output names it)\n"
     "Exit code 0 when imported, 1 when the file is missing or a value too long\n"
     "stopped the import, 2 on a usage or database error.\n";
 
@@ -37,12 +39,29 @@ int fail(const QString &message, int code = 2)
     return ToolFailure("csv-import", message, code);
 }
 
+// The encoding --encoding names; std::nullopt for a name it does not know.
+std::optional<CsvEncoding> encodingNamed(const QString &name)
+{
+    const QString n = name.toLower().remove(u'-').remove(u'_');
+    if (n == QLatin1String("utf8"))
+        return CsvEncoding::Utf8;
+    if (n == QLatin1String("shiftjis") || n == QLatin1String("sjis") || n == QLatin1String("cp932"))
+        return CsvEncoding::Cp932;
+    if (n == QLatin1String("utf16le"))
+        return CsvEncoding::Utf16Le;
+    if (n == QLatin1String("utf16be"))
+        return CsvEncoding::Utf16Be;
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunCsvImportCommand(const QStringList &args)
 {
     ToolOptions o;
-    if (const int code = ReadToolOptions("csv-import", usage, args, {QStringLiteral("--file"), QStringLiteral("--sender")},
+    if (const int code = ReadToolOptions("csv-import", usage, args,
+                                         {QStringLiteral("--file"), QStringLiteral("--sender"),
+                                          QStringLiteral("--encoding")},
                                          {}, &o);
         code >= 0)
         return code;
@@ -52,6 +71,14 @@ int RunCsvImportCommand(const QStringList &args)
     if (o.values.contains(QStringLiteral("--sender"))
         && (!ParseWholeNumber(o.value(QStringLiteral("--sender")), &sender) || sender < 1))
         return fail(QStringLiteral("--sender wants a sender ID, not '%1'").arg(o.value(QStringLiteral("--sender"))));
+
+    std::optional<CsvEncoding> encoding;
+    if (o.values.contains(QStringLiteral("--encoding"))) {
+        encoding = encodingNamed(o.value(QStringLiteral("--encoding")));
+        if (!encoding)
+            return fail(QStringLiteral("--encoding wants utf-8, shift_jis, utf-16le or utf-16be, not '%1'")
+                            .arg(o.value(QStringLiteral("--encoding"))));
+    }
 
     const QString root = o.appdata.isEmpty() ? CommonAppDataRoot() : o.appdata;
     ProgramFolders folders =
@@ -70,10 +97,11 @@ int RunCsvImportCommand(const QStringList &args)
 
     if (file.isEmpty())
         file = CsvImportPath(folders.workDir);
-    const CsvImportOutcome outcome = ImportCsvFile(db, file, target);
+    const CsvImportOutcome outcome = ImportCsvFile(db, file, target, {}, encoding);
     switch (outcome.status) {
     case CsvImportOutcome::Imported:
-        std::printf("%d consignees added, %d item rows written\n", outcome.consigneesAdded, outcome.itemRowsWritten);
+        std::printf("%d consignees added, %d item rows written (read as %s)\n", outcome.consigneesAdded,
+                    outcome.itemRowsWritten, CsvEncodingName(outcome.encoding).toUtf8().constData());
         return 0;
     case CsvImportOutcome::NoFile:
         return fail(QStringLiteral("no intermediate file %1").arg(QFileInfo(file).absoluteFilePath()), 1);

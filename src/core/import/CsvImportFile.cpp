@@ -6,6 +6,7 @@
 #include "core/text/TextCodec.h"
 #include "core/text/TextFields.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 QString CsvImportPath(const QString &workDir)
@@ -24,16 +25,22 @@ QStringList SplitCsvImportLine(const QString &line)
     return fields.mid(0, CsvImportFieldCount);
 }
 
-std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path)
+std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path, std::optional<CsvEncoding> encoding,
+                                                      CsvEncoding *used)
 {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    const std::optional<QStringList> lines = ReadTextLines(path);
-    if (!lines)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    const CsvEncoding chosen = encoding ? *encoding : DetectCsvEncoding(bytes);
+    if (used)
+        *used = chosen;
+    const QStringList lines = SplitLines(DecodeCsvBytes(bytes, chosen));
     QVector<QStringList> rows;
-    rows.reserve(lines->size());
-    for (const QString &line : *lines) {
+    rows.reserve(lines.size());
+    for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
         rows.append(SplitCsvImportLine(line));
@@ -45,7 +52,10 @@ QString FormatCsvImportLine(const QStringList &values)
 {
     QString line;
     for (int i = 0; i < CsvImportFieldCount; ++i) {
-        QString value = StripLineBreaks(values.value(i));
+        QString value = values.value(i);
+        value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        value.replace(u'\r', u' ');
+        value.replace(u'\n', u' ');
         value.replace(u',', QChar(0xFF0C));
         line += value;
         line += u',';

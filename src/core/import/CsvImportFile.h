@@ -2,7 +2,10 @@
 // The intermediate file "conf/csvImport.tmp" that the CSV editor leaves for the
 // import: one consignee a line, no header, 14 fields each followed by a comma,
 // no quoting. The editor writes UTF-8 with a byte-order mark; the import reads
-// with byte-order-mark detection (code page 932 otherwise).
+// what a script or another program left as DetectCsvEncoding chooses, so that
+// UTF-8 without a mark is not taken for code page 932.
+
+#include "core/import/CsvEncoding.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,13 +23,18 @@ QString CsvImportPath(const QString &workDir);
 // fields a short line lacks are empty (never a copy of another field).
 QStringList SplitCsvImportLine(const QString &line);
 
-// Every line of the file as its 14 fields. Lines that are entirely empty are
-// skipped. std::nullopt when the file does not exist or cannot be read.
-std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path);
+// Every line of the file as its 14 fields, read in the encoding given or
+// else the one DetectCsvEncoding chooses (told through *used). Lines that are
+// entirely empty are skipped. std::nullopt when the file does not exist or
+// cannot be read.
+std::optional<QVector<QStringList>> ReadCsvImportFile(const QString &path,
+                                                      std::optional<CsvEncoding> encoding = std::nullopt,
+                                                      CsvEncoding *used = nullptr);
 
 // One line of the file for the given values (missing ones empty, extra ones
-// dropped). A comma inside a value becomes "，" (U+FF0C) and line breaks are
-// removed, so that no value can shift the fields after it.
+// dropped). A comma inside a value becomes "，" (U+FF0C) and a line break a
+// space (「1行目」「2行目」 must not run into one word), so that no value can
+// shift the fields after it.
 QString FormatCsvImportLine(const QStringList &values);
 
 // A file the editor recognised as this program's consignee export is passed on

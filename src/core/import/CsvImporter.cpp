@@ -266,14 +266,17 @@ CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines,
 }
 
 CsvImportOutcome ImportCsvFile(Database &db, const QString &path, const CsvImportTarget &target,
-                               const CsvImportProgress &progress)
+                               const CsvImportProgress &progress, std::optional<CsvEncoding> encoding)
 {
     if (const auto records = ReadConsigneeExportImportFile(path))
         return ImportConsigneeCsv(db, *records, target, progress);
-    const std::optional<QVector<QStringList>> lines = ReadCsvImportFile(path);
+    CsvEncoding used = CsvEncoding::Utf8Bom;
+    const std::optional<QVector<QStringList>> lines = ReadCsvImportFile(path, encoding, &used);
     if (!lines)
         return {};
-    return ImportCsvLines(db, *lines, target, progress);
+    CsvImportOutcome outcome = ImportCsvLines(db, *lines, target, progress);
+    outcome.encoding = used;
+    return outcome;
 }
 
 CsvImportOutcome RunCsvEditorImport(Database &db, const QString &programDir, const QString &workDir,

@@ -7,10 +7,13 @@
 // import runs in one transaction over both database files, so that a large
 // file imports quickly and a cancelled import leaves nothing behind.
 
+#include "core/import/CsvEncoding.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 class Database;
 struct DatabaseError;
@@ -37,6 +40,7 @@ struct CsvImportOutcome {
     QString notice;          // the text to show with the heading "確認"; empty for NoFile
     int consigneesAdded = 0; // rows inserted into address
     int itemRowsWritten = 0; // rows inserted into or updated in memberitem
+    CsvEncoding encoding = CsvEncoding::Utf8Bom; // what the intermediate file was read as
 };
 
 // Opens the consignee file with the member-item file attached as "members",
@@ -63,9 +67,11 @@ QString CsvEditorMissingNotice();
 CsvImportOutcome ImportCsvLines(Database &db, const QVector<QStringList> &lines, const CsvImportTarget &target,
                                 const CsvImportProgress &progress = {});
 
-// Imports the intermediate file at path; NoFile when it does not exist.
+// Imports the intermediate file at path, read in the encoding given or else
+// the one detected; NoFile when it does not exist.
 CsvImportOutcome ImportCsvFile(Database &db, const QString &path, const CsvImportTarget &target,
-                               const CsvImportProgress &progress = {});
+                               const CsvImportProgress &progress = {},
+                               std::optional<CsvEncoding> encoding = std::nullopt);
 
 // The whole command: finds the CSV editor in programDir, starts it with the
 // work folder's argument and waits for it with the event loop running (running

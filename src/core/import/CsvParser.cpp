@@ -1,5 +1,7 @@
 #include "core/import/CsvParser.h"
 
+#include "core/import/CsvFormulaGuard.h"
+
 namespace {
 
 bool isLineBreak(QChar c)
@@ -17,22 +19,35 @@ qsizetype skipLineBreak(const QString &text, qsizetype i)
 
 } // namespace
 
-QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, const Progress &progress,
-                                      bool *cancelled)
+QString CsvParse::notice() const
 {
-    if (cancelled)
-        *cancelled = false;
-    QVector<QStringList> records;
+    if (unclosedQuoteLine == 0)
+        return QString();
+    return QStringLiteral("CSVファイルの%1行目にある「\"」が閉じられていません。\r\n"
+                          "このままではそこから後ろの行がすべて一つの値になってしまうため、読み込みを中止しました。"
+                          "ファイルの%1行目を確かめてください。")
+        .arg(unclosedQuoteLine);
+}
+
+CsvParse CsvParser::read(const QString &text, QChar delimiter, const Progress &progress)
+{
+    CsvParse result;
+    QVector<QStringList> &records = result.records;
     QStringList record;
     QString field;
     const qsizetype n = text.size();
     qsizetype i = 0;
     qsizetype nextReport = 0;
+    qsizetype line = 1;
     bool fieldStarted = false; // the record has at least one delimiter or character
 
+    auto endField = [&]() {
+        record.append(UnguardCsvValue(field));
+        field.clear();
+    };
     auto endRecord = [&]() {
         if (fieldStarted || !field.isEmpty()) {
-            record.append(field);
+            endField();
             records.append(record);
         }
         record.clear();
@@ -43,15 +58,16 @@ QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, cons
     while (i < n) {
         if (progress && i >= nextReport) {
             if (!progress(i, n)) {
-                if (cancelled)
-                    *cancelled = true;
-                return records;
+                result.cancelled = true;
+                return result;
             }
             nextReport = i + 65536;
         }
         const QChar c = text.at(i);
         if (c == u'"' && field.isEmpty()) {
             // A quoted field: runs to the quote that is not doubled.
+            const qsizetype openedOn = line;
+            bool closed = false;
             ++i;
             fieldStarted = true;
             while (i < n) {
@@ -63,10 +79,18 @@ QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, cons
                         continue;
                     }
                     ++i;
+                    closed = true;
                     break;
                 }
+                // CR LF is one line break: counted at its LF.
+                if (q == u'\n' || (q == u'\r' && (i + 1 >= n || text.at(i + 1) != u'\n')))
+                    ++line;
                 field += q;
                 ++i;
+            }
+            if (!closed) {
+                result.unclosedQuoteLine = openedOn;
+                return result;
             }
             // Anything between the closing quote and the delimiter is kept as written.
             while (i < n && text.at(i) != delimiter && !isLineBreak(text.at(i)))
@@ -74,8 +98,7 @@ QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, cons
             continue;
         }
         if (c == delimiter) {
-            record.append(field);
-            field.clear();
+            endField();
             fieldStarted = true;
             ++i;
             continue;
@@ -83,6 +106,7 @@ QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, cons
         if (isLineBreak(c)) {
             endRecord();
             i = skipLineBreak(text, i);
+            ++line;
             continue;
         }
         field += c;
@@ -92,7 +116,16 @@ QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, cons
     endRecord();
     if (progress)
         progress(n, n);
-    return records;
+    return result;
+}
+
+QVector<QStringList> CsvParser::parse(const QString &text, QChar delimiter, const Progress &progress,
+                                      bool *cancelled)
+{
+    CsvParse result = read(text, delimiter, progress);
+    if (cancelled)
+        *cancelled = result.cancelled;
+    return std::move(result.records);
 }
 
 QChar CsvParser::detectDelimiter(const QString &text)

@@ -1,7 +1,10 @@
 #include "core/import/CsvWriter.h"
 
+#include "core/import/CsvFormulaGuard.h"
+#include "core/text/CharacterLabel.h"
 #include "core/text/Cp932Table.h"
-#include "core/text/TextCodec.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -11,9 +14,16 @@ bool isBlank(char16_t c)
     return c == u' ' || c == u'\t' || c == u'\x3000';
 }
 
-void appendField(QString &to, QStringView value)
+void appendField(QString &to, QStringView raw)
 {
-    bool quote = !value.isEmpty() && (isBlank(value.front().unicode()) || isBlank(value.back().unicode()));
+    QString guarded;
+    QStringView value = raw;
+    if (NeedsCsvFormulaGuard(raw)) {
+        guarded = GuardCsvValue(raw);
+        value = guarded;
+    }
+    // The blanks of the value itself, a tab behind the apostrophe included.
+    bool quote = !raw.isEmpty() && (isBlank(raw.front().unicode()) || isBlank(raw.back().unicode()));
     for (QChar c : value)
         quote = quote || c == u',' || c == u'"' || c == u'\r' || c == u'\n';
     if (!quote) {
@@ -104,23 +114,52 @@ bool CsvFileWriter::writeRecord(const QStringList &fields)
     return endRecord();
 }
 
-QString CsvFileWriter::unencodableNotice() const
+void CsvFileWriter::noteUnwritable(qsizetype at, char32_t codePoint)
 {
-    for (qsizetype r = 0; r < m_starts.size(); ++r) {
-        const qsizetype end = r + 1 < m_starts.size() ? m_starts.at(r + 1) : m_text.size();
-        const QStringView record = QStringView(m_text).sliced(m_starts.at(r), end - m_starts.at(r));
-        for (qsizetype i = 0; i < record.size(); ++i) {
-            const bool pair = record.at(i).isHighSurrogate() && i + 1 < record.size();
-            const QString one = record.mid(i, pair ? 2 : 1).toString();
-            if (!FitsCp932(one))
-                return QStringLiteral("%1行目の「%2」はShift_JISで表せません。UTF-8で書き出してください。")
-                    .arg(m_flushedRecords + r + 1)
-                    .arg(one);
-            if (pair)
-                ++i;
+    // m_starts holds where each record of the run begins: the record holding
+    // at is the last one that begins at or before it.
+    const qsizetype inRun = std::upper_bound(m_starts.cbegin(), m_starts.cend(), at) - m_starts.cbegin();
+    if (m_unwritable.size() < CsvUnwritableListed)
+        m_unwritable.append({m_flushedRecords + inRun, codePoint});
+    ++m_unwritableCount;
+}
+
+QByteArray CsvFileWriter::encodeRun()
+{
+    // A table lookup a character: an iconv pass over every run costs more
+    // than the rest of a large export together.
+    const Cp932Table &table = Cp932Table::instance();
+    const bool substitute = m_encoding == CsvOutputEncoding::ShiftJisSubstituting;
+    const uint16_t substituteCode = table.encode(CsvSubstituteCharacter);
+    QByteArray bytes;
+    bytes.resize(m_text.size() * 2);
+    char *out = bytes.data();
+    const qsizetype n = m_text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t unit = m_text.at(i).unicode();
+        // Digits, commas, quotes and dates: code page 932 keeps ASCII as it is.
+        if (unit < 0x80) {
+            *out++ = char(unit);
+            continue;
         }
+        uint16_t code = table.encode(unit);
+        if (code == 0) {
+            char32_t codePoint = unit;
+            if (QChar::isHighSurrogate(unit) && i + 1 < n && m_text.at(i + 1).isLowSurrogate())
+                codePoint = QChar::surrogateToUcs4(unit, m_text.at(++i).unicode());
+            if (!substitute) {
+                noteUnwritable(i, codePoint);
+                continue;
+            }
+            ++m_substituted;
+            code = substituteCode;
+        }
+        if (code >= 0x100)
+            *out++ = char(code >> 8);
+        *out++ = char(code & 0xFF);
     }
-    return QStringLiteral("Shift_JISで表せない文字があります。UTF-8で書き出してください。");
+    bytes.truncate(out - bytes.data());
+    return bytes;
 }
 
 bool CsvFileWriter::flush()
@@ -129,35 +168,10 @@ bool CsvFileWriter::flush()
         return false;
     if (m_text.isEmpty())
         return true;
-    QByteArray bytes;
-    if (m_encoding == CsvOutputEncoding::Utf8Bom) {
-        bytes = m_text.toUtf8();
-    } else {
-        // A table lookup a character: an iconv pass over every run costs more
-        // than the rest of a large export together.
-        const Cp932Table &table = Cp932Table::instance();
-        bytes.resize(m_text.size() * 2);
-        char *out = bytes.data();
-        for (QChar c : std::as_const(m_text)) {
-            const char16_t unit = c.unicode();
-            // Digits, commas, quotes and dates: code page 932 keeps ASCII as it is.
-            if (unit < 0x80) {
-                *out++ = char(unit);
-                continue;
-            }
-            const uint16_t code = table.encode(unit);
-            if (code == 0) {
-                m_error = unencodableNotice();
-                m_failed = true;
-                return false;
-            }
-            if (code >= 0x100)
-                *out++ = char(code >> 8);
-            *out++ = char(code & 0xFF);
-        }
-        bytes.truncate(out - bytes.data());
-    }
-    if (m_file.write(bytes) != bytes.size()) {
+    const QByteArray bytes = m_encoding == CsvOutputEncoding::Utf8Bom ? m_text.toUtf8() : encodeRun();
+    // Once a character is refused the file will not be kept; the runs after
+    // it are only read for more such characters.
+    if (m_unwritableCount == 0 && m_file.write(bytes) != bytes.size()) {
         m_error = m_file.errorString();
         m_failed = true;
         return false;
@@ -170,7 +184,9 @@ bool CsvFileWriter::flush()
 
 bool CsvFileWriter::commit()
 {
-    if (!flush()) {
+    if (!flush() || m_unwritableCount > 0) {
+        if (m_unwritableCount > 0)
+            m_error = QStringLiteral("Shift_JISで表せない文字があります。");
         cancel();
         return false;
     }
@@ -202,6 +218,13 @@ CsvExportOutcome CsvFileWriter::openFailure() const
 CsvExportOutcome CsvFileWriter::finish(qint64 rows, bool stopped, const QString &failure)
 {
     CsvExportOutcome outcome;
+    if (failure.isEmpty() && !m_failed && !stopped && flush() && m_unwritableCount > 0) {
+        cancel();
+        outcome.unwritable = m_unwritable;
+        outcome.unwritableCount = m_unwritableCount;
+        outcome.notice = CsvUnwritableNotice(outcome);
+        return outcome;
+    }
     if (!failure.isEmpty() || m_failed || stopped) {
         const QString reason = failure.isEmpty() ? m_error : failure;
         cancel();
@@ -216,5 +239,33 @@ CsvExportOutcome CsvFileWriter::finish(qint64 rows, bool stopped, const QString 
     }
     outcome.ok = true;
     outcome.rows = rows;
+    outcome.substituted = m_substituted;
     return outcome;
+}
+
+QStringList CsvUnwritableLines(const QVector<CsvUnwritable> &characters)
+{
+    QStringList lines;
+    qint64 record = -1;
+    for (const CsvUnwritable &c : characters) {
+        if (c.record != record) {
+            record = c.record;
+            lines.append(QStringLiteral("%1行目: ").arg(record));
+        } else {
+            lines.last() += QStringLiteral("、");
+        }
+        lines.last() += CharacterLabel(c.codePoint);
+    }
+    return lines;
+}
+
+QString CsvUnwritableNotice(const CsvExportOutcome &outcome)
+{
+    QString notice = QStringLiteral("Shift_JISで表せない文字が%1文字あるため、書き出していません。\n"
+                                    "「〓」に置き換えて書き出すか、UTF-8で書き出してください。\n")
+                         .arg(outcome.unwritableCount);
+    notice += CsvUnwritableLines(outcome.unwritable).join(u'\n');
+    if (outcome.unwritableCount > outcome.unwritable.size())
+        notice += QStringLiteral("\nほか%1文字").arg(outcome.unwritableCount - outcome.unwritable.size());
+    return notice;
 }

@@ -278,10 +278,10 @@ CsvExportOutcome AddressBookCommands::exportConsignees()
                                                                QStringLiteral("お届け先.csv"));
     if (!file)
         return outcome;
-    return RunCsvExport(m_pages.window, m_pages.actions->exportConsignees->text(),
-                        [this, &ids, &file](const CsvExportProgress &progress) {
+    return RunCsvExport(m_pages.window, m_pages.actions->exportConsignees->text(), file->encoding,
+                        [this, &ids, &file](CsvOutputEncoding encoding, const CsvExportProgress &progress) {
                             return ExportConsignees(m_state.db, m_state.addressDbPath(), m_state.membersDbPath(),
-                                                    m_state.editionCode(), ids, file->path, file->encoding, progress);
+                                                    m_state.editionCode(), ids, file->path, encoding, progress);
                         });
 }
 

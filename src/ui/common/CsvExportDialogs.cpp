@@ -1,5 +1,6 @@
 #include "ui/common/CsvExportDialogs.h"
 
+#include "ui/common/CsvSubstituteDialog.h"
 #include "ui/common/ShowNotice.h"
 
 #include <QApplication>
@@ -29,14 +30,16 @@ CsvExportFileChooser CsvExportFileDialog(QWidget *parent)
     };
 }
 
-CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
-                              const std::function<CsvExportOutcome(const CsvExportProgress &)> &export_)
+namespace {
+
+CsvExportOutcome runWithProgress(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
+                                 const CsvExportRun &export_)
 {
     QProgressDialog progress(title, QStringLiteral("キャンセル"), 0, 0, parent);
     progress.setWindowTitle(QApplication::applicationDisplayName());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    const CsvExportOutcome outcome = export_([&progress, &title](qint64 done, qint64 total) {
+    const CsvExportOutcome outcome = export_(encoding, [&progress, &title](qint64 done, qint64 total) {
         // An unknown total (a search) shows a busy bar.
         progress.setMaximum(int(qMin<qint64>(total, INT_MAX)));
         progress.setLabelText(QStringLiteral("%1 %2件").arg(title).arg(done));
@@ -44,9 +47,27 @@ CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
         return !progress.wasCanceled();
     });
     progress.close();
-    if (outcome.ok)
-        ShowNotice("確認", QStringLiteral("%1件をCSVファイルに書き出しました。").arg(outcome.rows), parent);
-    else if (!outcome.cancelled)
+    return outcome;
+}
+
+} // namespace
+
+CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
+                              const CsvExportRun &export_)
+{
+    CsvExportOutcome outcome = runWithProgress(parent, title, encoding, export_);
+    if (outcome.refusedCharacters()) {
+        if (!AskToSubstitute(outcome, parent))
+            return outcome;
+        outcome = runWithProgress(parent, title, CsvOutputEncoding::ShiftJisSubstituting, export_);
+    }
+    if (outcome.ok) {
+        QString done = QStringLiteral("%1件をCSVファイルに書き出しました。").arg(outcome.rows);
+        if (outcome.substituted > 0)
+            done += QStringLiteral("\nShift_JISで表せない%1文字は「〓」に置き換えました。").arg(outcome.substituted);
+        ShowNotice("確認", done, parent);
+    } else if (!outcome.cancelled) {
         ShowNotice("確認", outcome.notice, parent);
+    }
     return outcome;
 }

@@ -21,7 +21,14 @@ struct CsvExportFile {
 using CsvExportFileChooser = std::function<std::optional<CsvExportFile>(const QString &title, const QString &name)>;
 CsvExportFileChooser CsvExportFileDialog(QWidget *parent);
 
-// Runs export with a progress dialog under parent and tells the user how it
-// ended (nothing for a cancel). Returns the outcome.
-CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title,
-                              const std::function<CsvExportOutcome(const CsvExportProgress &)> &export_);
+// Writes the file in the encoding given, telling progress.
+using CsvExportRun = std::function<CsvExportOutcome(CsvOutputEncoding, const CsvExportProgress &)>;
+
+// Runs export in encoding with a progress dialog under parent and tells the
+// user how it ended (nothing for a cancel). When Shift_JIS cannot hold some
+// characters it lists them (CsvSubstituteDialog) and asks whether to write
+// 「〓」 in their place, refusing by default; agreed, the export runs again
+// so. Returns the last outcome.
+CsvExportOutcome RunCsvExport(QWidget *parent, const QString &title, CsvOutputEncoding encoding,
+                              const CsvExportRun &export_);
+

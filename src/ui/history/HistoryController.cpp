@@ -129,7 +129,9 @@ CsvExportOutcome HistoryController::exportHistory()
     query.editionCode = m_state.editionCode();
     query.sortState = m_pages.history->sortState();
     query.searchText = m_pages.history->shownSearchText();
-    return RunCsvExport(m_pages.window, title, [this, &query, &file](const CsvExportProgress &progress) {
-        return ExportHistory(m_state.db, m_state.membersDbPath(), query, file->path, file->encoding, progress);
-    });
+    return RunCsvExport(m_pages.window, title, file->encoding,
+                        [this, &query, &file](CsvOutputEncoding encoding, const CsvExportProgress &progress) {
+                            return ExportHistory(m_state.db, m_state.membersDbPath(), query, file->path, encoding,
+                                                 progress);
+                        });
 }

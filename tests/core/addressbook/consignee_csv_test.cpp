@@ -150,6 +150,38 @@ TEST_F(ConsigneeCsvTest, ThroughTheImportFileEveryColumnComesBack)
     EXPECT_EQ(tableRows(fresh, target.addressDbPath, AllAddress), tableRows(db, addressDb, AllAddress));
 }
 
+TEST_F(ConsigneeCsvTest, FormulasGoOutAsTextAndComeBackAsTheyWere)
+{
+    ASSERT_FALSE(db.OpenDatabase(addressDb).isError());
+    ASSERT_FALSE(db.ExecSql("INSERT INTO address(NAMAE1,namae2,tel,keitai,notes,tagchr1,tagchr2) VALUES "
+                            "('=HYPERLINK(\"http://example.com\",\"山田\")','@営業部','-1234-5678','-',"
+                            "'''=これは式ではありません','+81-3-1234-5678','''普通の文')"));
+    const QString id = QString::number(db.LastInsertId());
+    ASSERT_FALSE(db.OpenDatabase(membersDb).isError());
+    ASSERT_FALSE(
+        db.ExecSql(QString("INSERT INTO memberitem(userid,kind,uriage,itemname1) VALUES (%1,40,-500,'-')").arg(id)));
+    const QString out = dir.filePath("formulas.csv");
+    ASSERT_TRUE(ExportConsignees(db, addressDb, membersDb, 40, {}, out, CsvOutputEncoding::Utf8Bom).ok);
+
+    // No cell a spreadsheet would run; a negative amount and "none" stay as they are.
+    const QString text = QString::fromUtf8(fileBytes(out));
+    for (const char *field : {",\"'=HYPERLINK(", ",'@営業部,", ",'-1234-5678,", ",-,", ",''=これは式ではありません,",
+                              ",'+81-3-1234-5678,", ",'普通の文,", ",-500,"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(field))) << field;
+
+    // The program's own import takes the apostrophes off again: the same rows.
+    CsvEncoding encoding;
+    FreshBook book;
+    const CsvImportOutcome imported = ImportConsigneeCsv(book.db, parse(out, &encoding), book.target);
+    ASSERT_EQ(imported.status, CsvImportOutcome::Imported) << imported.notice.toStdString();
+    EXPECT_EQ(tableRows(book.db, book.target.addressDbPath, AllAddress), tableRows(db, addressDb, AllAddress));
+    QVector<QStringList> items;
+    for (const QStringList &row : tableRows(db, membersDb, AllItems))
+        if (row.first() == "40")
+            items << row;
+    EXPECT_EQ(tableRows(book.db, book.target.membersDbPath, AllItems), items);
+}
+
 TEST_F(ConsigneeCsvTest, TickedConsigneesComeInTheOrderGiven)
 {
     const QString a = addConsignee("一"), b = addConsignee("二"), c = addConsignee("三");

@@ -244,7 +244,7 @@ TEST(CsvImportFile, WrittenLinesReadBackUnchanged)
     ASSERT_TRUE(rows.has_value());
     ASSERT_EQ(rows->size(), 2);
     EXPECT_EQ(rows->at(0).at(0), QStringLiteral("山田， 太郎"));
-    EXPECT_EQ(rows->at(0).at(1), QStringLiteral("二行目"));
+    EXPECT_EQ(rows->at(0).at(1), QStringLiteral("二行 目"));
     EXPECT_EQ(rows->at(0).at(4), QStringLiteral("𠮷野町"));
     EXPECT_EQ(rows->at(0).at(5), QStringLiteral("1-1"));
     EXPECT_TRUE(rows->at(0).at(6).isEmpty());

@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"emptyLinesSkipped", "a\n\n\r\nb\n", ',', {row({"a"}), row({"b"})}},
         ParseCase{"quoteInsideUnquoted", "ab\"c,d\n", ',', {row({"ab\"c", "d"})}},
         ParseCase{"textAfterClosingQuote", "\"ab\"cd,e\n", ',', {row({"abcd", "e"})}},
-        ParseCase{"unclosedQuoteRunsToEnd", "a,\"b,c\nd", ',', {row({"a", "b,c\nd"})}},
+        // reading stops before the record whose quote is never closed
+        ParseCase{"unclosedQuoteStopsBeforeItsRecord", "a,b\nc,\"d,e\nf", ',', {row({"a", "b"})}},
         ParseCase{"tab", "a\tb,c\n", '\t', {row({"a", "b,c"})}},
         ParseCase{"empty", "", ',', {}}),
     [](const testing::TestParamInfo<ParseCase> &info) { return std::string(info.param.name); });
@@ -79,6 +80,31 @@ TEST(CsvParser, ProgressCanStopTheParse)
     EXPECT_FALSE(cancelled);
     EXPECT_EQ(all.size(), 20000);
     EXPECT_EQ(all.last(), (QStringList{QStringLiteral("row19999"), QStringLiteral("値19999")}));
+}
+
+TEST(CsvParser, AQuoteNeverClosedStopsTheReadingAndNamesItsLine)
+{
+    const struct {
+        const char *text;
+        qsizetype line;
+        qsizetype recordsBefore;
+    } cases[] = {
+        {"名前,住所\n山田,\"東京都\n佐藤,大阪府\n鈴木,京都府\n", 2, 1},
+        // line breaks inside a closed quote and CR LF count as lines of the file
+        {"名前,備考\r\n山田,\"二行の\r\n備考\"\r\n\r\n佐藤,\"閉じない\r\n鈴木,x\r\n", 5, 2},
+        {"\"", 1, 0},
+    };
+    for (const auto &c : cases) {
+        const CsvParse parsed = CsvParser::read(QString::fromUtf8(c.text));
+        EXPECT_FALSE(parsed.complete()) << c.text;
+        EXPECT_EQ(parsed.unclosedQuoteLine, c.line) << c.text;
+        EXPECT_EQ(parsed.records.size(), c.recordsBefore) << c.text;
+        EXPECT_TRUE(parsed.notice().startsWith(QStringLiteral("CSVファイルの%1行目にある「\"」が閉じられていません。").arg(c.line)))
+            << parsed.notice().toStdString();
+    }
+    const CsvParse whole = CsvParser::read(QStringLiteral("a,\"b\nc\"\n"));
+    EXPECT_TRUE(whole.complete());
+    EXPECT_TRUE(whole.notice().isEmpty());
 }
 
 struct EncodingCase {
@@ -113,7 +139,13 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"cp932", "\x8E\x52\x93\x63", CsvEncoding::Cp932, "山田"},
         // 髙 ～ ① exist only in code page 932, not in strict Shift_JIS
         EncodingCase{"cp932Extensions", "\xFB\xFC\x81\x60\x87\x40", CsvEncoding::Cp932, "髙～①"},
-        EncodingCase{"empty", "", CsvEncoding::Utf8, ""}),
+        EncodingCase{"empty", "", CsvEncoding::Utf8, ""},
+        // UTF-8 without a mark, kanji and kana
+        EncodingCase{"utf8AlsoValidCp932", "\xE5\xB1\xB1\xE7\x94\xB0,\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88", CsvEncoding::Utf8,
+                     "山田,テスト"},
+        // half-width kana in code page 932 that are valid UTF-8 too (「ý,ĳ」)
+        EncodingCase{"cp932HalfWidthKana", "\xC3\xBD,\xC4\xB3", CsvEncoding::Cp932, "ﾃｽ,ﾄｳ"},
+        EncodingCase{"cp932HalfWidthKanaName", "\xD4\xCF\xC0\xDE \xC0\xDB\xB3", CsvEncoding::Cp932, "ﾔﾏﾀﾞ ﾀﾛｳ"}),
     [](const testing::TestParamInfo<EncodingCase> &info) { return std::string(info.param.name); });
 
 class CsvFixtureTest : public testing::TestWithParam<std::pair<const char *, CsvEncoding>>

@@ -1,6 +1,7 @@
 // The two CSV exports from the menus a clerk uses: 「お届け先をCSVに書き出す」
 // from the consignee list and 「履歴をCSVに書き出す」 from the history page.
 
+#include "support/DialogDriver.h"
 #include "support/TestNotices.h"
 
 #include "core/addressbook/ConsigneeCsv.h"
@@ -11,6 +12,7 @@
 #include "core/settings/Editions.h"
 #include "ui/addressbook/AddressBookCommands.h"
 #include "ui/addressbook/ConsigneeListPage.h"
+#include "ui/common/CsvSubstituteDialog.h"
 #include "ui/history/HistoryController.h"
 #include "ui/history/HistoryPage.h"
 #include "ui/history/HistoryTableModel.h"
@@ -23,9 +25,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -149,6 +155,97 @@ private slots:
         QCOMPARE(records[2].value(0), page->model()->idAt(1));
         QCOMPARE(records[2].value(5), QString("山田 一"));
         QCOMPARE(notices.texts.value(0), QString("2件をCSVファイルに書き出しました。"));
+    }
+
+    void shiftJisListsWhatItCannotWriteAndSubstitutesOnlyWhenAsked()
+    {
+        QTemporaryDir root;
+        // The start's notices are answered; the question below is answered by hand.
+        auto startNotices = std::make_unique<NoticeCatcher>();
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        startNotices.reset();
+        exec(w.state().addressDbPath(), QString::fromUtf8("INSERT INTO address(NAMAE1,namae2) VALUES ('山田\u00A0太郎','')"));
+        exec(w.state().addressDbPath(),
+             QString::fromUtf8("INSERT INTO address(NAMAE1,namae2) VALUES ('鈴木\xF0\x9F\x98\x80','')"));
+        w.pages().actions->consigneeList->trigger();
+        w.pages().list->readConsignees();
+        Chooser chooser;
+        chooser.path = root.filePath("sjis.csv");
+        chooser.encoding = CsvOutputEncoding::ShiftJis;
+        w.addressBook()->chooseExportFile = chooser.function();
+
+        // The question lists every row and character by its code point; Enter keeps the default, refusing.
+        QString listed;
+        bool refusalIsDefault = false;
+        DialogDriver refuse([&](QWidget *dialog) {
+            auto *question = qobject_cast<CsvSubstituteDialog *>(dialog);
+            QVERIFY(question);
+            listed = question->list->toPlainText();
+            refusalIsDefault = question->refuseButton->isDefault() && !question->substituteButton->isDefault();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        CsvExportOutcome outcome = w.addressBook()->exportConsignees();
+        QCOMPARE(refuse.seen, QStringLiteral("CsvSubstituteDialog"));
+        QVERIFY(refusalIsDefault);
+        // One line a row (the header is row 1; the list decides which consignee comes first).
+        QStringList lines = listed.split(u'\n');
+        lines.sort();
+        const QStringList inOrder = {QStringLiteral("2行目: U+00A0（ノーブレークスペース）"),
+                                     QStringLiteral("3行目: U+1F600（絵文字）")};
+        const QStringList swapped = {QStringLiteral("2行目: U+1F600（絵文字）"),
+                                     QStringLiteral("3行目: U+00A0（ノーブレークスペース）")};
+        QVERIFY2(lines == inOrder || lines == swapped, qPrintable(listed));
+        QVERIFY(!outcome.ok);
+        QVERIFY(!QFile::exists(chooser.path));
+
+        // Agreed: written, each such character as 〓.
+        NoticeCatcher notices;
+        DialogDriver agree([](QWidget *dialog) {
+            if (auto *question = qobject_cast<CsvSubstituteDialog *>(dialog))
+                question->substituteButton->click();
+        });
+        outcome = w.addressBook()->exportConsignees();
+        QVERIFY(outcome.ok);
+        QCOMPARE(outcome.substituted, qint64(2));
+        CsvEncoding encoding;
+        const QVector<QStringList> records = readBack(chooser.path, &encoding);
+        QCOMPARE(encoding, CsvEncoding::Cp932);
+        QStringList names;
+        for (qsizetype r = 1; r < records.size(); ++r)
+            names << records[r].value(1);
+        names.sort();
+        QCOMPARE(names, QStringList({QStringLiteral("山田〓太郎"), QStringLiteral("鈴木〓")}));
+        QCOMPARE(notices.texts,
+                 QStringList(QStringLiteral("2件をCSVファイルに書き出しました。\nShift_JISで表せない2文字は「〓」に置き換えました。")));
+    }
+
+    void aFormulaGoesOutAsTextAndComesBackAsItWas()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        const QString name = QStringLiteral("=HYPERLINK(\"http://example.com\",\"山田\")");
+        exec(w.state().addressDbPath(),
+             QStringLiteral("INSERT INTO address(NAMAE1,namae2,tel) VALUES ('%1','','-1234-5678')")
+                 .arg(QString(name).replace(u'\'', QStringLiteral("''"))));
+        w.pages().actions->consigneeList->trigger();
+        w.pages().list->readConsignees();
+        Chooser chooser;
+        chooser.path = root.filePath("formula.csv");
+        w.addressBook()->chooseExportFile = chooser.function();
+        QVERIFY(w.addressBook()->exportConsignees().ok);
+        QFile file(chooser.path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        // What a spreadsheet sees: text, not a formula.
+        QVERIFY2(text.contains(QStringLiteral(",\"'=HYPERLINK(")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral(",'-1234-5678,")));
+        // What the program reads back: the values as they were.
+        const QVector<QStringList> records = readBack(chooser.path);
+        QCOMPARE(records.value(1).value(1), name);
+        QCOMPARE(records.value(1).value(ConsigneeCsvHeader().indexOf(QStringLiteral("電話番号"))), QStringLiteral("-1234-5678"));
     }
 };
 
