@@ -117,6 +117,16 @@ QVector<ConsigneeRow> ReadConsignees(Database &db, const ConsigneeQuery &query, 
     return rows;
 }
 
+QString PostalCodeForList(const QString &stored)
+{
+    if (stored.size() != 7)
+        return stored;
+    for (const QChar c : stored)
+        if (c < u'0' || c > u'9')
+            return stored;
+    return stored.left(3) + u'-' + stored.mid(3);
+}
+
 QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids)
 {
     QStringList existing;

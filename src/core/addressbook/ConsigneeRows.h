@@ -44,6 +44,11 @@ QString ContainsPattern(const QString &text);
 QVector<ConsigneeRow> ReadConsignees(Database &db, const ConsigneeQuery &query,
                                      const CheckedConsignees &checked, DatabaseError *error = nullptr);
 
+// A postal code as the list shows it: seven digits with the hyphen after the
+// third ("1000001" → "100-0001"), as written on an envelope. Anything else is
+// shown as stored, so that the list never hides what a row holds.
+QString PostalCodeForList(const QString &stored);
+
 // The identifiers of the consignees that exist, out of ids (order kept).
 QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids);
 

@@ -49,6 +49,11 @@ QString HistoryLengthViolation(const QStringList &recordSlots)
     return {};
 }
 
+bool WaybillHasConsignee(const QStringList &recordSlots)
+{
+    return !recordSlots.value(8).trimmed().isEmpty();
+}
+
 QString HistoryWriteFailedNotice()
 {
     return QStringLiteral("送信記録の登録に失敗しました");
@@ -96,6 +101,11 @@ QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const 
 bool writeHistory(Database &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
                  const HistoryDateOptions &dateOptions, const QDate &today, QString *notice)
 {
+    if (!WaybillHasConsignee(recordSlots)) {
+        if (notice)
+            notice->clear();
+        return true;
+    }
     const QString violation = HistoryLengthViolation(recordSlots);
     if (!violation.isEmpty()) {
         if (notice)

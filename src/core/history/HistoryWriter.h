@@ -23,6 +23,11 @@ QDate HistorySendDate(const HistoryDateOptions &options, const QDate &today);
 // (verdict, field name, line break, the offending text); empty when all pass.
 QString HistoryLengthViolation(const QStringList &recordSlots);
 
+// Whether a waybill names its consignee (slot 8 holds more than blanks). A
+// waybill printed for nobody is no sending: it gets no history row, which
+// would only be a blank line in the clerk's history.
+bool WaybillHasConsignee(const QStringList &recordSlots);
+
 // The notice of a history row the database did not take.
 QString HistoryWriteFailedNotice();
 
@@ -31,7 +36,8 @@ QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const 
 
 // Checks the lengths and inserts the row into membersDbPath. Returns true when
 // the row was not written; *notice then holds the message to show with the
-// heading "確認". Returns false when the row was written.
+// heading "確認", or nothing for a waybill without a consignee, which is not
+// recorded (WaybillHasConsignee). Returns false when the row was written.
 bool writeHistory(Database &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
                  const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
 

@@ -71,26 +71,13 @@ Buttons thirdGroup(int edition)
     }
 }
 
-// The window as designed, before any edition's profile is applied.
+// The window as designed, before any edition's profile is applied; the
+// words for the parties are the edition's (applyWords).
 EditionProfile designProfile(int code)
 {
     EditionProfile p;
     p.editionCode = code;
     p.title = InitialApplicationTitle();
-    p.editCaption = "送り状編集";
-    p.senderFrameCaption = "ご依頼主";
-    p.senderSearchCaption = "検索";
-    p.listPageCaption = "ご依頼人リスト";
-    p.editConsigneeCaption = "選択中のお届け先を修正";
-    p.previewEditCaption = "選択中のお届け先を送り状編集";
-    p.newConsigneeCaption = "お届け先を新規登録";
-    p.deleteCheckedCaption = "チェックを入れたご依頼人を削除";
-    p.exportConsigneesCaption = "お届け先をCSVに書き出す";
-    p.group1Caption = "お　届　け　先";
-    p.group2Caption = "ご　依　頼　主";
-    p.group3Caption = "通信欄当";
-    p.itemExchangeCaption = "チェックを入れたお届け先の品名を入れ替える";
-    p.fixedItemsOptionCaption = "依頼人・通信欄・金額を固定する";
     p.itemListCaption = "通信欄リスト";
     p.fixedItemsFrameCaption = "通信欄";
     p.fixedItemLabels = QStringList{"通信欄1:", "通信欄2:", "通信欄3:", "通信欄4:"};
@@ -101,11 +88,48 @@ EditionProfile designProfile(int code)
     return p;
 }
 
+// The words for the parties and the items: the payment slip's in edition 10,
+// the waybill's in every other edition. An edition without a profile prints
+// waybills too, so it takes the waybill words rather than the design's mix
+// of both (ご依頼人リスト over a waybill form).
+void applyWords(EditionProfile &p, int code)
+{
+    const bool slip = code == 10;
+    const QString sender = slip ? "加入者名" : code == 50 ? "荷送人" : "ご依頼主";
+    const QString party = slip ? "ご依頼人" : "お届け先";
+    p.editCaption = slip ? "払込取扱票編集" : "送り状編集";
+    p.senderFrameCaption = sender;
+    p.senderSearchCaption = sender + "検索";
+    p.listPageCaption = party + "リスト";
+    p.editConsigneeCaption = "選択中の" + party + "を修正";
+    p.previewEditCaption = "選択中の" + party + "を" + p.editCaption;
+    p.newConsigneeCaption = party + "を新規登録";
+    p.deleteCheckedCaption = "チェックを入れた" + party + "を削除";
+    p.exportConsigneesCaption = party + "をCSVに書き出す";
+    p.group1Caption = party;
+    p.group2Caption = slip ? "受領証側" : sender;
+    p.group3Caption = slip ? "通信欄等" : "品名等";
+    p.itemExchangeCaption = slip ? "チェックを入れたご依頼人の通信欄を入れ替える"
+                                 : "チェックを入れたお届け先の品名を入れ替える";
+    p.fixedItemsOptionCaption = slip         ? "加入者名・通信欄・金額を固定する"
+                                : code == 30 ? "ご依頼主・品名・代金引換額を固定する"
+                                : code == 50 ? "荷送人・品名を固定する"
+                                             : "ご依頼主・品名を固定する";
+    if (!slip) {
+        p.itemListCaption = "品名リスト";
+        p.fixedItemsFrameCaption = (code == 30 || code == 50) ? "品名" : "品名等";
+        p.fixedItemLabels = QStringList{"品名1", "品名2", "品名3", "品名4"};
+        if (code == 30)
+            p.fixedAmountLabel = "代金引換額:";
+    }
+}
+
 } // namespace
 
 EditionProfile ProfileFor(int code)
 {
     EditionProfile p = designProfile(code);
+    applyWords(p, code);
     const bool known = code == 10 || code == 20 || code == 30 || code == 40 || code == 50;
     if (known) {
         const Edition &e = EditionFor(code);
@@ -116,35 +140,6 @@ EditionProfile ProfileFor(int code)
         p.defaultStyleFile = e.defaultStyleFile;
         p.barPicture = code == 10 ? "bar2.bmp" : code == 20 ? "bar3.bmp" : code == 30 ? "bar4.bmp"
                      : code == 40 ? "bar6.bmp" : "bar5.bmp";
-
-        const bool slip = code == 10;
-        const QString sender = slip ? "加入者名" : code == 50 ? "荷送人" : "ご依頼主";
-        const QString party = slip ? "ご依頼人" : "お届け先";
-        p.editCaption = slip ? "払込取扱票編集" : "送り状編集";
-        p.senderFrameCaption = sender;
-        p.senderSearchCaption = sender + "検索";
-        p.listPageCaption = party + "リスト";
-        p.editConsigneeCaption = "選択中の" + party + "を修正";
-        p.previewEditCaption = "選択中の" + party + "を" + p.editCaption;
-        p.newConsigneeCaption = party + "を新規登録";
-        p.deleteCheckedCaption = "チェックを入れた" + party + "を削除";
-        p.exportConsigneesCaption = party + "をCSVに書き出す";
-        p.group1Caption = party;
-        p.group2Caption = slip ? "受領証側" : sender;
-        p.group3Caption = slip ? "通信欄等" : "品名等";
-        p.itemExchangeCaption = slip ? "チェックを入れたご依頼人の通信欄を入れ替える"
-                                     : "チェックを入れたお届け先の品名を入れ替える";
-        p.fixedItemsOptionCaption = slip         ? "加入者名・通信欄・金額を固定する"
-                                    : code == 30 ? "ご依頼主・品名・代金引換額を固定する"
-                                    : code == 50 ? "荷送人・品名を固定する"
-                                                 : "ご依頼主・品名を固定する";
-        if (!slip) {
-            p.itemListCaption = "品名リスト";
-            p.fixedItemsFrameCaption = (code == 30 || code == 50) ? "品名" : "品名等";
-            p.fixedItemLabels = QStringList{"品名1", "品名2", "品名3", "品名4"};
-            if (code == 30)
-                p.fixedAmountLabel = "代金引換額:";
-        }
         p.yenMarkVisible = code == 10 || code == 30;
         p.fixedAmountVisible = code == 10 || code == 30;
         p.paperKindSelectorVisible = false;

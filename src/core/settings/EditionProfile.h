@@ -23,7 +23,7 @@ struct PaperKindInfo {
 
 struct EditionProfile {
     int editionCode = 10;
-    bool hasProfile = false; // false for edition 60: design captions stay
+    bool hasProfile = false; // false for edition 60: no title, pictures or layout of its own
 
     QString title;
     QString iconFile;
@@ -64,7 +64,7 @@ struct EditionProfile {
 };
 
 // The profile of an edition; for a code without a profile (60 and unknown
-// codes) the design captions of the window.
+// codes) the window as designed, in the waybill editions' words.
 EditionProfile ProfileFor(int editionCode);
 
 // The four paper kinds and their style files.

@@ -52,8 +52,15 @@ void ConsigneeCommands::deleteChecked()
 {
     if (m_context.activatePage)
         m_context.activatePage();
+    // Nothing ticked is told as such, as the item change does: a question
+    // whose OK deletes nothing only confuses.
+    const QStringList ids = m_page->checkedShownIds();
+    if (ids.isEmpty()) {
+        ShowNotice("確認", "削除する" + m_context.blockCaption + "にチェックを入れてください", m_page);
+        return;
+    }
     if (AskOkCancel("チェックを入れた" + m_context.blockCaption + "を削除していいですか？", m_page))
-        DeleteConsignees(*m_context.db, m_context.addressDb, m_page->checkedShownIds());
+        DeleteConsignees(*m_context.db, m_context.addressDb, ids);
     m_page->readConsignees();
 }
 

@@ -62,8 +62,7 @@ void ConsigneeDialog::buildWindow(const ConsigneeEditPresentation &p)
     boxes = new WaybillBoxes(WaybillBoxesSetup::consigneeEditor(), &m_context, this);
     const RowPlacement leftRows = RowPlacement::stacked(this, left, 80);
     boxes->buildConsigneeRows(leftRows);
-    notes = new QPlainTextEdit(this);
-    notes->setObjectName("notes");
+    notes = MakeMultiLineBox(this, "notes");
     notes->setMaximumHeight(70);
     PlaceRow(leftRows, "備　考", {notes});
     // The right column is taller; the left one's rows stay together at the top.

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -80,6 +81,9 @@ ConsigneeListPage::ConsigneeListPage(Database &db, const QString &addressDb, con
     consigneeGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     consigneeGrid->horizontalHeader()->setSectionsClickable(true);
     consigneeGrid->horizontalHeader()->setStretchLastSection(false);
+    consigneeGrid->horizontalHeader()->setSortIndicatorShown(true);
+    showSortIndicator();
+    consigneeGrid->installEventFilter(this);
     // Columns start wide enough for a typical entry in the font in use; a
     // longer text ends with "…" and shows whole as the cell's tool tip.
     consigneeGrid->setItemDelegate(new ElidingItemDelegate(consigneeGrid));
@@ -112,8 +116,8 @@ ConsigneeListPage::ConsigneeListPage(Database &db, const QString &addressDb, con
     buttonRow->addStretch(1);
     column->addLayout(buttonRow);
 
-    connect(addressSearch, &QLineEdit::returnPressed, this, &ConsigneeListPage::readConsignees);
-    connect(addressSearchButton, &QPushButton::clicked, this, &ConsigneeListPage::readConsignees);
+    connect(addressSearch, &QLineEdit::returnPressed, this, &ConsigneeListPage::search);
+    connect(addressSearchButton, &QPushButton::clicked, this, &ConsigneeListPage::search);
     connect(printOnlyBox, &QCheckBox::clicked, this, &ConsigneeListPage::readConsignees);
     connect(senderFilterButton, &QPushButton::clicked, this, &ConsigneeListPage::senderFilterRequested);
     connect(consigneeGrid->horizontalHeader(), &QHeaderView::sectionClicked, this, &ConsigneeListPage::clickColumn);
@@ -137,7 +141,7 @@ void ConsigneeListPage::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void ConsigneeListPage::readConsignees()
+void ConsigneeListPage::fill()
 {
     ConsigneeQuery query;
     query.addressDb = m_addressDb;
@@ -145,21 +149,70 @@ void ConsigneeListPage::readConsignees()
     query.searchText = addressSearch->text();
     query.senderFilter = m_senderFilter;
     query.printOnly = printOnlyBox->isChecked();
-    const QString current = selectedId();
     m_quiet = true;
     m_model->setRows(ReadConsignees(m_db, query, m_checked));
     // Rows that a refill brings follow the order the user chose.
     if (m_sortState != 0)
         m_model->sortByState(m_sortState);
     m_quiet = false;
+}
+
+void ConsigneeListPage::readConsignees()
+{
+    const QString current = selectedId();
+    fill();
     // The consignee on the preview stays current while the list still shows
-    // it; one that a search, a filter or a deletion took out of the list is
+    // it; one that a filter or a deletion took out of the list is
     // current no longer, and the preview must not go on showing it.
     if (current.isEmpty())
         return;
     selectIndex(m_model->rowOf(current));
     if (selectedId() != current)
         emit consigneeSelected(QString());
+}
+
+void ConsigneeListPage::search()
+{
+    if (addressSearch->text().isEmpty() || printOnlyBox->isChecked()) {
+        readConsignees();
+        return;
+    }
+    // A search is made to find someone: the clerk expects the first hit in
+    // view and on the preview, not the list where it was scrolled before.
+    fill();
+    selectIndex(0);
+    consigneeGrid->scrollToTop();
+    emit consigneeSelected(selectedId());
+}
+
+bool ConsigneeListPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == consigneeGrid && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            toggleCurrentRow();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConsigneeListPage::toggleCurrentRow()
+{
+    const int row = consigneeGrid->currentIndex().row();
+    if (row < 0)
+        return;
+    // The check box is on the name; the keyboard cursor may be on any cell of the row.
+    const QModelIndex box = m_model->index(row, 0);
+    const bool ticked = m_model->data(box, Qt::CheckStateRole).toInt() == Qt::Checked;
+    m_model->setData(box, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+void ConsigneeListPage::showSortIndicator()
+{
+    const int column = (m_sortState < 0 ? -m_sortState : m_sortState) - 1;
+    consigneeGrid->horizontalHeader()->setSortIndicator(column, m_sortState < 0 ? Qt::DescendingOrder
+                                                                                : Qt::AscendingOrder);
 }
 
 void ConsigneeListPage::selectId(const QString &id)
@@ -210,10 +263,14 @@ int ConsigneeListPage::rowCount() const
 
 void ConsigneeListPage::clickColumn(int column)
 {
-    if (column >= ConsigneeTableModel::MarkColumn)
+    if (column >= ConsigneeTableModel::MarkColumn) {
+        // The header moved its arrow onto the click; the order did not change.
+        showSortIndicator();
         return;
+    }
     const QString keep = selectedId();
     m_sortState = NextSortState(m_sortState, column);
+    showSortIndicator();
     m_quiet = true;
     m_model->sortByState(m_sortState);
     m_quiet = false;
@@ -257,8 +314,10 @@ void ConsigneeListPage::setContextActions(const QList<QAction *> &actions)
     }
 }
 
-void ConsigneeListPage::applyCaptions(const QString &senderSearchCaption, const QPixmap &barPicture)
+void ConsigneeListPage::applyCaptions(const QString &title, const QString &senderSearchCaption,
+                                      const QPixmap &barPicture)
 {
+    searchBar->setCaption(title);
     senderFilterButton->setText(senderSearchCaption);
     searchBar->setPicture(barPicture);
     searchBar->setVisible(!barPicture.isNull());

@@ -33,6 +33,11 @@ public:
     // consignee stays selected when it is still shown; when it is not, no row
     // is selected and consigneeSelected reports an empty identifier.
     void readConsignees();
+    // The search (Enter in the search box, 住所検索): the refill, and then the
+    // first hit is the current row, shown at the top, whatever was selected
+    // before. Without a search text (or with the print-only option, which
+    // ignores it) it is a plain refill.
+    void search();
     // The activation of the page: remembers the selected row index, refills,
     // selects that index again (row 0 when that selects nothing).
     void activate();
@@ -67,8 +72,9 @@ public:
 
     // The commands of the list's context menu, in menu order (null: separator).
     void setContextActions(const QList<QAction *> &actions);
-    // The edition's caption of the sender filter button and its bar picture.
-    void applyCaptions(const QString &senderSearchCaption, const QPixmap &barPicture);
+    // The edition's words: the list's title (on its bar), the caption of the
+    // sender filter button; and its bar picture.
+    void applyCaptions(const QString &title, const QString &senderSearchCaption, const QPixmap &barPicture);
 
     CheckedConsignees &checked() { return m_checked; }
     const CheckedConsignees &checked() const { return m_checked; }
@@ -89,6 +95,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Space ticks the current row from any of its cells.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // Another row became the current one: the user selected it (its
@@ -102,6 +110,13 @@ signals:
     void checksChanged();
 
 private:
+    // Fills the model from the address book; the selection is left to the caller.
+    void fill();
+    // Ticks or unticks the row of the keyboard cursor.
+    void toggleCurrentRow();
+    // The header's arrow on the sorted column (none while unsorted).
+    void showSortIndicator();
+
     Database &m_db;
     QString m_addressDb;
     QString m_membersDb;

@@ -132,9 +132,11 @@ QVariant ConsigneeTableModel::data(const QModelIndex &index, int role) const
             return QBrush(QColor(0xc0, 0x10, 0x10));
         return role == Qt::ToolTipRole ? QVariant(postalCheck(index.row()).explanation()) : QVariant(markText());
     }
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return role == Qt::ToolTipRole ? QVariant(PreviewHint)
-                                       : QVariant(columnText(row, index.column()));
+    if (role == Qt::ToolTipRole)
+        return PreviewHint;
+    if (role == Qt::DisplayRole)
+        // The sort keeps comparing the stored code; only the cell shows the hyphen.
+        return index.column() == 1 ? PostalCodeForList(row.zipcode) : columnText(row, index.column());
     if (role == Qt::CheckStateRole && index.column() == 0)
         return m_checked.contains(row.id) ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::UserRole)

@@ -4,8 +4,10 @@
 #include "core/addressbook/EditorInput.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QValidator>
 
@@ -23,7 +25,36 @@ public:
     }
 };
 
+// Ctrl+Tab writes the tab that Tab, which moves on, no longer writes.
+class TabWriter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *box = qobject_cast<QPlainTextEdit *>(watched);
+        if (!box || key->key() != Qt::Key_Tab || key->modifiers() != Qt::ControlModifier)
+            return false;
+        box->insertPlainText(QStringLiteral("\t"));
+        return true;
+    }
+};
+
 } // namespace
+
+QPlainTextEdit *MakeMultiLineBox(QWidget *parent, const QString &objectName)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(objectName);
+    box->setTabChangesFocus(true);
+    box->installEventFilter(new TabWriter(box));
+    return box;
+}
 
 QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int maxLength)
 {

@@ -9,6 +9,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -20,6 +21,10 @@ enum class ImeMode {
 
 // A QLineEdit named objectName with the input-method mode and, when maxLength > 0, that maximum length.
 QLineEdit *MakeBox(QWidget *parent, const QString &objectName, ImeMode mode, int maxLength = 0);
+// A multi-line box (remarks) named objectName. Tab and Shift+Tab leave it as
+// they leave every other box, so a clerk going through an editor by keyboard
+// is never caught in it; Ctrl+Tab writes a tab.
+QPlainTextEdit *MakeMultiLineBox(QWidget *parent, const QString &objectName);
 // A box for a whole number (an amount, a count, a part of a date): a typed or
 // pasted character that is not a digit is refused, full-width digits become
 // ASCII. A text set by the program is kept as it is, for the save to judge.

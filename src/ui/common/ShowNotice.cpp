@@ -107,8 +107,9 @@ bool AskOkCancel(const QString &question, QWidget *parent, bool cancelByDefault)
                   cancelByDefault ? QMessageBox::Cancel : QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-bool AskYesNo(const QString &question, QWidget *parent)
+bool AskYesNo(const QString &question, QWidget *parent, bool noByDefault)
 {
-    return runBox(QStringLiteral("確認"), question, parent, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+    return runBox(QStringLiteral("確認"), question, parent, QMessageBox::Yes | QMessageBox::No,
+                  noByDefault ? QMessageBox::No : QMessageBox::Yes)
            == QMessageBox::Yes;
 }

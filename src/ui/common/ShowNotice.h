@@ -22,4 +22,5 @@ void ShowNotice(const QString &heading, const QString &text, QWidget *parent = n
 bool AskOkCancel(const QString &question, QWidget *parent = nullptr, bool cancelByDefault = false);
 
 // The same box with はい and いいえ, for a question about going on as it is; true on はい.
-bool AskYesNo(const QString &question, QWidget *parent = nullptr);
+// A question whose はい may put a wrong thing on paper defaults to いいえ.
+bool AskYesNo(const QString &question, QWidget *parent = nullptr, bool noByDefault = false);

@@ -9,6 +9,12 @@ void StretchedPicture::setPicture(const QPixmap &picture)
     update();
 }
 
+void StretchedPicture::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
+
 QSize StretchedPicture::sizeHint() const
 {
     // Controls laid out on the bar decide its size; a bare bar is as high as
@@ -24,4 +30,13 @@ void StretchedPicture::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
+    if (m_caption.isEmpty())
+        return;
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::black);
+    const int margin = fontMetrics().averageCharWidth();
+    painter.drawText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     m_caption);
 }

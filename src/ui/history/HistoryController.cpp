@@ -1,6 +1,7 @@
 #include "ui/history/HistoryController.h"
 
 #include "core/history/HistoryExport.h"
+#include "core/history/HistoryWriter.h"
 #include "ui/addressbook/AddressBookCommands.h"
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/EditingDialogs.h"
@@ -110,6 +111,13 @@ bool HistoryController::writeHistoryForPreview()
         return false;
     if (m_pages.left->currentIndex() == MainPages::SettingsPage)
         m_state.record.setSlot(7, QString());
+    // The writer leaves such a waybill out without a word; the clerk who
+    // pressed the button is told why nothing came of it.
+    if (!WaybillHasConsignee(m_state.record.texts())) {
+        ShowNotice("確認", m_state.profile.group1Caption + "のお名前がないため、送付履歴に記録しませんでした",
+                   m_pages.window);
+        return false;
+    }
     if (!m_writeRow())
         return false;
     ShowNotice("確認", "送信記録を登録しました", m_pages.window);

@@ -12,6 +12,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     print1 = make("print1", "単票印刷");
     print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print2 = make("print2", "連票印刷", false);
+    print2->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     testPrint = make("testPrint", "テスト印刷");
     paperSetup = make("paperSetup", "用紙設定");
     exit = make("exit", "終了");

@@ -23,7 +23,7 @@ public:
 
     // ファイル(&F)
     QAction *print1 = nullptr;       // "単票印刷", Ctrl+P
-    QAction *print2 = nullptr;       // "連票印刷"
+    QAction *print2 = nullptr;       // "連票印刷", Ctrl+Shift+P
     QAction *testPrint = nullptr;    // "テスト印刷": form drawing and marks on plain paper
     QAction *paperSetup = nullptr;   // "用紙設定"
     QAction *storeSetup = nullptr;   // "データの保存先": this station's files or a shared server

@@ -189,7 +189,8 @@ void MainWindow::applyStyle(PictureFiles &pictures, const QString &logo, const Q
     m_pages.editor->applyProfile(p);
     m_pages.preview->editButton->setText(p.editCaption);
     m_pages.left->setTabText(MainPages::ListPage, p.listPageCaption);
-    m_pages.list->applyCaptions(p.senderSearchCaption, bar.isEmpty() ? QPixmap() : pictures.pixmap(bar));
+    m_pages.list->applyCaptions(p.listPageCaption, p.senderSearchCaption,
+                                bar.isEmpty() ? QPixmap() : pictures.pixmap(bar));
     // The window starts on a page other than the consignee list.
     m_pages.preview->setHeaderPicture(pictures.pixmap(images + "bar1.bmp"));
     m_addressBook->applyProfile();

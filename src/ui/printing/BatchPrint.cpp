@@ -41,6 +41,8 @@ void BatchPrint::writeHistory(const std::vector<PendingHistoryRow> &rows, int co
                 outcome->historyNotice = row.refusal;
             continue;
         }
+        if (row.insertSql.isEmpty())
+            continue; // a page without a consignee is not recorded
         if (m_db.ExecSql(QString::fromUtf8(row.insertSql))) {
             outcome->historyNotice = failure;
             if (!m_db.InTransaction()) {
@@ -110,9 +112,11 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
             if (history.write) {
                 const QStringList texts = record.texts();
                 PendingHistoryRow row;
-                row.refusal = HistoryLengthViolation(texts);
-                if (row.refusal.isEmpty())
-                    row.insertSql = HistoryInsertSql(texts, m_sources.editionCode, sendDate).toUtf8();
+                if (WaybillHasConsignee(texts)) {
+                    row.refusal = HistoryLengthViolation(texts);
+                    if (row.refusal.isEmpty())
+                        row.insertSql = HistoryInsertSql(texts, m_sources.editionCode, sendDate).toUtf8();
+                }
                 rows.push_back(std::move(row));
             }
             return style.lines();

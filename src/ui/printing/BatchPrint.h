@@ -53,7 +53,7 @@ public:
 private:
     // A printed page's history row, made while the page is drawn.
     struct PendingHistoryRow {
-        QByteArray insertSql; // UTF-8
+        QByteArray insertSql; // UTF-8; empty for a page without a consignee, which gets no row
         QString refusal;      // why the row is not written (a text too long); empty: it is
     };
     // Writes the rows of the first count pages in one transaction.

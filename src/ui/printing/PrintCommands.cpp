@@ -97,6 +97,12 @@ bool PrintCommands::preparePrint(bool skipDialog, PrintJob::Options *options)
 
 bool PrintCommands::printSingle(bool skipDialog)
 {
+    // A search or a filter can leave the preview without a consignee; a
+    // waybill with a blank addressee is almost never what the clerk means.
+    if (!WaybillHasConsignee(m_state.record.texts())
+        && !AskYesNo(m_state.profile.group1Caption + "が選ばれていません。このまま印刷しますか？", m_pages.window,
+                     true))
+        return false;
     PrintJob::Options options;
     if (!preparePrint(skipDialog, &options))
         return false;
@@ -194,8 +200,9 @@ bool PrintCommands::printBatch(bool skipDialog)
             return !progress->wasCanceled();
         });
     progress.reset();
-    m_pages.right->setCurrentIndex(MainPages::PreviewSheet);
-    m_view.redraw();
+    // The run left its last page in the record; the preview, its edit command
+    // and 単票印刷 must go on with the row the clerk sees as current.
+    m_view.assembleSelected();
     if (!outcome.ok()) {
         ShowNotice("確認", DrawFailureNotice(outcome.draw, m_state.style.CurrentStyleFile), m_pages.window);
         return false;
@@ -207,8 +214,13 @@ bool PrintCommands::printBatch(bool skipDialog)
     if (!outcome.historyNotice.isEmpty())
         ShowNotice("確認", outcome.historyNotice, m_pages.window);
     const QString pdf = notePdfOutput();
-    ShowNotice("確認", pdf.isEmpty() ? QString("送信記録を登録しました") : "送信記録を登録しました\nPDFファイル: " + pdf,
-               m_pages.window);
+    // Only rows really written are claimed: with 送付履歴に記録しない (or every
+    // row refused) the run says what it printed.
+    QString closing = outcome.historyWritten > 0 ? QString("送信記録を登録しました")
+                                                 : QString("%1件を印刷しました").arg(outcome.printed.size());
+    if (!pdf.isEmpty())
+        closing += "\nPDFファイル: " + pdf;
+    ShowNotice("確認", closing, m_pages.window);
     return true;
 }
 

@@ -164,3 +164,13 @@ TEST_F(ConsigneeListTest, DeleteKeepsItemAndHistoryRowsAndExistingSkipsTheDelete
     EXPECT_EQ(query(membersDb, "select count(*) from memberitem"), QStringList({"1"}));
     EXPECT_EQ(ExistingConsignees(db, addressDb, {a, b, "x"}), QStringList({b}));
 }
+
+TEST(ConsigneeListText, SevenDigitPostalCodesShowWithTheirHyphen)
+{
+    const struct {
+        const char *stored, *shown;
+    } cases[] = {{"1000001", "100-0001"}, {"100-0001", "100-0001"}, {"", ""},           {"12345", "12345"},
+                 {"10000012", "10000012"}, {"１０００００１", "１０００００１"}, {"100000a", "100000a"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PostalCodeForList(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown)) << c.stored;
+}

@@ -122,12 +122,32 @@ TEST_F(HistoryWriterTest, LengthChecksInOrderWithTheirMessages)
     EXPECT_EQ(rows().size(), written);
 }
 
-TEST_F(HistoryWriterTest, EmptyAndShortRecordsAreWritten)
+TEST_F(HistoryWriterTest, ShortRecordsWithANameAreWritten)
 {
-    ASSERT_FALSE(write(QStringList(), 20));
-    ASSERT_FALSE(write(QStringList({"only slot 0"}), 20));
-    EXPECT_EQ(rows().size(), 2);
+    QStringList upToTheName(9);
+    upToTheName[8] = "山田";
+    ASSERT_FALSE(write(upToTheName, 20));
+    EXPECT_EQ(rows().size(), 1);
+    EXPECT_EQ(rows().value(0, 5), "山田");
     EXPECT_EQ(rows().value(0, 9), "");
+}
+
+// A waybill printed with no consignee (none chosen, or a name of blanks) is
+// no sending: it leaves no blank row in the history, and no notice either.
+TEST_F(HistoryWriterTest, AWaybillWithoutAConsigneeNameIsNotRecorded)
+{
+    const QString names[] = {QString(), " ", QStringLiteral("\u3000"), "\t "};
+    for (const QString &name : names) {
+        QStringList texts = fullRecord();
+        texts[8] = name;
+        QString notice = "stale";
+        EXPECT_TRUE(write(texts, 40, &notice)) << name.toStdString();
+        EXPECT_TRUE(notice.isEmpty()) << notice.toStdString();
+    }
+    EXPECT_TRUE(write(QStringList(), 20));
+    EXPECT_EQ(rows().size(), 0);
+    ASSERT_FALSE(write(fullRecord(), 40));
+    EXPECT_EQ(rows().size(), 1);
 }
 
 TEST_F(HistoryWriterTest, LineBreaksAreRemovedAndQuotesKept)

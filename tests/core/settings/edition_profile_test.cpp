@@ -63,14 +63,47 @@ TEST(EditionProfile, FieldButtonGroupsPerEdition)
             EXPECT_EQ(b.itemId, 0);
 }
 
-TEST(EditionProfile, EditionWithoutProfileKeepsTheDesign)
+// Edition 60 prints waybills: without a profile of its own it keeps the
+// window's design (no title, pictures or default layout, the paper kinds
+// offered), but speaks of its parties and items in the waybill editions'
+// words, not in the payment slip's (ご依頼人リスト, 通信欄リスト).
+TEST(EditionProfile, EditionWithoutProfileUsesTheWaybillWords)
 {
     const EditionProfile p = ProfileFor(60);
     EXPECT_FALSE(p.hasProfile);
     EXPECT_TRUE(p.defaultStyleFile.isEmpty());
-    EXPECT_EQ(p.group1Caption, "お　届　け　先");
-    EXPECT_EQ(p.registerConsigneeCaption, "履歴からお　届　け　先登録");
+    EXPECT_TRUE(p.barPicture.isEmpty());
     EXPECT_TRUE(p.paperKindSelectorVisible);
+
+    const EditionProfile waybill = ProfileFor(40);
+    const struct {
+        const char *name;
+        QString EditionProfile::*caption;
+    } captions[] = {
+        {"editCaption", &EditionProfile::editCaption},
+        {"senderFrameCaption", &EditionProfile::senderFrameCaption},
+        {"senderSearchCaption", &EditionProfile::senderSearchCaption},
+        {"listPageCaption", &EditionProfile::listPageCaption},
+        {"editConsigneeCaption", &EditionProfile::editConsigneeCaption},
+        {"previewEditCaption", &EditionProfile::previewEditCaption},
+        {"newConsigneeCaption", &EditionProfile::newConsigneeCaption},
+        {"deleteCheckedCaption", &EditionProfile::deleteCheckedCaption},
+        {"exportConsigneesCaption", &EditionProfile::exportConsigneesCaption},
+        {"group1Caption", &EditionProfile::group1Caption},
+        {"group2Caption", &EditionProfile::group2Caption},
+        {"group3Caption", &EditionProfile::group3Caption},
+        {"itemExchangeCaption", &EditionProfile::itemExchangeCaption},
+        {"fixedItemsOptionCaption", &EditionProfile::fixedItemsOptionCaption},
+        {"itemListCaption", &EditionProfile::itemListCaption},
+        {"fixedItemsFrameCaption", &EditionProfile::fixedItemsFrameCaption},
+        {"registerConsigneeCaption", &EditionProfile::registerConsigneeCaption},
+    };
+    for (const auto &c : captions)
+        EXPECT_EQ(p.*c.caption, waybill.*c.caption) << c.name;
+    EXPECT_EQ(p.fixedItemLabels, waybill.fixedItemLabels);
+    EXPECT_EQ(p.listPageCaption, "お届け先リスト");
+    EXPECT_EQ(p.itemListCaption, "品名リスト");
+    EXPECT_EQ(p.registerConsigneeCaption, "履歴からお届け先登録");
 }
 
 } // namespace

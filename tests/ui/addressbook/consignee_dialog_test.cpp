@@ -205,6 +205,35 @@ private slots:
         dialog.reject();
     }
 
+    // Tab leaves a multi-line box as it leaves every other box, so a clerk
+    // going through the editor by keyboard is never caught in 備考;
+    // Ctrl+Tab writes a tab when one is wanted.
+    void tabLeavesEveryMultiLineBox()
+    {
+        DialogFixture fx(40);
+        ConsigneeDialog dialog(fx.context());
+        dialog.setPanel(0, "追加");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const QList<QPlainTextEdit *> boxes = dialog.findChildren<QPlainTextEdit *>();
+        QVERIFY(boxes.contains(dialog.notes));
+        for (QPlainTextEdit *box : boxes) {
+            box->clear();
+            box->setFocus(Qt::TabFocusReason);
+            QVERIFY(box->hasFocus());
+            QTest::keyClicks(box, "ab");
+            QTest::keyClick(box, Qt::Key_Tab);
+            QCOMPARE(box->toPlainText(), QString("ab"));
+            QVERIFY2(!box->hasFocus(), qPrintable(box->objectName()));
+            box->setFocus(Qt::TabFocusReason);
+            box->moveCursor(QTextCursor::End);
+            QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(box->toPlainText(), QString("ab\t"));
+            QVERIFY(box->hasFocus());
+        }
+        dialog.reject();
+    }
+
     void deleteAsksAndKeepsTheItemRow()
     {
         DialogFixture fx(40);

@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,11 +51,110 @@ private slots:
         QVERIFY(!CreateAddressDatabase(db, addressDb).isError());
         QVERIFY(!CreateMembersDatabase(db, membersDb).isError());
         QVERIFY(!db.OpenDatabase(addressDb).isError());
-        const char *rows[][3] = {{"あべ", "東京都", "03-3"}, {"かとう", "大阪府", "03-1"}, {"さとう", "愛知県", "03-2"},
-                                 {"山田一郎", "京都府", "03-4"}};
+        const char *rows[][4] = {{"あべ", "東京都", "03-3", "1000001"},
+                                 {"かとう", "大阪府", "03-1", "530-0001"},
+                                 {"さとう", "愛知県", "03-2", ""},
+                                 {"山田一郎", "京都府", "03-4", "60080"}};
         for (auto &r : rows)
-            QVERIFY(!db.ExecSql(QString("INSERT INTO address(namae1,namae2,area,tel) VALUES(%1,'',%2,%3)")
-                                    .arg(SqlQuote(r[0]), SqlQuote(r[1]), SqlQuote(r[2]))));
+            QVERIFY(!db.ExecSql(QString("INSERT INTO address(namae1,namae2,area,tel,zipcode) VALUES(%1,'',%2,%3,%4)")
+                                    .arg(SqlQuote(r[0]), SqlQuote(r[1]), SqlQuote(r[2]), SqlQuote(r[3]))));
+    }
+
+    // The list shows a seven-digit postal code as it is written on an
+    // envelope; the stored text (and what the editor and the print take) stays.
+    void postalCodesShowWithTheirHyphen()
+    {
+        ConsigneeListPage page(db, addressDb, membersDb);
+        page.readConsignees();
+        QStringList shown, stored;
+        for (int r = 0; r < page.rowCount(); ++r) {
+            shown << page.model()->data(page.model()->index(r, 1)).toString();
+            stored << page.model()->rows().at(r).zipcode;
+        }
+        QCOMPARE(shown, QStringList({"100-0001", "530-0001", "", "60080"}));
+        QCOMPARE(stored, QStringList({"1000001", "530-0001", "", "60080"}));
+    }
+
+    // Space ticks the current row whichever of its cells has the keyboard
+    // cursor, and again unticks it.
+    void spaceTicksTheCurrentRowFromAnyColumn()
+    {
+        ConsigneeListPage page(db, addressDb, membersDb);
+        page.resize(500, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.readConsignees();
+        for (int c = 0; c < 4; ++c) {
+            page.consigneeGrid->setCurrentIndex(page.model()->index(1, c));
+            QTest::keyClick(page.consigneeGrid, Qt::Key_Space);
+            QVERIFY2(page.checked().ids() == QStringList{"2"}, qPrintable(QString("column %1").arg(c)));
+            QTest::keyClick(page.consigneeGrid, Qt::Key_Space);
+            QVERIFY2(page.checked().ids().isEmpty(), qPrintable(QString("column %1").arg(c)));
+        }
+    }
+
+    // A click on a header shows the arrow of the order on that column; the
+    // mark column, which does not sort, leaves the arrow where it is.
+    void theSortedColumnShowsTheSortArrow()
+    {
+        ConsigneeListPage page(db, addressDb, membersDb);
+        page.resize(500, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.readConsignees();
+        QHeaderView *header = page.consigneeGrid->horizontalHeader();
+        const auto clickHeader = [header](int section) {
+            const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                            header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        };
+        clickHeader(2);
+        QCOMPARE(page.sortState(), 3);
+        QVERIFY(header->isSortIndicatorShown());
+        QCOMPARE(header->sortIndicatorSection(), 2);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        clickHeader(2);
+        QCOMPARE(page.sortState(), -3);
+        QCOMPARE(header->sortIndicatorSection(), 2);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        clickHeader(ConsigneeTableModel::MarkColumn);
+        QCOMPARE(page.sortState(), -3);
+        QCOMPARE(header->sortIndicatorSection(), 2);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+
+    // A search makes its first hit the current row and shows it, wherever
+    // the list was scrolled and whichever row was selected before.
+    void aSearchShowsItsFirstHitAsTheCurrentRow()
+    {
+        QTemporaryDir many;
+        const QString bigAddressDb = many.filePath("addressXe2.db3");
+        const QString bigMembersDb = many.filePath("membersXe2.db3");
+        QVERIFY(!CreateAddressDatabase(db, bigAddressDb).isError());
+        QVERIFY(!CreateMembersDatabase(db, bigMembersDb).isError());
+        QVERIFY(!db.OpenDatabase(bigAddressDb).isError());
+        for (int i = 0; i < 80; ++i)
+            QVERIFY(!db.ExecSql(QString("INSERT INTO address(namae1,namae2,area) VALUES('名前%1','',%2)")
+                                    .arg(i, 2, 10, QChar('0'))
+                                    .arg(SqlQuote(i % 2 ? "大阪府" : "東京都"))));
+        ConsigneeListPage page(db, bigAddressDb, bigMembersDb);
+        page.resize(500, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.readConsignees();
+        page.selectIndex(70); // 名前70, in Tokyo
+        QVERIFY(page.consigneeGrid->verticalScrollBar()->value() > 0);
+
+        QSignalSpy selected(&page, &ConsigneeListPage::consigneeSelected);
+        page.addressSearch->setText("大阪");
+        QTest::keyClick(page.addressSearch, Qt::Key_Return);
+        QCOMPARE(page.rowCount(), 40);
+        QCOMPARE(page.selectedIndex(), 0);
+        QCOMPARE(page.model()->rows().at(0).name, QString("名前01"));
+        QCOMPARE(page.consigneeGrid->currentIndex().row(), 0);
+        QCOMPARE(page.consigneeGrid->verticalScrollBar()->value(), 0);
+        QVERIFY(!selected.isEmpty());
+        QCOMPARE(selected.last().value(0).toString(), page.selectedId());
     }
 
     void ticksKeepTheirOrderAcrossRowsAndRefills()
@@ -180,6 +281,24 @@ private slots:
             QCOMPARE(answers.texts.size(), 1);
         }
         QCOMPARE(itemRows(), (QVector<QStringList>{{"1:2:/12/24"}, {"3:2:/12/24"}}));
+    }
+
+    // 削除 with nothing ticked says so instead of asking whether to delete.
+    void deleteWithNothingTickedSaysNothingIsTicked()
+    {
+        ConsigneeListPage page(db, addressDb, membersDb);
+        page.readConsignees();
+        ConsigneeCommandContext c;
+        c.db = &db;
+        c.addressDb = addressDb;
+        c.membersDb = membersDb;
+        c.blockCaption = "お届け先";
+        ConsigneeCommands commands(
+            &page, [] { return nullptr; }, [] { return nullptr; }, c);
+        NoticeCatcher notices;
+        commands.deleteChecked();
+        QCOMPARE(notices.texts, QStringList{"削除するお届け先にチェックを入れてください"});
+        QCOMPARE(page.rowCount(), 4);
     }
 };
 

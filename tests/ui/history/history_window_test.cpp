@@ -183,6 +183,12 @@ private slots:
         w.state().record.setSlot(8, QString(21, u'長'));
         QVERIFY(!w.history()->writeHistoryForPreview());
         QVERIFY(notices.texts.last().startsWith("[保存できませんでした]氏名が長すぎます。"));
+
+        // A waybill without a consignee name is not recorded, and the button says so.
+        w.state().record.setSlot(8, QString());
+        w.pages().preview->writeHistoryButton->click();
+        QCOMPARE(notices.texts.last(), QString("お届け先のお名前がないため、送付履歴に記録しませんでした"));
+        QCOMPARE(query(w, w.state().membersDbPath(), "SELECT count(*) FROM sender"), QStringList({"1"}));
     }
 };
 

@@ -18,11 +18,15 @@
 #include "ui/history/HistoryController.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
+#include "core/layout/PrintRecord.h"
 #include "ui/addressbook/SenderSearchDialog.h"
 
 #include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -44,7 +48,8 @@ struct ListWindow {
     std::unique_ptr<MainWindow> window;
     QStringList ids; // Alpha, Bravo, Charlie
 
-    ListWindow()
+    // answer: how the message boxes are answered (a button a box lacks: its default)
+    explicit ListWindow(QMessageBox::StandardButton answer = QMessageBox::Ok) : notices(answer)
     {
         window = std::make_unique<MainWindow>(programDir(), "zerrat_xe2", root.path());
         window->ensureStarted();
@@ -102,6 +107,19 @@ struct ListWindow {
     {
         ConsigneeTableModel *model = list().model();
         QVERIFY(model->setData(model->index(model->rowOf(id), 0), Qt::Checked, Qt::CheckStateRole));
+    }
+
+    // Filters the list by sender row index (sender 1: Alpha and Charlie; 2: Bravo).
+    void filterBySender(int row)
+    {
+        DialogDriver chooseSender([row](QWidget *dialog) {
+            auto *search = qobject_cast<SenderSearchDialog *>(dialog);
+            QVERIFY(search);
+            search->senderChoice->topLevelItem(row)->setSelected(true);
+            search->runButton->click();
+        });
+        list().senderFilterButton->click();
+        QCOMPARE(chooseSender.seen, QString("SenderSearchDialog"));
     }
 
     // Prints into a PDF file of the scratch folder, without the printer dialog.
@@ -168,51 +186,134 @@ private slots:
 
     // A refill that no longer shows the selected consignee leaves the waybill
     // of no consignee: the preview and 単票印刷 must not keep the hidden one.
-    void refillThatHidesTheSelectedConsigneeLeavesNoConsigneeOnThePreview_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("ご依頼主検索") << "sender filter";
-        QTest::newRow("住所検索") << "search";
-    }
     void refillThatHidesTheSelectedConsigneeLeavesNoConsigneeOnThePreview()
     {
-        QFETCH(QString, how);
         ListWindow w;
         w.select(w.ids[1]);
         QCOMPARE(w.window->state().record.slot(8), QString("Bravo"));
-
-        if (how == "sender filter") {
-            DialogDriver chooseSender1([](QWidget *dialog) {
-                auto *search = qobject_cast<SenderSearchDialog *>(dialog);
-                QVERIFY(search);
-                search->senderChoice->topLevelItem(0)->setSelected(true);
-                search->runButton->click();
-            });
-            w.list().senderFilterButton->click();
-            QCOMPARE(chooseSender1.seen, QString("SenderSearchDialog"));
-        } else {
-            w.list().addressSearch->setText("h"); // Alpha and Charlie, not Bravo
-            w.list().addressSearchButton->click();
-        }
+        w.filterBySender(0);
         QCOMPARE(w.list().rowCount(), 2);
         QCOMPARE(w.list().selectedId(), QString());
         QCOMPARE(w.window->state().record.slot(7), QString());
         QCOMPARE(w.window->state().record.slot(8), QString());
-
-        w.pdfOutput("single.pdf");
-        QVERIFY(w.window->printing()->printSingle(true));
-        QCOMPARE(w.history(), QStringList{"|"});
     }
 
-    // A refill that still shows the selected consignee keeps it current.
+    // 単票印刷 of a waybill without a consignee asks first, いいえ by default;
+    // printed all the same, it leaves no blank row in the history.
+    void singlePrintWithoutAConsigneeAsksFirstAndRecordsNothing_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("printed");
+        // OK is not on the question: its default button answers.
+        QTest::newRow("default") << int(QMessageBox::Ok) << false;
+        QTest::newRow("はい") << int(QMessageBox::Yes) << true;
+    }
+    void singlePrintWithoutAConsigneeAsksFirstAndRecordsNothing()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, printed);
+        ListWindow w{QMessageBox::StandardButton(answer)};
+        w.select(w.ids[1]);
+        w.filterBySender(0);
+        QCOMPARE(w.window->state().record.slot(8), QString());
+        const QString pdf = w.pdfOutput("single.pdf");
+        QCOMPARE(w.window->printing()->printSingle(true), printed);
+        QCOMPARE(w.notices.texts, QStringList{"お届け先が選ばれていません。このまま印刷しますか？"});
+        QCOMPARE(QFile::exists(pdf), printed);
+        QVERIFY(w.history().isEmpty());
+    }
+
+    // A refill that still shows the selected consignee keeps it.
     void refillThatStillShowsTheSelectedConsigneeKeepsIt()
     {
         ListWindow w;
         w.select(w.ids[2]);
-        w.list().addressSearch->setText("h");
-        w.list().addressSearchButton->click();
+        w.filterBySender(0);
         QCOMPARE(w.list().selectedId(), w.ids[2]);
         QCOMPARE(w.window->state().record.slot(8), QString("Charlie"));
+    }
+
+    // A search makes its first hit the current row, and the preview shows it.
+    void aSearchPutsItsFirstHitOnThePreview_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::newRow("a row the search hides") << 1;
+        QTest::newRow("a later hit") << 2;
+    }
+    void aSearchPutsItsFirstHitOnThePreview()
+    {
+        QFETCH(int, selected);
+        ListWindow w;
+        w.select(w.ids[selected]);
+        w.list().addressSearch->setText("h"); // Alpha and Charlie, not Bravo
+        QTest::keyClick(w.list().addressSearch, Qt::Key_Return);
+        QCOMPARE(w.list().rowCount(), 2);
+        QCOMPARE(w.list().selectedId(), w.ids[0]);
+        QCOMPARE(w.window->state().record.slot(8), QString("Alpha"));
+    }
+
+    // After 連票印刷 the preview shows the list's current row again (or no
+    // consignee when there is none), not the last page printed: clicking the
+    // preview and 単票印刷 then take the consignee the clerk sees.
+    void batchPrintLeavesTheCurrentRowOnThePreview_data()
+    {
+        QTest::addColumn<bool>("currentHidden");
+        QTest::newRow("Alpha current") << false;
+        QTest::newRow("no current row") << true;
+    }
+    void batchPrintLeavesTheCurrentRowOnThePreview()
+    {
+        QFETCH(bool, currentHidden);
+        ListWindow w;
+        w.select(w.ids[0]);
+        w.tick(w.ids[1]);
+        w.tick(w.ids[2]);
+        if (currentHidden)
+            w.filterBySender(1); // Bravo alone; Charlie stays ticked
+        w.pdfOutput("batch.pdf");
+        QVERIFY(w.window->printing()->printBatch(true));
+        QCOMPARE(w.history(), QStringList({w.ids[1] + "|Bravo", w.ids[2] + "|Charlie"}));
+        const PrintRecord &record = w.window->state().record;
+        QCOMPARE(record.slot(7), currentHidden ? QString() : w.ids[0]);
+        QCOMPARE(record.slot(8), currentHidden ? QString() : QString("Alpha"));
+        if (currentHidden)
+            return;
+        w.pdfOutput("single.pdf");
+        QVERIFY(w.window->printing()->printSingle(true));
+        QCOMPARE(w.history().last(), w.ids[0] + "|Alpha");
+    }
+
+    // With 送付履歴に記録しない ticked the closing notice does not claim a record.
+    void batchPrintWithoutHistoryDoesNotSayItRecorded()
+    {
+        ListWindow w;
+        w.tick(w.ids[0]);
+        w.tick(w.ids[1]);
+        w.window->pages().settings->noHistoryBox->setChecked(true);
+        const QString pdf = w.pdfOutput("unrecorded.pdf");
+        QVERIFY(w.window->printing()->printBatch(true));
+        QVERIFY(w.history().isEmpty());
+        QCOMPARE(w.notices.texts, QStringList{"2件を印刷しました\nPDFファイル: " + pdf});
+    }
+
+    // 連票印刷 has a key of its own, shown in the file menu.
+    void batchPrintHasItsOwnShortcut()
+    {
+        ListWindow w;
+        QAction *batch = w.window->pages().actions->print2;
+        QCOMPARE(batch->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+        for (QAction *other : w.window->findChildren<QAction *>())
+            if (other != batch)
+                QVERIFY2(other->shortcut() != batch->shortcut(), qPrintable(other->text()));
+        auto *file = w.window->menuBar()->findChild<QMenu *>("menuFile");
+        QVERIFY(file && file->actions().contains(batch));
+
+        // The key runs the command (nothing ticked: it says so).
+        w.window->show();
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.notices.texts, QStringList{"お届け先リストで印刷したいデータにチェックを入れてください"});
     }
 
     void savedNewConsigneeBecomesTheCurrentRow()

@@ -414,6 +414,9 @@ private slots:
         QCOMPARE(w.windowTitle(), InitialApplicationTitle());
         QVERIFY(w.state().style.CurrentStyleFile.endsWith("/lusket_xe2/style/zerrat.sle"));
         QVERIFY(w.pages().settings->findChild<QGroupBox *>("paperKinds")->isVisibleTo(w.pages().settings));
+        // It prints waybills: the window speaks of them, not of payment slips.
+        QCOMPARE(w.pages().left->tabText(2), QString("お届け先リスト"));
+        QCOMPARE(w.pages().actions->phraseList->text(), QString("品名リスト"));
         MainWindow z(programDir(), "zerrat_xe2", root.path());
         QVERIFY(!z.pages().settings->findChild<QGroupBox *>("paperKinds")->isVisibleTo(z.pages().settings));
     }

@@ -133,6 +133,28 @@ private slots:
                          + qAbs(got.blue() - expected.blue()) < 24,
                  qPrintable(got.name() + " " + expected.name()));
     }
+
+    // The bar above the list is the list's title bar: it carries the page's
+    // name in dark letters over the edition's light picture.
+    void theListTitleBarShowsThePageName()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        QVERIFY(showAtDefaultSize(w));
+        w.pages().left->setCurrentIndex(2);
+        StretchedPicture *bar = w.pages().list->searchBar;
+        QTRY_VERIFY(bar->isVisible() && bar->width() > 100);
+        QCOMPARE(bar->caption(), QString("お届け先リスト"));
+        const QImage shown = bar->grab().toImage();
+        // Dark pixels between the bar's edge lines, where the caption is.
+        int ink = 0;
+        for (int y = 2; y < shown.height() - 2; ++y)
+            for (int x = 0; x < shown.width() / 2; ++x)
+                if (qGray(shown.pixel(x, y)) < 80)
+                    ++ink;
+        QVERIFY2(ink > 20, qPrintable(QString::number(ink)));
+    }
 };
 
 QTEST_MAIN(WindowFitTest)

@@ -131,3 +131,19 @@ TEST_F(BatchPrintTest, ADrawingErrorLeavesNoFileAndNoHistory)
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(query(membersDb, "select count(*) from sender"), QStringList({"0"}));
 }
+
+// A ticked row without a name (an import that left it empty) still gets its
+// page, but no blank row in the history; the others are recorded as usual.
+TEST_F(BatchPrintTest, AConsigneeWithoutANameGetsAPageButNoHistoryRow)
+{
+    const QString nameless = addConsignee(QStringLiteral("\u3000"), "1000001", "Tokyo", "Minato");
+    const QString pdf = dir.filePath("nameless.pdf");
+    const BatchPrintOutcome outcome = run({ids[0], nameless, ids[1]}, pdf);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.printed, QStringList({ids[0], nameless, ids[1]}));
+    EXPECT_EQ(PdfPageCount(pdf), 3);
+    EXPECT_EQ(outcome.historyWritten, 2);
+    EXPECT_TRUE(outcome.historyNotice.isEmpty()) << outcome.historyNotice.toStdString();
+    EXPECT_EQ(query(membersDb, "select userid,namae1 from sender order by ID"),
+              QStringList({ids[0] + "|Alpha", ids[1] + "|Bravo"}));
+}
