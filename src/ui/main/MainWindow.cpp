@@ -360,6 +360,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         window.ofybox = m_pages.topBar->offsetY();
         window.splitterPosition = m_pages.splitter->sizes().value(0);
         window.copies = m_pages.topBar->copies();
+        // The header saved is the one the boxes show, whatever was written last.
+        m_state->style.WriteStyleHeader();
         const LayoutStatus saved = m_state->style.SaveStyleFile();
         if (!saved)
             ShowNotice("確認", saved.message, this);
