@@ -18,6 +18,7 @@
 #include "ui/history/HistoryPage.h"
 #include "ui/import/ImportCommands.h"
 #include "ui/main/IndexBuildProgress.h"
+#include "ui/controls/ElidingLabel.h"
 #include "ui/controls/LateScrollArea.h"
 #include "ui/controls/PictureFiles.h"
 #include "ui/main/MainActions.h"
@@ -125,9 +126,23 @@ void MainWindow::buildWindow()
     p.statusBar->setObjectName("statusBar");
     // The current style file stays in view: a permanent widget is not covered
     // by temporary messages or the status tips of hovered menu entries.
-    p.styleFileLabel = new QLabel(p.statusBar);
+    // A long path is cut in the middle; while a message is shown, the path
+    // gives the message the room it needs (a narrow window would otherwise cut
+    // 「PDFファイルに印刷しました」 short against the path).
+    auto *styleFileLabel = new ElidingLabel(p.statusBar);
+    p.styleFileLabel = styleFileLabel;
     p.styleFileLabel->setObjectName("styleFileLabel");
     p.statusBar->addPermanentWidget(p.styleFileLabel);
+    connect(p.statusBar, &QStatusBar::messageChanged, styleFileLabel, [bar = p.statusBar, styleFileLabel](const QString &message) {
+        if (message.isEmpty()) {
+            styleFileLabel->setMaximumWidth(QWIDGETSIZE_MAX);
+            return;
+        }
+        // What the bar's frame, spacing and size grip take beside the message.
+        const int margins = 32;
+        const int left = bar->width() - bar->fontMetrics().horizontalAdvance(message) - margins;
+        styleFileLabel->setMaximumWidth(std::max(styleFileLabel->minimumSizeHint().width(), left));
+    });
     // Which address book this station works on, when it is not simply its own files.
     if (!s.folders.store.isEmpty() || s.workingLocallyInstead) {
         auto *storeLabel = new QLabel(s.workingLocallyInstead

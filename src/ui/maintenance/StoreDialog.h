@@ -42,6 +42,8 @@ public:
 private:
     void showSettings(const StoreSettings &settings);
     void updateEnabled();
+    // Shows what a try or a copy found, with the room its lines need.
+    void showResult(const QString &text);
 
     QString m_dataDir;
 };

@@ -16,7 +16,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -132,6 +134,32 @@ private slots:
         QVERIFY2(qAbs(got.red() - expected.red()) + qAbs(got.green() - expected.green())
                          + qAbs(got.blue() - expected.blue()) < 24,
                  qPrintable(got.name() + " " + expected.name()));
+    }
+
+    // In a narrow window a message of the status bar is shown whole: the
+    // style file's path beside it is cut in the middle instead, and the whole
+    // path comes back once the message is gone.
+    void aStatusMessageIsNotCutByTheStylePath()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        QVERIFY(showAtDefaultSize(w));
+        w.resize(800, WindowPosition::DefaultHeight);
+        QLabel *path = w.findChild<QLabel *>("styleFileLabel");
+        QVERIFY(path);
+        const QString file = "/home/shop/.local/share/korvel/zerrat_xe2/style/zerrat_a4_two_columns.sle";
+        path->setText(file);
+        const QString message = "PDFファイルに印刷しました: /home/shop/送り状/2026-12-11.pdf";
+        QStatusBar *bar = w.statusBar();
+        bar->showMessage(message);
+        QTRY_VERIFY2(path->x() >= bar->fontMetrics().horizontalAdvance(message),
+                     qPrintable(QString("the path starts at %1").arg(path->x())));
+        QCOMPARE(path->text(), file);
+        QVERIFY(path->isVisible());
+        QVERIFY(path->width() > 0);
+        bar->clearMessage();
+        QTRY_COMPARE(path->width(), path->sizeHint().width());
     }
 };
 
