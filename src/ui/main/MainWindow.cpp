@@ -126,32 +126,29 @@ void MainWindow::buildWindow()
     p.statusBar->setObjectName("statusBar");
     // The current style file stays in view: a permanent widget is not covered
     // by temporary messages or the status tips of hovered menu entries.
-    // A long path is cut in the middle; while a message is shown, the path
-    // gives the message the room it needs (a narrow window would otherwise cut
+    // Long notes are cut in the middle; while a message is shown they share
+    // what the message leaves (a narrow window would otherwise cut
     // 「PDFファイルに印刷しました」 short against the path).
-    auto *styleFileLabel = new ElidingLabel(p.statusBar);
-    p.styleFileLabel = styleFileLabel;
+    p.styleFileLabel = new ElidingLabel(p.statusBar);
     p.styleFileLabel->setObjectName("styleFileLabel");
     p.statusBar->addPermanentWidget(p.styleFileLabel);
-    connect(p.statusBar, &QStatusBar::messageChanged, styleFileLabel, [bar = p.statusBar, styleFileLabel](const QString &message) {
-        if (message.isEmpty()) {
-            styleFileLabel->setMaximumWidth(QWIDGETSIZE_MAX);
-            return;
-        }
-        // What the bar's frame, spacing and size grip take beside the message.
-        const int margins = 32;
-        const int left = bar->width() - bar->fontMetrics().horizontalAdvance(message) - margins;
-        styleFileLabel->setMaximumWidth(std::max(styleFileLabel->minimumSizeHint().width(), left));
-    });
     // Which address book this station works on, when it is not simply its own files.
     if (!s.folders.store.isEmpty() || s.workingLocallyInstead) {
-        auto *storeLabel = new QLabel(s.workingLocallyInstead
-                                          ? QStringLiteral("このパソコンのデータで作業中（共有サーバーに接続できませんでした）")
-                                          : QStringLiteral("共有サーバー: ") + StoreLocationForDisplay(s.folders.store),
-                                      p.statusBar);
+        auto *storeLabel = new ElidingLabel(p.statusBar);
+        storeLabel->setText(s.workingLocallyInstead
+                                ? QStringLiteral("このパソコンのデータで作業中（共有サーバーに接続できませんでした）")
+                                : QStringLiteral("共有サーバー: ") + StoreLocationForDisplay(s.folders.store));
         storeLabel->setObjectName("storeLabel");
         p.statusBar->addPermanentWidget(storeLabel);
     }
+    connect(p.statusBar, &QStatusBar::messageChanged, this, [bar = p.statusBar](const QString &message) {
+        const QList<ElidingLabel *> notes = bar->findChildren<ElidingLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        // What the bar's frame, spacing and size grip take beside the message.
+        const int room = bar->width() - bar->fontMetrics().horizontalAdvance(message) - 32;
+        const int each = notes.isEmpty() ? room : room / int(notes.size());
+        for (ElidingLabel *note : notes)
+            note->setMaximumWidth(message.isEmpty() ? QWIDGETSIZE_MAX : std::max(note->minimumSizeHint().width(), each));
+    });
     p.senders = new SenderList(p.settings->senderView, s.db, s.addressDbPath(), this);
 }
 
