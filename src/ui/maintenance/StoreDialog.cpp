@@ -86,6 +86,7 @@ StoreDialog::StoreDialog(const QString &dataDir, QWidget *parent) : QDialog(pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     showSettings(ReadStoreSettings(m_dataDir));
+    fitHeight();
 }
 
 void StoreDialog::showSettings(const StoreSettings &settings)
@@ -172,14 +173,22 @@ void StoreDialog::copyLocalFilesToServer()
 void StoreDialog::showResult(const QString &text)
 {
     resultLabel->setText(text);
+    fitHeight();
+}
+
+void StoreDialog::fitHeight()
+{
     // Wrapped texts need a height for the dialog's width: a result of more
-    // lines makes the dialog taller instead of cutting the notes above it.
+    // lines makes the dialog taller instead of cutting the notes above it,
+    // and the dialog cannot be made smaller than its narrowest width needs.
     QLayout *box = layout();
     box->activate();
-    const int needed = box->hasHeightForWidth() ? box->totalHeightForWidth(width()) : box->totalSizeHint().height();
-    setMinimumHeight(needed);
-    if (height() < needed)
-        resize(width(), needed);
+    const auto neededAt = [box](int width) {
+        return box->hasHeightForWidth() ? box->totalHeightForWidth(width) : box->totalSizeHint().height();
+    };
+    setMinimumHeight(neededAt(minimumWidth()));
+    if (height() < neededAt(width()))
+        resize(width(), neededAt(width()));
 }
 
 void StoreDialog::save()

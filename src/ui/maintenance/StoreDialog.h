@@ -44,6 +44,8 @@ private:
     void updateEnabled();
     // Shows what a try or a copy found, with the room its lines need.
     void showResult(const QString &text);
+    // Makes the dialog tall enough for its wrapped texts at any width it allows.
+    void fitHeight();
 
     QString m_dataDir;
 };
