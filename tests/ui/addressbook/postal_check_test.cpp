@@ -143,7 +143,7 @@ private slots:
         QTableWidget *grid = dialog.mismatchGrid;
         const QFontMetrics metrics(grid->font());
         const QString explanation = grid->item(1, 3)->text();
-        for (int width : {0, 640, 1000}) {
+        for (int width : {0, 520, 1000}) {
             if (width)
                 dialog.resize(width, dialog.height());
             QTRY_VERIFY(!width || dialog.width() == width);
