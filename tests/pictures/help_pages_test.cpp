@@ -110,7 +110,7 @@ TEST_P(HelpPageTest, NamesTheWindowsCaptions)
         "全体位置も反映させる", "送付履歴に記録しない", "用紙設定",
         // the help menu
         "ヘルプ(オンライン)", "ヘルプ(オフライン)", "データのバックアップ", "データのリストア",
-        "インストールフォルダーの確認", "作業フォルダーをエクスプローラーで開く", "スタイルデータの復旧",
+        "インストールフォルダーの確認", "作業フォルダーを開く", "スタイルデータの復旧",
         "バージョン情報", "ホームページへアクセス",
         // the edition's profile
         p.editCaption, p.senderFrameCaption, p.senderSearchCaption, p.listPageCaption,

@@ -183,7 +183,11 @@ NumberEditModel::Change NumberEditModel::textChanged(const QString &text, int cu
     change.text = text;
     change.cursor = cursor;
     if (text.isEmpty() || text == QLatin1String("-") || text == QLatin1String("+")) {
-        m_value = 0;
+        // An emptied box holds 0 (within the limits) and says so: whoever shows
+        // or stores the number must not keep the one that was erased.
+        const Extended value = clamped(0);
+        change.fire = value != m_value;
+        m_value = value;
         return change;
     }
     const std::optional<Extended> read = readText(text);

@@ -100,7 +100,8 @@ public:
 
     // What a change of the box's text leads to: the value is updated here; the
     // widget shows `text` with the caret at `cursor` when `rewrite` is set, and
-    // fires its change event when `fire` is set.
+    // fires its change event when `fire` is set (a number was typed, or an
+    // emptied box changed the value to 0).
     struct Change
     {
         bool fire = false;

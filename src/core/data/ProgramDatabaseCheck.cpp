@@ -2,6 +2,7 @@
 
 #include "core/data/DatabaseHealth.h"
 #include "core/data/Database.h"
+#include "core/data/TableInWords.h"
 
 #include <QSet>
 
@@ -46,9 +47,10 @@ QString ProgramDatabaseProblem(Database &db, const QString &path, const QVector<
     QStringList missing;
     for (const TableDefinition &table : tables)
         if (!present.contains(table.name.toLower()))
-            missing << table.name;
+            missing << TableInWords(table.name);
     if (missing.isEmpty())
         return {};
-    return QStringLiteral("このプログラムのデータベースではありません。(表 ") + missing.join(QStringLiteral("、"))
-           + QStringLiteral(" がありません)");
+    // Short lines: the notice stays narrower than the window it belongs to.
+    return QStringLiteral("このプログラムのデータベースではありません。\n（") + missing.join(QStringLiteral("、"))
+           + QStringLiteral("のデータがありません）");
 }

@@ -1,5 +1,7 @@
 #include "core/drawing/DrawFailureText.h"
 
+#include "core/layout/LayoutStatus.h"
+
 namespace {
 
 QString japanese(const DrawResult &r)
@@ -38,10 +40,11 @@ void SetDrawFailure(DrawResult &result, DrawResult::Failure failure)
 
 QString DrawFailureNotice(const DrawResult &result, const QString &styleFile)
 {
-    const QString text = result.message.isEmpty() ? japanese(result) : result.message;
-    if (result.failure == DrawResult::Failure::BadNumber && !styleFile.isEmpty())
-        return text + QStringLiteral("\nスタイルファイル: ") + styleFile;
-    return text;
+    if (result.failure != DrawResult::Failure::BadNumber)
+        return result.message.isEmpty() ? japanese(result) : result.message;
+    // Worded from the facts, so that a notice made twice names the file once.
+    const QString file = styleFile.isEmpty() ? QString() : QStringLiteral("\nスタイルファイル: ") + styleFile;
+    return japanese(result) + file + u'\n' + StyleRestoreAdvice();
 }
 
 QString DrawFailureInEnglish(const DrawResult &r)

@@ -29,7 +29,7 @@ void StyleLineReader::fail(const QString &text)
 Millimetre StyleLineReader::decimal()
 {
     const QString field = text();
-    if (m_failed)
+    if (m_failed || field.isEmpty())
         return Millimetre();
     const auto value = Millimetre::parse(field);
     if (!value) {
@@ -42,7 +42,7 @@ Millimetre StyleLineReader::decimal()
 int StyleLineReader::requiredInt()
 {
     const QString field = text();
-    if (m_failed)
+    if (m_failed || field.isEmpty())
         return 0;
     int value = 0;
     if (!ParseWholeNumber(field, &value)) {

@@ -16,9 +16,11 @@ public:
     // The next field as text. When no ';' is left, the rest of the line is
     // returned and not consumed, so further reads return the same last piece.
     QString text();
-    // A decimal millimetre field; anything that is not a number is an error.
+    // A decimal millimetre field. An empty field reads as 0, as style files
+    // written by every earlier version expect (a Ver1.0 text item may leave
+    // its font size empty); any other text that is not a number is an error.
     Millimetre decimal();
-    // An integer field that must be a number (an empty field is an error too).
+    // An integer field that must be a number; an empty field reads as 0.
     int requiredInt();
     // An integer field where an empty field counts as 0 and a missing one (no
     // ';' left) gives 0; anything else that is not a number is an error.

@@ -32,3 +32,11 @@ struct LayoutStatus {
 
     explicit operator bool() const { return ok; }
 };
+
+// What the clerk can do about a style file that cannot be read: the help
+// menu's command puts the shipped style files back.
+inline QString StyleRestoreAdvice()
+{
+    return QStringLiteral("「ヘルプ」メニューの「スタイルデータの復旧」で最初のスタイルデータに戻せます"
+                          "（印刷位置の調整はやり直しになります）。");
+}

@@ -171,7 +171,7 @@ LayoutStatus StyleData::LoadStyleFile(const QString &path)
         m_lines.append(text);
     }
     if (m_lines.isEmpty())
-        return LayoutStatus::failure(QStringLiteral("スタイルファイルが空です。\n%1").arg(path),
+        return LayoutStatus::failure(QStringLiteral("スタイルファイルが空です。\n%1\n").arg(path) + StyleRestoreAdvice(),
                                      LayoutStatus::Problem::Empty);
     return LayoutStatus::success();
 }
@@ -189,7 +189,7 @@ LayoutStatus StyleData::OpenStyle(const QString &path)
     // instead of being read as a header, and none of it stays in the layout.
     if (NthField(m_lines.at(0), 1) != QLatin1String("header")) {
         m_lines.clear();
-        return LayoutStatus::failure(QStringLiteral("スタイルファイルではありません。\n%1").arg(path),
+        return LayoutStatus::failure(QStringLiteral("スタイルファイルではありません。\n%1\n").arg(path) + StyleRestoreAdvice(),
                                      LayoutStatus::Problem::NotStyleFile);
     }
     RefreshDateItems();
@@ -259,8 +259,9 @@ LayoutStatus StyleData::ReadStyleHeader()
     }
     if (!paperSizeOk)
         return LayoutStatus::failure(
-            QStringLiteral("スタイルファイルのヘッダの用紙サイズが整数ではありません: \"%1\"")
-                .arg(headerField(header, 5)),
+            QStringLiteral("スタイルファイルのヘッダの用紙サイズが整数ではありません: \"%1\"\n")
+                    .arg(headerField(header, 5))
+                + StyleRestoreAdvice(),
             LayoutStatus::Problem::BadHeader);
     return LayoutStatus::success();
 }

@@ -1,5 +1,7 @@
 #include "core/text/JapaneseTranslations.h"
 
+#include "core/text/QtTextsInJapanese.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,8 +12,8 @@
 
 namespace {
 
-// Texts that Qt's Japanese catalogue of this Qt version lacks; they show in
-// the file chooser's type column.
+// Answers the texts Qt's Japanese catalogue of this Qt version lacks (the file
+// chooser's type column, parts of the print dialogs, the paper names).
 class MissingQtTexts : public QTranslator
 {
 public:
@@ -21,19 +23,7 @@ public:
 
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        if (qstrcmp(context, "QAbstractFileIconProvider") != 0 && qstrcmp(context, "QFileIconProvider") != 0)
-            return QString();
-        static const struct {
-            const char *english;
-            const char16_t *japanese;
-        } texts[] = {
-            {"Folder", u"フォルダー"}, {"File", u"ファイル"}, {"Drive", u"ドライブ"},
-            {"%1 File", u"%1 ファイル"}, {"Alias", u"エイリアス"}, {"Shortcut", u"ショートカット"},
-        };
-        for (const auto &text : texts)
-            if (qstrcmp(sourceText, text.english) == 0)
-                return QString::fromUtf16(text.japanese);
-        return QString();
+        return MissingQtText(context, sourceText);
     }
 };
 

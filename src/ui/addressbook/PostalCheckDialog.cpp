@@ -3,10 +3,13 @@
 #include "ui/addressbook/EditorBoxes.h"
 #include "ui/controls/ElidingItemDelegate.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,11 +36,19 @@ PostalCheckDialog::PostalCheckDialog(std::function<const PostalAddressTable *()>
     mismatchGrid->setWordWrap(false);
     mismatchGrid->setItemDelegate(new ElidingItemDelegate(mismatchGrid));
     mismatchGrid->verticalHeader()->hide();
-    mismatchGrid->horizontalHeader()->setStretchLastSection(true);
+    // Name and code keep their widths; the two addresses share the rest of the
+    // grid's width, so that the fourth column is never pushed out of sight.
+    // A text longer than its cell ends in "…" and is whole in its tool tip.
     const QFontMetrics metrics(font());
+    QHeaderView *header = mismatchGrid->horizontalHeader();
     mismatchGrid->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("山田　太郎　様")) + 16);
     mismatchGrid->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("123-45678")) + 16);
-    mismatchGrid->setColumnWidth(2, metrics.horizontalAdvance(QStringLiteral("東京都千代田区千代田1-1-1 ○○ビル")) + 16);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    header->setSectionResizeMode(3, QHeaderView::Stretch);
+    const int typicalAddress =
+        std::max(metrics.horizontalAdvance(QStringLiteral("東京都千代田区千代田1-1-1 ○○ビル")),
+                 metrics.horizontalAdvance(QStringLiteral("郵便番号 123-4567 は郵便番号データにありません")))
+        + 16;
     column->addWidget(mismatchGrid, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -47,7 +58,12 @@ PostalCheckDialog::PostalCheckDialog(std::function<const PostalAddressTable *()>
     buttons->addWidget(editButton);
     buttons->addWidget(closeButton);
     column->addLayout(buttons);
-    resize(metrics.horizontalAdvance(QLatin1Char('M')) * 72, metrics.height() * 28);
+    // Wide enough for typical addresses in both columns, within the screen.
+    const int wanted = mismatchGrid->columnWidth(0) + mismatchGrid->columnWidth(1) + 2 * typicalAddress
+                       + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 48;
+    const QScreen *shownOn = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = shownOn ? shownOn->availableGeometry().width() : wanted;
+    resize(std::min(wanted, screenWidth * 9 / 10), metrics.height() * 28);
 
     connect(editButton, &QPushButton::clicked, this, [this] { editRow(mismatchGrid->currentRow()); });
     connect(mismatchGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) { editRow(row); });

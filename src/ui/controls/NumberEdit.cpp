@@ -342,12 +342,17 @@ void NumberEdit::rewriteCanonical()
 
 void NumberEdit::leave()
 {
+    const Extended before = m_model.Value();
     m_guard = true;
     if (const std::optional<Extended> read = m_model.readText(text()))
         m_model.setValue(*read);
     setText(m_model.applyFormatted(text()));
     m_guard = false;
     setModified(m_typedIn);
+    // The number shown from now on is the one in use: those who act on the
+    // change event must not keep the one before.
+    if (m_model.Value() != before)
+        emit changed();
 }
 
 void NumberEdit::stepBy(TArrowDirection direction)

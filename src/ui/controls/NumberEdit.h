@@ -105,7 +105,9 @@ public slots:
     void paste();
 
 signals:
-    // The value changed through the text (the box's change event).
+    // The value changed through the text (the box's change event): a number
+    // typed or pasted, the box emptied (its value is then 0), or the number
+    // taken on leaving or on Enter differing from the one before.
     void changed();
     // The user left the box and its text is canonical again (the exit event).
     void exited();

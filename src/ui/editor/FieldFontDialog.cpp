@@ -1,9 +1,15 @@
 #include "ui/editor/FieldFontDialog.h"
 
+#include "core/text/QtTextsInJapanese.h"
+
 #include <QColorDialog>
 #include <QFont>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -17,7 +23,46 @@ qint64 bgrFromColour(const QColor &c)
     return qint64(c.red()) | (qint64(c.green()) << 8) | (qint64(c.blue()) << 16);
 }
 
+// Shows a font's style names in Japanese while the list keeps the names the
+// dialog looks fonts up by.
+class JapaneseStyleNames : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        return FontStyleNameInJapanese(QStyledItemDelegate::displayText(value, locale));
+    }
+};
+
 } // namespace
+
+void FieldFontDialog::speakJapanese(QFontDialog &dialog)
+{
+    // Qt's dialog names its boxes nowhere: the sample is the line edit in the
+    // sample group, the style box the second read-only box that hands its
+    // focus to a list (family, then style).
+    for (QGroupBox *group : dialog.findChildren<QGroupBox *>())
+        for (QLineEdit *sample : group->findChildren<QLineEdit *>())
+            sample->setText(JapaneseFontSample());
+    int lists = 0;
+    for (QLineEdit *box : dialog.findChildren<QLineEdit *>()) {
+        auto *list = qobject_cast<QListView *>(box->focusProxy());
+        if (!list || ++lists != 2)
+            continue;
+        list->setItemDelegate(new JapaneseStyleNames(list));
+        // The dialog looks fonts up by the name it keeps, not by this box's
+        // text, so the box may show the Japanese name.
+        auto translate = [box] {
+            const QString japanese = FontStyleNameInJapanese(box->text());
+            if (japanese != box->text())
+                box->setText(japanese);
+        };
+        QObject::connect(box, &QLineEdit::textChanged, box, translate);
+        translate();
+    }
+}
 
 QString FieldFontDialog::storedName(const QString &initialName, const QString &chosenFamily)
 {
@@ -35,10 +80,12 @@ std::optional<FieldFontChoice> FieldFontDialog::choose(const FieldFontChoice &in
         font.setPointSize(initial.pointSize);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QStringLiteral("フォント"));
-    if (!ok)
+    QFontDialog dialog(font, parent);
+    dialog.setWindowTitle(QStringLiteral("フォント"));
+    speakJapanese(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
 
     FieldFontChoice result;
     result.fontName = storedName(initial.fontName, chosen.family());

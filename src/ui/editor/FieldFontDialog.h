@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QFontDialog;
 class QWidget;
 
 class FieldFontDialog
@@ -16,6 +17,9 @@ public:
     // A layout names Windows fonts that are drawn with an installed stand-in:
     // when the user keeps that stand-in, the Windows name is kept too.
     static std::optional<FieldFontChoice> choose(const FieldFontChoice &initial, QWidget *parent);
+
+    // Qt's font dialog with a Japanese sample and Japanese style names.
+    static void speakJapanese(QFontDialog &dialog);
 
     // The name to store for the family the dialog returned.
     static QString storedName(const QString &initialName, const QString &chosenFamily);

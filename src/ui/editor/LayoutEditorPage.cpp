@@ -41,10 +41,12 @@ Extended fromMm(Millimetre value)
     return Extended(value.units()) / Millimetre::UnitsPerMm;
 }
 
+// Up and Down step the number by one, as they do in every numeric box.
 NumberEdit *numberBox(const QString &name, QWidget *parent)
 {
     auto *box = new NumberEdit(parent);
     box->setObjectName(name);
+    box->setAllowKeys(true);
     return box;
 }
 
@@ -206,6 +208,17 @@ QWidget *LayoutEditorPage::buildSettingsPanel()
 
     for (NumberEdit *box : {cx, cy, cm, KX, KY, nl})
         box->installEventFilter(this);
+    // A number typed and left (Tab, a click elsewhere) is applied as Enter
+    // applies it: the preview never shows one position while the box shows another.
+    // Only a typed number that differs from the line's is written: passing
+    // through a box, or leaving it after Enter, changes nothing.
+    const std::pair<NumberEdit *, Millimetre FieldSettings::*> lengths[] = {
+        {cx, &FieldSettings::x}, {cy, &FieldSettings::y}, {cm, &FieldSettings::pitch}};
+    for (const auto &[box, field] : lengths)
+        connect(box, &NumberEdit::exited, this, [this, box = box, field = field] {
+            if (box->isModified() && m_editor.hasSelection() && toMm(box->Value()) != m_editor.settings().*field)
+                apply();
+        });
     for (QLabel *label : {cs, cf, cb, cc})
         label->installEventFilter(this);
     connect(fontButton, &QPushButton::clicked, this, &LayoutEditorPage::chooseFieldFont);

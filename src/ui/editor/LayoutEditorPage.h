@@ -57,7 +57,7 @@ public:
     void nudge(LayoutEditor::Nudge direction, Qt::KeyboardModifiers keys);
     // fontButton or a click on the font read-outs.
     void chooseFieldFont();
-    // Enter in a numeric box: write the panel into the line.
+    // Enter in a numeric box, or leaving one after typing: write the panel into the line.
     void apply();
 
     // ---- Controls ------------------------------------------------------------

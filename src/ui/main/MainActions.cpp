@@ -65,7 +65,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     backup = make("backup", "データのバックアップ", false);
     restore = make("restore", "データのリストア", false);
     installFolder = make("installFolder", "インストールフォルダーの確認", false);
-    workFolder = make("workFolder", "作業フォルダーをエクスプローラーで開く", false);
+    workFolder = make("workFolder", "作業フォルダーを開く", false);
     styleRestore = make("styleRestore", "スタイルデータの復旧", false);
     version = make("version", "バージョン情報", false);
     homePage = make("homePage", "ホームページへアクセス", false);

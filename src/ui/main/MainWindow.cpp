@@ -18,6 +18,7 @@
 #include "ui/history/HistoryPage.h"
 #include "ui/import/ImportCommands.h"
 #include "ui/main/IndexBuildProgress.h"
+#include "ui/controls/ElidingLabel.h"
 #include "ui/controls/LateScrollArea.h"
 #include "ui/controls/PictureFiles.h"
 #include "ui/main/MainActions.h"
@@ -125,18 +126,29 @@ void MainWindow::buildWindow()
     p.statusBar->setObjectName("statusBar");
     // The current style file stays in view: a permanent widget is not covered
     // by temporary messages or the status tips of hovered menu entries.
-    p.styleFileLabel = new QLabel(p.statusBar);
+    // Long notes are cut in the middle; while a message is shown they share
+    // what the message leaves (a narrow window would otherwise cut
+    // 「PDFファイルに印刷しました」 short against the path).
+    p.styleFileLabel = new ElidingLabel(p.statusBar);
     p.styleFileLabel->setObjectName("styleFileLabel");
     p.statusBar->addPermanentWidget(p.styleFileLabel);
     // Which address book this station works on, when it is not simply its own files.
     if (!s.folders.store.isEmpty() || s.workingLocallyInstead) {
-        auto *storeLabel = new QLabel(s.workingLocallyInstead
-                                          ? QStringLiteral("このパソコンのデータで作業中（共有サーバーに接続できませんでした）")
-                                          : QStringLiteral("共有サーバー: ") + StoreLocationForDisplay(s.folders.store),
-                                      p.statusBar);
+        auto *storeLabel = new ElidingLabel(p.statusBar);
+        storeLabel->setText(s.workingLocallyInstead
+                                ? QStringLiteral("このパソコンのデータで作業中（共有サーバーに接続できませんでした）")
+                                : QStringLiteral("共有サーバー: ") + StoreLocationForDisplay(s.folders.store));
         storeLabel->setObjectName("storeLabel");
         p.statusBar->addPermanentWidget(storeLabel);
     }
+    connect(p.statusBar, &QStatusBar::messageChanged, this, [bar = p.statusBar](const QString &message) {
+        const QList<ElidingLabel *> notes = bar->findChildren<ElidingLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        // What the bar's frame, spacing and size grip take beside the message.
+        const int room = bar->width() - bar->fontMetrics().horizontalAdvance(message) - 32;
+        const int each = notes.isEmpty() ? room : room / int(notes.size());
+        for (ElidingLabel *note : notes)
+            note->setMaximumWidth(message.isEmpty() ? QWIDGETSIZE_MAX : std::max(note->minimumSizeHint().width(), each));
+    });
     p.senders = new SenderList(p.settings->senderView, s.db, s.addressDbPath(), this);
 }
 
@@ -361,6 +373,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         window.ofybox = m_pages.topBar->offsetY();
         window.splitterPosition = m_pages.splitter->sizes().value(0);
         window.copies = m_pages.topBar->copies();
+        // The header saved is the one the boxes show, whatever was written last.
+        m_state->style.WriteStyleHeader();
         const LayoutStatus saved = m_state->style.SaveStyleFile();
         if (!saved)
             ShowNotice("確認", saved.message, this);

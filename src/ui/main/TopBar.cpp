@@ -27,8 +27,9 @@ QToolButton *actionButton(QAction *action, QWidget *parent)
 }
 
 // A numeric box of whole numbers held to min .. max, with up and down buttons
-// beside it that step it by 1 within the same range. What the box shows once
-// the user leaves it or presses Enter is the number the program uses.
+// beside it that step it by 1 within the same range, as the Up and Down keys
+// do. What the box shows once the user leaves it or presses Enter is the
+// number the program uses.
 NumberEdit *spin(int min, int max, int value, const QString &name, QWidget *parent, QHBoxLayout *row)
 {
     auto *box = new NumberEdit(parent);
@@ -37,6 +38,7 @@ NumberEdit *spin(int min, int max, int value, const QString &name, QWidget *pare
     box->setMax(max);
     box->setMin(min);
     box->setLimit(true);
+    box->setAllowKeys(true);
     box->setValue(value);
     box->setMaximumWidth(60);
     auto *buttons = new QWidget(parent);

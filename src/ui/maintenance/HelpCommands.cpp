@@ -177,7 +177,7 @@ QString HelpCommands::unusableBackupFile(const QString &folder)
         const QString path = folder + u'/' + database.file;
         const QString problem = ProgramDatabaseProblem(m_db, path, database.tables);
         if (!problem.isEmpty())
-            return database.label + QStringLiteral("のバックアップファイルは使えません。") + problem + u'\n' + path;
+            return database.label + QStringLiteral("のバックアップファイルは使えません。\n") + problem + u'\n' + path;
     }
     return {};
 }

@@ -54,7 +54,7 @@ public:
     void restore();
     // インストールフォルダーの確認: ProgramDir in the file manager.
     void installFolder();
-    // 作業フォルダーをエクスプローラーで開く: WorkDir in the file manager.
+    // 作業フォルダーを開く: WorkDir in the file manager.
     void workFolder();
     // スタイルデータの復旧: the shipped style files back, then the layout reopened.
     void styleRestore();

@@ -5,6 +5,7 @@
 #include "core/data/PgConnection.h"
 #include "core/data/ServerMigration.h"
 #include "core/data/StoreLocation.h"
+#include "core/data/TableInWords.h"
 #include "core/settings/AppFolders.h"
 #include "ui/common/ShowNotice.h"
 
@@ -18,24 +19,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-namespace {
-
-// The table names of a copy's counts, in the clerk's words.
-QString tableInWords(const QString &table)
-{
-    if (table == QLatin1String("address"))
-        return QStringLiteral("お届け先");
-    if (table == QLatin1String("company"))
-        return QStringLiteral("ご依頼主");
-    if (table == QLatin1String("sender"))
-        return QStringLiteral("送付履歴");
-    if (table == QLatin1String("memberitem"))
-        return QStringLiteral("商品データ");
-    return table;
-}
-
-} // namespace
 
 StoreDialog::StoreDialog(const QString &dataDir, QWidget *parent) : QDialog(parent), m_dataDir(dataDir)
 {
@@ -64,6 +47,7 @@ StoreDialog::StoreDialog(const QString &dataDir, QWidget *parent) : QDialog(pare
     auto *password = new QLabel(QStringLiteral("パスワードはこのプログラムには保存しません。各端末の ~/.pgpass か"
                                                "環境変数 PGPASSWORD に設定してください。"),
                                 serverBox);
+    password->setObjectName(QStringLiteral("passwordNote"));
     password->setWordWrap(true);
     form->addRow(password);
 
@@ -102,6 +86,7 @@ StoreDialog::StoreDialog(const QString &dataDir, QWidget *parent) : QDialog(pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     showSettings(ReadStoreSettings(m_dataDir));
+    fitHeight();
 }
 
 void StoreDialog::showSettings(const StoreSettings &settings)
@@ -142,12 +127,12 @@ void StoreDialog::tryConnection()
     const DatabaseError error = pg.open(location);
     QApplication::restoreOverrideCursor();
     if (error.isError()) {
-        resultLabel->setText(QStringLiteral("接続できませんでした。\n") + StoreLocationForDisplay(location) + QLatin1Char('\n')
+        showResult(QStringLiteral("接続できませんでした。\n") + StoreLocationForDisplay(location) + QLatin1Char('\n')
                         + DatabaseErrorInJapanese(error));
         return;
     }
     const int version = pg.serverVersion();
-    resultLabel->setText(QStringLiteral("接続できました（PostgreSQL %1.%2）。").arg(version / 10000).arg(version % 10000));
+    showResult(QStringLiteral("接続できました（PostgreSQL %1.%2）。").arg(version / 10000).arg(version % 10000));
 }
 
 void StoreDialog::copyLocalFilesToServer()
@@ -168,11 +153,11 @@ void StoreDialog::copyLocalFilesToServer()
     }
     QApplication::restoreOverrideCursor();
     if (!copied.refusal.isEmpty()) {
-        resultLabel->setText(QStringLiteral("コピーしませんでした。\n") + copied.refusal);
+        showResult(QStringLiteral("コピーしませんでした。\n") + copied.refusal);
         return;
     }
     if (copied.error.isError()) {
-        resultLabel->setText(QStringLiteral("コピーできませんでした。サーバーには何も書き込んでいません。\n")
+        showResult(QStringLiteral("コピーできませんでした。サーバーには何も書き込んでいません。\n")
                         + DatabaseErrorInJapanese(copied.error));
         return;
     }
@@ -180,9 +165,30 @@ void StoreDialog::copyLocalFilesToServer()
     for (const MigrationCount &c : copied.counts)
         if (c.table == QLatin1String("address") || c.table == QLatin1String("company")
             || c.table == QLatin1String("sender") || c.table == QLatin1String("memberitem"))
-            counts << QStringLiteral("%1 %2件").arg(tableInWords(c.table)).arg(c.rows);
-    resultLabel->setText(QStringLiteral("サーバーへコピーしました（") + counts.join(QStringLiteral("、"))
+            counts << QStringLiteral("%1 %2件").arg(TableInWords(c.table)).arg(c.rows);
+    showResult(QStringLiteral("サーバーへコピーしました（") + counts.join(QStringLiteral("、"))
                     + QStringLiteral("）。「保存」を押すと、次の起動からサーバーのデータを使います。"));
+}
+
+void StoreDialog::showResult(const QString &text)
+{
+    resultLabel->setText(text);
+    fitHeight();
+}
+
+void StoreDialog::fitHeight()
+{
+    // Wrapped texts need a height for the dialog's width: a result of more
+    // lines makes the dialog taller instead of cutting the notes above it,
+    // and the dialog cannot be made smaller than its narrowest width needs.
+    QLayout *box = layout();
+    box->activate();
+    const auto neededAt = [box](int width) {
+        return box->hasHeightForWidth() ? box->totalHeightForWidth(width) : box->totalSizeHint().height();
+    };
+    setMinimumHeight(neededAt(minimumWidth()));
+    if (height() < neededAt(width()))
+        resize(width(), neededAt(width()));
 }
 
 void StoreDialog::save()

@@ -42,6 +42,10 @@ public:
 private:
     void showSettings(const StoreSettings &settings);
     void updateEnabled();
+    // Shows what a try or a copy found, with the room its lines need.
+    void showResult(const QString &text);
+    // Makes the dialog tall enough for its wrapped texts at any width it allows.
+    void fitHeight();
 
     QString m_dataDir;
 };

@@ -253,14 +253,37 @@ TEST_P(TextChange, UpdatesTheValueAndRegroups)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextChange, testing::Values(
-    ChangeCase{"", 0, false, 0, "", 0},
-    ChangeCase{"-", 1, false, 0, "-", 1},
-    ChangeCase{"+", 1, false, 0, "+", 1},
+    ChangeCase{"", 0, true, 0, "", 0},  // emptied: the value 0 is reported
+    ChangeCase{"-", 1, true, 0, "-", 1},
+    ChangeCase{"+", 1, true, 0, "+", 1},
     ChangeCase{"12.5", 4, true, 12.5L, "12.5", 4},
     ChangeCase{"1234", 4, true, 1234, "1,234", 5},
     ChangeCase{"2.349", 5, true, 2.34L, "2.349", 5},  // the value is rounded, the text is not
     ChangeCase{"9999999", 7, true, 100000, "9,999,999", 9},  // the value is clamped, the text is not
     ChangeCase{"abc", 3, false, 42, "abc", 3}));     // not a number: the value stays
+
+// An emptied box holds 0, or the limit nearest to it, and reports only a change.
+TEST(TextChange, AnEmptiedBoxHoldsZeroWithinTheLimits)
+{
+    struct Case
+    {
+        Extended before;
+        Extended min;
+        Extended max;
+        bool fire;
+        Extended value;
+    };
+    for (const Case c : {Case{5, -100, 100, true, 0}, Case{-100, -100, 100, true, 0}, Case{0, -100, 100, false, 0},
+                         Case{7, 1, 1000, true, 1}, Case{1, 1, 1000, false, 1}}) {
+        NumberEditModel m;
+        m.setMax(c.max);
+        m.setMin(c.min);
+        m.setLimit(true);
+        m.setValue(c.before);
+        EXPECT_EQ(m.textChanged(QString(), 0).fire, c.fire) << double(c.before);
+        EXPECT_EQ(m.Value(), c.value) << double(c.before);
+    }
+}
 
 TEST(TextChange, ReadsHexadecimal)
 {

@@ -1,6 +1,7 @@
 #include "support/RenderTestSupport.h"
 
 #include "core/layout/StyleData.h"
+#include "core/text/TextFields.h"
 #include "core/drawing/DrawFailureText.h"
 #include "core/drawing/GdiCanvas.h"
 #include "core/drawing/LayoutDrawer.h"
@@ -22,13 +23,11 @@ TEST(DrawErrors, AMalformedNumberStopsThePassAtItsItemAndNamesLineAndField)
         int field;
     } cases[] = {
         {"0;1;0;0;char;1O;10;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;A;0;0;", 6},   // X with a letter O
-        {"0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;;;0;0;0;A;0;0;", 15},     // empty font size
         {"0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;12;;x;0;0;A;0;0;", 17},   // text mode
         {"0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;12;;0;1,5;0;A;0;0;", 18}, // pitch with a comma
         {"0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;A;yes;0;", 21},
         {"0;1;0;0;char;10;10;0;0;0;0;0;0;ＭＳ 明朝;12;;0;0;0;A;0;3.5;", 22},
         {"0;1;0;0;line;10;10;20;abc;1;実線;0;0;", 9},
-        {"0;1;0;0;rect;10;10;20;20;;実線;0;0;", 10},                       // empty pen width
         {"0;1;0;0;rrect;10;10;20;20;2.5;2;1;実線;0;塗潰;0;0;", 10},        // corner in whole mm
         {"0;1;0;0;Arc;10;10;20;20;1;1;x;1;1;実線;0;0;0;0;", 12},
         {"0;1;0;0;Ellipse;10;10;20;20;1;実線;0;塗潰;0;-;", 15},
@@ -47,6 +46,26 @@ TEST(DrawErrors, AMalformedNumberStopsThePassAtItsItemAndNamesLineAndField)
         EXPECT_TRUE(DrawFailureInEnglish(out.result).startsWith(QStringLiteral("layout line 2, field %1:").arg(c.field)))
             << DrawFailureInEnglish(out.result).toStdString();
         EXPECT_EQ(inkCount(out.image), 0) << c.line; // neither the item nor the lines after it
+    }
+}
+
+// Style files of every earlier version leave number fields empty (a Ver1.0
+// text item's font size, a pen width); such a field reads as 0 and the layout
+// is drawn, the items after it included.
+TEST(DrawErrors, AnEmptyNumberFieldReadsAsZero)
+{
+    const QString frame = QStringLiteral("0;9;0;0;rect;1;1;100;100;10;実線;0;0;");
+    StyleData style;
+    style.setLines({QStringLiteral("header;Ver1.0;0;0;9;0;401;100;"),
+                    QStringLiteral("0;1;0;0;char;10;10;0;0;0;0;ＭＳ 明朝;;;0;0;0;A;0;0;"), frame});
+    ASSERT_TRUE(style.ReadStyleHeader());
+    EXPECT_EQ(NthField(style.line(1), 15), QString()); // the upgraded item's empty font size
+    for (const QStringList &lines :
+         {style.lines(), QStringList{header(), QStringLiteral("0;1;0;0;rect;10;10;20;20;;実線;0;0;"), frame},
+          QStringList{header(), QStringLiteral("0;1;0;0;line;10;;20;20;1;実線;0;0;"), frame}}) {
+        const LayoutImage out = preview(lines);
+        EXPECT_TRUE(out.result.ok) << out.result.message.toStdString();
+        EXPECT_GT(inkCount(out.image, QRect(0, 0, 10, 300)), 0) << lines.value(1).toStdString(); // the frame
     }
 }
 
@@ -174,9 +193,13 @@ TEST(DrawErrors, TheNoticeNamesTheStyleFileLineAndFieldInJapanese)
     const DrawResult result = DrawLayout(canvas, style, DrawContext::forPreview(96, 96, 100));
     painter.end();
     ASSERT_FALSE(result.ok);
+    // The clerk is told how to get a readable layout back.
     EXPECT_EQ(result.message,
               QStringLiteral("スタイルデータの2行目、6番目の値「1O」が数値ではありません。\n"
-                             "スタイルファイル: /home/shop/style/zerrat.sle"));
+                             "スタイルファイル: /home/shop/style/zerrat.sle\n"
+                             "「ヘルプ」メニューの「スタイルデータの復旧」で最初のスタイルデータに戻せます"
+                             "（印刷位置の調整はやり直しになります）。"));
+    EXPECT_EQ(DrawFailureNotice(result, style.CurrentStyleFile), result.message);
     EXPECT_EQ(DrawFailureInEnglish(result), QStringLiteral("layout line 2, field 6: \"1O\" is not a valid number"));
 
     // Every failure has its words in both languages, and none mixes them.

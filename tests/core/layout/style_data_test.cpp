@@ -131,12 +131,17 @@ TEST_F(StyleFiles, AFileThatIsNotAStyleFileIsNamedAndNotKept)
         EXPECT_TRUE(status.message.startsWith(QStringLiteral("スタイルファイルではありません。")))
             << status.message.toStdString();
         EXPECT_TRUE(status.message.contains(work("n.sle"))) << status.message.toStdString();
+        // The clerk is told how to get a readable layout back.
+        EXPECT_TRUE(status.message.endsWith(StyleRestoreAdvice())) << status.message.toStdString();
+        EXPECT_TRUE(StyleRestoreAdvice().contains(QStringLiteral("「スタイルデータの復旧」")));
         EXPECT_EQ(style.lineCount(), 0);
         EXPECT_TRUE(style.CurrentStyleFile.isEmpty());
     }
     // A header with a bad paper size is still a style file with a bad header.
     writeCp932Lines(work("h.sle"), {QStringLiteral("header;Ver1.2;0;0;A4;0;401;100;0;0;;")});
-    EXPECT_EQ(style.OpenStyle(work("h.sle")).problem, LayoutStatus::Problem::BadHeader);
+    const LayoutStatus badHeader = style.OpenStyle(work("h.sle"));
+    EXPECT_EQ(badHeader.problem, LayoutStatus::Problem::BadHeader);
+    EXPECT_TRUE(badHeader.message.endsWith(StyleRestoreAdvice())) << badHeader.message.toStdString();
 }
 
 TEST_F(StyleFiles, SavesCodePage932WithCrLfAndRoundTrips)

@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,6 +129,33 @@ private slots:
         QCOMPARE(dialog.mismatches().first().consignee.id, QString("3"));
         dialog.editRow(5); // outside the list: nothing
         QCOMPARE(edited.size(), 2);
+    }
+
+    // Every column of the grid is in sight, the fourth whatever the dialog's
+    // width; in a dialog of its own size a typical explanation is whole there.
+    void theFourthColumnIsNeverCut()
+    {
+        const PostalAddressTable table = SmallTable();
+        const QVector<ConsigneeRow> book{Row("2", "100-0005", "東京都新宿区西新宿2-8-1"), Row("3", "999-9999", "どこか")};
+        PostalCheckDialog dialog([&] { return &table; }, "お届け先", [&] { return book; }, [](const QString &) { return false; });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTableWidget *grid = dialog.mismatchGrid;
+        const QFontMetrics metrics(grid->font());
+        const QString explanation = grid->item(1, 3)->text();
+        for (int width : {0, 520, 1000}) {
+            if (width)
+                dialog.resize(width, dialog.height());
+            QTRY_VERIFY(!width || dialog.width() == width);
+            QHeaderView *header = grid->horizontalHeader();
+            const int right = header->sectionViewportPosition(3) + header->sectionSize(3);
+            QVERIFY2(right <= grid->viewport()->width(),
+                     qPrintable(QString("at %1: the fourth column ends at %2 of %3").arg(width).arg(right).arg(grid->viewport()->width())));
+            QVERIFY(header->sectionSize(3) > metrics.horizontalAdvance(QStringLiteral("郵便番号データの住所")));
+            if (width >= 1000 || (!width && dialog.width() >= 1000))
+                QVERIFY2(header->sectionSize(3) > metrics.horizontalAdvance(explanation),
+                         qPrintable(QString::number(header->sectionSize(3))));
+        }
     }
 
     // The consignee editor and the single-print editor ask before saving a

@@ -137,21 +137,48 @@ private slots:
         menu->close();
     }
 
-    void clearingGivesZeroWithoutAChangeEvent()
+    // Whoever follows the change event holds the number the box holds: an
+    // emptied box reports its 0, so that nothing goes on using the erased number.
+    void clearingGivesZeroAndReportsTheChange()
     {
         BoxWindow w;
         QVERIFY(w.active);
-        QSignalSpy changed(w.box, &NumberEdit::changed);
+        QList<Extended> reported;
+        connect(w.box, &NumberEdit::changed, w.box, [&] { reported << w.box->Value(); });
         w.enter();
         w.type(QStringLiteral("5"));  // replaces the selected "0"
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(w.box->Value(), Extended(5));
+        QCOMPARE(reported, QList<Extended>({5}));
         QTest::keyClick(w.box, Qt::Key_Backspace);
         QCOMPARE(w.box->text(), QString());
         QCOMPARE(w.box->Value(), Extended(0));
-        QCOMPARE(changed.count(), 1);
+        QCOMPARE(reported, QList<Extended>({5, 0}));
         w.leave();
         QCOMPARE(w.box->text(), QStringLiteral("0"));
+        QCOMPARE(reported, QList<Extended>({5, 0}));  // leaving changed nothing more
+
+        // A pasted text without a digit empties the selection the same way.
+        w.enter();
+        w.type(QStringLiteral("7"));
+        w.box->selectAll();
+        w.box->pasteText(QStringLiteral("abc"));
+        QCOMPARE(w.box->text(), QString());
+        QCOMPARE(reported.last(), Extended(0));
+        w.leave();
+        QCOMPARE(w.box->text(), QStringLiteral("0"));
+
+        // A box held to 1 and up holds 1 while empty and shows it on leaving.
+        w.box->setMin(1);
+        w.box->setMax(10);
+        w.box->setLimit(true);
+        w.box->setValue(4);
+        w.enter();
+        QTest::keyClick(w.box, Qt::Key_Backspace);
+        QCOMPARE(w.box->Value(), Extended(1));
+        QCOMPARE(reported.last(), Extended(1));
+        w.leave();
+        QCOMPARE(w.box->text(), QStringLiteral("1"));
+        w.box->setLimit(false);
+        w.box->setValue(0);
 
         w.box->setZeroVisible(false);
         QCOMPARE(w.box->text(), QString());

@@ -131,44 +131,70 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
-    // The position and pitch boxes show, once the focus moves on, what an
-    // apply will write: positions cut to a tenth, the pitch to four decimals.
-    void numberBoxesShowWhatTheLineWillHold_data()
+    // A number typed into the position and pitch boxes is applied once the
+    // focus moves on, as Enter applies it: positions cut to a tenth, the pitch
+    // to four decimals, and the box shows what the line holds.
+    void numberBoxesApplyWhatTheyShowOnLeaving_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("fieldNo");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");   // once the focus moves on
-        QTest::addColumn<QString>("written"); // into the line by Enter, and shown again
+        QTest::addColumn<QString>("written"); // into the line on leaving
+        QTest::addColumn<QString>("shown");   // the same number, as the box shows it
         QTest::newRow("X with hundredths") << "cx" << 6 << "12.57" << "12.5" << "12.5";
-        QTest::newRow("X below a tenth") << "cx" << 6 << "0.05" << "0.0" << "0";
+        QTest::newRow("X below a tenth") << "cx" << 6 << "0.05" << "0" << "0";
         QTest::newRow("Y negative") << "cy" << 7 << "-3.99" << "-3.9" << "-3.9";
         QTest::newRow("pitch with five decimals") << "cm" << 18 << "1.23456" << "1.2346" << "1.2346";
-        QTest::newRow("pitch below the fourth decimal") << "cm" << 18 << "0.00004" << "0.0000" << "0";
+        // The pitch was 0 already: nothing to write.
+        QTest::newRow("pitch below the fourth decimal") << "cm" << 18 << "0.00004" << "0" << "0.0000";
         QTest::newRow("X in tenths") << "cx" << 6 << "45.6" << "45.6" << "45.6";
     }
 
-    void numberBoxesShowWhatTheLineWillHold()
+    void numberBoxesApplyWhatTheyShowOnLeaving()
     {
         QFETCH(QString, box);
         QFETCH(int, fieldNo);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(QString, written);
+        QFETCH(QString, shown);
         QApplication::setActiveWindow(page);
         QVERIFY(QTest::qWaitForWindowActive(page));
         NumberEdit *edit = page->findChild<NumberEdit *>(box);
         QVERIFY(edit);
         NumberEdit *next = edit == page->cx ? page->cy : page->cx;
         click("btn1");
+        QSignalSpy changed(page, &LayoutEditorPage::layoutChanged);
         edit->setFocus(Qt::TabFocusReason);
         edit->selectAll();
         QTest::keyClicks(edit, typed);
         next->setFocus(Qt::TabFocusReason);
+        QCOMPARE(field(*style, 1, fieldNo), written);
         QCOMPARE(edit->text(), shown);
+        const int written1 = int(changed.count());
+        QCOMPARE(written1, shown == written ? 1 : 0);
         typeAndEnter(edit, QString()); // Enter alone applies what the box shows
         QCOMPARE(field(*style, 1, fieldNo), written);
         QCOMPARE(edit->text(), written);
+        // Leaving after Enter writes nothing again.
+        next->setFocus(Qt::TabFocusReason);
+        QCOMPARE(changed.count(), written1 + 1);
+    }
+
+    // Up and Down step a box by one; leaving it applies the stepped number.
+    void upAndDownStepTheBoxes()
+    {
+        QApplication::setActiveWindow(page);
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        click("btn1");
+        page->cx->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page->cx, Qt::Key_Up);
+        QTest::keyClick(page->cx, Qt::Key_Up);
+        QCOMPARE(page->cx->text(), QStringLiteral("14.3"));
+        page->cy->setFocus(Qt::TabFocusReason);
+        QCOMPARE(field(*style, 1, 6), QStringLiteral("14.3"));
+        QTest::keyClick(page->cy, Qt::Key_Down);
+        page->cx->setFocus(Qt::TabFocusReason);
+        QCOMPARE(field(*style, 1, 7), QStringLiteral("19"));
     }
 
     void arrowsMoveByTheStepOfTheKeysHeld()

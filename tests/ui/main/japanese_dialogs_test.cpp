@@ -2,17 +2,27 @@
 // opens them after the program's start-up step and looks for English on them.
 
 #include "core/text/JapaneseTranslations.h"
+#include "ui/editor/FieldFontDialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QListView>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPageSize>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QtTest>
@@ -39,6 +49,48 @@ QStringList englishTexts(QWidget *root)
     for (QLabel *label : root->findChildren<QLabel *>())
         if (label->isVisibleTo(root) && !label->text().isEmpty() && !label->text().contains('/'))
             check(label->text());
+    return found;
+}
+
+// Every text a dialog can show, hidden pages included: captions, titles, tab
+// names, list and combo entries as drawn, and the boxes' texts.
+QStringList shownTexts(QWidget *root)
+{
+    QStringList texts;
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
+        texts << button->text();
+    for (QLabel *label : root->findChildren<QLabel *>())
+        texts << label->text();
+    for (QGroupBox *group : root->findChildren<QGroupBox *>())
+        texts << group->title();
+    for (QTabWidget *tabs : root->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+    for (QComboBox *combo : root->findChildren<QComboBox *>())
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    for (QLineEdit *box : root->findChildren<QLineEdit *>())
+        texts << box->text();
+    for (QListView *list : root->findChildren<QListView *>()) {
+        QAbstractItemModel *model = list->model();
+        auto *delegate = qobject_cast<QStyledItemDelegate *>(list->itemDelegate());
+        for (int row = 0; model && row < model->rowCount(); ++row) {
+            const QVariant value = model->index(row, 0).data();
+            texts << (delegate ? delegate->displayText(value, list->locale()) : value.toString());
+        }
+    }
+    for (QString &text : texts)
+        text.remove(QLatin1Char('&'));
+    return texts;
+}
+
+// The texts of listed that a dialog shows.
+QStringList listedShown(QWidget *root, const QStringList &listed)
+{
+    QStringList found;
+    for (const QString &text : shownTexts(root))
+        if (listed.contains(text))
+            found << text;
     return found;
 }
 
@@ -83,6 +135,79 @@ private slots:
         QPrintDialog dialog(&printer);
         dialog.open();
         QCOMPARE(englishTexts(&dialog), QStringList());
+        dialog.reject();
+    }
+
+    // The print dialog's options, the printer properties and the paper list
+    // that Qt's catalogue leaves in English. A clerk's B5 is the JIS size.
+    void printDialogOptionsPropertiesAndPapers()
+    {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        dialog.open();
+        const QStringList listed = {"Pages", "Double Sided Printing", "Off", "Long side binding",
+                                    "Short side binding", "Advanced", "JIS B5", "JIS B4"};
+        QCOMPARE(listedShown(&dialog, listed), QStringList());
+        const QStringList options = shownTexts(&dialog);
+        for (const char *japanese : {"ページ指定", "両面印刷", "しない", "長辺とじ", "短辺とじ"})
+            QVERIFY2(options.contains(QString::fromUtf8(japanese)), japanese);
+
+        QStringList inProperties;
+        QStringList papers;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, &dialog, [&] {
+            QWidget *properties = QApplication::activeModalWidget();
+            if (!properties || properties == &dialog)
+                return;
+            poll.stop();
+            inProperties = listedShown(properties, listed);
+            for (QComboBox *combo : properties->findChildren<QComboBox *>())
+                for (int i = 0; i < combo->count(); ++i)
+                    papers << combo->itemText(i);
+            inProperties << (shownTexts(properties).contains(QStringLiteral("詳細設定")) ? "" : "no 詳細設定");
+            static_cast<QDialog *>(properties)->reject();
+        });
+        QPushButton *propertiesButton = dialog.findChild<QPushButton *>("properties");
+        QVERIFY(propertiesButton);
+        poll.start();
+        propertiesButton->click();
+        QCOMPARE(inProperties, QStringList({""}));
+        QVERIFY(papers.contains(QStringLiteral("B5")));
+        QVERIFY(papers.contains(QStringLiteral("B5 (ISO)")));
+        QVERIFY(papers.contains(QStringLiteral("B4")));
+        QVERIFY(papers.contains(QStringLiteral("B4 (ISO)")));
+        QCOMPARE(QPageSize(QPageSize::JisB5).name(), QStringLiteral("B5"));
+        QCOMPARE(QPageSize(QPageSize::B5).name(), QStringLiteral("B5 (ISO)"));
+        dialog.reject();
+    }
+
+    // The layout editor's font dialog: Japanese style names and sample.
+    void fontDialog()
+    {
+        QFontDialog dialog(QFont(QStringLiteral("Sans Serif"), 12));
+        dialog.setOption(QFontDialog::DontUseNativeDialog);
+        FieldFontDialog::speakJapanese(dialog);
+        dialog.open();
+        const QStringList listed = {"Regular", "Bold", "Italic", "Bold Italic", "Oblique", "AaBbYyZz"};
+        QCOMPARE(listedShown(&dialog, listed), QStringList());
+        const QStringList texts = shownTexts(&dialog);
+        QVERIFY(texts.contains(QStringLiteral("あア亜Aa")));
+        QVERIFY(texts.contains(QStringLiteral("標準")) || texts.contains(QStringLiteral("太字")));
+        // The names stay what the dialog looks fonts up by: a style chosen
+        // from the list still gives its font.
+        QListView *styles = nullptr;
+        for (QLineEdit *box : dialog.findChildren<QLineEdit *>())
+            if (auto *list = qobject_cast<QListView *>(box->focusProxy()))
+                styles = list; // the last is the style list
+        QVERIFY(styles);
+        for (int row = 0; row < styles->model()->rowCount(); ++row) {
+            if (styles->model()->index(row, 0).data().toString() != QLatin1String("Bold"))
+                continue;
+            styles->setCurrentIndex(styles->model()->index(row, 0));
+            QVERIFY(dialog.currentFont().bold());
+            QCOMPARE(listedShown(&dialog, listed), QStringList());
+        }
         dialog.reject();
     }
 

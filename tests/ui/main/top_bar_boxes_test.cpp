@@ -2,8 +2,14 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/TopBar.h"
 #include "ui/controls/NumberEdit.h"
+#include "ui/main/ProgramState.h"
+#include "ui/preview/PreviewPage.h"
+#include "core/layout/StyleData.h"
+#include "core/text/TextFields.h"
+#include "core/text/TextCodec.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -127,6 +133,75 @@ private slots:
         QCOMPARE(edit->text(), shown);
         const int inUse = box == "ofxbox" ? bar->offsetX() : box == "ofybox" ? bar->offsetY() : bar->copies();
         QCOMPARE(inUse, used);
+    }
+
+    // An offset box emptied by BackSpace or by a paste without digits shows 0
+    // once left, and 0 is then what the preview draws, what printing takes, the
+    // style header holds and closing saves: never the number erased.
+    void anEmptiedOffsetIsZeroEverywhere_data()
+    {
+        QTest::addColumn<QString>("erase");
+        QTest::newRow("backspace") << "backspace";
+        QTest::newRow("paste without digits") << "paste";
+    }
+
+    void anEmptiedOffsetIsZeroEverywhere()
+    {
+        QFETCH(QString, erase);
+        w->ensureStarted();
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        TopBar *bar = w->pages().topBar;
+        StyleData &style = w->state().style;
+        PreviewPage *preview = w->pages().preview;
+        if (!bar->previewLocate()) // kept from an earlier row's close
+            bar->previewOpt1->click(); // the preview draws the offsets too
+        QVERIFY(bar->previewLocate());
+        QCOMPARE(bar->offsetX(), 0);
+        const QImage atZero = preview->pageImage().copy();
+        auto headerX = [&] { return NthField(style.line(0), 3); };
+
+        bar->ofxbox->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(bar->ofxbox, "5");
+        bar->ofybox->setFocus(Qt::TabFocusReason);
+        QCOMPARE(headerX(), QStringLiteral("5"));
+        QVERIFY(preview->pageImage() != atZero);
+
+        bar->ofxbox->setFocus(Qt::TabFocusReason); // selects the whole text
+        if (erase == "backspace")
+            QTest::keyClick(bar->ofxbox, Qt::Key_Backspace);
+        else
+            bar->ofxbox->pasteText("abc");
+        bar->ofybox->setFocus(Qt::TabFocusReason);
+        QCOMPARE(bar->ofxbox->text(), QStringLiteral("0"));
+        QCOMPARE(bar->offsetX(), 0);
+        QCOMPARE(headerX(), QStringLiteral("0"));
+        QVERIFY(preview->pageImage() == atZero);
+
+        const QString file = style.CurrentStyleFile;
+        w->close();
+        const QStringList saved = ReadTextLines(file).value_or(QStringList());
+        QCOMPARE(NthField(saved.value(0), 3), QStringLiteral("0"));
+    }
+
+    // Up and Down step the boxes as their spin buttons do, within the same range.
+    void upAndDownKeysStepLikeTheSpinButtons()
+    {
+        TopBar *bar = w->pages().topBar;
+        bar->setOffsets(99, 0);
+        QSignalSpy changed(bar, &TopBar::headerValuesChanged);
+        QTest::keyClick(bar->ofxbox, Qt::Key_Up);
+        QCOMPARE(bar->offsetX(), 100);
+        QTest::keyClick(bar->ofxbox, Qt::Key_Up);
+        QCOMPARE(bar->ofxbox->text(), QStringLiteral("100"));
+        QTest::keyClick(bar->ofybox, Qt::Key_Down);
+        QCOMPARE(bar->offsetY(), -1);
+        QTest::keyClick(bar->copiesEdit, Qt::Key_Down);
+        QCOMPARE(bar->copies(), 1);
+        QTest::keyClick(bar->copiesEdit, Qt::Key_Up);
+        QCOMPARE(bar->copies(), 2);
+        QCOMPARE(changed.count(), 3);
     }
 };
 

@@ -11,12 +11,15 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/TopBar.h"
 #include "core/settings/WindowPositionFile.h"
+#include "ui/controls/ElidingLabel.h"
 #include "ui/controls/StretchedPicture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -154,6 +157,42 @@ private slots:
                 if (qGray(shown.pixel(x, y)) < 80)
                     ++ink;
         QVERIFY2(ink > 20, qPrintable(QString::number(ink)));
+    }
+
+    // In a narrow window a message of the status bar is shown whole: the
+    // style file's path beside it is cut in the middle instead, and the whole
+    // path comes back once the message is gone.
+    void aStatusMessageIsNotCutByTheStylePath()
+    {
+        QTemporaryDir root;
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        QVERIFY(showAtDefaultSize(w));
+        w.resize(800, WindowPosition::DefaultHeight);
+        QTRY_COMPARE(w.width(), 800);
+        QLabel *path = w.findChild<QLabel *>("styleFileLabel");
+        QVERIFY(path);
+        const QString message = "PDFファイルに印刷しました: /home/shop/送り状/2026-12-11.pdf";
+        QStatusBar *bar = w.statusBar();
+        // As on a station that works on a shared server, a second note beside the path.
+        auto *store = new ElidingLabel(bar);
+        store->setText("このパソコンのデータで作業中（共有サーバーに接続できませんでした）");
+        bar->addPermanentWidget(store);
+        // A path that leaves the message too little room when shown whole.
+        QString file = "/home/shop/.local/share/korvel/zerrat_xe2/style/zerrat.sle";
+        const QFontMetrics metrics(path->font());
+        while (metrics.horizontalAdvance(file) + bar->fontMetrics().horizontalAdvance(message) < bar->width())
+            file.insert(file.lastIndexOf('/'), "/form");
+        path->setText(file);
+        bar->showMessage(message);
+        QTRY_VERIFY2(path->x() >= bar->fontMetrics().horizontalAdvance(message),
+                     qPrintable(QString("the path starts at %1").arg(path->x())));
+        QCOMPARE(path->text(), file);
+        QCOMPARE(w.width(), 800); // a long path does not widen the window either
+        QVERIFY(path->isVisible());
+        QVERIFY(path->width() > 0);
+        bar->clearMessage();
+        QTRY_VERIFY(path->width() > w.width() / 2); // the path has its room again
     }
 };
 

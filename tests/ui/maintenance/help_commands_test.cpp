@@ -235,9 +235,10 @@ private slots:
         QTest::addColumn<QString>("address"); // what the chosen addressXe2.db3 is
         QTest::addColumn<QString>("members"); // what the chosen membersXe2.db3 is
         QTest::addColumn<QString>("notice");  // the notice, %1 standing for the chosen folder
-        const QString noDatabase = "のバックアップファイルは使えません。ファイルが壊れているか、データベースではありません。\n";
-        const QString noTables = "お届け先データベースのバックアップファイルは使えません。"
-                                 "このプログラムのデータベースではありません。(表 address、company がありません)\n";
+        // Short lines, and the missing tables named by what they hold.
+        const QString noDatabase = "のバックアップファイルは使えません。\nファイルが壊れているか、データベースではありません。\n";
+        const QString noTables = "お届け先データベースのバックアップファイルは使えません。\n"
+                                 "このプログラムのデータベースではありません。\n（お届け先、ご依頼主のデータがありません）\n";
         QTest::newRow("two text files") << "text" << "text" << "お届け先データベース" + noDatabase + "%1/addressXe2.db3";
         QTest::newRow("history is a text file")
             << "address" << "text" << "送付履歴データベース" + noDatabase + "%1/membersXe2.db3";
@@ -246,8 +247,8 @@ private slots:
         QTest::newRow("empty file") << "empty" << "members" << noTables + "%1/addressXe2.db3";
         QTest::newRow("history without its tables")
             << "address" << "other"
-            << "送付履歴データベースのバックアップファイルは使えません。このプログラムのデータベースではありません。"
-               "(表 ordersheet、sender、orderitem、items、memberitem がありません)\n%1/membersXe2.db3";
+            << "送付履歴データベースのバックアップファイルは使えません。\nこのプログラムのデータベースではありません。\n"
+               "（注文票、送付履歴、注文明細、定型文、商品データのデータがありません）\n%1/membersXe2.db3";
     }
     void restoreRefusesFilesThatAreNoDatabasesOfThisProgram()
     {

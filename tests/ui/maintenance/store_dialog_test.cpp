@@ -84,6 +84,29 @@ private slots:
         QVERIFY(dialog.resultLabel->text().startsWith("コピーできませんでした。サーバーには何も書き込んでいません。"));
     }
 
+    // A result of several lines makes the dialog taller: the password note
+    // and the result itself each keep every line they wrap to.
+    void aLongResultCutsNoText()
+    {
+        QTemporaryDir data;
+        QVERIFY(WriteStoreSettings(data.path(), unreachable()));
+        StoreDialog dialog(data.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *note = dialog.findChild<QLabel *>("passwordNote");
+        QVERIFY(note);
+        dialog.tryConnection();
+        QVERIFY(dialog.resultLabel->text().count('\n') >= 2);
+        // Made as small as it lets itself be made.
+        dialog.resize(dialog.minimumSize());
+        for (QLabel *label : {note, dialog.resultLabel})
+            QTRY_VERIFY2(label->height() >= label->heightForWidth(label->width()),
+                         qPrintable(QString("%1: %2 of %3 pixels")
+                                        .arg(label->text().left(10))
+                                        .arg(label->height())
+                                        .arg(label->heightForWidth(label->width()))));
+    }
+
     void aStationThatCannotReachItsServerAsksAtStart()
     {
         QTemporaryDir data;
