@@ -117,14 +117,20 @@ QVector<ConsigneeRow> ReadConsignees(Database &db, const ConsigneeQuery &query, 
     return rows;
 }
 
-QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids)
+QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids, DatabaseError *error)
 {
     QStringList existing;
-    if (ids.isEmpty() || db.OpenDatabase(addressDb).isError())
+    if (ids.isEmpty())
         return existing;
+    DatabaseError e = db.OpenDatabase(addressDb);
     QSet<QString> known;
-    db.ForEachRow(QStringLiteral("SELECT ID FROM address;"),
-                  [&known](const StoreRow &s) { known.insert(s.columnText(0).toString()); });
+    if (!e.isError())
+        e = db.ForEachRow(QStringLiteral("SELECT ID FROM address;"),
+                          [&known](const StoreRow &s) { known.insert(s.columnText(0).toString()); });
+    if (error)
+        *error = e;
+    if (e.isError())
+        return existing;
     for (const QString &id : ids) {
         int value = 0;
         if (toIdentifier(id, &value) && known.contains(QString::number(value)))

@@ -9,6 +9,8 @@
 
 class PrintRecord;
 class Database;
+class PendingHistory;
+struct DatabaseError;
 
 struct HistoryDateOptions {
     QDate printDate;           // the main window's print date field
@@ -23,8 +25,11 @@ QDate HistorySendDate(const HistoryDateOptions &options, const QDate &today);
 // (verdict, field name, line break, the offending text); empty when all pass.
 QString HistoryLengthViolation(const QStringList &recordSlots);
 
-// The notice of a history row the database did not take.
-QString HistoryWriteFailedNotice();
+// The notice of history rows the store did not take, with the reason.
+QString HistoryWriteFailedNotice(const DatabaseError &error, const QString &store);
+// The notice of history rows the server could not take for want of a
+// connection, kept on this station to be written when it answers.
+QString HistoryKeptNotice(const DatabaseError &error, const QString &store);
 
 // The INSERT statement of one history row, line breaks removed.
 QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const QDate &sendDate);
@@ -32,9 +37,14 @@ QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const 
 // Checks the lengths and inserts the row into membersDbPath. Returns true when
 // the row was not written; *notice then holds the message to show with the
 // heading "確認". Returns false when the row was written.
+// With pending, the rows kept there for this store are written first, and on
+// a server that cannot be reached the row is kept there (and the notice says
+// so) instead of being lost; on a server each row is written with its receipt.
 bool writeHistory(Database &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
-                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr,
+                 PendingHistory *pending = nullptr);
 
 // The same for a PrintRecord.
 bool writeHistory(Database &db, const QString &membersDbPath, const PrintRecord &record, int editionCode,
-                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr,
+                 PendingHistory *pending = nullptr);

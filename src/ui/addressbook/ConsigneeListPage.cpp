@@ -1,6 +1,8 @@
 #include "ui/addressbook/ConsigneeListPage.h"
 
 #include "core/addressbook/ConsigneeRows.h"
+#include "core/data/DatabaseErrorText.h"
+#include "ui/common/ShowNotice.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "core/addressbook/ListSort.h"
 #include "ui/controls/ColumnWidths.h"
@@ -146,8 +148,16 @@ void ConsigneeListPage::readConsignees()
     query.senderFilter = m_senderFilter;
     query.printOnly = printOnlyBox->isChecked();
     const QString current = selectedId();
+    DatabaseError error;
+    QVector<ConsigneeRow> rows = ReadConsignees(m_db, query, m_checked, &error);
+    if (error.isError()) {
+        // The rows shown stay: an empty list would read as an address book
+        // that lost its data.
+        ShowNotice("確認", StoreFailureNotice(error, m_addressDb), this);
+        return;
+    }
     m_quiet = true;
-    m_model->setRows(ReadConsignees(m_db, query, m_checked));
+    m_model->setRows(std::move(rows));
     // Rows that a refill brings follow the order the user chose.
     if (m_sortState != 0)
         m_model->sortByState(m_sortState);

@@ -2,7 +2,9 @@
 
 #include "core/drawing/DrawFailureText.h"
 #include "core/drawing/PdfReplaceGuard.h"
+#include "core/data/DatabaseErrorText.h"
 #include "core/history/HistoryWriter.h"
+#include "core/history/PendingHistory.h"
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "ui/common/ShowNotice.h"
@@ -174,6 +176,8 @@ bool PrintCommands::printBatch(bool skipDialog)
     BatchHistory history;
     history.write = !m_pages.settings->noHistoryBox->isChecked();
     history.date = {m_pages.topBar->printDate(), m_pages.topBar->printDateOff()};
+    PendingHistory pending(m_state.folders.dataDir);
+    history.pending = &pending;
 
     // A few pages print at once; a long run shows where it is and can be stopped.
     std::unique_ptr<QProgressDialog> progress;
@@ -196,6 +200,11 @@ bool PrintCommands::printBatch(bool skipDialog)
     progress.reset();
     m_pages.right->setCurrentIndex(MainPages::PreviewSheet);
     m_view.redraw();
+    if (outcome.readError.isError()) {
+        ShowNotice("確認", StoreFailureNotice(outcome.readError, m_state.addressDbPath()), m_pages.window);
+        return false;
+    }
+    emit historyWritten();
     if (!outcome.ok()) {
         ShowNotice("確認", DrawFailureNotice(outcome.draw, m_state.style.CurrentStyleFile), m_pages.window);
         return false;
@@ -215,9 +224,12 @@ bool PrintCommands::printBatch(bool skipDialog)
 bool PrintCommands::writeHistoryRow()
 {
     QString notice;
+    PendingHistory pending(m_state.folders.dataDir);
     const bool failed =
         writeHistory(m_state.db, m_state.membersDbPath(), m_state.record, m_state.editionCode(),
-                     {m_pages.topBar->printDate(), m_pages.topBar->printDateOff()}, QDate::currentDate(), &notice);
+                     {m_pages.topBar->printDate(), m_pages.topBar->printDateOff()}, QDate::currentDate(), &notice,
+                     &pending);
+    emit historyWritten();
     if (failed && !notice.isEmpty())
         ShowNotice("確認", notice, m_pages.window);
     return !failed;
