@@ -1,7 +1,7 @@
 #include "ui/addressbook/ConsigneeListPage.h"
 
 #include "core/addressbook/ConsigneeRows.h"
-#include "core/data/DatabaseErrorText.h"
+#include "core/data/DatabaseHealth.h"
 #include "ui/common/ShowNotice.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "core/addressbook/ListSort.h"
@@ -153,7 +153,7 @@ void ConsigneeListPage::readConsignees()
     if (error.isError()) {
         // The rows shown stay: an empty list would read as an address book
         // that lost its data.
-        ShowNotice("確認", StoreFailureNotice(error, m_addressDb), this);
+        ShowNotice("確認", DatabaseFileNotice(AddressDatabaseLabel(), m_addressDb, error), this);
         return;
     }
     m_quiet = true;

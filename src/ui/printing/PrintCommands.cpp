@@ -2,7 +2,7 @@
 
 #include "core/drawing/DrawFailureText.h"
 #include "core/drawing/PdfReplaceGuard.h"
-#include "core/data/DatabaseErrorText.h"
+#include "core/data/DatabaseHealth.h"
 #include "core/history/HistoryWriter.h"
 #include "core/history/PendingHistory.h"
 #include "ui/addressbook/ConsigneeListPage.h"
@@ -201,7 +201,8 @@ bool PrintCommands::printBatch(bool skipDialog)
     m_pages.right->setCurrentIndex(MainPages::PreviewSheet);
     m_view.redraw();
     if (outcome.readError.isError()) {
-        ShowNotice("確認", StoreFailureNotice(outcome.readError, m_state.addressDbPath()), m_pages.window);
+        ShowNotice("確認", DatabaseFileNotice(AddressDatabaseLabel(), m_state.addressDbPath(), outcome.readError),
+                   m_pages.window);
         return false;
     }
     emit historyWritten();
