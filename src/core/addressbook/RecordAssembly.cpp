@@ -35,11 +35,14 @@ QStringList RecordAssembly::rowFor(const Rows &ahead, int id, const QString &dat
         return *found;
     if (const DatabaseError opened = m_db.OpenDatabase(database); opened.isError()) {
         m_readError = opened;
+        m_readErrorLocation = database;
         return {};
     }
     const QueryResult result = m_db.QueryRows(sql);
-    if (!result.ok())
+    if (!result.ok()) {
         m_readError = result.error;
+        m_readErrorLocation = database;
+    }
     if (result.ok() && !result.rows.isEmpty())
         return result.rows.row(0);
     return {};

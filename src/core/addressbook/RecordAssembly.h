@@ -66,7 +66,13 @@ public:
     // say) since clearReadError: the record then lacks what it could not
     // read, and must not be printed as if it were whole.
     const DatabaseError &readError() const { return m_readError; }
-    void clearReadError() { m_readError = {}; }
+    // The store (address book or members file) that read failed on.
+    const QString &readErrorLocation() const { return m_readErrorLocation; }
+    void clearReadError()
+    {
+        m_readError = {};
+        m_readErrorLocation.clear();
+    }
 
 private:
     // A row read ahead, by identifier; an identifier read but not found maps
@@ -87,4 +93,5 @@ private:
     Rows m_itemsAhead;
     Rows m_sendersAhead;
     DatabaseError m_readError;
+    QString m_readErrorLocation;
 };

@@ -22,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QItemSelectionModel>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -122,6 +123,27 @@ class MainWindowListTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // A consignee whose row cannot be read (the store stopped answering) does
+    // not replace the waybill on the preview with a blank one: the record
+    // stays, and the clerk is told why.
+    void aConsigneeThatCannotBeReadLeavesThePreviewAsItWas()
+    {
+        ListWindow w;
+        w.select(w.ids[0]);
+        QCOMPARE(w.window->state().record.slot(8), QString("Alpha"));
+        const QString address = w.window->state().addressDbPath();
+        QFile file(address);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        w.select(w.ids[1]);
+        QCOMPARE(w.window->state().record.slot(8), QString("Alpha"));
+        QVERIFY(w.window->state().style.lines().join('\n').contains("Alpha"));
+        QCOMPARE(w.notices.texts.size(), 1);
+        QCOMPARE(w.notices.texts.first(),
+                 QString("お届け先データベースを開けません。ファイルが壊れているか、データベースではありません。\n") + address);
+    }
+
     void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
 
     // 連票印刷 started on another page prints the ticked consignees, not the
