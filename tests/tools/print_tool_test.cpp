@@ -101,6 +101,11 @@ TEST_F(PrintTool, RenderTransfersTheRecordIntoTheLayout)
     // Drawing text leaves nothing for the console: no painter complaint. (A
     // runtime folder of the test's own keeps Qt's note of a missing one out.)
     QTemporaryDir runtime;
+    struct RuntimeDir {
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        ~RuntimeDir() { wasSet ? qputenv("XDG_RUNTIME_DIR", before) : qunsetenv("XDG_RUNTIME_DIR"); }
+    } restore;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     const ToolRun clean = run({"render", "--style", style, "--record", recordPath, "--out", path("c.png")});
     ASSERT_EQ(clean.exitCode, 0) << clean.err.toStdString();
