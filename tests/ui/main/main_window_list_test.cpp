@@ -6,6 +6,7 @@
 
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
+#include "ui/addressbook/AddressBookCommands.h"
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "ui/addressbook/ConsigneeDialog.h"
 #include "ui/addressbook/WaybillBoxes.h"
@@ -125,8 +126,8 @@ class MainWindowListTest : public QObject
 private slots:
     // A consignee whose row cannot be read (the store stopped answering) does
     // not replace the waybill on the preview with a blank one: the record
-    // stays, and the clerk is told why.
-    void aConsigneeThatCannotBeReadLeavesThePreviewAsItWas()
+    // stays, and the clerk is told why; a refill of the senders keeps them.
+    void anAddressBookThatCannotBeReadLeavesWhatIsShown()
     {
         ListWindow w;
         w.select(w.ids[0]);
@@ -140,8 +141,15 @@ private slots:
         QCOMPARE(w.window->state().record.slot(8), QString("Alpha"));
         QVERIFY(w.window->state().style.lines().join('\n').contains("Alpha"));
         QCOMPARE(w.notices.texts.size(), 1);
-        QCOMPARE(w.notices.texts.first(),
-                 QString("お届け先データベースを開けません。ファイルが壊れているか、データベースではありません。\n") + address);
+        const QString notice =
+            QString("お届け先データベースを開けません。ファイルが壊れているか、データベースではありません。\n") + address;
+        QCOMPARE(w.notices.texts.first(), notice);
+
+        QTreeWidget *senders = w.window->pages().settings->senderView;
+        QCOMPARE(senders->topLevelItemCount(), 4);
+        w.window->addressBook()->readSenders();
+        QCOMPARE(senders->topLevelItemCount(), 4);
+        QCOMPARE(w.notices.texts, QStringList({notice, notice}));
     }
 
     void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
