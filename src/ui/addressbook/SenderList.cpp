@@ -45,9 +45,8 @@ void SenderList::readSenders()
     DatabaseError error;
     QVector<SenderRow> rows = ReadSenders(m_db, m_addressDb, &error);
     if (error.isError()) {
-        // The senders shown stay, and a refill says why it found none; a
-        // list still empty was never filled, and the start-up named the
-        // store that failed already.
+        // The senders shown stay, and the clerk is told why. A list still
+        // empty was never filled: the start-up has named the failed store.
         if (!m_rows.isEmpty())
             ShowNotice("確認", DatabaseFileNotice(AddressDatabaseLabel(), m_addressDb, error), m_view);
         return;
