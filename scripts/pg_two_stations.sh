@@ -12,6 +12,7 @@ store=$2
 tool="$build/program/korvel-print"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/a" "$work/b" # a station's data folder exists before its first start
 export QT_QPA_PLATFORM=offscreen
 
 sql() { psql -X -A -t -q -d "$store" -c "$1"; }

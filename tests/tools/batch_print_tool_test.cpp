@@ -11,6 +11,7 @@
 #include "core/history/HistoryList.h"
 #include "core/settings/AppFolders.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -29,6 +30,7 @@ protected:
         tool = qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + "/korvel-print";
         ASSERT_TRUE(QFile::exists(tool)) << tool.toStdString();
         appdata = dir.filePath("appdata");
+        ASSERT_TRUE(QDir().mkpath(appdata));
 
         // The first run makes the folders and the empty address book, as the
         // program does on its first start, and has nobody to print.

@@ -10,7 +10,9 @@
 #include "core/import/CsvParser.h"
 #include "core/settings/AppFolders.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 class ExportTool : public AddressBookFixture
 {
@@ -21,7 +23,9 @@ protected:
         tool = qEnvironmentVariable("KORVEL_TEST_PROGRAM_DIR") + "/korvel-print";
         ASSERT_TRUE(QFile::exists(tool)) << tool.toStdString();
         appdata = dir.filePath("appdata");
-        // The first run makes the folders and the empty address book.
+        ASSERT_TRUE(QDir().mkpath(appdata));
+        // The first run sets the empty folder up as a first start does: the
+        // folders and the empty address book.
         const ToolRun first = run({"export-consignees", "--out", dir.filePath("empty.csv")});
         ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
         if (!onServer()) {
@@ -162,4 +166,38 @@ TEST_F(ExportTool, BadArgumentsAreRefusedWithAMessage)
     const ToolRun r = run({"export-history", "--out", dir.filePath("no/such/folder/h.csv")});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.out.isEmpty());
+}
+
+// A mistyped data folder is named and refused by every command that works on
+// the data, and is not made: an empty address book made there would read as
+// "nothing to export" or "0 rows written".
+TEST_F(ExportTool, ADataFolderThatDoesNotExistIsRefusedAndNamed)
+{
+    const QString missing = dir.filePath("no/such/folder");
+    const QStringList commands[] = {
+        {"export-consignees", "--out", dir.filePath("c.csv")},
+        {"export-history", "--out", dir.filePath("h.csv")},
+        {"csv-import", "--file", dir.filePath("in.csv")},
+        {"migrate-to-server", "--store", "postgresql://localhost/korvel_nowhere"},
+        {"pdf", "--consignees", "all", "--out", dir.filePath("b.pdf")},
+    };
+    for (const QStringList &args : commands) {
+        const ToolRun r = RunTool(tool, args + QStringList{"--appdata", missing});
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("'" + missing + "' does not exist")) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("no")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("b.pdf")));
+}
+
+// The migration copies every edition's history, whatever --edition says, and
+// its usage says so.
+TEST_F(ExportTool, TheMigrationsUsageSaysItCopiesEveryEdition)
+{
+    const ToolRun r = RunTool(tool, {"migrate-to-server", "--help"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("of every\nedition")) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("history of the edition")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("does not limit what is copied")) << r.out.toStdString();
 }

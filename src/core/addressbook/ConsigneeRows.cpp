@@ -127,14 +127,20 @@ QString PostalCodeForList(const QString &stored)
     return stored.left(3) + u'-' + stored.mid(3);
 }
 
-QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids)
+QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids, DatabaseError *error)
 {
     QStringList existing;
-    if (ids.isEmpty() || db.OpenDatabase(addressDb).isError())
+    if (ids.isEmpty())
         return existing;
+    DatabaseError e = db.OpenDatabase(addressDb);
     QSet<QString> known;
-    db.ForEachRow(QStringLiteral("SELECT ID FROM address;"),
-                  [&known](const StoreRow &s) { known.insert(s.columnText(0).toString()); });
+    if (!e.isError())
+        e = db.ForEachRow(QStringLiteral("SELECT ID FROM address;"),
+                          [&known](const StoreRow &s) { known.insert(s.columnText(0).toString()); });
+    if (error)
+        *error = e;
+    if (e.isError())
+        return existing;
     for (const QString &id : ids) {
         int value = 0;
         if (toIdentifier(id, &value) && known.contains(QString::number(value)))

@@ -50,7 +50,9 @@ QVector<ConsigneeRow> ReadConsignees(Database &db, const ConsigneeQuery &query,
 QString PostalCodeForList(const QString &stored);
 
 // The identifiers of the consignees that exist, out of ids (order kept).
-QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids);
+// When the address book cannot be read, none, and *error says why.
+QStringList ExistingConsignees(Database &db, const QString &addressDb, const QStringList &ids,
+                               DatabaseError *error = nullptr);
 
 // Deletes the consignees ids from the address table; their item rows and
 // history rows stay. Returns the number of statements that failed.

@@ -33,9 +33,16 @@ QStringList RecordAssembly::rowFor(const Rows &ahead, int id, const QString &dat
     const auto found = ahead.constFind(id);
     if (found != ahead.constEnd())
         return *found;
-    if (m_db.OpenDatabase(database).isError())
+    if (const DatabaseError opened = m_db.OpenDatabase(database); opened.isError()) {
+        m_readError = opened;
+        m_readErrorLocation = database;
         return {};
+    }
     const QueryResult result = m_db.QueryRows(sql);
+    if (!result.ok()) {
+        m_readError = result.error;
+        m_readErrorLocation = database;
+    }
     if (result.ok() && !result.rows.isEmpty())
         return result.rows.row(0);
     return {};
@@ -52,6 +59,8 @@ void RecordAssembly::prefetch(const QStringList &ids)
         return;
     const QString list = numbers.join(u',');
     Rows consignees, items, senders;
+    // A read that fails here leaves the rows to be read one by one, and
+    // those report a failure that lasts (readError).
     if (m_db.OpenDatabase(m_sources.addressDb).isError())
         return;
     QueryResult result = m_db.QueryRows(QString::fromLatin1(ConsigneeColumns) + " where id in (" + list + ");");

@@ -3,6 +3,7 @@
 // or from the single-print data file (any other page), applies the fixed items
 // and the sender, and transfers it into the layout.
 
+#include "core/data/DatabaseError.h"
 #include "core/layout/PrintRecord.h"
 
 #include <QDate>
@@ -61,6 +62,18 @@ public:
     // Back to reading every row when it is needed.
     void dropPrefetch();
 
+    // The last read of the address book that failed (the server went away,
+    // say) since clearReadError: the record then lacks what it could not
+    // read, and must not be printed as if it were whole.
+    const DatabaseError &readError() const { return m_readError; }
+    // The store (address book or members file) that read failed on.
+    const QString &readErrorLocation() const { return m_readErrorLocation; }
+    void clearReadError()
+    {
+        m_readError = {};
+        m_readErrorLocation.clear();
+    }
+
 private:
     // A row read ahead, by identifier; an identifier read but not found maps
     // to an empty row, as the statement would have returned nothing.
@@ -79,4 +92,6 @@ private:
     Rows m_consigneesAhead;
     Rows m_itemsAhead;
     Rows m_sendersAhead;
+    DatabaseError m_readError;
+    QString m_readErrorLocation;
 };

@@ -6,11 +6,13 @@
 #include <QVector>
 
 class Database;
+struct DatabaseError;
 
 struct SenderRow {
     QString id;   // company.ID as decimal text
     QString name; // NAMAE1
 };
 
-// readSenders's data: every sender of addressDb; empty when the file cannot be read.
-QVector<SenderRow> ReadSenders(Database &db, const QString &addressDb);
+// readSenders's data: every sender of addressDb; empty when the store cannot
+// be read, and *error then says why.
+QVector<SenderRow> ReadSenders(Database &db, const QString &addressDb, DatabaseError *error = nullptr);

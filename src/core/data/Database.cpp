@@ -1,5 +1,6 @@
 #include "core/data/Database.h"
 
+#include "core/data/DatabaseErrorText.h"
 #include "core/data/PgConnection.h"
 #include "core/data/PgConnectionPool.h"
 #include "core/data/PgDialect.h"
@@ -115,19 +116,25 @@ DatabaseError Database::ensureOpen()
 DatabaseError Database::openServer()
 {
     DatabaseError e;
-    m_server = TakeServerConnection(m_path, &e);
-    if (e.isError()) {
+    // A kept connection the server ended without a word on the socket yet
+    // fails its first statement: that one is run once more on a new
+    // connection. It only sets the session, so running it twice is harmless.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_server = TakeServerConnection(m_path, &e);
+        if (e.isError()) {
+            m_server.reset();
+            e.message += QStringLiteral(": ") + StoreLocationForDisplay(m_path);
+            return serverError(e);
+        }
+        // A statement waiting for another station's lock fails after the same
+        // time a local one waits for another program's.
+        if (!m_server->exec(QStringLiteral("SET lock_timeout = %1").arg(m_busyTimeoutMs), {}, &e))
+            return {};
         m_server.reset();
-        e.message += QStringLiteral(": ") + StoreLocationForDisplay(m_path);
-        return serverError(e);
+        if (!IsConnectionFailure(e))
+            break;
     }
-    // A statement waiting for another station's lock fails after the same
-    // time a local one waits for another program's.
-    if (m_server->exec(QStringLiteral("SET lock_timeout = %1").arg(m_busyTimeoutMs), {}, &e)) {
-        m_server.reset();
-        return serverError(e);
-    }
-    return {};
+    return serverError(e);
 }
 
 DatabaseError Database::serverError(const DatabaseError &e) const

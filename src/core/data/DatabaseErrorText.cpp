@@ -1,5 +1,7 @@
 #include "core/data/DatabaseErrorText.h"
 
+#include "core/data/StoreLocation.h"
+
 #include <sqlite3.h>
 
 namespace {
@@ -12,7 +14,7 @@ QString serverErrorInJapanese(const DatabaseError &error)
     if (state == QLatin1String(DatabaseError::ClientLibraryMissing))
         meaning = QStringLiteral("このパソコンに PostgreSQL のクライアントライブラリ（libpq）がありません。"
                                  "パッケージ libpq5 をインストールしてください。");
-    else if (state.startsWith(QLatin1String("08")))
+    else if (IsConnectionFailure(error))
         meaning = QStringLiteral("共有サーバーに接続できません。ネットワークとサーバーの電源を確認してください。");
     else if (state == QLatin1String("28P01") || state == QLatin1String("28000"))
         meaning = QStringLiteral("共有サーバーにログインできません。ユーザー名とパスワード（~/.pgpass）を確認してください。");
@@ -74,4 +76,17 @@ QString DatabaseErrorInJapanese(const DatabaseError &error)
         break;
     }
     return meaning + QStringLiteral("（エラー番号 %1）").arg(error.code);
+}
+
+bool IsConnectionFailure(const DatabaseError &error)
+{
+    const QString &state = error.sqlState;
+    // 57P01 to 57P03: the server shuts down, was shut down or is starting up.
+    return state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01")
+           || state == QLatin1String("57P02") || state == QLatin1String("57P03");
+}
+
+QString StoreFailureNotice(const DatabaseError &error, const QString &location)
+{
+    return DatabaseErrorInJapanese(error) + QStringLiteral("\nデータの保存先: ") + StoreLocationForDisplay(location);
 }

@@ -2,6 +2,7 @@
 
 #include "core/data/DatabaseErrorText.h"
 #include "core/data/Database.h"
+#include "core/data/StoreLocation.h"
 
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -80,6 +81,9 @@ QString ZipcodeDatabaseLabel()
 
 QString DatabaseFileNotice(const QString &label, const QString &path, const DatabaseError &error)
 {
+    // A server is no file of the station's: what failed is said as at start-up.
+    if (IsServerStore(path))
+        return StoreFailureNotice(error, path);
     if (isDamage(error.code))
         return label + QStringLiteral("を開けません。ファイルが壊れているか、データベースではありません。\n") + path;
     return label + QStringLiteral("を開けません。\n") + path + QLatin1Char('\n') + DatabaseErrorInJapanese(error);

@@ -35,4 +35,5 @@ QString ZipcodeDatabaseLabel();  // 郵便番号データベース (zipcode.db3)
 // "お届け先データベースを開けません。ファイルが壊れているか、データベースではありません。\n<path>"
 // when the engine found it damaged or no database; other failures (permissions,
 // I/O) add the engine's message instead. label is one of the names above.
+// For a server, the words of the start-up question (StoreFailureNotice).
 QString DatabaseFileNotice(const QString &label, const QString &path, const DatabaseError &error);

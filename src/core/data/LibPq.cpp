@@ -41,6 +41,7 @@ Loaded Load()
     resolve(f.setNoticeProcessor, "PQsetNoticeProcessor");
     resolve(f.serverVersion, "PQserverVersion");
     resolve(f.transactionStatus, "PQtransactionStatus");
+    resolve(f.consumeInput, "PQconsumeInput");
     resolve(f.execParams, "PQexecParams");
     resolve(f.resultStatus, "PQresultStatus");
     resolve(f.resultErrorMessage, "PQresultErrorMessage");

@@ -19,6 +19,7 @@ struct LibPq
     decltype(&::PQsetNoticeProcessor) setNoticeProcessor;
     decltype(&::PQserverVersion) serverVersion;
     decltype(&::PQtransactionStatus) transactionStatus;
+    decltype(&::PQconsumeInput) consumeInput;
     decltype(&::PQexecParams) execParams;
     decltype(&::PQresultStatus) resultStatus;
     decltype(&::PQresultErrorMessage) resultErrorMessage;

@@ -195,6 +195,19 @@ bool PgConnection::isHealthy() const
     return m_conn && Pq().status(m_conn) == CONNECTION_OK;
 }
 
+bool PgConnection::stillConnected()
+{
+    if (!isHealthy())
+        return false;
+    // The first read may take only the server's farewell (57P01, "terminating
+    // connection"); the second then meets the end of the stream. A connection
+    // with nothing to read answers both at once.
+    for (int read = 0; read < 2; ++read)
+        if (!Pq().consumeInput(m_conn) || Pq().status(m_conn) != CONNECTION_OK)
+            return false;
+    return true;
+}
+
 PgStatement::PgStatement(pg_conn *conn, const QString &sql) : m_conn(conn), m_sql(sql.toUtf8()) {}
 
 PgStatement::~PgStatement()

@@ -93,6 +93,10 @@ public:
     bool transactionFailed() const;
     // Whether the connection is still usable (the server may have gone away).
     bool isHealthy() const;
+    // isHealthy for a connection kept idle: a server that restarted or ended
+    // the session meanwhile has said so on the socket, and nothing but a read
+    // tells the client. Reads what arrived, without a round trip.
+    bool stillConnected();
 
     // Runs an INSERT … RETURNING of one identifier and gives it; -1 on failure.
     qint64 insertReturningId(const QString &sql, const QStringList &params = {}, DatabaseError *error = nullptr);

@@ -36,14 +36,18 @@ std::unique_ptr<PgConnection> TakeServerConnection(const QString &location, Data
     {
         QMutexLocker lock(&poolMutex());
         auto &list = idle();
-        for (auto it = list.begin(); it != list.end(); ++it) {
-            if (it->location == location) {
-                std::unique_ptr<PgConnection> connection = std::move(it->connection);
-                list.erase(it);
-                if (connection->isHealthy())
-                    return connection;
-                break; // a broken one is dropped; connect afresh
+        for (auto it = list.begin(); it != list.end();) {
+            if (it->location != location) {
+                ++it;
+                continue;
             }
+            std::unique_ptr<PgConnection> connection = std::move(it->connection);
+            it = list.erase(it);
+            // After a server restart every kept connection is dead, and its
+            // first statement would fail (08006): each is tested before it is
+            // lent, and a dead one is dropped.
+            if (connection->stillConnected())
+                return connection;
         }
     }
     auto connection = std::make_unique<PgConnection>();

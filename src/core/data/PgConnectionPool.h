@@ -11,8 +11,9 @@
 
 class PgConnection;
 
-// A connection to location: an idle one kept from before, or a new one. The
-// new one reads the address book's tables first and the history's second.
+// A connection to location: an idle one kept from before that is still
+// connected, or a new one. The new one reads the address book's tables first
+// and the history's second.
 std::unique_ptr<PgConnection> TakeServerConnection(const QString &location, DatabaseError *error);
 // Hands a connection back for later use; one that is broken or still in a
 // transaction is closed instead.

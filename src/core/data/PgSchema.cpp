@@ -111,6 +111,7 @@ bool schemaComplete(PgConnection &pg)
         tables << QStringLiteral("public.") + table.name;
     for (const TableDefinition &table : MembersTables())
         tables << PgMembersSchema() + QLatin1Char('.') + table.name;
+    tables << PgMembersSchema() + QStringLiteral(".historyreceipt");
     for (const TrigramIndex &i : trigramIndexes())
         indexes << i.schema + QLatin1Char('.') + i.name();
     const QueryResult found = pg.query(
@@ -157,6 +158,13 @@ DatabaseError CreatePgSchema(PgConnection &pg, bool withDefaultSenders)
     for (const TableDefinition &table : MembersTables())
         if (pg.exec(PgCreateTableSql(table, PgMembersSchema()), {}, &error))
             return fail();
+    // The identifiers of the history rows written, each once: a row kept on a
+    // station while the server could not be reached is retried until it is
+    // here (PendingHistory).
+    if (pg.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + PgMembersSchema()
+                    + QStringLiteral(".historyreceipt(id text COLLATE \"C\" PRIMARY KEY)"),
+                {}, &error))
+        return fail();
     addTrigramIndexes(pg);
     if (newCompany && withDefaultSenders) {
         for (int i = 1; i <= 4; ++i)

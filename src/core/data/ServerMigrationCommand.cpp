@@ -1,5 +1,6 @@
-// korvel-print migrate-to-server: moves an edition's address book and sending
-// history from the local files to an empty PostgreSQL database.
+// korvel-print migrate-to-server: moves the station's address book and sending
+// history (every edition's, as the local files hold them together) to an
+// empty PostgreSQL database.
 
 #include "core/data/Database.h"
 #include "core/data/PgConnection.h"
@@ -16,14 +17,16 @@ namespace {
 
 const char usage[] =
     "usage: korvel-print migrate-to-server --store URI [--appdata DIR] [--edition CODE]\n"
-    "Copies the address book and the sending history of the edition from the local\n"
-    "files into an empty PostgreSQL database, in one transaction: every row with its\n"
-    "identifier, or nothing. A database that already holds rows is refused.\n"
+    "Copies the whole address book and the sending history and item data of every\n"
+    "edition from the local files into an empty PostgreSQL database, in one\n"
+    "transaction: every row with its identifier, or nothing. A database that already\n"
+    "holds rows is refused.\n"
     "  --store URI     libpq's connection URI, e.g. postgresql://server/shop; an empty\n"
     "                  one ('') takes PGHOST, PGPORT, PGUSER, PGDATABASE as usual; the\n"
     "                  password comes from ~/.pgpass or PGPASSWORD\n"
     "  --appdata DIR   the common application data folder (default: the program's own)\n"
-    "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40)\n"
+    "  --edition CODE  10, 20, 30, 40, 50 or 60 (default 40); names the program whose\n"
+    "                  folders are used, and does not limit what is copied\n"
     "Exit code 0 when copied, 2 on a usage, database or server error or a refusal.\n";
 
 } // namespace

@@ -29,8 +29,12 @@ LayoutImage RenderLayoutImage(const QStringList &lines, const DrawContext &conte
     out.image.setDotsPerMeterY(int(std::lround(context.targetDpiY / 0.0254)));
     QPainter painter(&out.image);
     const double patternScale = context.isPrinter ? double(context.targetDpiX) / std::max(1, context.previewDpiX) : 1.0;
-    GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
-    out.result = DrawLayout(canvas, lines, context);
+    {
+        // The canvas hands the painter back in device space when it goes: it
+        // must go while the painter is still painting.
+        GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
+        out.result = DrawLayout(canvas, lines, context);
+    }
     painter.end();
     return out;
 }

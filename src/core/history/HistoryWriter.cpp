@@ -3,6 +3,8 @@
 #include "core/text/TextFields.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
+#include "core/data/DatabaseErrorText.h"
+#include "core/history/PendingHistory.h"
 #include "core/layout/PrintRecord.h"
 
 namespace {
@@ -54,9 +56,15 @@ bool WaybillHasConsignee(const QStringList &recordSlots)
     return !recordSlots.value(8).trimmed().isEmpty();
 }
 
-QString HistoryWriteFailedNotice()
+QString HistoryWriteFailedNotice(const DatabaseError &error, const QString &store)
 {
-    return QStringLiteral("送信記録の登録に失敗しました");
+    return QStringLiteral("送信記録の登録に失敗しました。\n") + StoreFailureNotice(error, store);
+}
+
+QString HistoryKeptNotice(const DatabaseError &error, const QString &store)
+{
+    return StoreFailureNotice(error, store)
+           + QStringLiteral("\n\n送信記録はこのパソコンに保存しました。サーバーに接続できたときに登録します。");
 }
 
 QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const QDate &sendDate)
@@ -99,7 +107,7 @@ QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const 
 }
 
 bool writeHistory(Database &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
-                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice)
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice, PendingHistory *pending)
 {
     if (!WaybillHasConsignee(recordSlots)) {
         if (notice)
@@ -112,20 +120,35 @@ bool writeHistory(Database &db, const QString &membersDbPath, const QStringList 
             *notice = violation;
         return true;
     }
-    const QString sql = HistoryInsertSql(recordSlots, editionCode, HistorySendDate(dateOptions, today));
-    const bool failed = db.OpenDatabase(membersDbPath).isError() || db.ExecSql(sql);
-    if (failed) {
-        if (notice)
-            *notice = HistoryWriteFailedNotice();
-        return true;
+    const HistoryRowToWrite row =
+        NewHistoryRow(HistoryInsertSql(recordSlots, editionCode, HistorySendDate(dateOptions, today)));
+    DatabaseError error;
+    // The rows kept before go first, so that the history keeps the order of
+    // the prints; a server that still does not answer need not be asked twice.
+    if (pending)
+        error = pending->flush(db, membersDbPath).error;
+    if (!IsConnectionFailure(error)) {
+        error = db.OpenDatabase(membersDbPath);
+        if (!error.isError() && pending && db.isServer())
+            error = WriteHistoryRowsOnce(db, {row});
+        else if (!error.isError())
+            db.ExecSql(row.sql, &error);
     }
+    if (!error.isError()) {
+        if (notice)
+            notice->clear();
+        return false;
+    }
+    // A row whose transaction broke with the connection may have been
+    // committed all the same; its receipt keeps the retry from doubling it.
+    const bool kept = pending && IsConnectionFailure(error) && pending->keep(membersDbPath, {row});
     if (notice)
-        notice->clear();
-    return false;
+        *notice = kept ? HistoryKeptNotice(error, membersDbPath) : HistoryWriteFailedNotice(error, membersDbPath);
+    return true;
 }
 
 bool writeHistory(Database &db, const QString &membersDbPath, const PrintRecord &record, int editionCode,
-                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice)
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice, PendingHistory *pending)
 {
-    return writeHistory(db, membersDbPath, record.texts(), editionCode, dateOptions, today, notice);
+    return writeHistory(db, membersDbPath, record.texts(), editionCode, dateOptions, today, notice, pending);
 }

@@ -9,6 +9,8 @@
 
 class PrintRecord;
 class Database;
+class PendingHistory;
+struct DatabaseError;
 
 struct HistoryDateOptions {
     QDate printDate;           // the main window's print date field
@@ -28,8 +30,11 @@ QString HistoryLengthViolation(const QStringList &recordSlots);
 // would only be a blank line in the clerk's history.
 bool WaybillHasConsignee(const QStringList &recordSlots);
 
-// The notice of a history row the database did not take.
-QString HistoryWriteFailedNotice();
+// The notice of history rows the store did not take, with the reason.
+QString HistoryWriteFailedNotice(const DatabaseError &error, const QString &store);
+// The notice of history rows the server could not take for want of a
+// connection, kept on this station to be written when it answers.
+QString HistoryKeptNotice(const DatabaseError &error, const QString &store);
 
 // The INSERT statement of one history row, line breaks removed.
 QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const QDate &sendDate);
@@ -38,9 +43,14 @@ QString HistoryInsertSql(const QStringList &recordSlots, int editionCode, const 
 // the row was not written; *notice then holds the message to show with the
 // heading "確認", or nothing for a waybill without a consignee, which is not
 // recorded (WaybillHasConsignee). Returns false when the row was written.
+// With pending, the rows kept there for this store are written first, and on
+// a server that cannot be reached the row is kept there (and the notice says
+// so) instead of being lost; on a server each row is written with its receipt.
 bool writeHistory(Database &db, const QString &membersDbPath, const QStringList &recordSlots, int editionCode,
-                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr,
+                 PendingHistory *pending = nullptr);
 
 // The same for a PrintRecord.
 bool writeHistory(Database &db, const QString &membersDbPath, const PrintRecord &record, int editionCode,
-                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr);
+                 const HistoryDateOptions &dateOptions, const QDate &today, QString *notice = nullptr,
+                 PendingHistory *pending = nullptr);

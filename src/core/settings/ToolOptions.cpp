@@ -5,6 +5,7 @@
 #include "core/settings/Editions.h"
 #include "core/text/TextFields.h"
 
+#include <QFileInfo>
 #include <cstdio>
 
 int ToolFailure(const char *command, const QString &message, int code)
@@ -18,6 +19,15 @@ QString StoreOptionProblem(const QString &value)
     if (IsServerStore(value) || value == QLatin1String("local"))
         return QString();
     return QStringLiteral("--store takes a postgresql:// URI or 'local', not '%1'").arg(value);
+}
+
+QString AppDataProblem(const QString &appdata)
+{
+    if (appdata.isEmpty() || QFileInfo(appdata).isDir())
+        return QString();
+    if (QFileInfo::exists(appdata))
+        return QStringLiteral("--appdata wants a folder, and '%1' is not one").arg(appdata);
+    return QStringLiteral("the data folder '%1' does not exist").arg(appdata);
 }
 
 void ApplyStoreOption(const QString &store, ProgramFolders *folders)
@@ -61,5 +71,7 @@ int ReadToolOptions(const char *command, const char *usage, const QStringList &a
             options->values.insert(a, value);
         }
     }
+    if (const QString problem = AppDataProblem(options->appdata); !problem.isEmpty())
+        return ToolFailure(command, problem);
     return -1;
 }

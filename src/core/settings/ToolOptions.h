@@ -32,9 +32,15 @@ QString StoreOptionProblem(const QString &value);
 // station's setting.
 void ApplyStoreOption(const QString &store, ProgramFolders *folders);
 
+// Why an --appdata value cannot be used: empty for no value (the program's
+// own folder) or an existing folder; otherwise the message every command
+// gives. A mistyped folder must not become a new, empty data folder whose
+// empty address book reads as success.
+QString AppDataProblem(const QString &appdata);
+
 // Reads args: --appdata, --edition and --store always, valued names with a value each,
 // flags alone. Returns -1 when they are fine; 0 after --help (the usage
-// printed); 2 after an unknown option, a missing value or an unknown edition
-// (reported).
+// printed); 2 after an unknown option, a missing value, an unknown edition or
+// an --appdata folder that does not exist (reported).
 int ReadToolOptions(const char *command, const char *usage, const QStringList &args, const QStringList &valued,
                     const QStringList &flags, ToolOptions *options);

@@ -1,6 +1,8 @@
 #include "ui/addressbook/ConsigneeListPage.h"
 
 #include "core/addressbook/ConsigneeRows.h"
+#include "core/data/DatabaseHealth.h"
+#include "ui/common/ShowNotice.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "core/addressbook/ListSort.h"
 #include "ui/controls/ColumnWidths.h"
@@ -141,7 +143,7 @@ void ConsigneeListPage::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void ConsigneeListPage::fill()
+bool ConsigneeListPage::fill()
 {
     ConsigneeQuery query;
     query.addressDb = m_addressDb;
@@ -149,18 +151,28 @@ void ConsigneeListPage::fill()
     query.searchText = addressSearch->text();
     query.senderFilter = m_senderFilter;
     query.printOnly = printOnlyBox->isChecked();
+    DatabaseError error;
+    QVector<ConsigneeRow> rows = ReadConsignees(m_db, query, m_checked, &error);
+    if (error.isError()) {
+        // The rows shown stay: an empty list would read as an address book
+        // that lost its data.
+        ShowNotice("確認", DatabaseFileNotice(AddressDatabaseLabel(), m_addressDb, error), this);
+        return false;
+    }
     m_quiet = true;
-    m_model->setRows(ReadConsignees(m_db, query, m_checked));
+    m_model->setRows(std::move(rows));
     // Rows that a refill brings follow the order the user chose.
     if (m_sortState != 0)
         m_model->sortByState(m_sortState);
     m_quiet = false;
+    return true;
 }
 
 void ConsigneeListPage::readConsignees()
 {
     const QString current = selectedId();
-    fill();
+    if (!fill())
+        return;
     // The consignee on the preview stays current while the list still shows
     // it; one that a filter or a deletion took out of the list is
     // current no longer, and the preview must not go on showing it.
@@ -179,7 +191,8 @@ void ConsigneeListPage::search()
     }
     // A search is made to find someone: the clerk expects the first hit in
     // view and on the preview, not the list where it was scrolled before.
-    fill();
+    if (!fill())
+        return;
     selectIndex(0);
     consigneeGrid->scrollToTop();
     emit consigneeSelected(selectedId());

@@ -110,8 +110,9 @@ signals:
     void checksChanged();
 
 private:
-    // Fills the model from the address book; the selection is left to the caller.
-    void fill();
+    // Fills the model from the address book; the selection is left to the
+    // caller. False, with the rows kept and the reason shown, when it cannot be read.
+    bool fill();
     // Ticks or unticks the row of the keyboard cursor.
     void toggleCurrentRow();
     // The header's arrow on the sorted column (none while unsorted).

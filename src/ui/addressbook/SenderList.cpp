@@ -1,6 +1,9 @@
 #include "ui/addressbook/SenderList.h"
 
 #include "core/addressbook/ListSort.h"
+#include "core/data/DatabaseError.h"
+#include "core/data/DatabaseHealth.h"
+#include "ui/common/ShowNotice.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -39,7 +42,16 @@ void SenderList::fill(const QVector<SenderRow> &rows)
 void SenderList::readSenders()
 {
     const int index = selectedIndex();
-    m_rows = ReadSenders(m_db, m_addressDb);
+    DatabaseError error;
+    QVector<SenderRow> rows = ReadSenders(m_db, m_addressDb, &error);
+    if (error.isError()) {
+        // The senders shown stay, and the clerk is told why. A list still
+        // empty was never filled: the start-up has named the failed store.
+        if (!m_rows.isEmpty())
+            ShowNotice("確認", DatabaseFileNotice(AddressDatabaseLabel(), m_addressDb, error), m_view);
+        return;
+    }
+    m_rows = std::move(rows);
     fill(m_rows);
     selectIndex(index < 0 ? 0 : index);
     emit refilled();

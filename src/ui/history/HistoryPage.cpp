@@ -173,6 +173,11 @@ bool HistoryPage::readHistory()
     m_shownSearch = searchBox->text();
     HistoryIdPage first = ReadHistoryIdPage(m_db, m_membersDb, m_editionCode, m_model->sortState(), m_shownSearch, 0,
                                             pageRows, &error);
+    if (error.isError()) {
+        // The rows shown stay: an empty list would read as a history lost.
+        ShowNotice("確認", DatabaseFileNotice(MembersDatabaseLabel(), m_membersDb, error), this);
+        return false;
+    }
     // The pages after the first are read through the page's own connection
     // too, when the grid is scrolled to its end.
     HistoryTableModel::MoreIds more;
@@ -193,10 +198,6 @@ bool HistoryPage::readHistory()
         m_rowReader->CloseDatabase(); // the file is not held open between reads
         return rows;
     }, std::move(more));
-    if (error.isError()) {
-        ShowNotice("確認", DatabaseFileNotice(MembersDatabaseLabel(), m_membersDb, error), this);
-        return false;
-    }
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/editor/LayoutEditorPage.h"
 #include "ui/history/HistoryController.h"
 #include "ui/history/HistoryPage.h"
+#include "ui/history/PendingHistoryStatus.h"
 #include "ui/import/ImportCommands.h"
 #include "ui/main/IndexBuildProgress.h"
 #include "ui/controls/ElidingLabel.h"
@@ -162,6 +163,8 @@ void MainWindow::makeCommands()
                                       this);
     m_imports = new ImportCommands(s, m_pages, *m_view, *m_addressBook, this);
     m_help = new HelpCommands(this, s.folders, s.db);
+    m_pendingHistory = new PendingHistoryStatus(s.folders.dataDir, s.membersDbPath(), m_pages.statusBar, this);
+    connect(m_printing, &PrintCommands::historyWritten, m_pendingHistory, &PendingHistoryStatus::refresh);
 
     connect(m_pages.actions->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_pages.actions->storeSetup, &QAction::triggered, this, [this] {
@@ -272,6 +275,8 @@ void MainWindow::finishStart()
     IndexBuildProgress indexBuild(this);
     for (const QString &notice : OpenStartupDatabases(s.db, databases, indexBuild.observer()))
         ShowNotice("確認", notice, this);
+    // History rows an earlier session kept for a server that did not answer.
+    m_pendingHistory->flush();
     // On a thread of its own: the list shows its postal-code marks when it is in.
     s.postalTable.load(s.zipcodeDbPath());
     s.assembly = std::make_unique<RecordAssembly>(s.db, s.assemblySources());

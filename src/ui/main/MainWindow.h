@@ -12,6 +12,7 @@
 class AddressBookCommands;
 class HelpCommands;
 class HistoryController;
+class PendingHistoryStatus;
 class ImportCommands;
 class PictureFiles;
 class PrintCommands;
@@ -37,6 +38,7 @@ public:
     HistoryController *history() const { return m_history; }
     ImportCommands *imports() const { return m_imports; }
     HelpCommands *helpCommands() const { return m_help; }
+    PendingHistoryStatus *pendingHistory() const { return m_pendingHistory; }
 
     // Runs the first-show sequence now if it has not run, or the part of it
     // still waiting (it runs on the first show).
@@ -75,6 +77,7 @@ private:
     HistoryController *m_history = nullptr;
     ImportCommands *m_imports = nullptr;
     HelpCommands *m_help = nullptr;
+    PendingHistoryStatus *m_pendingHistory = nullptr;
     bool m_startBegun = false;
     bool m_deferredStart = false;
 };

@@ -19,8 +19,7 @@ StoreAtStart CheckStoreAtStart(const QString &dataDir)
     QApplication::restoreOverrideCursor();
     if (!error.isError())
         return StoreAtStart::AsSet;
-    const QString question = DatabaseErrorInJapanese(error) + QStringLiteral("\nデータの保存先: ")
-                             + StoreLocationForDisplay(store)
+    const QString question = StoreFailureNotice(error, store)
                              + QStringLiteral("\n\nこのパソコンのデータで作業しますか？\n"
                                               "「はい」：今回はこのパソコンのデータを使います（サーバーのデータとは別です）。\n"
                                               "「いいえ」：プログラムを終了します。");

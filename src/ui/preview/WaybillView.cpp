@@ -1,5 +1,7 @@
 #include "ui/preview/WaybillView.h"
 
+#include "core/data/DatabaseHealth.h"
+
 #include "core/drawing/GdiCanvas.h"
 #include "core/drawing/LayoutDrawer.h"
 #include "core/settings/EditionProfile.h"
@@ -157,7 +159,22 @@ void WaybillView::currentData(const QString &rd)
 {
     if (!m_state.assembly)
         return;
+    const PrintRecord shownRecord = m_state.record;
+    const StyleData shownStyle = m_state.style;
+    m_state.assembly->clearReadError();
     m_state.assembly->currentData(rd, assemblyOptions(), m_state.record, m_state.style);
+    // A consignee chosen whose rows cannot be read: the waybill on the
+    // preview stays as it was, for one half read (a blank consignee, no items)
+    // would print as if it were whole.
+    const DatabaseError &error = m_state.assembly->readError();
+    if (!rd.isEmpty() && error.isError()) {
+        m_state.record = shownRecord;
+        m_state.style = shownStyle;
+        const QString &failed = m_state.assembly->readErrorLocation();
+        const bool members = failed == m_state.membersDbPath() && failed != m_state.addressDbPath();
+        ShowNotice("確認", DatabaseFileNotice(members ? MembersDatabaseLabel() : AddressDatabaseLabel(), failed, error),
+                   m_pages.window);
+    }
     m_pages.right->setCurrentIndex(MainPages::PreviewSheet);
     redraw();
 }

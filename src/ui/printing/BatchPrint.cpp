@@ -2,6 +2,7 @@
 
 #include "core/addressbook/ConsigneeRows.h"
 #include "core/data/Database.h"
+#include "core/data/DatabaseErrorText.h"
 #include "core/layout/StyleData.h"
 
 #include <QPrinter>
@@ -25,15 +26,10 @@ BatchPrint::BatchPrint(Database &db, RecordAssembly &assembly, const AssemblySou
 // been handed over: a row claims its page reached the printer, which is only
 // so when the job ends, and a commit (with its flushes to the disk) per page
 // cost more than printing the page on a busy disk.
-void BatchPrint::writeHistory(const std::vector<PendingHistoryRow> &rows, int count, BatchPrintOutcome *outcome)
+void BatchPrint::writeHistory(const std::vector<PendingHistoryRow> &rows, int count, const BatchHistory &history,
+                              BatchPrintOutcome *outcome)
 {
-    const QString failure = HistoryWriteFailedNotice();
-    int written = 0;
-    if (m_db.OpenDatabase(m_sources.membersDb).isError() || m_db.BeginTransaction()) {
-        outcome->historyNotice = failure;
-        outcome->historyWritten = 0;
-        return;
-    }
+    QVector<HistoryRowToWrite> toWrite;
     for (int page = 0; page < count; ++page) {
         const PendingHistoryRow &row = rows[size_t(page)];
         if (!row.refusal.isEmpty()) {
@@ -43,26 +39,57 @@ void BatchPrint::writeHistory(const std::vector<PendingHistoryRow> &rows, int co
         }
         if (row.insertSql.isEmpty())
             continue; // a page without a consignee is not recorded
-        if (m_db.ExecSql(QString::fromUtf8(row.insertSql))) {
-            outcome->historyNotice = failure;
-            if (!m_db.InTransaction()) {
-                // The database dropped the transaction (a full disk, say):
-                // the rows before are gone, and the rows after must not
-                // slip in one by one outside it.
-                outcome->historyWritten = 0;
-                return;
-            }
+        toWrite.append(NewHistoryRow(QString::fromUtf8(row.insertSql)));
+    }
+    const QString &store = m_sources.membersDb;
+    DatabaseError error;
+    // Rows kept from before go first, and a server that still does not
+    // answer need not be asked twice.
+    if (history.pending)
+        error = history.pending->flush(m_db, store).error;
+    if (!IsConnectionFailure(error)) {
+        error = m_db.OpenDatabase(store);
+        if (!error.isError() && history.pending && m_db.isServer())
+            error = WriteHistoryRowsOnce(m_db, toWrite, &outcome->historyWritten);
+        else if (!error.isError())
+            error = writeEach(toWrite, outcome);
+    }
+    if (!error.isError())
+        return;
+    // No row may claim a page: the transaction is gone as a whole.
+    outcome->historyWritten = 0;
+    if (history.pending && IsConnectionFailure(error) && history.pending->keep(store, toWrite)) {
+        outcome->historyKept = int(toWrite.size());
+        outcome->historyNotice = HistoryKeptNotice(error, store);
+    } else {
+        outcome->historyNotice = HistoryWriteFailedNotice(error, store);
+    }
+}
+
+DatabaseError BatchPrint::writeEach(const QVector<HistoryRowToWrite> &rows, BatchPrintOutcome *outcome)
+{
+    DatabaseError error;
+    if (m_db.BeginTransaction(&error))
+        return error;
+    int written = 0;
+    for (const HistoryRowToWrite &row : rows) {
+        if (m_db.ExecSql(row.sql, &error)) {
+            // The database dropped the transaction (a full disk, say): the
+            // rows before are gone, and the rows after must not slip in one
+            // by one outside it.
+            if (!m_db.InTransaction())
+                return error;
+            outcome->historyNotice = HistoryWriteFailedNotice(error, m_sources.membersDb);
             continue;
         }
         ++written;
     }
-    if (m_db.Commit()) {
-        // Nothing of the transaction is kept: no row may claim a page.
+    if (m_db.Commit(&error)) {
         m_db.Rollback();
-        written = 0;
-        outcome->historyNotice = failure;
+        return error;
     }
     outcome->historyWritten = written;
+    return {};
 }
 
 BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, const AssemblyOptions &assembly,
@@ -72,7 +99,9 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
     BatchPrintOutcome outcome;
     // A consignee deleted after it was ticked keeps its identifier in the
     // checked list; it gets no page rather than an empty waybill.
-    const QStringList existing = ExistingConsignees(m_db, m_sources.addressDb, ids);
+    const QStringList existing = ExistingConsignees(m_db, m_sources.addressDb, ids, &outcome.readError);
+    if (outcome.readError.isError())
+        return outcome; // not "none exists": the address book did not answer
     const QSet<QString> present(existing.begin(), existing.end());
     for (const QString &id : ids)
         if (!present.contains(id))
@@ -103,6 +132,13 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
         RecordAssembly &assembly;
         ~DropPrefetch() { assembly.dropPrefetch(); }
     } dropPrefetch{m_assembly};
+    // A page whose consignee could not be read (the server went away during
+    // the run) would go out blank or half filled: the job stops unprinted.
+    m_assembly.clearReadError();
+    options.pageReady = [&](int) {
+        outcome.readError = m_assembly.readError();
+        return !outcome.readError.isError();
+    };
     outcome.draw = PrintJob::printPages(
         printer, int(existing.size()),
         [&](int page) {
@@ -128,6 +164,6 @@ BatchPrintOutcome BatchPrint::run(QPrinter &printer, const QStringList &ids, con
     for (int page = 0; page < drawn; ++page)
         outcome.printed << existing.at(page);
     if (history.write)
-        writeHistory(rows, drawn, &outcome);
+        writeHistory(rows, drawn, history, &outcome);
     return outcome;
 }

@@ -6,6 +6,7 @@
 
 #include "core/addressbook/RecordAssembly.h"
 #include "core/history/HistoryWriter.h"
+#include "core/history/PendingHistory.h"
 #include "core/drawing/DrawResult.h"
 #include "ui/printing/PrintJob.h"
 
@@ -17,11 +18,14 @@
 class QPrinter;
 class StyleData;
 class Database;
+class PendingHistory;
 
 struct BatchHistory {
     bool write = true;            // false: "送付履歴に記録しない"
     HistoryDateOptions date;
     QDate today = QDate::currentDate();
+    // Where rows wait that a server could not take; null: such rows are lost.
+    PendingHistory *pending = nullptr;
 };
 
 struct BatchPrintOutcome {
@@ -30,7 +34,9 @@ struct BatchPrintOutcome {
     QStringList skipped;      // identifiers of consignees that no longer exist
     bool cancelled = false;   // the progress callback stopped the run
     int historyWritten = 0;
+    int historyKept = 0;      // rows kept on the station until the server answers
     QString historyNotice;    // the first history row that could not be written
+    DatabaseError readError;  // the address book could not be read: nothing was printed
 
     bool ok() const { return draw.ok; }
 };
@@ -57,7 +63,11 @@ private:
         QString refusal;      // why the row is not written (a text too long); empty: it is
     };
     // Writes the rows of the first count pages in one transaction.
-    void writeHistory(const std::vector<PendingHistoryRow> &rows, int count, BatchPrintOutcome *outcome);
+    void writeHistory(const std::vector<PendingHistoryRow> &rows, int count, const BatchHistory &history,
+                      BatchPrintOutcome *outcome);
+    // The rows one by one in one transaction on the files; a row that fails
+    // is left out. The error when nothing could be kept.
+    DatabaseError writeEach(const QVector<HistoryRowToWrite> &rows, BatchPrintOutcome *outcome);
 
     Database &m_db;
     RecordAssembly &m_assembly;

@@ -114,8 +114,14 @@ int RunConsigneeBatch(const PrintToolOptions &o)
     BatchHistory history;
     history.write = !o.noHistory;
     history.date = {assembly.printDate, false};
+    // Rows a server that went away could not take wait in the data folder,
+    // as the program keeps them.
+    PendingHistory pending(folders.dataDir);
+    history.pending = &pending;
     PrintRecord record;
     const BatchPrintOutcome outcome = batch.run(printer, ids, assembly, style, record, job, history);
+    if (outcome.readError.isError())
+        return fail(QStringLiteral("cannot read the address book, nothing printed: %1").arg(outcome.readError.message));
     for (const QString &id : outcome.skipped)
         std::fprintf(stderr, "korvel-print: pdf: consignee %s does not exist; skipped\n", qPrintable(id));
     if (!outcome.ok())

@@ -2,7 +2,9 @@
 
 #include "core/drawing/DrawFailureText.h"
 #include "core/drawing/PdfReplaceGuard.h"
+#include "core/data/DatabaseHealth.h"
 #include "core/history/HistoryWriter.h"
+#include "core/history/PendingHistory.h"
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "ui/common/ShowNotice.h"
@@ -180,6 +182,8 @@ bool PrintCommands::printBatch(bool skipDialog)
     BatchHistory history;
     history.write = !m_pages.settings->noHistoryBox->isChecked();
     history.date = {m_pages.topBar->printDate(), m_pages.topBar->printDateOff()};
+    PendingHistory pending(m_state.folders.dataDir);
+    history.pending = &pending;
 
     // A few pages print at once; a long run shows where it is and can be stopped.
     std::unique_ptr<QProgressDialog> progress;
@@ -190,6 +194,8 @@ bool PrintCommands::printBatch(bool skipDialog)
         progress->setMinimumDuration(300);
     }
     BatchPrint batch(m_state.db, *m_state.assembly, m_state.assemblySources());
+    const PrintRecord shownRecord = m_state.record;
+    const StyleData shownStyle = m_state.style;
     const BatchPrintOutcome outcome = batch.run(
         m_state.printer(), ids, m_view.assemblyOptions(), m_state.style, m_state.record, options, history,
         [&](int done, int total) {
@@ -200,9 +206,22 @@ bool PrintCommands::printBatch(bool skipDialog)
             return !progress->wasCanceled();
         });
     progress.reset();
+    if (outcome.readError.isError()) {
+        // The address book cannot be read now, so the current row cannot be
+        // assembled again either: the preview goes back to the waybill it
+        // showed before the run rather than keep a page of the batch.
+        m_state.record = shownRecord;
+        m_state.style = shownStyle;
+        m_pages.right->setCurrentIndex(MainPages::PreviewSheet);
+        m_view.redraw();
+        ShowNotice("確認", DatabaseFileNotice(AddressDatabaseLabel(), m_state.addressDbPath(), outcome.readError),
+                   m_pages.window);
+        return false;
+    }
     // The run left its last page in the record; the preview, its edit command
     // and 単票印刷 must go on with the row the clerk sees as current.
     m_view.assembleSelected();
+    emit historyWritten();
     if (!outcome.ok()) {
         ShowNotice("確認", DrawFailureNotice(outcome.draw, m_state.style.CurrentStyleFile), m_pages.window);
         return false;
@@ -227,9 +246,12 @@ bool PrintCommands::printBatch(bool skipDialog)
 bool PrintCommands::writeHistoryRow()
 {
     QString notice;
+    PendingHistory pending(m_state.folders.dataDir);
     const bool failed =
         writeHistory(m_state.db, m_state.membersDbPath(), m_state.record, m_state.editionCode(),
-                     {m_pages.topBar->printDate(), m_pages.topBar->printDateOff()}, QDate::currentDate(), &notice);
+                     {m_pages.topBar->printDate(), m_pages.topBar->printDateOff()}, QDate::currentDate(), &notice,
+                     &pending);
+    emit historyWritten();
     if (failed && !notice.isEmpty())
         ShowNotice("確認", notice, m_pages.window);
     return !failed;

@@ -37,6 +37,10 @@ public:
     // One history row of the record on the preview; false when none was written.
     bool writeHistoryRow();
 
+signals:
+    // History rows were written or kept on the station for the server.
+    void historyWritten();
+
 private:
     bool preparePrint(bool skipDialog, PrintJob::Options *options);
     // After a print job: the drawing error, or where a PDF went. False on an error.

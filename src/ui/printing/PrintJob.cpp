@@ -51,11 +51,20 @@ DrawResult PrintJob::printPages(QPrinter &printer, int pages, const std::functio
             SetDrawFailure(result, DrawResult::Failure::PageRefused);
             break;
         }
+        const QStringList lines = pageLines(page);
+        if (options.pageReady && !options.pageReady(page)) {
+            result.page = page + 1;
+            SetDrawFailure(result, DrawResult::Failure::JobNotFinished);
+            break;
+        }
         painter.save();
-        GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
-        result = DrawLayout(canvas, pageLines(page), context);
-        if (result.ok && options.testPrint)
-            DrawTestPrintMarks(canvas, context, QSize(printer.width(), printer.height()));
+        {
+            // Gone before the restore: the canvas resets the transform as it goes.
+            GdiCanvas canvas(painter, context.targetDpiX, context.targetDpiY, patternScale);
+            result = DrawLayout(canvas, lines, context);
+            if (result.ok && options.testPrint)
+                DrawTestPrintMarks(canvas, context, QSize(printer.width(), printer.height()));
+        }
         painter.restore();
         if (!result.ok)
             break;

@@ -30,6 +30,10 @@ public:
         // Called after page (0-based) is drawn; returning false ends the job
         // there, normally, with the pages drawn so far (a cancelled batch).
         std::function<bool(int page)> afterPage;
+        // Called after the lines of page are made, before it is drawn;
+        // returning false aborts the job as a failed page does (the page's
+        // data could not be read): nothing of the job is printed.
+        std::function<bool(int page)> pageReady;
     };
 
     // Makes printer write a PDF file at path (high resolution, A4 by default).

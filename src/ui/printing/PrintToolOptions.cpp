@@ -150,6 +150,8 @@ std::optional<PrintToolOptions> PrintToolOptions::parse(const QString &command, 
         return fail(QStringLiteral("--with-form prints one layout and cannot be combined with --consignees"));
     if (o.out.isEmpty())
         return fail(QStringLiteral("--out FILE is required"));
+    if (const QString problem = AppDataProblem(o.appdata); !problem.isEmpty())
+        return fail(problem);
     if (o.dpi == 0)
         o.dpi = o.printer ? 600 : 96;
     return o;

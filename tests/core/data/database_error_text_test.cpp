@@ -1,5 +1,6 @@
 #include "core/data/DatabaseErrorText.h"
 #include "core/data/Database.h"
+#include "core/data/StoreLocation.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -65,6 +66,8 @@ TEST(DatabaseErrorText, ServerFailuresAreToldByTheirState)
         const char16_t *expectedStart;
     } cases[] = {
         {"08001", u"共有サーバーに接続できません。"},
+        {"08006", u"共有サーバーに接続できません。"},
+        {"57P01", u"共有サーバーに接続できません。"}, // the server shuts down
         {"28P01", u"共有サーバーにログインできません。"},
         {DatabaseError::ClientLibraryMissing, u"このパソコンに PostgreSQL のクライアントライブラリ（libpq）がありません。"},
         {"40P01", u"ほかの端末の処理と重なりました。"},
@@ -77,4 +80,19 @@ TEST(DatabaseErrorText, ServerFailuresAreToldByTheirState)
         EXPECT_TRUE(text.endsWith(QStringLiteral("（SQLSTATE %1）").arg(QLatin1String(c.state)))) << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("engine's"))) << text.toStdString();
     }
+}
+
+// A failed read or write says what the start-up question says: the meaning
+// and the store; only the connection's failures can be tried again later.
+TEST(DatabaseErrorText, AStoreFailureIsToldInTheStartupQuestionsWords)
+{
+    const DatabaseError lost{-1, QStringLiteral("server closed the connection"), QStringLiteral("08006")};
+    EXPECT_EQ(StoreFailureNotice(lost, QStringLiteral("postgresql://shop@server/korvel")),
+              QStringLiteral("共有サーバーに接続できません。ネットワークとサーバーの電源を確認してください。（SQLSTATE 08006）\n"
+                             "データの保存先: ") + StoreLocationForDisplay(QStringLiteral("postgresql://shop@server/korvel")));
+    EXPECT_TRUE(IsConnectionFailure(lost));
+    EXPECT_TRUE(IsConnectionFailure({-1, QString(), QStringLiteral("57P01")}));
+    EXPECT_FALSE(IsConnectionFailure({-1, QString(), QStringLiteral("23505")}));
+    EXPECT_FALSE(IsConnectionFailure({-1, QString(), QString::fromLatin1(DatabaseError::ClientLibraryMissing)}));
+    EXPECT_FALSE(IsConnectionFailure({5, QStringLiteral("database is locked"), QString()}));
 }

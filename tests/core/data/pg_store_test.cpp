@@ -7,10 +7,13 @@
 #include "core/data/Database.h"
 #include "core/data/DatabaseSchema.h"
 #include "core/data/PgConnection.h"
+#include "core/data/PgConnectionPool.h"
 #include "core/data/PgDialect.h"
 #include "core/data/StoreLocation.h"
 #include "core/data/PgSchema.h"
 #include "core/data/ServerMigration.h"
+#include "core/history/HistoryWriter.h"
+#include "core/history/PendingHistory.h"
 #include "core/maintenance/DataMaintenance.h"
 #include "support/QtPrinters.h"
 #include "support/ServerStore.h"
@@ -19,6 +22,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -401,6 +405,78 @@ TEST_F(PgStoreTest, TheProgramsConnectionAnswersAsForAFile)
     EXPECT_EQ(one("SELECT count(*) FROM address WHERE namae1='消える'"), "0");
     // The connection is usable again.
     EXPECT_FALSE(server.ExecSql("INSERT INTO address(namae1) VALUES('次')"));
+}
+
+// After a server restart every connection the pool kept is dead; the first
+// statement after it must not fail with 08006. Ending the kept session from
+// another connection is what a restart does to it.
+TEST_F(PgStoreTest, AKeptConnectionWhoseSessionEndedIsNotLentAgain)
+{
+    CloseIdleServerConnections();
+    Database station;
+    ASSERT_FALSE(CreateAddressDatabase(station, "postgresql://").isError());
+    const QString kept = station.QueryRows("SELECT pg_backend_pid()").rows.value(0, 0);
+    ASSERT_FALSE(kept.isEmpty());
+    station.CloseDatabase(); // back into the pool
+    ASSERT_EQ(one("SELECT pg_terminate_backend($1::int)", {kept}), "t");
+    // The session ends a moment after it was told to.
+    bool gone = false;
+    for (int wait = 0; wait < 1000 && !gone; ++wait) {
+        gone = one("SELECT count(*) FROM pg_stat_activity WHERE pid=$1::int", {kept}) == "0";
+        if (!gone)
+            QThread::msleep(10);
+    }
+    ASSERT_TRUE(gone);
+
+    ASSERT_FALSE(station.OpenDatabase("postgresql://").isError());
+    const QueryResult after = station.QueryRows("SELECT count(*), pg_backend_pid() FROM address");
+    ASSERT_TRUE(after.ok()) << after.error.sqlState.toStdString() << " " << after.error.message.toStdString();
+    EXPECT_NE(after.rows.value(0, 1), kept);
+}
+
+// The server stops while a station prints: the row waits on the station and
+// reaches the server once when it answers again, however often the flush is
+// repeated (a rewrite of the station's file that never happened included).
+TEST_F(PgStoreTest, AKeptHistoryRowReachesTheServerOnceWhenItAnswersAgain)
+{
+    const QString store = "postgresql://";
+    Database station;
+    ASSERT_FALSE(CreateAddressDatabase(station, store).isError());
+    station.CloseDatabase();
+    CloseIdleServerConnections();
+    QTemporaryDir dataDir;
+    PendingHistory pending(dataDir.path());
+    QStringList record;
+    for (int i = 0; i < 42; ++i)
+        record << QString();
+    record[8] = "止まっていた間の一件";
+
+    const QByteArray port = qgetenv("PGPORT");
+    qputenv("PGPORT", "1"); // nothing listens there: the server is "down"
+    QString notice;
+    EXPECT_TRUE(writeHistory(station, store, record, 40, {}, QDate(2026, 12, 11), &notice, &pending));
+    EXPECT_TRUE(notice.startsWith("共有サーバーに接続できません。")) << notice.toStdString();
+    ASSERT_EQ(pending.count(), 1);
+    QFile file(pending.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray kept = file.readAll();
+    file.close();
+
+    qputenv("PGPORT", port); // and answers again
+    const PendingHistory::Flushed flushed = pending.flush(station, store);
+    EXPECT_FALSE(flushed.error.isError()) << flushed.error.message.toStdString();
+    EXPECT_EQ(flushed.written, 1);
+    EXPECT_EQ(pending.count(), 0);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kept);
+    file.close();
+    EXPECT_EQ(pending.flush(station, store).written, 0);
+    EXPECT_EQ(pending.count(), 0);
+    EXPECT_EQ(one("SELECT count(*) FROM members.sender WHERE namae1='止まっていた間の一件'"), "1");
+    // A row written while the server answers goes in at once, with its receipt.
+    ASSERT_FALSE(writeHistory(station, store, record, 40, {}, QDate(2026, 12, 11), &notice, &pending));
+    EXPECT_EQ(one("SELECT count(*) FROM members.sender"), "2");
+    EXPECT_EQ(one("SELECT count(*) FROM members.historyreceipt"), "2");
 }
 
 } // namespace

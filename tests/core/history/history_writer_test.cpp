@@ -1,9 +1,12 @@
 #include "support/QtPrinters.h"
 #include "core/data/DatabaseSchema.h"
+#include "core/data/DatabaseErrorText.h"
 #include "core/history/HistoryWriter.h"
+#include "core/history/PendingHistory.h"
 #include "core/data/Database.h"
 #include "core/layout/PrintRecord.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -174,9 +177,86 @@ TEST_F(HistoryWriterTest, PrintRecordOverloadAndFailureMessage)
     const QString empty = dir.filePath("empty.db3");
     QString notice;
     EXPECT_TRUE(writeHistory(db, empty, fullRecord(), 40, {}, today, &notice));
-    EXPECT_EQ(notice, "送信記録の登録に失敗しました");
+    // With the reason: what failed and in which store.
+    EXPECT_TRUE(notice.startsWith("送信記録の登録に失敗しました。\nデータベースの処理に失敗しました。")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("データの保存先: " + empty)) << notice.toStdString();
     EXPECT_TRUE(writeHistory(db, dir.filePath("no/folder/m.db3"), fullRecord(), 40, {}, today, &notice));
-    EXPECT_EQ(notice, "送信記録の登録に失敗しました");
+    EXPECT_TRUE(notice.startsWith("送信記録の登録に失敗しました。\nデータベースファイルを開けません。")) << notice.toStdString();
+}
+
+// A server that cannot be reached: the row is kept on the station, and the
+// notice says so in the words of the start-up question.
+TEST_F(HistoryWriterTest, ARowTheServerCannotTakeIsKeptOnTheStation)
+{
+    const QString server = "postgresql://127.0.0.1:1/korvel?connect_timeout=2";
+    PendingHistory pending(dir.path());
+    QString notice;
+    EXPECT_TRUE(writeHistory(db, server, fullRecord(), 40, {}, today, &notice, &pending));
+    EXPECT_EQ(pending.count(), 1);
+    EXPECT_TRUE(notice.startsWith("共有サーバーに接続できません。")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("送信記録はこのパソコンに保存しました")) << notice.toStdString();
+    Database probe;
+    EXPECT_EQ(StoreFailureNotice(probe.OpenDatabase(server), server), notice.section("\n\n", 0, 0));
+    // The next print keeps its row too, after the first.
+    EXPECT_TRUE(writeHistory(db, server, fullRecord(), 40, {}, today, &notice, &pending));
+    EXPECT_EQ(pending.count(), 2);
+    // Without a place to keep it the row is lost, and the notice says that.
+    EXPECT_TRUE(writeHistory(db, server, fullRecord(), 40, {}, today, &notice));
+    EXPECT_TRUE(notice.startsWith("送信記録の登録に失敗しました。\n共有サーバーに接続できません。")) << notice.toStdString();
+}
+
+// Kept rows go in once each, with the next row written after them, and a
+// flush cut short after its commit (the file not yet rewritten) writes
+// nothing twice.
+TEST_F(HistoryWriterTest, KeptRowsAreWrittenOnceEachWhateverCutAFlushShort)
+{
+    PendingHistory pending(dir.path());
+    QStringList first = fullRecord(), second = fullRecord();
+    first[8] = "一件目";
+    second[8] = "二件目";
+    ASSERT_TRUE(pending.keep(members, {NewHistoryRow(HistoryInsertSql(first, 40, today)),
+                                       NewHistoryRow(HistoryInsertSql(second, 40, today))}));
+    ASSERT_EQ(pending.count(), 2);
+    QFile file(pending.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray beforeFlush = file.readAll();
+    file.close();
+
+    const PendingHistory::Flushed flushed = pending.flush(db, members);
+    EXPECT_FALSE(flushed.error.isError()) << flushed.error.message.toStdString();
+    EXPECT_EQ(flushed.written, 2);
+    EXPECT_EQ(flushed.waiting, 0);
+    EXPECT_EQ(pending.count(), 0);
+
+    // As if the program had ended between the commit and the rewrite.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(beforeFlush);
+    file.close();
+    ASSERT_EQ(pending.count(), 2);
+    QString notice;
+    QStringList third = fullRecord();
+    third[8] = "三件目";
+    ASSERT_FALSE(writeHistory(db, members, third, 40, {}, today, &notice, &pending)) << notice.toStdString();
+    EXPECT_EQ(pending.count(), 0);
+    ASSERT_FALSE(db.OpenDatabase(members).isError());
+    const RowList names = rows();
+    ASSERT_EQ(names.size(), 3);
+    EXPECT_EQ(names.value(0, 5), "一件目");
+    EXPECT_EQ(names.value(1, 5), "二件目");
+    EXPECT_EQ(names.value(2, 5), "三件目");
+}
+
+// Rows kept for another store wait for it: a station that works on its own
+// files for a session does not move the server's rows into them.
+TEST_F(HistoryWriterTest, KeptRowsWaitForTheirOwnStore)
+{
+    PendingHistory pending(dir.path());
+    ASSERT_TRUE(pending.keep("postgresql://127.0.0.1:1/korvel", {NewHistoryRow(HistoryInsertSql(fullRecord(), 40, today))}));
+    const PendingHistory::Flushed flushed = pending.flush(db, members);
+    EXPECT_EQ(flushed.written, 0);
+    EXPECT_EQ(flushed.waiting, 1);
+    ASSERT_FALSE(db.OpenDatabase(members).isError());
+    EXPECT_EQ(rows().size(), 0);
 }
 
 } // namespace

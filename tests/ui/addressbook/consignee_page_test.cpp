@@ -6,6 +6,7 @@
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
 #include "ui/controls/ElidingItemDelegate.h"
+#include "core/data/DatabaseErrorText.h"
 #include "core/data/DatabaseSchema.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
@@ -155,6 +156,27 @@ private slots:
         QCOMPARE(page.consigneeGrid->verticalScrollBar()->value(), 0);
         QVERIFY(!selected.isEmpty());
         QCOMPARE(selected.last().value(0).toString(), page.selectedId());
+    }
+
+    // A refill the server cannot answer keeps the rows on screen and says
+    // why, in the words of the start-up question: an empty list would read as
+    // an address book that lost its data.
+    void aRefillThatFailsKeepsTheRowsAndSaysWhy()
+    {
+        const QString server = "postgresql://127.0.0.1:1/korvel?connect_timeout=2";
+        Database unreachable;
+        ConsigneeListPage page(unreachable, server, server);
+        ConsigneeRow shown;
+        shown.id = "7";
+        shown.name = "あべ";
+        page.model()->setRows({shown});
+        NoticeCatcher notices;
+        page.readConsignees();
+        QCOMPARE(shownNames(page), QStringList({"あべ"}));
+        QCOMPARE(notices.texts.size(), 1);
+        Database probe;
+        QCOMPARE(notices.texts.first(), StoreFailureNotice(probe.OpenDatabase(server), server));
+        QVERIFY(notices.texts.first().startsWith("共有サーバーに接続できません。"));
     }
 
     void ticksKeepTheirOrderAcrossRowsAndRefills()

@@ -25,6 +25,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include "core/history/HistoryList.h"
+#include "core/history/HistoryWriter.h"
+#include "core/history/PendingHistory.h"
+#include "ui/history/PendingHistoryStatus.h"
+#include <QSignalSpy>
+#include <QStatusBar>
 
 #include <QtTest>
 
@@ -80,6 +85,34 @@ private slots:
     {
         membersDb = dir.filePath(QString("members%1.db3").arg(QTest::currentTestFunction()));
         QVERIFY(!CreateMembersDatabase(db, membersDb).isError());
+    }
+
+    // Rows kept for a server that did not answer are counted in the status
+    // bar until they are written, and written once when it answers.
+    void keptRowsAreShownUntilTheyAreWritten()
+    {
+        QTemporaryDir station;
+        PendingHistory pending(station.path());
+        QStringList record;
+        for (int i = 0; i < 42; ++i)
+            record << QString();
+        for (const char *name : {"一件目", "二件目"}) {
+            record[8] = QString::fromUtf8(name);
+            QVERIFY(pending.keep(membersDb, {NewHistoryRow(HistoryInsertSql(record, 40, QDate(2026, 12, 11)))}));
+        }
+        QStatusBar bar;
+        PendingHistoryStatus status(station.path(), membersDb, &bar);
+        status.refresh();
+        QCOMPARE(status.label()->text(), QString("未登録の送付履歴 2 件"));
+        QVERIFY(!status.label()->isHidden());
+
+        QSignalSpy flushed(&status, &PendingHistoryStatus::flushed);
+        status.flush();
+        QVERIFY(flushed.wait());
+        QVERIFY(status.label()->isHidden());
+        QCOMPARE(status.waiting(), 0);
+        QCOMPARE(column("1", "namae1") + column("2", "namae1"), QString("一件目二件目"));
+        QCOMPARE(column("3", "namae1"), QString());
     }
 
     void rowsAreReadBlockByBlockAsTheGridShowsThem()

@@ -21,11 +21,19 @@
 #include "ui/history/HistoryController.h"
 #include "core/data/SqlLiteral.h"
 #include "core/data/Database.h"
+#include "core/data/DatabaseErrorText.h"
+#include "core/history/PendingHistory.h"
+#include "core/settings/AppFolders.h"
+#include "core/settings/StoreSettings.h"
+#include "ui/history/PendingHistoryStatus.h"
 #include "ui/addressbook/SingleDataDialog.h"
 #include "core/layout/PrintRecord.h"
 #include "ui/preview/PreviewPage.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -165,6 +173,39 @@ private slots:
         QCOMPARE(city, QString("京都市"));
         QCOMPARE(query(w, w.state().addressDbPath(), "SELECT area,city,location,tel FROM address WHERE namae1='山田太郎'"),
                  QStringList({"京都府|京都市|中京区1-2|075-123-4567"}));
+    }
+
+    // The shared server stopped: the waybill prints, and its history row is
+    // kept on the station with a notice in the start-up question's words,
+    // and counted in the status bar until the server takes it.
+    void aPrintWhileTheServerIsDownKeepsItsRowOnTheStation()
+    {
+        QTemporaryDir root;
+        StoreSettings store;
+        store.useServer = true;
+        store.host = "127.0.0.1";
+        store.port = 1; // nothing listens there
+        QVERIFY(QDir().mkpath(DataDirFor(root.path())));
+        QVERIFY(WriteStoreSettings(DataDirFor(root.path()), store));
+        NoticeCatcher notices;
+        MainWindow w(programDir(), "zerrat_xe2", root.path());
+        w.ensureStarted();
+        QCOMPARE(w.state().membersDbPath(), store.location());
+        const QString pdf = root.filePath("single.pdf");
+        w.state().printer().setOutputFormat(QPrinter::PdfFormat);
+        w.state().printer().setOutputFileName(pdf);
+        w.state().record.setSlot(8, "止まっていた間");
+        const int before = int(notices.texts.size());
+        QVERIFY(w.printing()->printSingle(true));
+        QVERIFY(QFileInfo::exists(pdf));
+        QCOMPARE(int(notices.texts.size()), before + 1);
+        Database probe;
+        QCOMPARE(notices.texts.last().section("\n\n", 0, 0),
+                 StoreFailureNotice(probe.OpenDatabase(store.location()), store.location()));
+        QVERIFY(notices.texts.last().contains("送信記録はこのパソコンに保存しました"));
+        QCOMPARE(PendingHistory(w.state().folders.dataDir).count(), 1);
+        QCOMPARE(w.pendingHistory()->label()->text(), QString("未登録の送付履歴 1 件"));
+        QVERIFY(!w.pendingHistory()->label()->isHidden());
     }
 
     void writeButtonOnThePrintSettingsPageLinksNoConsignee()

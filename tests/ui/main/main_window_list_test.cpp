@@ -6,6 +6,7 @@
 
 #include "ui/addressbook/ConsigneeListPage.h"
 #include "ui/addressbook/ConsigneeTableModel.h"
+#include "ui/addressbook/AddressBookCommands.h"
 #include "ui/addressbook/PrintSettingsPage.h"
 #include "ui/addressbook/ConsigneeDialog.h"
 #include "ui/addressbook/WaybillBoxes.h"
@@ -23,6 +24,7 @@
 
 #include <QCheckBox>
 #include <QItemSelectionModel>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -140,6 +142,34 @@ class MainWindowListTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // A consignee whose row cannot be read (the store stopped answering) does
+    // not replace the waybill on the preview with a blank one: the record
+    // stays, and the clerk is told why; a refill of the senders keeps them.
+    void anAddressBookThatCannotBeReadLeavesWhatIsShown()
+    {
+        ListWindow w;
+        w.select(w.ids[0]);
+        QCOMPARE(w.window->state().record.slot(8), QString("Alpha"));
+        const QString address = w.window->state().addressDbPath();
+        QFile file(address);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        w.select(w.ids[1]);
+        QCOMPARE(w.window->state().record.slot(8), QString("Alpha"));
+        QVERIFY(w.window->state().style.lines().join('\n').contains("Alpha"));
+        QCOMPARE(w.notices.texts.size(), 1);
+        const QString notice =
+            QString("お届け先データベースを開けません。ファイルが壊れているか、データベースではありません。\n") + address;
+        QCOMPARE(w.notices.texts.first(), notice);
+
+        QTreeWidget *senders = w.window->pages().settings->senderView;
+        QCOMPARE(senders->topLevelItemCount(), 4);
+        w.window->addressBook()->readSenders();
+        QCOMPARE(senders->topLevelItemCount(), 4);
+        QCOMPARE(w.notices.texts, QStringList({notice, notice}));
+    }
+
     void init() { QApplication::setApplicationDisplayName(InitialApplicationTitle()); }
 
     // 連票印刷 started on another page prints the ticked consignees, not the

@@ -4,6 +4,8 @@
 #include "ui/printing/BatchPrint.h"
 #include "core/addressbook/ConsigneeRows.h"
 #include "core/data/Database.h"
+#include "core/data/DatabaseErrorText.h"
+#include "core/history/PendingHistory.h"
 #include "core/layout/StyleData.h"
 
 #include <QFile>
@@ -25,15 +27,23 @@ protected:
     BatchPrintOutcome run(const QStringList &order, const QString &pdf, bool history = true,
                           const BatchPrint::Progress &progress = {})
     {
-        RecordAssembly assembly(db, sources());
-        BatchPrint batch(db, assembly, sources());
+        BatchHistory h;
+        h.write = history;
+        return runFrom(sources(), sources(), order, pdf, h, progress);
+    }
+    // pages: where the record assembly reads; batch: where the run checks the
+    // consignees and writes the history.
+    BatchPrintOutcome runFrom(const AssemblySources &pages, const AssemblySources &batchSources,
+                              const QStringList &order, const QString &pdf, const BatchHistory &h,
+                              const BatchPrint::Progress &progress = {})
+    {
+        RecordAssembly assembly(db, pages);
+        BatchPrint batch(db, assembly, batchSources);
         QPrinter printer(QPrinter::HighResolution);
         PrintJob::configurePdf(printer, pdf);
         AssemblyOptions o;
         o.listPageActive = true;
         o.selectedSenderId = 1;
-        BatchHistory h;
-        h.write = history;
         PrintRecord record;
         return batch.run(printer, order, o, style, record, PrintJob::Options(), h, progress);
     }
@@ -146,4 +156,44 @@ TEST_F(BatchPrintTest, AConsigneeWithoutANameGetsAPageButNoHistoryRow)
     EXPECT_TRUE(outcome.historyNotice.isEmpty()) << outcome.historyNotice.toStdString();
     EXPECT_EQ(query(membersDb, "select userid,namae1 from sender order by ID"),
               QStringList({ids[0] + "|Alpha", ids[1] + "|Bravo"}));
+}
+
+// An address book that cannot be read is not "nothing ticked": the run says
+// why and prints nothing.
+TEST_F(BatchPrintTest, AnAddressBookThatCannotBeReadPrintsNothingAndSaysWhy)
+{
+    AssemblySources unreachable = sources();
+    unreachable.addressDb = "postgresql://127.0.0.1:1/korvel?connect_timeout=2";
+    // Before the first page, and (the server gone after the check) on a page.
+    const struct {
+        AssemblySources pages, batch;
+    } cases[] = {{unreachable, unreachable}, {unreachable, sources()}};
+    for (const auto &c : cases) {
+        const QString pdf = dir.filePath("unread.pdf");
+        const BatchPrintOutcome outcome = runFrom(c.pages, c.batch, ids, pdf, BatchHistory());
+        EXPECT_TRUE(IsConnectionFailure(outcome.readError)) << outcome.readError.sqlState.toStdString();
+        EXPECT_TRUE(outcome.printed.isEmpty());
+        EXPECT_TRUE(outcome.skipped.isEmpty());
+        EXPECT_EQ(outcome.historyWritten, 0);
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+    EXPECT_EQ(query(membersDb, "select count(*) from sender"), QStringList({"0"}));
+}
+
+// The pages went out but the server took no row: the rows wait on the
+// station, all of them, and the notice says so.
+TEST_F(BatchPrintTest, RowsTheServerCannotTakeWaitOnTheStation)
+{
+    AssemblySources to = sources();
+    to.membersDb = "postgresql://127.0.0.1:1/korvel?connect_timeout=2";
+    PendingHistory pending(dir.path());
+    BatchHistory h;
+    h.pending = &pending;
+    const BatchPrintOutcome outcome = runFrom(sources(), to, ids, dir.filePath("kept.pdf"), h);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.printed, ids);
+    EXPECT_EQ(outcome.historyWritten, 0);
+    EXPECT_EQ(outcome.historyKept, 5);
+    EXPECT_EQ(pending.count(), 5);
+    EXPECT_TRUE(outcome.historyNotice.startsWith("共有サーバーに接続できません。")) << outcome.historyNotice.toStdString();
 }
