@@ -144,8 +144,11 @@ void MainWindow::buildWindow()
     }
     connect(p.statusBar, &QStatusBar::messageChanged, this, [bar = p.statusBar](const QString &message) {
         const QList<ElidingLabel *> notes = bar->findChildren<ElidingLabel *>(QString(), Qt::FindDirectChildrenOnly);
-        // What the bar's frame, spacing and size grip take beside the message.
-        const int room = bar->width() - bar->fontMetrics().horizontalAdvance(message) - 32;
+        // QStatusBar draws a message from x = 6 up to 2 pixels short of the
+        // first note; its size grip, margins and the spacing before each
+        // note take the rest.
+        const int room = bar->width() - bar->fontMetrics().horizontalAdvance(message) - 8 - 24
+                         - 6 * int(notes.size());
         const int each = notes.isEmpty() ? room : room / int(notes.size());
         for (ElidingLabel *note : notes)
             note->setMaximumWidth(message.isEmpty() ? QWIDGETSIZE_MAX : std::max(note->minimumSizeHint().width(), each));
