@@ -1,6 +1,7 @@
 #include "core/addressbook/ConsigneeRows.h"
 
 #include "core/addressbook/CheckedConsignees.h"
+#include "core/addressbook/EditorInput.h"
 #include "core/text/TextFields.h"
 #include "core/data/SearchIndex.h"
 #include "core/data/SqlLiteral.h"
@@ -119,11 +120,8 @@ QVector<ConsigneeRow> ReadConsignees(Database &db, const ConsigneeQuery &query, 
 
 QString PostalCodeForList(const QString &stored)
 {
-    if (stored.size() != 7)
+    if (stored.size() != 7 || !IsAsciiDigits(stored))
         return stored;
-    for (const QChar c : stored)
-        if (c < u'0' || c > u'9')
-            return stored;
     return stored.left(3) + u'-' + stored.mid(3);
 }
 
